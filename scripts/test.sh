@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything with bounds-checked arrays and
+# runs every test. The last line printed is ctest's summary.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
+cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAEROLUNE_CHECKED=ON >/dev/null
+cmake --build build-tests
+ctest --test-dir build-tests --output-on-failure -j2 | tail -n 40 | sed -e '/^Total Test time/d' -e '/^$/d'
+exit "${PIPESTATUS[0]}"
