@@ -1,0 +1,135 @@
+#pragma once
+// The application state owned by the main window, kept outside the widgets so
+// the analysis, the reports and the exports run and are tested without a
+// window. The texts other code reads from controls live here as strings and
+// the window mirrors them into its widgets.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "common/Array.h"
+#include "common/Variant.h"
+#include "geometry/FileSection.h"
+#include "geometry/SharedSettings.h"
+
+namespace aerolune {
+
+class LinAero;
+
+/// Texts of the main window's controls that other code reads or writes.
+struct MainWindowTexts {
+    std::string Text1 = "0012";       ///< section designation or file name field
+    std::string Text2 = "0";          ///< hidden angle of attack, degrees
+    std::string Text3;                ///< lift coefficient
+    std::string Text4;                ///< moment about the leading edge
+    std::string Text5 = "0 Deg.";     ///< angle read-out
+    std::string Label11;              ///< moment about the quarter chord
+    std::string Label12;              ///< zero-lift angle
+    std::string Label13;              ///< centre of pressure
+    std::string Label16 = "0.0 Deg."; ///< flap deflection read-out
+    std::string Label17 = "0.0 %c";   ///< flap length read-out
+    std::string Label20;              ///< drag coefficient
+    bool Label22Visible = false;      ///< "Airfoil Stalled"
+    std::string StatusCaption;        ///< status bar SSPanel1
+    std::string ShowPointsCaption = "Show Points";  ///< menu mnuShowPoints
+    bool mnuBBgChecked = false;
+    bool mnuWBgChecked = true;
+};
+
+/// Public variables of the main window, in their declaration order.
+struct MainWindowPublic {
+    Variant PointRadius = int16_t{0};
+    Variant StagPoint;
+    Variant ShowStagPoint;
+    Variant NewFlag = int16_t{1};
+    Variant XChoice = int16_t{2};
+    Variant VFlag = int16_t{1};
+    Variant MeshMax = 1.5;
+    Variant MeshMin = -0.5;
+    Variant MeshMinY = int16_t{-1};
+    Variant MeshMaxY = int16_t{1};
+    Variant MeshX = int16_t{41};
+    Variant MeshY = int16_t{21};
+    Variant OuterRadius = int16_t{10};
+    Variant GridCluster = 1.05;
+    Variant NewGrid = int16_t{1};
+    Variant ContMaxX = 1.5;
+    Variant ContMinX = -0.5;
+    Variant ContMinY = int16_t{-1};
+    Variant ContMaxY = int16_t{1};
+    Variant CpHigh = int16_t{1};
+    Variant CpLow = int16_t{0};
+    Variant ContMaxXDef = 1.5;
+    Variant ContMinXDef = -0.5;
+    Variant ContMinyDef = int16_t{-1};
+    Variant ContMaxYDef = int16_t{1};
+    Variant CpHighDef;
+    Variant CpLowDef;
+    Variant re = int32_t{1000000};
+    Variant BlPoints = int16_t{32};
+    Variant BlLimit = int16_t{50};
+    Variant BlOptions = int16_t{3};
+    Variant BlRough = int16_t{0};
+    Variant BlDisplayOpt = int16_t{1};
+    Variant DisplayBlasius = int16_t{1};
+    Variant CompBlFlag = int16_t{1};
+    Variant DragCoeff;
+    Variant BlVelView = int16_t{10};
+    Variant PolarSolution = int16_t{1};
+    Variant FlowSeperationModel = int16_t{0};
+    Variant MaxCdSetting = int16_t{32};
+    Variant CdCFD;
+    Variant TransitionPoint;
+    Variant ScaleGraph;
+};
+
+/// Private state of the main window that other parts of it rely on.
+struct MainWindowPrivate {
+    int16_t FirstResizeDone = 0;
+    double PlotAspect = 0.75;
+    double PiValue = 3.14159265358979323846;
+    std::shared_ptr<LinAero> AeroObject;
+    int16_t LowerSurfaceColor = 0;
+    int16_t UpperSurfaceColor = 14;
+    int16_t ForegroundIndex = 0;
+    int16_t PolarCount = 0;
+    int16_t DatPatternSet = 0;
+    int16_t BlUpdatePending = 1;
+};
+
+/// The current section's definition and its inviscid solution.
+struct SectionState {
+    int32_t SectionNumber = 12;
+    int32_t FromFile = 0;
+    int32_t SolveMode = 0;
+    float FlapRad = 0.0f;
+    float FlapHinge = 1.0f;
+    FileSection file;
+
+    float AlphaDeg = 0.0f;
+    Array1<float> NodeX;   ///< 1..TotalPoints (+1 spare for the closing node)
+    Array1<float> NodeY;
+    Array1<float> CtrlX;   ///< 1..TotalPoints, lower surface first
+    Array1<float> SurfCp;
+    Array1<float> SurfVel;
+    float ClValue = 0.0f;
+    float CmLeValue = 0.0f;
+    Variant PanelCl;
+    Variant PanelCm;
+    Variant CmQuarter;
+    Variant AlphaZeroLift;
+    Array1<Variant> SharedNodeX;  ///< copies for the other windows
+    Array1<Variant> SharedNodeY;
+};
+
+/// Everything the program keeps for the length of a run.
+struct AppState {
+    SharedSettings shared;
+    MainWindowTexts texts;
+    MainWindowPublic pub;
+    MainWindowPrivate priv;
+    SectionState section;
+};
+
+}  // namespace aerolune
