@@ -1,0 +1,138 @@
+#include <QAction>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSet>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/Application.h"
+#include "app/Form1Load.h"
+#include "ui/Form1.h"
+#include "ui/Form1Menus.h"
+#include "ui/Splash.h"
+#include "ui/toolkit/Fonts.h"
+
+namespace aerolune {
+namespace {
+
+QString fieldText(ui::Form1& form, const char* name) { return form.findChild<QLineEdit*>(name)->text(); }
+QString boxText(ui::Form1& form, const char* name) { return form.findChild<QLabel*>(name)->text(); }
+
+TEST(StartUp, ShowsTheMainWindowWithTheDefaultsAndClosesTheSplashOnce) {
+    Application app;
+    app.StartUp();
+    ui::Form1& form = *app.form1();
+
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.windowTitle(), "Aerolune - Version 2.0");
+    EXPECT_EQ(app.splash(), nullptr);
+    EXPECT_EQ(app.splashClosedCount(), 1);
+    EXPECT_GE(app.recomputeCount(), 1);  // the first resize recomputed
+    EXPECT_EQ(app.state().priv.FirstResizeDone, 1);
+
+    EXPECT_EQ(fieldText(form, "Text1"), "0012");
+    EXPECT_EQ(fieldText(form, "Text5"), "0 Deg.");
+    EXPECT_EQ(boxText(form, "Label16"), "0.0 Deg.");
+    EXPECT_EQ(boxText(form, "Label17"), "0.0 %c");
+    EXPECT_EQ(boxText(form, "Label20"), "0.0000");
+    EXPECT_FALSE(form.findChild<QLabel*>("Label22")->isVisible());
+    EXPECT_EQ(form.action("mnuShowPoints")->text(), "Show Points");
+    EXPECT_TRUE(form.action("mnuWBg")->isChecked());
+    EXPECT_FALSE(form.action("mnuBBg")->isChecked());
+    EXPECT_EQ(form.drawingArea()->palette().color(QPalette::Window), QColor(Qt::white));
+
+    // Later resizes recompute and redraw but never bring the splash back.
+    const int before = app.recomputeCount();
+    form.resize(form.width() + 100, form.height() + 50);
+    QApplication::processEvents();
+    EXPECT_GT(app.recomputeCount(), before);
+    EXPECT_EQ(app.splashClosedCount(), 1);
+}
+
+TEST(StartUp, LoadStepLeavesEveryDefault) {
+    AppState state;
+    state.pub.VFlag = int16_t{7};
+    state.pub.PointRadius = 0.007;
+    state.priv.LowerSurfaceColor = 3;
+    applyLoadDefaults(state);
+
+    EXPECT_EQ(state.pub.VFlag.toInt(), 1);
+    EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.0);
+    EXPECT_EQ(state.texts.ShowPointsCaption, "Show Points");
+    EXPECT_EQ(state.priv.LowerSurfaceColor, 0);  // 15 on a white background becomes black
+    EXPECT_EQ(state.priv.UpperSurfaceColor, 14);
+    EXPECT_EQ(state.priv.ForegroundIndex, 0);
+    EXPECT_EQ(state.shared.DialogCancelled.toInt(), 0);
+    EXPECT_EQ(state.shared.HalfPoints, 60);
+    EXPECT_EQ(state.shared.TotalPoints.toInt(), 120);
+    EXPECT_TRUE(state.shared.Naca5CamberPos.isEmpty());
+    EXPECT_TRUE(state.shared.AngleSetting.isEmpty());
+    EXPECT_EQ(state.pub.re.toDouble(), 1e6);
+    EXPECT_EQ(state.pub.GridCluster.toDouble(), 1.05);
+    EXPECT_EQ(state.pub.ContMinyDef.toDouble(), -1.0);
+    EXPECT_TRUE(state.pub.CpHighDef.isEmpty());
+    EXPECT_EQ(state.priv.BlUpdatePending, 1);
+    EXPECT_DOUBLE_EQ(state.priv.PiValue, 3.14159265358979323846);
+}
+
+TEST(StartUp, ShowPointsTogglesRadiusAndCaption) {
+    AppState state;
+    toggleShowPoints(state);
+    EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.007);
+    EXPECT_EQ(state.texts.ShowPointsCaption, "Hide Points");
+    toggleShowPoints(state);
+    EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.0);
+    EXPECT_EQ(state.texts.ShowPointsCaption, "Show Points");
+}
+
+TEST(StartUp, PlotAspectSurvivesATinyWindow) {
+    EXPECT_DOUBLE_EQ(plotAspectFor(7635, 5730, 495, 810, 0.5), (5730.0 - 495 - 810 - 40) / (7635.0 - 200));
+    EXPECT_EQ(plotAspectFor(150, 5730, 495, 810, 0.5), 0.5);
+    EXPECT_EQ(plotAspectFor(7635, 900, 495, 810, 0.5), 0.5);
+}
+
+TEST(MenuTree, AccessKeysOfTheMenuBarAreUniqueAndTheInitialStatesHold) {
+    AppState state;
+    ui::Form1 form(state);
+    QSet<QChar> keys;
+    int topLevel = 0;
+    for (QAction* a : form.menuBar()->actions()) {
+        ++topLevel;
+        const QString text = a->text();
+        const int amp = text.indexOf('&');
+        if (amp < 0) continue;
+        // Distinct as written: "&File" and "Air&foils" differ only in case.
+        EXPECT_FALSE(keys.contains(text[amp + 1])) << text.toStdString();
+        keys.insert(text[amp + 1]);
+    }
+    EXPECT_EQ(topLevel, 9);  // the colour menu is a pop-up only
+    EXPECT_EQ(keys.size(), 8);
+    for (const char* unavailable : {"mnuAirBl", "mnuBlayer", "MnuUpdate"})
+        EXPECT_FALSE(form.action(unavailable)->isEnabled()) << unavailable;
+    EXPECT_TRUE(form.action("mnuDXF")->isEnabled());
+    EXPECT_EQ(form.action("mnuReportAero")->text(), "Aeordynamics Coefficients");
+    EXPECT_EQ(form.action("MnuUpdate")->text(), "Update  Boundary Layer Solution");
+    EXPECT_EQ(form.action("mnuCopy")->shortcut(), QKeySequence("Ctrl+C"));
+}
+
+TEST(Fonts, ClassicNamesResolveToInstalledFamilies) {
+    ui::installFontSubstitutes();
+    for (const char* family : {"Arial", "MS Sans Serif", "Comic Sans MS"}) {
+        QFontInfo info{QFont(family)};
+        EXPECT_FALSE(info.family().isEmpty()) << family;
+    }
+}
+
+TEST(Splash, IsBlueWithItsOwnPictureAndCaption) {
+    ui::Splash splash;
+    EXPECT_EQ(splash.windowTitle(), "Aerolune, Version 2.0");
+    EXPECT_EQ(splash.picture().size(), QSize(191, 175));
+    EXPECT_EQ(splash.palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_FALSE(splash.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+}  // namespace
+}  // namespace aerolune

@@ -1,0 +1,12 @@
+#pragma once
+// The main window's menu tree, in display order.
+
+#include <span>
+
+#include "ui/toolkit/MenuTable.h"
+
+namespace aerolune::ui {
+
+std::span<const MenuItemSpec> form1MenuTable();
+
+}  // namespace aerolune::ui
