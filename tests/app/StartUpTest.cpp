@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
@@ -132,6 +133,25 @@ TEST(Splash, IsBlueWithItsOwnPictureAndCaption) {
     EXPECT_EQ(splash.picture().size(), QSize(191, 175));
     EXPECT_EQ(splash.palette().color(QPalette::Window), QColor(0, 0, 255));
     EXPECT_FALSE(splash.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+}  // namespace
+}  // namespace aerolune
+
+namespace aerolune {
+namespace {
+
+TEST(ShutDown, ExitAndClosingTheWindowEndTheEventLoop) {
+    for (const bool viaMenu : {true, false}) {
+        Application app;
+        app.StartUp();
+        ui::Form1* form = app.form1();
+        QTimer::singleShot(0, form, [form, viaMenu] {
+            if (viaMenu) form->action("exit1")->trigger(); else form->close();
+        });
+        QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not a timing check
+        EXPECT_EQ(QApplication::exec(), 0) << (viaMenu ? "File > Exit" : "closing the window");
+    }
 }
 
 }  // namespace
