@@ -1,0 +1,131 @@
+#include "io/AirfoilFileReader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "io/DatabaseAirfoilParser.h"
+#include "io/NativeAirfoilParser.h"
+
+namespace aerolune {
+
+const char* airfoilLayoutName(AirfoilLayout layout) {
+    switch (layout) {
+        case AirfoilLayout::Native: return "name, count, pairs";
+        case AirfoilLayout::Lednicer: return "Lednicer";
+        case AirfoilLayout::Selig: return "Selig";
+        case AirfoilLayout::None: break;
+    }
+    return "unknown";
+}
+
+namespace {
+
+// Points that coincide tell the section builder nothing, so only distinct
+// points count towards the three a surface needs.
+int32_t distinctPoints(const Array1<float>& xs, const Array1<float>& ys, int32_t count) {
+    std::vector<std::pair<float, float>> points;
+    points.reserve(static_cast<std::size_t>(count));
+    for (int32_t i = 1; i <= count; ++i) points.emplace_back(xs(i), ys(i));
+    std::sort(points.begin(), points.end());
+    return static_cast<int32_t>(std::unique(points.begin(), points.end()) - points.begin());
+}
+
+std::string pointsText(int32_t n) { return std::to_string(n) + (n == 1 ? " point" : " points"); }
+
+// Empty when the lists make a section, else why not.
+std::string whyUnusable(const ParsedAirfoil& parsed) {
+    const FileSection& l = parsed.lists;
+    int32_t upper = distinctPoints(l.FileXU, l.FileYU, l.FileNU);
+    int32_t lower = distinctPoints(l.FileXL, l.FileYL, l.FileNL);
+    if (upper >= 3 && lower >= 3) return {};
+    std::string reason = "no section could be read: the first surface has " + pointsText(upper) +
+                         " and the second " + pointsText(lower) + ", each needs at least 3 distinct points";
+    if (parsed.layout == AirfoilLayout::Native) {
+        reason += " (expected a name, a count and that many x, y pairs for each surface, "
+                  "or a Selig or Lednicer file)";
+    }
+    return reason;
+}
+
+ParsedAirfoil recognise(std::string_view text, const std::string& name, const FileSection& lists) {
+    ParsedAirfoil native = parseNativeAirfoil(text, name, lists);
+    if (isCleanNativeRead(native)) return native;
+    if (std::optional<ParsedAirfoil> lednicer = parseLednicerAirfoil(text)) return std::move(*lednicer);
+    if (std::optional<ParsedAirfoil> selig = parseSeligAirfoil(text)) return std::move(*selig);
+    return native;
+}
+
+ReadAirfoilResult failure(std::string reason) {
+    ReadAirfoilResult result;
+    result.reason = std::move(reason);
+    return result;
+}
+
+// Reads at most kMaxAirfoilFileBytes + 1 bytes, so a device or an endless file
+// ends the read as surely as a large one.
+std::optional<std::string> loadFile(const std::string& path, std::string& reason) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        reason = "cannot read \"" + path + "\": it is a folder";
+        return std::nullopt;
+    }
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        reason = "cannot open \"" + path + "\": " + (errno != 0 ? std::strerror(errno) : "unknown error");
+        return std::nullopt;
+    }
+    std::string text;
+    char chunk[65536];
+    while (text.size() <= kMaxAirfoilFileBytes) {
+        file.read(chunk, sizeof chunk);
+        text.append(chunk, static_cast<std::size_t>(file.gcount()));
+        if (file.eof()) break;
+        if (!file) {
+            reason = "cannot read \"" + path + "\": read error";
+            return std::nullopt;
+        }
+    }
+    if (text.size() > kMaxAirfoilFileBytes) {
+        reason = "\"" + path + "\" is larger than " + std::to_string(kMaxAirfoilFileBytes >> 20) +
+                 " MB, too large for a coordinate file";
+        return std::nullopt;
+    }
+    return text;
+}
+
+}  // namespace
+
+ReadAirfoilResult readAirfoilText(std::string_view text, std::string& name, FileSection& lists) {
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return failure("the file is empty");
+
+    ParsedAirfoil parsed = recognise(text, name, lists);
+    ReadAirfoilResult result;
+    result.layout = parsed.layout;
+    result.malformedFields = parsed.malformedFields;
+    result.skippedPairs = parsed.skippedPairs;
+    result.reason = whyUnusable(parsed);
+    result.ok = result.reason.empty();
+    if (!result.ok) return result;
+
+    name = std::move(parsed.name);
+    lists = std::move(parsed.lists);
+    return result;
+}
+
+ReadAirfoilResult ReadAirfoil(const std::string& path, std::string& name, FileSection& lists) {
+    std::string reason;
+    std::optional<std::string> text = loadFile(path, reason);
+    if (!text) return failure(std::move(reason));
+    ReadAirfoilResult result = readAirfoilText(*text, name, lists);
+    if (!result.ok) result.reason = "\"" + path + "\": " + result.reason;
+    return result;
+}
+
+}  // namespace aerolune

@@ -1,0 +1,52 @@
+#pragma once
+// Reading a general section from a coordinate file into the file lists that
+// the section builder consumes.
+//
+// The file may be in our own input layout (name, count, pairs, count, pairs;
+// fields separated by a comma or a line end) or in one of the two layouts of
+// the public airfoil collections (Selig, Lednicer). A file that reads cleanly
+// in our own layout is always read in it; the other layouts are tried only
+// when it does not, and our own tolerant reading is the last resort.
+//
+// Limits, so that no file can make the reader run away: the lists hold
+// FileSection::kCapacity points per surface (pairs beyond are skipped and
+// counted), and a file larger than kMaxAirfoilFileBytes is refused unread.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "geometry/FileSection.h"
+#include "io/ParsedAirfoil.h"
+
+namespace aerolune {
+
+/// Largest coordinate file the reader accepts. A file of 2 x 1000 points with
+/// a generous line is under 100 kB, so anything this large is not one.
+constexpr std::size_t kMaxAirfoilFileBytes = std::size_t{4} << 20;
+
+struct ReadAirfoilResult {
+    bool ok = false;
+    std::string reason;                          ///< why the file is unreadable; empty when ok
+    AirfoilLayout layout = AirfoilLayout::None;  ///< the layout the lists were read in
+    int32_t malformedFields = 0;                 ///< fields of our own layout that held no number
+    int32_t skippedPairs = 0;                    ///< pairs beyond the list capacity
+};
+
+/// Reads the coordinate file at path. On success name and lists hold the file's
+/// section: FileXU/FileYU (FileNU points) the first surface of the file, which
+/// is the upper one, FileXL/FileYL (FileNL) the second. Our own layout keeps the
+/// file's order; Selig and Lednicer files come out from the leading edge to the
+/// trailing edge on both surfaces. When the file cannot be opened or read, is
+/// too large, or yields fewer than three distinct points on a surface, the
+/// result says why and name and lists are left exactly as they were.
+/// \param path the file to read
+/// \param name receives the section name (the airfoil field's text)
+/// \param lists receives the surface point lists, in chords as written in the file
+ReadAirfoilResult ReadAirfoil(const std::string& path, std::string& name, FileSection& lists);
+
+/// The same as ReadAirfoil for text already in memory (the whole file).
+ReadAirfoilResult readAirfoilText(std::string_view text, std::string& name, FileSection& lists);
+
+}  // namespace aerolune

@@ -1,0 +1,141 @@
+#include "io/DatabaseAirfoilParser.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "io/FieldReader.h"
+
+namespace aerolune {
+
+namespace {
+
+struct Point {
+    double x;
+    double y;
+};
+
+bool isBlankLine(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// The non-blank lines of the text; a line ends at LF, CR LF or a lone CR.
+std::vector<std::string_view> nonBlankLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '\r' && text[i] != '\n') continue;
+        std::string_view line = text.substr(start, i - start);
+        if (!isBlankLine(line)) lines.push_back(line);
+        if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    return lines;
+}
+
+std::string trimmed(std::string_view line) {
+    std::size_t begin = line.find_first_not_of(" \t");
+    if (begin == std::string_view::npos) return {};
+    std::size_t end = line.find_last_not_of(" \t");
+    return std::string(line.substr(begin, end - begin + 1));
+}
+
+// A line of exactly two numbers, separated by blanks or a comma.
+std::optional<Point> pairLine(std::string_view line) {
+    FieldReader reader(line);
+    std::string_view first;
+    std::string_view second;
+    std::string_view extra;
+    if (!reader.nextNumberField(first) || !reader.nextNumberField(second)) return std::nullopt;
+    if (reader.nextNumberField(extra)) return std::nullopt;
+    Point p{};
+    if (!parseNumberToken(first, p.x) || !parseNumberToken(second, p.y)) return std::nullopt;
+    return p;
+}
+
+std::optional<std::vector<Point>> pairLines(const std::vector<std::string_view>& lines, std::size_t from) {
+    std::vector<Point> points;
+    points.reserve(lines.size() - std::min(from, lines.size()));
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        std::optional<Point> p = pairLine(lines[i]);
+        if (!p) return std::nullopt;
+        points.push_back(*p);
+    }
+    return points;
+}
+
+bool isWhole(double v) { return v == std::floor(v); }
+
+// Two whole numbers of at least 2, as a Lednicer count line holds: no airfoil
+// in unit chord has such a point, so this tells the two layouts apart.
+bool looksLikeCountLine(const Point& p) { return isWhole(p.x) && isWhole(p.y) && p.x >= 2 && p.y >= 2; }
+
+// Copies points [first, first + count) into a surface list, up to capacity.
+int32_t storeSurface(const std::vector<Point>& points, std::size_t first, std::size_t count,
+                     Array1<float>& xs, Array1<float>& ys, ParsedAirfoil& parsed) {
+    std::size_t kept = std::min<std::size_t>(count, FileSection::kCapacity);
+    for (std::size_t k = 0; k < kept; ++k) {
+        xs(static_cast<std::ptrdiff_t>(k + 1)) = static_cast<float>(points[first + k].x);
+        ys(static_cast<std::ptrdiff_t>(k + 1)) = static_cast<float>(points[first + k].y);
+    }
+    parsed.skippedPairs += static_cast<int32_t>(count - kept);
+    return static_cast<int32_t>(kept);
+}
+
+}  // namespace
+
+std::optional<ParsedAirfoil> parseLednicerAirfoil(std::string_view text) {
+    std::vector<std::string_view> lines = nonBlankLines(text);
+    if (lines.size() < 2) return std::nullopt;
+    std::optional<Point> counts = pairLine(lines[1]);
+    // A million points per surface is far beyond any real file; larger counts
+    // only mean the line is not a count line.
+    constexpr double kMaxCount = 1.0e6;
+    if (!counts || !isWhole(counts->x) || !isWhole(counts->y) || counts->x < 1 || counts->y < 1 ||
+        counts->x > kMaxCount || counts->y > kMaxCount) {
+        return std::nullopt;
+    }
+    auto upperCount = static_cast<std::size_t>(counts->x);
+    auto lowerCount = static_cast<std::size_t>(counts->y);
+    if (lines.size() - 2 != upperCount + lowerCount) return std::nullopt;
+    std::optional<std::vector<Point>> points = pairLines(lines, 2);
+    if (!points) return std::nullopt;
+
+    ParsedAirfoil parsed;
+    parsed.layout = AirfoilLayout::Lednicer;
+    parsed.name = trimmed(lines[0]);
+    FileSection& lists = parsed.lists;
+    lists.FileNU = storeSurface(*points, 0, upperCount, lists.FileXU, lists.FileYU, parsed);
+    lists.FileNL = storeSurface(*points, upperCount, lowerCount, lists.FileXL, lists.FileYL, parsed);
+    return parsed;
+}
+
+std::optional<ParsedAirfoil> parseSeligAirfoil(std::string_view text) {
+    std::vector<std::string_view> lines = nonBlankLines(text);
+    if (lines.size() < 4) return std::nullopt;
+    std::optional<std::vector<Point>> found = pairLines(lines, 1);
+    if (!found || looksLikeCountLine(found->front())) return std::nullopt;
+    std::vector<Point>& points = *found;
+
+    auto leadingEdge = std::min_element(points.begin(), points.end(),
+                                        [](const Point& a, const Point& b) { return a.x < b.x; });
+    auto split = static_cast<std::size_t>(leadingEdge - points.begin());
+    // Upper surface from the leading edge: the run up to the split, reversed.
+    std::reverse(points.begin(), points.begin() + static_cast<std::ptrdiff_t>(split) + 1);
+
+    ParsedAirfoil parsed;
+    parsed.layout = AirfoilLayout::Selig;
+    parsed.name = trimmed(lines[0]);
+    FileSection& lists = parsed.lists;
+    lists.FileNU = storeSurface(points, 0, split + 1, lists.FileXU, lists.FileYU, parsed);
+    // The leading-edge point now sits at index 0; the lower run starts there too.
+    std::vector<Point> lower;
+    lower.reserve(points.size() - split);
+    lower.push_back(points[0]);
+    lower.insert(lower.end(), points.begin() + static_cast<std::ptrdiff_t>(split) + 1, points.end());
+    lists.FileNL = storeSurface(lower, 0, lower.size(), lists.FileXL, lists.FileYL, parsed);
+    return parsed;
+}
+
+}  // namespace aerolune
