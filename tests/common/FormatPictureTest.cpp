@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <random>
+
+#include "common/NumberText.h"
 
 namespace aerolune {
 namespace {
@@ -128,6 +132,25 @@ TEST(FormatPicture, SingleValuesRoundOnTheirSevenDigits) {
     EXPECT_EQ(formatPicture(-0.05f, "#0.000000"), "-0.050000");
     EXPECT_EQ(formatPicture(5, "00"), "05");
     EXPECT_EQ(formatPicture(-3L, "#0.0"), "-3.0");
+}
+
+// Whatever the value, the text read back is the value to within half a unit of
+// the last decimal (plus the 15-digit representation error), and the number of
+// decimals is the picture's. Catches carries and lost digits the tables miss.
+TEST(FormatPicture, TextReadsBackWithinHalfTheLastDecimal) {
+    std::mt19937_64 random(20240611);
+    std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
+    std::uniform_int_distribution<int> scale(-8, 8);
+    for (int k = 0; k < 20000; ++k) {
+        const double value = mantissa(random) * std::pow(10.0, scale(random));
+        for (const auto& [picture, decimals] : {std::pair{"#0.000000", 6}, std::pair{"##0.00", 2}}) {
+            const std::string text = formatPicture(value, picture);
+            const double halfUnit = 0.5 * std::pow(10.0, -decimals);
+            EXPECT_LE(std::fabs(readLeadingNumber(text) - value), halfUnit * (1 + 1e-9) + 1e-14 * std::fabs(value))
+                << picture << " of " << value << " gave " << text;
+            EXPECT_EQ(text.size() - text.find('.') - 1, static_cast<std::size_t>(decimals)) << text;
+        }
+    }
 }
 
 TEST(FormatPicture, NonFiniteValuesAndAnEmptyPictureStayVisible) {
