@@ -1,0 +1,201 @@
+#include "analysis/LinAero.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "analysis/ThinAirfoil.h"
+#include "linaero/MeanLines.h"
+
+namespace aerolune {
+namespace {
+
+using test::nearlyEqual;
+
+constexpr double kPi = 3.14159265358979323846;
+
+// Node arrays laid out as the section builder returns them: node 1 at the
+// trailing edge, the lower surface to the leading edge at node H + 1, the
+// upper surface back, both surfaces on the same cosine stations, and the
+// closing node 2H + 1 equal to node 1. Thickness is added normal to the chord,
+// so the mean of each node pair is the mean line itself.
+struct Nodes {
+    Array1<float> x, y;
+};
+
+Nodes sectionNodes(int halfPoints, const test::MeanLine& meanLine, double thickness) {
+    const auto stations = test::cosineStations(halfPoints + 1);
+    Nodes n{Array1<float>(2 * halfPoints + 1), Array1<float>(2 * halfPoints + 1)};
+    for (int k = 0; k <= halfPoints; ++k) {
+        const double x = stations[k], yc = meanLine(x), yt = test::nacaThickness(thickness, x);
+        n.x(halfPoints + 1 - k) = static_cast<float>(x);
+        n.y(halfPoints + 1 - k) = static_cast<float>(yc - yt);
+        if (k < halfPoints) {
+            n.x(halfPoints + 1 + k) = static_cast<float>(x);
+            n.y(halfPoints + 1 + k) = static_cast<float>(yc + yt);
+        }
+    }
+    n.x(2 * halfPoints + 1) = n.x(1);
+    n.y(2 * halfPoints + 1) = n.y(1);
+    return n;
+}
+
+// The steps the recomputation runs: inputs in their order, then AeroCoeff.
+ThinAirfoilResult solve(LinAero& aero, const Nodes& nodes, double alphaDeg, int totalPoints) {
+    aero.AngleOfAttack = alphaDeg;
+    aero.NumberOfPoints = int32_t{totalPoints};
+    aero.SimulationOrder = int16_t{200};
+    aero.AeroCoeff(nodes.y, nodes.x);
+    return thinAirfoilCoefficients(aero, alphaDeg);
+}
+
+TEST(LinAero, CreationDefaults) {
+    const LinAero aero;
+    EXPECT_TRUE(aero.NumberOfPoints.isEmpty());
+    EXPECT_EQ(aero.SimulationOrder.toDouble(), 100.0);
+    EXPECT_FALSE(aero.AngleOfAttack.isEmpty());
+    EXPECT_EQ(aero.AngleOfAttack.toDouble(), 0.0);
+    for (float a : {aero.A0, aero.A1, aero.A2, aero.A3, aero.A4, aero.A5, aero.A6, aero.A7, aero.A8})
+        EXPECT_EQ(a, 0.0f);
+    for (const Variant* v : {&aero.AirfoilType, &aero.CmC4, &aero.AlphaCl0, &aero.CmLeadingEdge,
+                             &aero.LiftCoeff, &aero.FlapLocation, &aero.FlapAngle})
+        EXPECT_TRUE(v->isEmpty());
+}
+
+// The camber line is extracted from the node pairs: stations from the
+// leading edge with the ends forced to exactly 0 and 1, ordinates the mean of
+// the pair, the trailing-edge node last.
+TEST(LinAero, ExtractsTheCamberLineFromTheNodePairs) {
+    const auto meanLine = test::naca4MeanLine(0.02, 0.4);
+    Nodes nodes = sectionNodes(60, meanLine, 0.12);
+    nodes.x(61) = 0.001f;   // a leading-edge node off the origin
+    nodes.x(1) = 0.998f;    // and a trailing edge short of the unit chord
+    LinAero aero;
+    solve(aero, nodes, 0.0, 120);
+
+    const auto& xc = aero.camberStations();
+    const auto& zc = aero.camberOrdinates();
+    ASSERT_EQ(xc.size(), 61);
+    EXPECT_EQ(xc(1), 0.0f);
+    EXPECT_EQ(xc(61), 1.0f);
+    EXPECT_EQ(zc(61), nodes.y(1));
+    const auto stations = test::cosineStations(61);
+    for (int i = 2; i <= 60; ++i) {
+        EXPECT_EQ(xc(i), static_cast<float>(stations[i - 1])) << i;
+        // Source: the mean line the nodes were built on. Tolerance 1e-7 chord:
+        // single-precision node ordinates of size 0.1.
+        EXPECT_TRUE(nearlyEqual(zc(i), meanLine(stations[i - 1]), 1e-7)) << i;
+    }
+}
+
+// The panel figures of a cambered section at 120 points against exact
+// thin-airfoil theory, at two angles: the zero-lift angle and the moment about
+// the quarter chord do not depend on the angle.
+TEST(LinAero, CamberedSectionsMatchExactTheory) {
+    const auto reference = test::readAnalyticTable();
+    struct Case {
+        const char* section;
+        test::MeanLine meanLine;
+        double alphaDeg;
+    } cases[] = {
+        {"2412", test::naca4MeanLine(0.02, 0.4), 0.0},
+        {"2412", test::naca4MeanLine(0.02, 0.4), 4.0},
+        {"24012", test::naca5MeanLine(0.29, 6.643), 0.0},
+        {"24012", test::naca5MeanLine(0.29, 6.643), -3.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.section) + " at " + std::to_string(c.alphaDeg));
+        const auto& exact = reference.at(c.section);
+        LinAero aero;
+        const auto r = solve(aero, sectionNodes(60, c.meanLine, 0.12), c.alphaDeg, 120);
+        // Source: analytic.csv. Tolerances 0.02 degrees and 0.001.
+        EXPECT_TRUE(nearlyEqual(r.AlphaZeroLift, exact.alphaL0Deg, 0.02)) << r.AlphaZeroLift;
+        EXPECT_TRUE(nearlyEqual(r.CmQuarter, exact.cmC4, 0.001)) << r.CmQuarter;
+        // Source: thin-airfoil lift cl = cl0 + 2 pi alpha with cl0 from analytic.csv.
+        // Tolerance 1e-5: single-precision coefficients.
+        const double cl = exact.clAlpha0 + 2.0 * kPi * c.alphaDeg * kPi / 180.0;
+        EXPECT_TRUE(nearlyEqual(r.ClValue, cl, 1e-5)) << r.ClValue;
+        // The leading-edge moment follows from the same coefficients:
+        // Cm,le = Cm,c/4 - Cl / 4 for thin-airfoil theory.
+        EXPECT_TRUE(nearlyEqual(r.CmLeValue, r.CmQuarter - r.ClValue / 4.0, 1e-6));
+    }
+}
+
+// A symmetric section has no camber: A1 = A2 = 0, no moment about the quarter
+// chord, and the centre of pressure sits at the quarter chord whenever it is
+// defined (|Cl| > 0.01); at zero lift it is not defined.
+TEST(LinAero, SymmetricSectionHasItsCentreOfPressureAtTheQuarterChord) {
+    const Nodes nodes = sectionNodes(60, test::naca4MeanLine(0.0, 0.0), 0.12);
+    for (double alphaDeg : {-10.0, -2.0, 0.0, 0.05, 3.0, 90.0}) {
+        SCOPED_TRACE(alphaDeg);
+        LinAero aero;
+        const auto r = solve(aero, nodes, alphaDeg, 120);
+        EXPECT_EQ(aero.A1, 0.0f);
+        EXPECT_EQ(aero.A2, 0.0f);
+        EXPECT_EQ(r.CmQuarter, 0.0);
+        // Source: 2 pi alpha, the thin-airfoil lift slope; tolerance 1e-5.
+        EXPECT_TRUE(nearlyEqual(r.ClValue, 2.0 * kPi * alphaDeg * kPi / 180.0, 1e-5, 1e-6));
+        const bool defined = std::fabs(r.ClValue) > 0.01;
+        EXPECT_EQ(r.hasCentreOfPressure, defined);
+        if (defined) EXPECT_DOUBLE_EQ(r.centreOfPressure, 25.0);
+    }
+}
+
+// The boundary is strict: a lift of exactly 0.01 (as the panel holds it, in
+// single precision) has no centre of pressure, the next value up has one.
+TEST(LinAero, CentreOfPressureNeedsLiftAboveOneHundredth) {
+    const auto lift = [](float a0) {
+        LinAero aero;
+        aero.A0 = a0;
+        return thinAirfoilCoefficients(aero, 0.0).ClValue;
+    };
+    float a0 = static_cast<float>(0.01 / (2.0 * kPi));
+    while (lift(a0) < 0.01f) a0 = std::nextafter(a0, 1.0f);
+    while (lift(a0) > 0.01f) a0 = std::nextafter(a0, 0.0f);
+    ASSERT_EQ(lift(a0), 0.01f);
+
+    LinAero aero;
+    aero.A0 = a0;
+    EXPECT_FALSE(thinAirfoilCoefficients(aero, 0.0).hasCentreOfPressure);
+    aero.A0 = -aero.A0;
+    EXPECT_FALSE(thinAirfoilCoefficients(aero, 0.0).hasCentreOfPressure);
+
+    aero.A0 = static_cast<float>(0.011 / (2.0 * kPi));
+    EXPECT_TRUE(thinAirfoilCoefficients(aero, 0.0).hasCentreOfPressure);
+}
+
+// A point count that asks for more nodes than the arrays hold, or none, must
+// not read past the arrays (the checked build aborts if it does).
+TEST(LinAero, PointCountBeyondTheArraysIsHeldToThem) {
+    const Nodes nodes = sectionNodes(20, test::naca4MeanLine(0.02, 0.4), 0.12);
+    struct Case {
+        const char* name;
+        Variant points;
+    } cases[] = {
+        {"twice the nodes", int32_t{82}},
+        {"absurd count", 1e300},
+        {"empty", Variant()},
+        {"negative", int16_t{-40}},
+        {"text", "abc"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinAero aero;
+        aero.AngleOfAttack = 2.0;
+        aero.NumberOfPoints = c.points;
+        aero.AeroCoeff(nodes.y, nodes.x);
+        for (float a : {aero.A0, aero.A1, aero.A2, aero.A8}) EXPECT_TRUE(std::isfinite(a));
+        EXPECT_LE(aero.camberStations().size(), 21);
+    }
+    LinAero empty;
+    empty.NumberOfPoints = int16_t{120};
+    empty.AngleOfAttack = 2.0;
+    empty.AeroCoeff(Array1<float>(), Array1<float>());
+    // No nodes at all: a flat plate. Source: A0 = alpha; tolerance: exact in single.
+    EXPECT_EQ(empty.A0, static_cast<float>(2.0 * 4.0 * std::atan(1.0) / 180.0));
+    EXPECT_EQ(empty.A1, 0.0f);
+}
+
+}  // namespace
+}  // namespace aerolune
