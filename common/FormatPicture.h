@@ -15,7 +15,8 @@ namespace aerolune {
 /// "#.00" none, so 0.5 shows ".50"); leading "#" never pad.
 /// Decimals: rounded, halves away from zero, to the number of placeholders
 /// after the point; trailing zeros are then dropped down to the last "0"
-/// placeholder ("##0.0#": 2 -> "2.0", 0.25 -> "0.25"; "0.0###": 0.123456 -> "0.1235").
+/// placeholder ("##0.0#": 2 -> "2.0", 0.25 -> "0.25"; "0.0###": 0.123456 -> "0.1235");
+/// the point itself always stands ("0.##": 2 -> "2.").
 /// Exponent ("0.00e+", "0.00E-00"): the mantissa has as many integer digits as
 /// "0" placeholders before the point (at least one) and the decimals as above;
 /// "e+" always writes the exponent's sign, "e-" only a minus; the exponent has
