@@ -1,5 +1,6 @@
 #include "common/NumberText.h"
 
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -43,15 +44,19 @@ double readLeadingNumber(std::string_view text) {
         while (j < text.size() && isDigit(text[j])) exponent += text[j++];
         if (j > digitsStart) number += exponent;
     }
-    double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
+    // from_chars ignores the desktop's locale: a point is always the point.
+    if (number[0] == '+') number.erase(0, 1);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    return error == std::errc() && std::isfinite(value) ? value : 0.0;
 }
 
 std::string formatGeneral(double value) {
     if (value == 0.0 || !std::isfinite(value)) return "0";
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text = buffer;
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
     std::size_t e = text.find('e');
     if (e == std::string::npos) return text;
     // Exponent as E+NN / E-NN (at least two digits), mantissa without trailing zeros.

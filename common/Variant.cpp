@@ -1,7 +1,7 @@
 #include "common/Variant.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 #include "common/NumberText.h"
@@ -36,8 +36,12 @@ std::string Variant::toText() const {
         case Kind::Single: {
             // A single shows the digits it actually holds, not its double expansion.
             char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(std::get<float>(value_)));
-            return formatGeneral(std::strtod(buffer, nullptr));
+            const auto result = std::to_chars(buffer, buffer + sizeof buffer,
+                                              static_cast<double>(std::get<float>(value_)),
+                                              std::chars_format::general, 7);
+            double rounded = 0.0;
+            std::from_chars(buffer, result.ptr, rounded);
+            return formatGeneral(rounded);
         }
         default: return formatGeneral(toDouble());
     }
