@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/FormatPicture.h"
+
 namespace aerolune {
 
 ThinAirfoilResult thinAirfoilCoefficients(const LinAero& aero, double alphaDeg) {
@@ -16,6 +18,11 @@ ThinAirfoilResult thinAirfoilCoefficients(const LinAero& aero, double alphaDeg) 
     r.hasCentreOfPressure = std::fabs(static_cast<double>(r.ClValue)) > 0.01;
     if (r.hasCentreOfPressure) r.centreOfPressure = (0.25 - r.CmQuarter / r.ClValue) * 100.0;
     return r;
+}
+
+std::string centreOfPressureText(const ThinAirfoilResult& result) {
+    if (!result.hasCentreOfPressure) return "N/A";
+    return formatPicture(result.centreOfPressure, "##0") + " %c";
 }
 
 }  // namespace aerolune

@@ -2,6 +2,8 @@
 // Lift, moments, zero-lift angle and centre of pressure from the first three
 // Fourier coefficients of the thin-airfoil solution.
 
+#include <string>
+
 #include "analysis/LinAero.h"
 
 namespace aerolune {
@@ -26,5 +28,9 @@ struct ThinAirfoilResult {
 /// \param aero the instance holding A0..A2 (radians)
 /// \param alphaDeg the angle of the section solution, degrees (AlphaDeg)
 ThinAirfoilResult thinAirfoilCoefficients(const LinAero& aero, double alphaDeg);
+
+/// The results panel's centre-of-pressure read-out: the per cent chord
+/// formatted "##0" followed by " %c", or "N/A" when it is not defined.
+std::string centreOfPressureText(const ThinAirfoilResult& result);
 
 }  // namespace aerolune

@@ -158,11 +158,20 @@ TEST(LinAero, CentreOfPressureNeedsLiftAboveOneHundredth) {
     LinAero aero;
     aero.A0 = a0;
     EXPECT_FALSE(thinAirfoilCoefficients(aero, 0.0).hasCentreOfPressure);
+    EXPECT_EQ(centreOfPressureText(thinAirfoilCoefficients(aero, 0.0)), "N/A");
     aero.A0 = -aero.A0;
     EXPECT_FALSE(thinAirfoilCoefficients(aero, 0.0).hasCentreOfPressure);
 
     aero.A0 = static_cast<float>(0.011 / (2.0 * kPi));
     EXPECT_TRUE(thinAirfoilCoefficients(aero, 0.0).hasCentreOfPressure);
+    EXPECT_EQ(centreOfPressureText(thinAirfoilCoefficients(aero, 0.0)), "25 %c");
+
+    // A cambered section: 25 - 100 Cm,c/4 / Cl per cent chord, rounded to a whole per cent.
+    aero.A1 = 0.08f;
+    aero.A2 = 0.01f;
+    const auto r = thinAirfoilCoefficients(aero, 0.0);
+    const double expected = (0.25 - kPi * (0.01 - 0.08) / 4.0 / r.ClValue) * 100.0;
+    EXPECT_EQ(centreOfPressureText(r), std::to_string(std::lround(expected)) + " %c");
 }
 
 // A point count that asks for more nodes than the arrays hold, or none, must
