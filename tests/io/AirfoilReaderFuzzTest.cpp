@@ -1,0 +1,140 @@
+// Hostile coordinate files: mutations of valid files in each layout and plain
+// random bytes, with fixed seeds so a failure repeats. The checked build aborts
+// on any index outside the lists; these tests add the reader's own promises:
+// counts within the capacity, a failure leaves the caller's section exactly as
+// it was, a success has a usable section of finite numbers.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "io/AirfoilFileReader.h"
+#include "io/IoTestSupport.h"
+#include "io/NativeAirfoilParser.h"
+#include "support/TestSupport.h"
+
+namespace aerolune {
+namespace {
+
+FileSection callerLists() {
+    FileSection lists;
+    for (int32_t i = 1; i <= FileSection::kCapacity; ++i) {
+        lists.FileXU(i) = 0.001f * static_cast<float>(i);
+        lists.FileYL(i) = -0.002f * static_cast<float>(i);
+    }
+    lists.FileNU = 17;
+    lists.FileNL = 900;
+    return lists;
+}
+
+bool sameLists(const FileSection& a, const FileSection& b) {
+    return a.FileNU == b.FileNU && a.FileNL == b.FileNL && a.FileXU.vector() == b.FileXU.vector() &&
+           a.FileYU.vector() == b.FileYU.vector() && a.FileXL.vector() == b.FileXL.vector() &&
+           a.FileYL.vector() == b.FileYL.vector();
+}
+
+bool finiteSurface(const Array1<float>& xs, const Array1<float>& ys, int32_t n) {
+    for (int32_t i = 1; i <= n; ++i) {
+        if (!std::isfinite(xs(i)) || !std::isfinite(ys(i))) return false;
+    }
+    return true;
+}
+
+// Reads text as the caller would and checks every promise; returns a message
+// for the first one broken, or nothing.
+std::string brokenPromise(const std::string& text, int* successes = nullptr) {
+    const FileSection before = callerLists();
+    const std::string beforeName = "caller";
+    FileSection lists = before;
+    std::string name = beforeName;
+    ReadAirfoilResult r = readAirfoilText(text, name, lists);
+
+    if (r.ok != r.reason.empty()) return "ok and reason disagree";
+    if (r.malformedFields < 0 || r.skippedPairs < 0) return "negative diagnostic count";
+    if (r.ok && successes != nullptr) ++*successes;
+    if (!r.ok) {
+        if (name != beforeName || !sameLists(lists, before)) return "failed read changed the caller's section";
+    } else {
+        if (lists.FileNU < 3 || lists.FileNU > FileSection::kCapacity) return "upper count out of range";
+        if (lists.FileNL < 3 || lists.FileNL > FileSection::kCapacity) return "lower count out of range";
+        if (!finiteSurface(lists.FileXU, lists.FileYU, lists.FileNU) ||
+            !finiteSurface(lists.FileXL, lists.FileYL, lists.FileNL)) {
+            return "non-finite coordinate";
+        }
+    }
+    ParsedAirfoil native = parseNativeAirfoil(text, beforeName, before);
+    if (native.lists.FileNU < 0 || native.lists.FileNU > FileSection::kCapacity ||
+        native.lists.FileNL < 0 || native.lists.FileNL > FileSection::kCapacity) {
+        return "native count out of range";
+    }
+    return {};
+}
+
+// Characters that matter to the readers, so mutations hit the interesting paths.
+const char kSignificant[] = ",\n\r \t\"-+.eED0123456789";
+
+std::string mutate(std::string text, std::mt19937& rng) {
+    auto pick = [&rng](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng); };
+    int edits = 1 + static_cast<int>(pick(8));
+    for (int e = 0; e < edits; ++e) {
+        std::size_t at = text.empty() ? 0 : pick(text.size() + 1);
+        switch (pick(7)) {
+            case 0: if (!text.empty()) text[pick(text.size())] = static_cast<char>(pick(256)); break;
+            case 1: text.insert(at, 1, kSignificant[pick(sizeof kSignificant - 1)]); break;
+            case 2: text.erase(at, pick(40)); break;
+            case 3: text.insert(at, text.substr(pick(text.size() + 1), pick(200))); break;
+            case 4: text.insert(at, pick(2) ? "99999999" : "-7"); break;
+            case 5: text.insert(at, pick(2) ? "1e38," : "\n\n,,\"x, y\"\n"); break;
+            case 6: text.resize(at); break;
+        }
+    }
+    return text;
+}
+
+std::vector<std::string> seedFiles() {
+    std::string small = "W\n3\n0,0\n0.5,0.1\n1,0\n3\n0,0\n0.5,-0.1\n1,0\n";
+    std::string lednicer = "L\n3. 3.\n\n0 0\n0.5 0.1\n1 0\n\n0 0\n0.5 -0.1\n1 0\n";
+    std::string selig = "S\n1 0\n0.5 0.1\n0 0\n0.5 -0.1\n1 0\n";
+    return {test::readFile(test::dataPath("reference/karman_trefftz/KT_cambered.txt")),
+            test::readFile(test::dataPath("reference/karman_trefftz/KT_cambered_selig.dat")),
+            small, lednicer, selig};
+}
+
+TEST(ReadAirfoilFuzz, MutatedFilesKeepEveryPromise) {
+    const std::vector<std::string> seeds = seedFiles();
+    for (const std::string& seed : seeds) ASSERT_EQ(brokenPromise(seed), "");
+    int successes = 0;
+    constexpr int kIterations = 2500;
+    for (unsigned seedNumber = 1; seedNumber <= 4; ++seedNumber) {
+        std::mt19937 rng(seedNumber);
+        for (int iteration = 0; iteration < kIterations; ++iteration) {
+            const std::string& seed = seeds[static_cast<std::size_t>(iteration) % seeds.size()];
+            std::string text = mutate(seed, rng);
+            std::string broken = brokenPromise(text, &successes);
+            ASSERT_EQ(broken, "") << "seed " << seedNumber << " iteration " << iteration;
+        }
+    }
+    // Both sides of the promise are exercised: many mutants still read, many do not.
+    EXPECT_GT(successes, 4 * kIterations / 10);
+    EXPECT_LT(successes, 4 * kIterations * 9 / 10);
+}
+
+TEST(ReadAirfoilFuzz, RandomBytesKeepEveryPromise) {
+    std::mt19937 rng(20240611u);
+    std::uniform_int_distribution<int> length(0, 3000);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> significant(0, sizeof kSignificant - 2);
+    for (int iteration = 0; iteration < 600; ++iteration) {
+        std::string text(static_cast<std::size_t>(length(rng)), '\0');
+        // Half the inputs draw only from the characters the readers care about.
+        bool textual = iteration % 2 == 0;
+        for (char& c : text) c = textual ? kSignificant[significant(rng)] : static_cast<char>(byte(rng));
+        ASSERT_EQ(brokenPromise(text), "") << "iteration " << iteration;
+    }
+}
+
+}  // namespace
+}  // namespace aerolune

@@ -1,0 +1,38 @@
+// Coverage-guided fuzzing of the coordinate-file reader with libFuzzer (clang
+// only, so it is not part of the normal build). From the source root:
+//
+//   clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -DAEROLUNE_CHECKED=1 -I. \
+//       tests/io/fuzz/ReadAirfoilFuzzer.cpp io/AirfoilFileReader.cpp io/FieldReader.cpp \
+//       io/NativeAirfoilParser.cpp io/DatabaseAirfoilParser.cpp -o read-airfoil-fuzzer
+//   ./read-airfoil-fuzzer -max_len=20000 -max_total_time=300 tests/data/reference/karman_trefftz
+//
+// The deterministic tests in AirfoilReaderFuzzTest.cpp check the same promises
+// on every build.
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "io/AirfoilFileReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    using namespace aerolune;
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    static const FileSection before;
+    FileSection lists = before;
+    std::string name = "caller";
+    ReadAirfoilResult r = readAirfoilText(text, name, lists);
+    if (r.ok == !r.reason.empty()) std::abort();
+    if (!r.ok && (name != "caller" || lists.FileNU != 0 || lists.FileNL != 0)) std::abort();
+    if (r.ok) {
+        if (lists.FileNU < 3 || lists.FileNU > FileSection::kCapacity) std::abort();
+        if (lists.FileNL < 3 || lists.FileNL > FileSection::kCapacity) std::abort();
+        for (int32_t i = 1; i <= lists.FileNU; ++i) {
+            if (!std::isfinite(lists.FileXU(i)) || !std::isfinite(lists.FileYU(i))) std::abort();
+        }
+    }
+    return 0;
+}
