@@ -1,0 +1,74 @@
+#include "numerics/airfoil/SectionShape.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace aerolune {
+
+double parameterAtX(const SurfaceCurve& curve, double x) {
+    double a = curve.tBegin;
+    double b = curve.tEnd;
+    double fa = curve.at(a).x - x;
+    double fb = curve.at(b).x - x;
+    if (fa >= 0.0) return a;
+    if (fb <= 0.0) return b;
+    // Illinois variant of regula falsi: superlinear, and the bracket never
+    // opens, so a surface whose x is monotone always yields its one root.
+    int side = 0;
+    for (int iteration = 0; iteration < 100; ++iteration) {
+        double t = (a * fb - b * fa) / (fb - fa);
+        double ft = curve.at(t).x - x;
+        if (ft == 0.0 || b - a < 1e-15) return t;
+        if ((ft > 0.0) == (fb > 0.0)) {
+            b = t;
+            fb = ft;
+            if (side == -1) fa *= 0.5;
+            side = -1;
+        } else {
+            a = t;
+            fa = ft;
+            if (side == 1) fb *= 0.5;
+            side = 1;
+        }
+        if (std::fabs(ft) < 1e-14) return t;
+    }
+    return 0.5 * (a + b);
+}
+
+SectionShape plainShape(const SectionCurves& curves) {
+    SectionShape shape;
+    shape.upperY = [upper = curves.upper](double x) { return ordinateAtX(upper, x); };
+    shape.lowerY = [lower = curves.lower](double x) { return ordinateAtX(lower, x); };
+    shape.leadingEdge = curves.leadingEdge;
+    shape.trailingEdge = curves.trailingEdge;
+    return shape;
+}
+
+double cosineStation(int k, int halfPoints, double x0, double x1) {
+    if (k <= 0) return x0;
+    if (k >= halfPoints) return x1;
+    double phi = std::numbers::pi * static_cast<double>(k) / static_cast<double>(halfPoints);
+    return x0 + (x1 - x0) * 0.5 * (1.0 - std::cos(phi));
+}
+
+Contour layNodes(const SectionShape& shape, int halfPoints) {
+    const int h = halfPoints;
+    Contour contour;
+    contour.halfPoints = h;
+    contour.x.assign(2 * h, 0.0);
+    contour.y.assign(2 * h, 0.0);
+    contour.x[0] = shape.trailingEdge.x;
+    contour.y[0] = shape.trailingEdge.y;
+    contour.x[h] = shape.leadingEdge.x;
+    contour.y[h] = shape.leadingEdge.y;
+    for (int k = 1; k < h; ++k) {
+        double xs = cosineStation(k, h, shape.leadingEdge.x, shape.trailingEdge.x);
+        contour.x[h - k] = xs;
+        contour.y[h - k] = shape.lowerY(xs);
+        contour.x[h + k] = xs;
+        contour.y[h + k] = shape.upperY(xs);
+    }
+    return contour;
+}
+
+}  // namespace aerolune
