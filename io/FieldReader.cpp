@@ -2,7 +2,8 @@
 
 #include <cfloat>
 #include <cmath>
-#include <cstdlib>
+#include <charconv>
+#include <string>
 
 namespace aerolune {
 
@@ -42,12 +43,15 @@ bool parseNumberToken(std::string_view token, double& value) {
     }
     if (i != token.size()) return false;
 
-    // strtod does not know the D exponent letter of older files.
-    std::string number(token);
+    // from_chars reads a point as the point whatever the desktop's locale, but
+    // knows neither a plus sign nor the D exponent letter of older files.
+    std::string number(token.substr(token[0] == '+' ? 1 : 0));
     for (char& c : number) {
         if (c == 'D' || c == 'd') c = 'e';
     }
-    double parsed = std::strtod(number.c_str(), nullptr);
+    double parsed = 0.0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), parsed);
+    if (error != std::errc() || end != number.data() + number.size()) return false;
     if (!std::isfinite(parsed) || std::fabs(parsed) > FLT_MAX) return false;
     value = parsed;
     return true;
