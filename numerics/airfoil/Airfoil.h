@@ -39,8 +39,10 @@
 
 namespace aerolune {
 
-/// Largest number of points per surface read from the file lists.
-inline constexpr int32_t kMaxFilePoints = 20000;
+/// Largest number of points per surface read from the file lists: the
+/// capacity of the application's lists, so an absurd count never makes the
+/// builder read past them.
+inline constexpr int32_t kMaxFilePoints = 1000;
 
 /// Build the section and solve the inviscid surface flow.
 /// \param designation NACA designation as a number (4 digits or fewer: 4-digit
