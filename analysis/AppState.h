@@ -8,6 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "analysis/Drag.h"
+#include "analysis/PolarStore.h"
+#include "analysis/ThinAirfoil.h"
 #include "common/Array.h"
 #include "common/Variant.h"
 #include "geometry/FileSection.h"
@@ -123,6 +126,18 @@ struct SectionState {
     Array1<Variant> SharedNodeY;
 };
 
+/// What the recomputation and the polar sweep leave behind beyond the
+/// section's own results: the drag estimate with both surfaces' layers, the
+/// effective angle and stall flag it returned, the thin-airfoil figures as
+/// computed (the panel shows them rounded), and the polar store.
+struct AnalysisResults {
+    float EffectiveAngle = 0.0f;  ///< degrees, from the last drag estimate
+    int16_t StallFlag = 0;        ///< 1 when the last drag estimate found the section stalled
+    DragResult drag;              ///< the last drag estimate, both surfaces
+    ThinAirfoilResult thin;       ///< the last thin-airfoil coefficients
+    PolarStore polars;            ///< PolarCount (priv) polars; a lower PolarCount empties the rest
+};
+
 /// Everything the program keeps for the length of a run.
 struct AppState {
     SharedSettings shared;
@@ -130,6 +145,7 @@ struct AppState {
     MainWindowPublic pub;
     MainWindowPrivate priv;
     SectionState section;
+    AnalysisResults analysis;
 };
 
 }  // namespace aerolune
