@@ -1,0 +1,223 @@
+#include "numerics/blayer/SurfaceMarch.h"
+
+#include "numerics/blayer/EddyViscosity.h"
+#include "numerics/blayer/KellerBox.h"
+#include "numerics/blayer/NormalGrid.h"
+#include "numerics/blayer/Transition.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace aerolune::blayer {
+
+namespace {
+
+// m = (x / Ue) dUe/dx at every station. Interior stations use the
+// three-point derivative for uneven steps, the last one the backward
+// difference. At x = 0 the first station takes the exponent of the power law
+// Ue ~ x^m through stations 2 and 3 (1 for plane stagnation flow, 0 for a flat
+// plate), kept within [0, 1]: a decelerating start is treated as a sharp edge.
+std::vector<double> pressureGradientParameter(const double* x, const double* ue, int n) {
+    std::vector<double> m(n, 0.0);
+    if (n >= 3 && ue[1] > 0.0 && ue[2] > 0.0)
+        m[0] = std::clamp(std::log(ue[2] / ue[1]) / std::log(x[2] / x[1]), 0.0, 1.0);
+    else if (n == 2)
+        m[0] = ue[0] < 0.1 * ue[1] ? 1.0 : 0.0;
+    for (int k = 1; k < n; ++k) {
+        double dUe;
+        if (k + 1 < n) {
+            const double h1 = x[k] - x[k - 1], h2 = x[k + 1] - x[k];
+            dUe = (h1 * h1 * ue[k + 1] - h2 * h2 * ue[k - 1] - (h1 * h1 - h2 * h2) * ue[k]) / (h1 * h2 * (h1 + h2));
+        } else {
+            dUe = (ue[k] - ue[k - 1]) / (x[k] - x[k - 1]);
+        }
+        m[k] = x[k] / ue[k] * dUe;
+    }
+    return m;
+}
+
+class SurfaceMarch {
+public:
+    SurfaceMarch(const double* s, const double* ue, int n, const MarchSettings& settings);
+    MarchResult run();
+
+private:
+    bool solveFirstStation();
+    bool solveStation(int k);
+    bool trySolve(int k, Profile& p, StepScheme scheme, double gamma) const;
+    void switchToTurbulentGrid();
+    void beginTransition(int k, double xTr, bool forced);
+    double intermittency(int k) const;
+    double lengthScale(int k) const;
+    void record(int k, const Profile& p, double gamma);
+    void checkNaturalTransition(int k, const Profile& p);
+
+    const double* ue_;
+    int n_;
+    MarchSettings set_;
+    std::vector<double> x_, m_;
+    NormalGrid laminar_, turbulentGrid_;
+    const NormalGrid* grid_;
+    Profile previous_;
+    bool gridChanged_ = false;
+
+    // Transition state: the station index where it happened, its position,
+    // edge velocity and Re_x, the running integral of dx / Ue from it, and
+    // whether the intermittency jumps straight to 1 (separation-induced).
+    int transitionRow_ = -1;
+    double xTr_ = 0.0, ueTr_ = 0.0, reXtr_ = 0.0;
+    std::vector<double> dxOverUe_;
+    bool forcedTurbulent_ = false;
+
+    MarchResult result_;
+};
+
+SurfaceMarch::SurfaceMarch(const double* s, const double* ue, int n, const MarchSettings& settings)
+    : ue_(ue), n_(n), set_(settings), x_(n), dxOverUe_(n, 0.0) {
+    for (int k = 0; k < n; ++k) x_[k] = s[k] - s[0];
+    m_ = pressureGradientParameter(x_.data(), ue, n);
+    laminar_ = laminarGrid(set_.points, set_.etaMax);
+    turbulentGrid_ = turbulentGrid(set_.points, set_.etaMax, set_.reynolds);
+    grid_ = &laminar_;
+    result_.rows.reserve(n);
+    result_.profileU.reserve(static_cast<std::size_t>(n) * set_.points);
+    result_.profileY.reserve(static_cast<std::size_t>(n) * set_.points);
+}
+
+MarchResult SurfaceMarch::run() {
+    if (!solveFirstStation()) return {};
+    for (int k = 1; k < n_; ++k)
+        if (!solveStation(k)) break;
+    return std::move(result_);
+}
+
+bool SurfaceMarch::solveFirstStation() {
+    Profile p = startingProfile(laminar_);
+    if (!trySolve(0, p, StepScheme::Similarity, 0.0)) return false;
+    record(0, p, 0.0);
+    previous_ = p;
+    return true;
+}
+
+// One station downstream. A laminar failure becomes the transition point
+// when the model allows it; a transitional one jumps to full turbulence;
+// a turbulent one is separation.
+bool SurfaceMarch::solveStation(int k) {
+    // Running integral of dx / Ue for the intermittency. Only differences
+    // from the transition station (never station 1) are used, so the first
+    // step, where Ue may start from 0, is left out.
+    dxOverUe_[k] = k < 2 ? 0.0 : dxOverUe_[k - 1] + 0.5 * (1.0 / ue_[k - 1] + 1.0 / ue_[k]) * (x_[k] - x_[k - 1]);
+    double gamma = intermittency(k);
+    const StepScheme scheme = gridChanged_ ? StepScheme::BackwardEuler : StepScheme::CrankNicolson;
+    Profile p = previous_;
+    bool ok = trySolve(k, p, scheme, gamma);
+    if (!ok && set_.model != TransitionModel::Laminar && !forcedTurbulent_) {
+        if (transitionRow_ < 0) beginTransition(k, x_[k - 1], true);
+        forcedTurbulent_ = true;
+        gamma = 1.0;
+        p = previous_;
+        ok = trySolve(k, p, StepScheme::BackwardEuler, gamma);
+    }
+    if (!ok) return false;
+    gridChanged_ = false;
+    record(k, p, gamma);
+    previous_ = p;
+    if (transitionRow_ < 0 && set_.model == TransitionModel::Natural) checkNaturalTransition(k, p);
+    return true;
+}
+
+bool SurfaceMarch::trySolve(int k, Profile& p, StepScheme scheme, double gamma) const {
+    StationProblem pr;
+    pr.grid = grid_;
+    pr.previous = &previous_;
+    pr.m = m_[k];
+    pr.scheme = scheme;
+    if (k > 0) {
+        pr.mPrevious = m_[k - 1];
+        const double dx = x_[k] - x_[k - 1];
+        pr.alpha = (scheme == StepScheme::BackwardEuler ? x_[k] : 0.5 * (x_[k] + x_[k - 1])) / dx;
+    }
+    pr.eddy = EddyStation{ue_[k] * x_[k] * set_.reynolds, m_[k], gamma};
+    if (!blayer::solveStation(pr, p)) return false;
+    // Attached flow only: the direct problem has no meaning past a zero of
+    // the wall shear, and a profile far outside 0..1 is a diverged iterate.
+    if (!(p.v[0] > 0.0)) return false;
+    for (double u : p.u)
+        if (!(u > -1e-6 && u < 1.5)) return false;
+    return true;
+}
+
+void SurfaceMarch::switchToTurbulentGrid() {
+    if (grid_ == &turbulentGrid_) return;
+    previous_ = transferProfile(previous_, laminar_, turbulentGrid_);
+    grid_ = &turbulentGrid_;
+    gridChanged_ = true;
+}
+
+void SurfaceMarch::beginTransition(int k, double xTr, bool forced) {
+    transitionRow_ = k;
+    xTr_ = xTr;
+    ueTr_ = ue_[k];
+    reXtr_ = ueTr_ * xTr * set_.reynolds;
+    forcedTurbulent_ = forced;
+    switchToTurbulentGrid();
+}
+
+double SurfaceMarch::intermittency(int k) const {
+    if (transitionRow_ < 0) return 0.0;
+    if (forcedTurbulent_) return 1.0;
+    const double integral = dxOverUe_[k] - dxOverUe_[transitionRow_];
+    return chenThysonGamma(x_[k] - xTr_, integral, ueTr_, reXtr_, set_.reynolds);
+}
+
+// y = scale x eta. At x = 0 only plane stagnation flow has a finite layer,
+// of scale sqrt(nu / a) with a = Ue(2) / x(2); a sharp edge starts from zero.
+double SurfaceMarch::lengthScale(int k) const {
+    if (k > 0) return std::sqrt(x_[k] / (ue_[k] * set_.reynolds));
+    if (m_[0] < 0.999 || n_ < 2) return 0.0;
+    return std::sqrt(x_[1] / (ue_[1] * set_.reynolds));
+}
+
+void SurfaceMarch::record(int k, const Profile& p, double gamma) {
+    const ProfileThickness t = profileThickness(p, *grid_);
+    const double scale = lengthScale(k);
+    StationRow r;
+    r.s = x_[k];
+    r.displacement = scale * t.displacement;
+    r.momentum = scale * t.momentum;
+    r.delta99 = scale * t.eta99;
+    r.shape = t.momentum > 0.0 ? t.displacement / t.momentum : 0.0;
+    r.turbulent = transitionRow_ >= 0 && k >= transitionRow_;
+    r.gamma = gamma;
+    r.reTheta = ue_[k] * r.momentum * set_.reynolds;
+    r.wallShear = p.v[0];
+    // Cf = 2 f''(0) / sqrt(Re_x) on Ue, times Ue^2 for the free stream. At
+    // x = 0 the stagnation-point shear is zero, and the sharp-edge value,
+    // infinite in theory, is given as zero too.
+    const double reX = ue_[k] * x_[k] * set_.reynolds;
+    r.cfFreeStream = reX > 0.0 ? 2.0 * p.v[0] / std::sqrt(reX) * ue_[k] * ue_[k] : 0.0;
+    result_.rows.push_back(r);
+    for (int j = 0; j <= grid_->lastNode(); ++j) {
+        result_.profileU.push_back(p.u[j]);
+        result_.profileY.push_back(scale * grid_->eta[j]);
+    }
+}
+
+void SurfaceMarch::checkNaturalTransition(int k, const Profile& p) {
+    const ProfileThickness t = profileThickness(p, *grid_);
+    const double reTheta = result_.rows.back().reTheta;
+    const double reK = roughnessReynolds(p, *grid_, lengthScale(k), ue_[k], set_.roughness, set_.reynolds);
+    if (!naturalTransition(reTheta, t.energy / t.momentum, reK)) return;
+    beginTransition(k, x_[k], false);
+    result_.rows.back().turbulent = true;
+}
+
+}  // namespace
+
+MarchResult marchSurface(const double* s, const double* ue, int n, const MarchSettings& settings) {
+    if (n < 1) return {};
+    SurfaceMarch march(s, ue, n, settings);
+    return march.run();
+}
+
+}  // namespace aerolune::blayer
