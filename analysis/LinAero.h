@@ -41,7 +41,11 @@ public:
     /// NH = NumberOfPoints / 2 + 1: station i of the camber line is the upper
     /// node NH + i - 1, its ordinate the mean of that node and the lower node
     /// NH - i + 1; the last station is the trailing edge (node 1). The end
-    /// stations are forced to x = 0 and x = 1.
+    /// stations are forced to x = 0 and x = 1. Where the end nodes are not a
+    /// pair at those stations the camber line is continued to them instead:
+    /// at the leading edge from the midpoints behind it (a cambered NACA nose
+    /// lies off the midpoint line), at the trailing edge along the last
+    /// segment when a deflected flap has moved the node ahead of x = 1.
     ///
     /// Nodes 1 .. NumberOfPoints are read. When NumberOfPoints asks for more
     /// nodes than the arrays hold, the camber line is shortened to the nodes
