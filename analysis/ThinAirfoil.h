@@ -31,6 +31,7 @@ ThinAirfoilResult thinAirfoilCoefficients(const LinAero& aero, double alphaDeg);
 
 /// The results panel's centre-of-pressure read-out: the per cent chord
 /// formatted "##0" followed by " %c", or "N/A" when it is not defined.
+/// \param result the coefficients of thinAirfoilCoefficients
 std::string centreOfPressureText(const ThinAirfoilResult& result);
 
 }  // namespace aerolune
