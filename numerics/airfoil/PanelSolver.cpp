@@ -121,6 +121,20 @@ double leadingEdgeMoment(const PanelGeometry& g, const Eigen::VectorXd& gamma, i
     return cm;
 }
 
+// Near a sharp edge of interior angle tau the Kutta flow is the wedge flow
+// V ~ r^eps, eps = tau / (2 pi - tau): it falls to zero only very close to the
+// edge (r^0.05 for a 16 degree edge). The linear sheet on the two edge panels
+// cannot follow that, so their control-point speeds are taken from the wedge
+// law scaled from the next node, at half its distance from the edge.
+double trailingEdgeSpeedRatio(const PanelGeometry& g) {
+    const int n = g.n;
+    double ax = g.x[1] - g.x[0], ay = g.y[1] - g.y[0];
+    double bx = g.x[n - 1] - g.x[0], by = g.y[n - 1] - g.y[0];
+    double tau = std::fabs(std::atan2(ax * by - ay * bx, ax * bx + ay * by));
+    double eps = tau / (kTwoPi - tau);
+    return std::pow(0.5, eps);
+}
+
 PanelSolution surfaceResults(const PanelGeometry& g, const Eigen::VectorXd& gamma, int halfPoints) {
     PanelSolution s;
     const int n = g.n;
@@ -128,12 +142,15 @@ PanelSolution surfaceResults(const PanelGeometry& g, const Eigen::VectorXd& gamm
     s.cp.resize(n);
     s.velocity.resize(n);
     double circulation = 0.0;
+    const double edgeRatio = trailingEdgeSpeedRatio(g);
     for (int j = 0; j < n; ++j) {
         double vt = 0.5 * (gamma(j) + gamma(j + 1));
+        circulation += vt * g.length[j];
+        if (j == 0) vt = edgeRatio * gamma(1);
+        if (j == n - 1) vt = edgeRatio * gamma(n - 1);
         s.ctrlX[j] = 0.5 * (g.x[j] + g.x[j + 1]);
         s.velocity[j] = j < halfPoints ? -vt : vt;
         s.cp[j] = 1.0 - vt * vt;
-        circulation += vt * g.length[j];
     }
     s.cl = 2.0 * circulation;
     s.cmLe = leadingEdgeMoment(g, gamma, halfPoints);

@@ -23,7 +23,7 @@ AirfoilCall flapCall(int32_t designation, float alphaDeg, int32_t total, double 
 
 // NACA 0012 at 0 degrees with a 20 % flap at +-10 degrees: thin-airfoil flap
 // theory gives dCl = 2 (pi - theta_h + sin theta_h) delta with cos theta_h =
-// 2 x 0.8 - 1, i.e. 3.45 per radian, 0.60 at 10 degrees; the panel
+// 1 - 2 x 0.8, i.e. 3.45 per radian, 0.60 at 10 degrees; the panel
 // lift must lie within 0.45..0.75 and be odd in the deflection.
 TEST(Flap, TwentyPercentFlapChangesLiftAsFlapTheorySays) {
     double down = runAirfoil(flapCall(12, 0.0f, 120, 20.0, 10.0)).cl;
