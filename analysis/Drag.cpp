@@ -78,7 +78,7 @@ SurfaceStations upperSurfaceStations(const float* nodeX, const float* nodeY, con
     return stationsThrough(contourOf(nodeX, nodeY, SurfVel, nptsst), stag, +1, nptsst - stag + 1);
 }
 
-int32_t dragStagnationPoint(const float* SurfVel, int32_t nptsst) {
+int32_t stagnationPanel(const float* SurfVel, int32_t nptsst) {
     double smallest = 10000.0;
     int32_t stag = 0;
     for (int32_t i = 1; i <= nptsst; ++i) {
@@ -88,8 +88,12 @@ int32_t dragStagnationPoint(const float* SurfVel, int32_t nptsst) {
             stag = i;
         }
     }
-    if (stag == nptsst / 2 + 1) stag = nptsst / 2;
     return stag;
+}
+
+int32_t dragStagnationPoint(const float* SurfVel, int32_t nptsst) {
+    const int32_t stag = stagnationPanel(SurfVel, nptsst);
+    return stag == nptsst / 2 + 1 ? nptsst / 2 : stag;
 }
 
 double trailingEdgeSlopeDegrees(double dx, double dy) {

@@ -43,10 +43,19 @@ SurfaceStations lowerSurfaceStations(const float* nodeX, const float* nodeY, con
 SurfaceStations upperSurfaceStations(const float* nodeX, const float* nodeY, const float* SurfVel,
                                      int32_t nptsst, int32_t stag);
 
-/// The stagnation point as the drag estimate finds it: the panel of smallest
-/// |SurfVel| (a tie goes to the later panel); the leading-edge panel index
-/// nptsst/2 + 1 is moved to nptsst/2. 0 when no velocity is below 10000 (no
-/// usable solution).
+/// The stagnation panel the layers are marched from: the panel of smallest
+/// |SurfVel| (a tie goes to the later panel). 0 when no velocity is below
+/// 10000 (no usable solution).
+/// \param SurfVel velocity ratio per panel 1..nptsst
+/// \param nptsst points about the section
+int32_t stagnationPanel(const float* SurfVel, int32_t nptsst);
+
+/// The stagnation point as the rest of the program indexes it (StagPoint):
+/// stagnationPanel, with the leading-edge index nptsst/2 + 1 moved to
+/// nptsst/2. The layers are not marched from the moved index: the panel it
+/// passes over would be the true stagnation point at the march's second
+/// station, where Michel's test fires on the near-zero velocity and the
+/// whole surface turns turbulent at the leading edge.
 /// \param SurfVel velocity ratio per panel 1..nptsst
 /// \param nptsst points about the section
 int32_t dragStagnationPoint(const float* SurfVel, int32_t nptsst);

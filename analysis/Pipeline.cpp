@@ -1,0 +1,145 @@
+#include "analysis/Pipeline.h"
+
+#include <memory>
+
+#include "analysis/LinAero.h"
+#include "analysis/PipelineSolve.h"
+#include "analysis/Polar.h"
+#include "analysis/ResultsPanel.h"
+#include "analysis/ThinAirfoil.h"
+#include "common/NumberText.h"
+#include "geometry/SectionDefinition.h"
+
+namespace aerolune {
+
+namespace {
+
+constexpr int kPolarView = 10;
+
+bool isZero(const Variant& v) { return v.toDouble() == 0.0; }
+bool isOne(const Variant& v) { return v.toDouble() == 1.0; }
+
+// Sizes the section's arrays for the current point count, keeping them when
+// the size is already right (a cancelled dialog redraws from them).
+void sizeSectionArrays(SectionState& sec, int32_t halfPoints) {
+    const auto panels = static_cast<std::size_t>(2 * halfPoints);
+    if (sec.NodeX.size() != static_cast<std::ptrdiff_t>(panels + 1)) {
+        sec.NodeX.resize(panels + 1);
+        sec.NodeY.resize(panels + 1);
+    }
+    if (sec.CtrlX.size() != static_cast<std::ptrdiff_t>(panels)) {
+        sec.CtrlX.resize(panels);
+        sec.SurfCp.resize(panels);
+        sec.SurfVel.resize(panels);
+    }
+}
+
+// Step 8a-b: the panel solution of the current section into the state.
+void solveCurrentSection(AppState& state, int32_t halfPoints) {
+    SectionState& sec = state.section;
+    sizeSectionArrays(sec, halfPoints);
+    int32_t mode = sec.SolveMode;
+    callAirfoil(sec, halfPoints, sec.AlphaDeg, mode, sec.NodeX.data(), sec.CtrlX.data(), sec.NodeY.data(),
+                sec.SurfCp.data(), sec.SurfVel.data(), sec.ClValue, sec.CmLeValue);
+    const int32_t n = 2 * halfPoints;
+    sec.NodeX(n + 1) = sec.NodeX(1);
+    sec.NodeY(n + 1) = sec.NodeY(1);
+    sec.PanelCl = Variant(sec.ClValue);
+    sec.PanelCm = Variant(sec.CmLeValue);
+}
+
+// Step 8d-e: thin-airfoil coefficients at the angle the separation model
+// chooses, and the results panel.
+void thinAirfoilStep(AppState& state, int32_t nptsst, float effectiveAngle) {
+    SectionState& sec = state.section;
+    LinAero& aero = *state.priv.AeroObject;
+    const bool useEffective = isOne(state.pub.FlowSeperationModel);
+    aero.AngleOfAttack = Variant(useEffective ? effectiveAngle : sec.AlphaDeg);
+    aero.NumberOfPoints = Variant(nptsst);
+    aero.SimulationOrder = Variant(int16_t{200});
+    aero.AeroCoeff(sec.NodeY, sec.NodeX);
+
+    const ThinAirfoilResult thin = thinAirfoilCoefficients(aero, sec.AlphaDeg);
+    sec.CmQuarter = Variant(thin.CmQuarter);
+    sec.ClValue = thin.ClValue;
+    sec.CmLeValue = thin.CmLeValue;
+    sec.AlphaZeroLift = Variant(thin.AlphaZeroLift);
+    state.analysis.thin = thin;
+    fillResultsPanel(state.texts, thin);
+}
+
+void solveAndFillPanel(AppState& state, ViewSeam& seam, int32_t halfPoints) {
+    const int32_t nptsst = 2 * halfPoints;
+    solveCurrentSection(state, halfPoints);
+
+    // A failed estimate leaves the flag clear and the geometric angle in use.
+    float effectiveAngle = state.section.AlphaDeg;
+    int16_t stalled = 0;
+    Drag(state, seam, nptsst, effectiveAngle, stalled);
+    state.texts.Label22Visible = stalled == 1;
+
+    thinAirfoilStep(state, nptsst, effectiveAngle);
+}
+
+}  // namespace
+
+bool Drag(AppState& state, ViewSeam& seam, int32_t nptsst, float& AngleSt, int16_t& SSFlag) {
+    SectionState& sec = state.section;
+    const int32_t available = static_cast<int32_t>(std::min(sec.SurfVel.size(), sec.NodeY.size()));
+    const int32_t n = std::min(nptsst, available);
+    const int32_t stag = dragStagnationPoint(sec.SurfVel.data(), n);
+    if (stag > 0) state.pub.StagPoint = Variant(stag);
+
+    const int32_t panel = stagnationPanel(sec.SurfVel.data(), n);
+    DragResult result = dragEstimate(sec.NodeX.data(), sec.NodeY.data(), sec.SurfVel.data(), n, panel, sec.AlphaDeg,
+                                     state.pub.re.toDouble(), state.pub.PolarSolution.toInt());
+    if (!result.ok) {
+        seam.showMessage(kBoundaryLayerErrorMessage);
+        return false;
+    }
+    state.pub.TransitionPoint = Variant(result.upper.TransitionPoint);
+    state.pub.DragCoeff = Variant(result.cd);
+    state.texts.Label20 = dragText(result.cd);
+    AngleSt = static_cast<float>(result.AngleSt);
+    SSFlag = static_cast<int16_t>(result.SSFlag);
+    state.analysis.EffectiveAngle = AngleSt;
+    state.analysis.StallFlag = SSFlag;
+    state.analysis.drag = std::move(result);
+    return true;
+}
+
+void recompute(AppState& state, ViewSeam& seam) {
+    state.priv.AeroObject = std::make_shared<LinAero>();
+    SectionState& sec = state.section;
+    const int32_t halfPoints = state.shared.HalfPoints;
+
+    // Step 6.
+    sec.SectionNumber = sectionNumberFromText(state.texts.Text1);
+    sec.AlphaDeg = static_cast<float>(readLeadingNumber(state.texts.Text2));
+
+    // Step 7.
+    if (state.pub.VFlag.toInt() == kPolarView) {
+        seam.setStatus(" Current Airfoil: " + state.texts.Text1);
+        seam.hideSurfaceLegend();
+        Polar(state, seam, 2 * halfPoints);
+        seam.drawPolar(state);
+    }
+
+    // Step 8.
+    if (isZero(state.shared.DialogCancelled) || state.priv.BlUpdatePending == 1)
+        solveAndFillPanel(state, seam, halfPoints);
+
+    // Steps 9 and 10.
+    updateExtremes(state);
+
+    // Step 11.
+    if (state.priv.BlUpdatePending == 1) {
+        seam.runBoundaryLayer(state);
+        state.priv.BlUpdatePending = 0;
+    }
+
+    // Step 12.
+    seam.drawView(state);
+}
+
+}  // namespace aerolune

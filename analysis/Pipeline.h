@@ -1,0 +1,47 @@
+#pragma once
+// The recompute-and-redraw routine's computation (Command1_Click), run on the
+// application state without a window: read the section and angle, solve,
+// estimate drag and stall, fill the results panel, find the extremes and the
+// stagnation point, and hand the drawing to the window through its seam.
+
+#include <cstdint>
+
+#include "analysis/AppState.h"
+#include "analysis/PipelineSeam.h"
+
+namespace aerolune {
+
+/// The analysis of one recomputation, in this order:
+///  6. SectionNumber and AlphaDeg from Text1 and Text2;
+///  7. view 10 only: the status " Current Airfoil: " + Text1, the surface
+///     legend hidden, Polar(2 x HalfPoints) and its plots;
+///  8. when DialogCancelled is 0 or BlUpdatePending is 1: Airfoil, PanelCl and
+///     PanelCm, Drag (Label20, Label22), the thin-airfoil coefficients at the
+///     effective angle when FlowSeperationModel is 1 (else AlphaDeg) and the
+///     results panel;
+///  9-10. the shared node copies, StagPoint, CpHigh and CpLow;
+///  11. BoundaryLayer through the seam when pending, then BlUpdatePending = 0;
+///  12. the view through the seam.
+/// The window does the rest around it (cursor, menus, minimum height, check
+/// marks, the plot area's placement) and gives AeroObject its fresh LinAero
+/// here by calling this. A step that fails keeps its previous outputs and the
+/// remaining steps run.
+/// \param state the application state
+/// \param seam the window the view is drawn in
+void recompute(AppState& state, ViewSeam& seam);
+
+/// Drag(nptsst, AngleSt, SSFlag) on the state's current solution: finds the
+/// stagnation point (written to StagPoint), marches both surfaces, writes the
+/// drag into DragCoeff and Label20 ("##0.000000"), TransitionPoint (the upper
+/// surface's transition station, the last one marched) and the analysis
+/// results. When the boundary layer cannot be computed it shows the message
+/// through the seam and returns false with AngleSt and SSFlag untouched and
+/// the earlier figures kept.
+/// \param state the application state
+/// \param seam where the error message goes
+/// \param nptsst points about the section (2 x HalfPoints)
+/// \param AngleSt receives the effective angle of attack, degrees
+/// \param SSFlag receives 1 when the section is stalled, else 0
+bool Drag(AppState& state, ViewSeam& seam, int32_t nptsst, float& AngleSt, int16_t& SSFlag);
+
+}  // namespace aerolune

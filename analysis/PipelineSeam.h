@@ -1,0 +1,45 @@
+#pragma once
+// What the recomputation needs from the window it runs in: drawing the view,
+// the status caption, message boxes and the legend labels. The window
+// implements it; tests and the command-line companion implement it without
+// one.
+
+#include <string>
+
+namespace aerolune {
+
+struct AppState;
+
+/// The message the drag estimate and the polar sweep show when the boundary
+/// layer cannot be computed.
+inline constexpr const char* kBoundaryLayerErrorMessage =
+    "Redo your Boundary Layer Computation: An error occured in the BL Subroutine";
+
+class ViewSeam {
+public:
+    virtual ~ViewSeam() = default;
+
+    /// Draws the view selected by VFlag from the state and sets the status
+    /// caption (Text1 followed by the view's title). View 10 draws nothing
+    /// more here: its plots came from drawPolar.
+    virtual void drawView(AppState& state) = 0;
+
+    /// Sets the status bar's caption.
+    virtual void setStatus(const std::string& caption) = 0;
+
+    /// Shows a message box and waits for it to be closed.
+    virtual void showMessage(const std::string& text) = 0;
+
+    /// Hides the surface legend (Label7 0 and 2, Label5 0 and 1) before the polar view.
+    virtual void hideSurfaceLegend() {}
+
+    /// Draws the polar plots from the store, after the sweep brought it up to date.
+    virtual void drawPolar(AppState& /*state*/) {}
+
+    /// Runs the finite-difference boundary layer (BoundaryLayer) on the
+    /// current solution, with its warnings, when a recomputation finds it
+    /// pending.
+    virtual void runBoundaryLayer(AppState& /*state*/) {}
+};
+
+}  // namespace aerolune

@@ -1,0 +1,119 @@
+#include "analysis/Polar.h"
+
+#include <cmath>
+#include <vector>
+
+#include "analysis/LinAero.h"
+#include "analysis/ThinAirfoil.h"
+#include "geometry/SectionDefinition.h"
+
+namespace aerolune {
+
+namespace {
+
+// delta* at the control point of panel i: the stagnation panel is station 1
+// of both layers; panels before it belong to the lower march, after it to the
+// upper one.
+double panelDeltaStar(const DragResult& drag, int32_t i) {
+    const int32_t stag = drag.stagPoint;
+    if (i == stag) return 0.0;
+    if (i < stag) return drag.lower.deltaStar(stag - i + 1);
+    return drag.upper.deltaStar(i - stag + 1);
+}
+
+}  // namespace
+
+double polarAngle(int32_t k) { return -20.0 + static_cast<double>(k - 1) / (kPolarPoints - 1) * 40.0; }
+
+Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& drag) {
+    const int32_t n = 2 * sol.halfPoints;
+    Array1<float> y(static_cast<std::size_t>(n + 1));
+    for (int32_t j = 2; j <= n; ++j) {
+        const double dstar = 0.5 * (panelDeltaStar(drag, j - 1) + panelDeltaStar(drag, j));
+        const double dx = sol.NodeX(j + 1) - sol.NodeX(j);
+        const double dy = sol.NodeY(j + 1) - sol.NodeY(j);
+        const double ds = std::hypot(dx, dy);
+        const double normalY = ds > 0.0 ? dx / ds : 0.0;
+        y(j) = static_cast<float>(sol.NodeY(j) + normalY * dstar);
+    }
+    const double lowerEdge = drag.lower.deltaStar(drag.lowerStations.n);
+    const double upperEdge = drag.upper.deltaStar(drag.upperStations.n);
+    y(1) = static_cast<float>(sol.NodeY(1) + 0.5 * (upperEdge - lowerEdge));
+    y(n + 1) = y(1);
+    return y;
+}
+
+bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, const PolarSettings& settings,
+                PolarPoint& point, std::string& error) {
+    const int32_t n = 2 * sol.halfPoints;
+    const int32_t stag = stagnationPanel(sol.SurfVel.data(), n);
+    const DragResult drag = dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n, stag, angleDeg,
+                                         settings.re, settings.PolarSolution);
+    if (!drag.ok) {
+        error = drag.error;
+        return false;
+    }
+    resolveDisplaced(section, sol, displacedOrdinates(sol, drag), static_cast<float>(angleDeg));
+
+    LinAero aero;
+    aero.AngleOfAttack = Variant(settings.FlowSeperationModel == 1 ? drag.AngleSt : angleDeg);
+    aero.NumberOfPoints = Variant(n);
+    aero.SimulationOrder = Variant(int16_t{200});
+    aero.AeroCoeff(sol.NodeY, sol.NodeX);
+    const ThinAirfoilResult thin = thinAirfoilCoefficients(aero, angleDeg);
+
+    const double Cl = thin.ClValue;
+    const double CmOverCl = Cl == 0.0 ? 1.0 : thin.CmLeValue / Cl;
+    point.angle = angleDeg;
+    point.cl = Cl;
+    point.cdTimes1000 = drag.cd * 1000.0;
+    point.cm = (0.25 + CmOverCl) * Cl;
+    point.upperTransition = drag.transitionUpperX;
+    point.lowerTransition = drag.transitionLowerX;
+    return true;
+}
+
+std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSettings& settings, StoredPolar& polar) {
+    polar.points.clear();
+    const int32_t halfPoints = nptsst / 2;
+    if (halfPoints < kMinHalfPoints) return "too few points about the section";
+
+    // Every angle on the undisplaced section first: the section's influence
+    // matrix is the same for all of them, so the solver factorises it once
+    // instead of once per angle between the re-solves.
+    std::vector<SectionSolution> solutions(kPolarPoints);
+    for (int32_t k = 1; k <= kPolarPoints; ++k)
+        solveSection(section, halfPoints, static_cast<float>(polarAngle(k)), solutions[k - 1]);
+
+    for (int32_t k = 1; k <= kPolarPoints; ++k) {
+        PolarPoint point;
+        std::string error;
+        if (!polarPoint(section, solutions[k - 1], polarAngle(k), settings, point, error)) return error;
+        polar.points.push_back(point);
+    }
+    return {};
+}
+
+bool Polar(AppState& state, ViewSeam& seam, int32_t nptsst) {
+    PolarStore& store = state.analysis.polars;
+    store.truncate(state.priv.PolarCount);
+    state.section.SectionNumber = sectionNumberFromText(state.texts.Text1);
+
+    const PolarHeader header{state.texts.Text1, state.texts.Label16, state.texts.Label17, state.pub.re.toDouble()};
+    if (store.find(header)) {
+        state.priv.PolarCount = static_cast<int16_t>(store.count());
+        return true;
+    }
+    StoredPolar& polar = store.add(header);
+    state.priv.PolarCount = static_cast<int16_t>(store.count());
+
+    const PolarSettings settings{state.pub.re.toDouble(), state.pub.PolarSolution.toInt(),
+                                 state.pub.FlowSeperationModel.toInt()};
+    if (!polarSweep(state.section, nptsst, settings, polar).empty()) {
+        seam.showMessage(kBoundaryLayerErrorMessage);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace aerolune

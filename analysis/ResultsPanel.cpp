@@ -1,0 +1,61 @@
+#include "analysis/ResultsPanel.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/FormatPicture.h"
+
+namespace aerolune {
+
+void fillResultsPanel(MainWindowTexts& texts, const ThinAirfoilResult& thin) {
+    texts.Text3 = formatPicture(thin.ClValue, "##0.000");
+    texts.Text4 = formatPicture(thin.CmLeValue, "##0.000");
+    texts.Label12 = formatPicture(thin.AlphaZeroLift, "##0.00") + " Deg.";
+    texts.Label11 = formatPicture(thin.CmQuarter, "##0.000");
+    texts.Label13 = thin.hasCentreOfPressure ? formatPicture(thin.centreOfPressure, "##0") + " %c" : "N/A";
+}
+
+std::string dragText(double cd) { return formatPicture(cd, "##0.000000"); }
+
+SurfaceExtremes surfaceExtremes(const Array1<float>& NodeY, const Array1<float>& SurfCp,
+                                const Array1<float>& SurfVel, int32_t count) {
+    SurfaceExtremes e;
+    for (int32_t i = 1; i <= count; ++i) {
+        const double y = NodeY(i), cp = SurfCp(i), v = SurfVel(i);
+        if (y >= e.yMax) e.yMax = y;
+        if (y <= e.yMin) e.yMin = y;
+        if (cp >= e.cpMax) e.cpMax = cp;
+        if (cp <= e.cpMin) e.cpMin = cp;
+        if (v >= e.vMax) e.vMax = v;
+        if (std::fabs(v) <= e.vAbsMin) {
+            e.vAbsMin = std::fabs(v);
+            e.vAbsMinIndex = i;
+        }
+    }
+    return e;
+}
+
+void updateExtremes(AppState& state) {
+    SectionState& sec = state.section;
+    const int32_t total = static_cast<int32_t>(state.shared.TotalPoints.toInt());
+    const std::ptrdiff_t held = std::min({sec.NodeX.size(), sec.NodeY.size(), sec.SurfCp.size(), sec.SurfVel.size()});
+    const int32_t count = static_cast<int32_t>(std::clamp<std::ptrdiff_t>(total, 0, held));
+
+    sec.SharedNodeX.resize(static_cast<std::size_t>(count));
+    sec.SharedNodeY.resize(static_cast<std::size_t>(count));
+    for (int32_t i = 1; i <= count; ++i) {
+        sec.SharedNodeY(i) = Variant(sec.NodeY(i));
+        sec.SharedNodeX(i) = Variant(sec.NodeX(i));
+    }
+    const SurfaceExtremes e = surfaceExtremes(sec.NodeY, sec.SurfCp, sec.SurfVel, count);
+    if (state.shared.DialogCancelled.toDouble() == 0.0 && e.vAbsMinIndex > 0)
+        state.pub.StagPoint = Variant(e.vAbsMinIndex);
+
+    if (state.pub.StagPoint.toDouble() == total / 2 + 1) state.pub.StagPoint = Variant(int32_t{total / 2});
+    if (count > 0) {
+        state.pub.CpHigh = Variant(static_cast<float>(e.cpMax));
+        state.pub.CpLow = Variant(static_cast<float>(e.cpMin));
+    }
+}
+
+}  // namespace aerolune

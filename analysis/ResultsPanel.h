@@ -1,0 +1,47 @@
+#pragma once
+// The results panel's texts and the surface extremes a recomputation leaves
+// behind: the figures as the user reads them, each through its picture.
+
+#include <cstdint>
+#include <string>
+
+#include "analysis/AppState.h"
+#include "analysis/ThinAirfoil.h"
+
+namespace aerolune {
+
+/// Fills Text3 (Cl), Text4 (Cm about the leading edge), Label11 (Cm about the
+/// quarter chord), Label12 (zero-lift angle, " Deg.") and Label13 (centre of
+/// pressure, " %c", or "N/A" when |Cl| <= 0.01).
+/// \param texts the main window's texts
+/// \param thin the thin-airfoil coefficients of this recomputation
+void fillResultsPanel(MainWindowTexts& texts, const ThinAirfoilResult& thin);
+
+/// The drag coefficient as Label20 shows it ("##0.000000").
+std::string dragText(double cd);
+
+/// Extremes of one surface solution, found with greater-or-equal and
+/// less-or-equal comparisons so that on a tie the last index wins.
+struct SurfaceExtremes {
+    double yMax = -1000.0, yMin = 1000.0;    ///< contour ordinates, chords
+    double cpMax = -1000.0, cpMin = 1000.0;  ///< pressure coefficient
+    double vMax = -1000.0;                   ///< velocity ratio
+    double vAbsMin = 1000.0;                 ///< smallest |velocity ratio|
+    int32_t vAbsMinIndex = 0;                ///< where it lies (0 when no point was looked at)
+};
+
+/// Scans points 1..count of the node ordinates and the surface solution.
+/// \param NodeY node ordinates, chords
+/// \param SurfCp pressure coefficient per panel
+/// \param SurfVel velocity ratio per panel
+/// \param count points to scan (the caller holds it to the arrays' sizes)
+SurfaceExtremes surfaceExtremes(const Array1<float>& NodeY, const Array1<float>& SurfCp,
+                                const Array1<float>& SurfVel, int32_t count);
+
+/// The recomputation's steps 9 and 10 on the state: the shared copies of the
+/// nodes, StagPoint (updated only while DialogCancelled is 0, then moved from
+/// TotalPoints/2 + 1 to TotalPoints/2), CpHigh and CpLow. Points beyond what
+/// the arrays hold (no solution yet at this point count) are not read.
+void updateExtremes(AppState& state);
+
+}  // namespace aerolune
