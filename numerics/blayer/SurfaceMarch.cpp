@@ -44,6 +44,8 @@ public:
 private:
     bool solveFirstStation();
     bool solveStation(int k);
+    void accept(int k, const Profile& p, double gamma);
+    bool restartTurbulent(int k);
     bool trySolve(int k, Profile& p, StepScheme scheme, double gamma) const;
     void switchToTurbulentGrid();
     void beginTransition(int k, double xTr, bool forced);
@@ -59,6 +61,7 @@ private:
     NormalGrid laminar_, turbulentGrid_;
     const NormalGrid* grid_;
     Profile previous_;
+    std::vector<Profile> history_;  // the solution at every station solved so far
     bool gridChanged_ = false;
 
     // Transition state: the station index where it happened, its position,
@@ -94,8 +97,7 @@ MarchResult SurfaceMarch::run() {
 bool SurfaceMarch::solveFirstStation() {
     Profile p = startingProfile(laminar_);
     if (!trySolve(0, p, StepScheme::Similarity, 0.0)) return false;
-    record(0, p, 0.0);
-    previous_ = p;
+    accept(0, p, 0.0);
     return true;
 }
 
@@ -112,18 +114,55 @@ bool SurfaceMarch::solveStation(int k) {
     Profile p = previous_;
     bool ok = trySolve(k, p, scheme, gamma);
     if (!ok && set_.model != TransitionModel::Laminar && !forcedTurbulent_) {
-        if (transitionRow_ < 0) beginTransition(k, x_[k - 1], true);
+        if (transitionRow_ < 0) return restartTurbulent(k);
         forcedTurbulent_ = true;
         gamma = 1.0;
         p = previous_;
         ok = trySolve(k, p, StepScheme::BackwardEuler, gamma);
     }
     if (!ok) return false;
+    accept(k, p, gamma);
+    if (transitionRow_ < 0 && set_.model == TransitionModel::Natural) checkNaturalTransition(k, p);
+    return true;
+}
+
+void SurfaceMarch::accept(int k, const Profile& p, double gamma) {
     gridChanged_ = false;
     record(k, p, gamma);
     previous_ = p;
-    if (transitionRow_ < 0 && set_.model == TransitionModel::Natural) checkNaturalTransition(k, p);
-    return true;
+    history_.push_back(p);
+}
+
+// The laminar layer separates before station k. Where it separates the
+// profile has almost no shear left at the wall, and a turbulent layer started
+// from it separates at once; in the flow itself transition happens in the
+// short bubble that forms there. So the turbulent layer is started a little
+// upstream instead: from the nearest laminar station, within the last 15 %
+// of the run, from which it carries past station k (tried 1, 2, 4, ...
+// stations back). The rows from there on are replaced.
+bool SurfaceMarch::restartTurbulent(int k) {
+    const std::size_t points = static_cast<std::size_t>(set_.points);
+    const MarchResult saved = result_;
+    for (int back = 1; k - back >= 1 && x_[k - back] >= 0.85 * x_[k]; back *= 2) {
+        const int start = k - back + 1;  // first turbulent station
+        result_.rows.resize(start);
+        result_.profileU.resize(start * points);
+        result_.profileY.resize(start * points);
+        history_.resize(start);
+        previous_ = history_.back();
+        grid_ = &laminar_;
+        beginTransition(start, x_[start - 1], true);
+        bool ok = true;
+        for (int j = start; j <= k && ok; ++j) {
+            Profile p = previous_;
+            ok = trySolve(j, p, j == start ? StepScheme::BackwardEuler : StepScheme::CrankNicolson, 1.0);
+            if (ok) accept(j, p, 1.0);
+        }
+        if (ok) return true;
+    }
+    // Separated for good: the march ends with the laminar rows as they were.
+    result_ = saved;
+    return false;
 }
 
 bool SurfaceMarch::trySolve(int k, Profile& p, StepScheme scheme, double gamma) const {

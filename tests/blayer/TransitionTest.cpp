@@ -1,0 +1,122 @@
+// The transition models of Blayer2, and the march on real section surfaces:
+// the edge velocities of the reference solver's boundary-layer dumps
+// (tests/data/reference/xfoil_bl/), compared with its transition points
+// (xfoil_viscous_polars.csv, Ncrit 9) and thicknesses.
+
+#include "BlayerRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace aerolune::test {
+namespace {
+
+int firstTurbulentRow(const BlayerRun& r) {
+    for (int i = 1; i <= r.rows; ++i)
+        if (r.t(i, BlayerTurbulent) == 1.0) return i;
+    return 0;
+}
+
+TEST(BlayerTransition, ModelDecidesWhatHappensAtLaminarSeparation) {
+    // Howarth's flow Ue = 1 - x separates laminar at x = 0.1197. Model 0 stops
+    // there; models 1 and 2 (the plate is too short for natural transition at
+    // Re 1e5) turn turbulent with full intermittency at once, starting at most
+    // 15 % of the run upstream of the last laminar station (documented), and
+    // carry on; the laminar rows before that are the same as model 0's.
+    auto [s, ue] = stations(201, 0.2, [](double x) { return 1.0 - x; });
+    const BlayerRun laminar = runBlayer(s, ue, {1e5, 32, 50.0, 0, 0.0});
+    ASSERT_GT(laminar.rows, 100);
+    ASSERT_LT(laminar.rows, 130);
+    EXPECT_EQ(firstTurbulentRow(laminar), 0);
+    for (int32_t model : {1, 2}) {
+        SCOPED_TRACE(model);
+        const BlayerRun r = runBlayer(s, ue, {1e5, 32, 50.0, model, 0.0});
+        EXPECT_GT(r.rows, laminar.rows + 10);
+        const int tr = firstTurbulentRow(r);
+        ASSERT_GT(tr, 1);
+        EXPECT_LE(tr, laminar.rows + 1);
+        EXPECT_GE(r.s[tr - 1], 0.85 * laminar.s[laminar.rows]);
+        EXPECT_EQ(r.t(tr, BlayerIntermittency), 1.0);
+        EXPECT_EQ(r.t(tr - 1, BlayerDisplacement), laminar.t(tr - 1, BlayerDisplacement));
+        EXPECT_LT(r.t(r.rows, BlayerShape), 2.5);  // a turbulent profile again
+    }
+}
+
+TEST(BlayerTransition, RoughnessTripsWhereTheRoughnessReynoldsNumberReaches600) {
+    // Documented rule: transition at the first station where u(k) k / nu >= 600,
+    // u(k) read from the laminar profile at the height k of the roughness. In
+    // plane stagnation flow Ue = 2x the layer keeps its thickness while Ue
+    // grows, so u(k) k / nu rises steadily through 600 (near x = 0.7 here).
+    const double re = 1e6, k = 7e-4;
+    auto [s, ue] = stations(101, 1.0, [](double x) { return 2.0 * x; });
+    const BlayerRun r = runBlayer(s, ue, {re, 32, 50.0, 2, k});
+    const int tr = firstTurbulentRow(r);
+    ASSERT_GT(tr, 2);
+    auto reK = [&](int i) {
+        for (int j = 2; j <= r.set.points; ++j)
+            if (r.y(j, i) >= k) {
+                const double t = (k - r.y(j - 1, i)) / (r.y(j, i) - r.y(j - 1, i));
+                return r.ue[i - 1] * (r.u(j - 1, i) + t * (r.u(j, i) - r.u(j - 1, i))) * k * re;
+            }
+        return r.ue[i - 1] * k * re;
+    };
+    EXPECT_GE(reK(tr), 600.0);
+    EXPECT_LT(reK(tr - 1), 600.0);
+    const BlayerRun smooth = runBlayer(s, ue, {re, 32, 50.0, 2, 0.0});
+    EXPECT_EQ(firstTurbulentRow(smooth), 0);
+}
+
+struct SectionCase {
+    const char* file;
+    double xtrUpper, xtrLower;  // xfoil_viscous_polars.csv, Re 1e6, Ncrit 9
+    // The reference is attached at x = 0.9 on this surface (not inside a
+    // laminar separation bubble, which a direct method cannot reproduce).
+    bool attachedUpper, attachedLower;
+};
+
+class BlayerOnSections : public ::testing::TestWithParam<SectionCase> {};
+
+TEST_P(BlayerOnSections, TransitionWithinPointOneFiveChordOfTheReference) {
+    // 0.15 chord: our transition criterion is not the reference's e^9 method.
+    const SectionCase c = GetParam();
+    const auto [upper, lower] = readReferenceSurfaces(c.file);
+    for (const auto& [surf, xtr] : {std::pair{upper, c.xtrUpper}, std::pair{lower, c.xtrLower}}) {
+        SCOPED_TRACE(xtr);
+        const BlayerRun r = runBlayer(surf.s, surf.ue, {1e6, 32, 50.0, 2, 0.0});
+        ASSERT_GT(r.rows, 0.9 * r.n());
+        const int tr = firstTurbulentRow(r);
+        // The reference reports 1.0 for a surface laminar to its trailing edge.
+        const double ours = tr > 0 ? surf.x[tr - 1] : 1.0;
+        EXPECT_NEAR(ours, xtr, 0.15);
+    }
+}
+
+TEST_P(BlayerOnSections, ThicknessesNearTheTrailingEdgeWithin25Percent) {
+    // delta* and theta at the station nearest x = 0.9, against the reference
+    // dump, 25 % (a different method, and transition placed differently).
+    const SectionCase c = GetParam();
+    const auto [upper, lower] = readReferenceSurfaces(c.file);
+    for (const auto& [surf, attached] : {std::pair{upper, c.attachedUpper}, std::pair{lower, c.attachedLower}}) {
+        if (!attached) continue;
+        const BlayerRun r = runBlayer(surf.s, surf.ue, {1e6, 32, 50.0, 2, 0.0});
+        std::size_t k = 0;
+        for (std::size_t i = 0; i < surf.x.size(); ++i)
+            if (std::fabs(surf.x[i] - 0.9) < std::fabs(surf.x[k] - 0.9)) k = i;
+        const int row = static_cast<int>(k) + 1;
+        ASSERT_LE(row, r.rows);
+        SCOPED_TRACE(surf.x[k]);
+        EXPECT_TRUE(nearlyEqual(r.t(row, BlayerDisplacement), surf.dstar[k], 0.0, 0.25)) << r.t(row, BlayerDisplacement);
+        EXPECT_TRUE(nearlyEqual(r.t(row, BlayerMomentum), surf.theta[k], 0.0, 0.25)) << r.t(row, BlayerMomentum);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reference, BlayerOnSections,
+    ::testing::Values(SectionCase{"reference/xfoil_bl/naca0012_re1e6_a0_bl.csv", 0.6870, 0.6870, true, true},
+                      SectionCase{"reference/xfoil_bl/naca0012_re1e6_a4_bl.csv", 0.2537, 0.9685, true, false},
+                      SectionCase{"reference/xfoil_bl/naca2412_re1e6_a0_bl.csv", 0.6517, 0.6795, true, true},
+                      SectionCase{"reference/xfoil_bl/naca2412_re1e6_a4_bl.csv", 0.3980, 1.0, true, true}));
+
+}  // namespace
+}  // namespace aerolune::test
