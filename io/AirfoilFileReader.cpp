@@ -16,10 +16,14 @@ namespace aerolune {
 
 const char* airfoilLayoutName(AirfoilLayout layout) {
     switch (layout) {
-        case AirfoilLayout::Native: return "name, count, pairs";
-        case AirfoilLayout::Lednicer: return "Lednicer";
-        case AirfoilLayout::Selig: return "Selig";
-        case AirfoilLayout::None: break;
+        case AirfoilLayout::Native:
+            return "name, count, pairs";
+        case AirfoilLayout::Lednicer:
+            return "Lednicer";
+        case AirfoilLayout::Selig:
+            return "Selig";
+        case AirfoilLayout::None:
+            break;
     }
     return "unknown";
 }
@@ -47,8 +51,9 @@ std::string whyUnusable(const ParsedAirfoil& parsed) {
     std::string reason = "no section could be read: the first surface has " + pointsText(upper) +
                          " and the second " + pointsText(lower) + ", each needs at least 3 distinct points";
     if (parsed.layout == AirfoilLayout::Native) {
-        reason += " (expected a name, a count and that many x, y pairs for each surface, "
-                  "or a Selig or Lednicer file)";
+        reason +=
+            " (expected a name, a count and that many x, y pairs for each surface, "
+            "or a Selig or Lednicer file)";
     }
     return reason;
 }

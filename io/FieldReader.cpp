@@ -1,8 +1,8 @@
 #include "io/FieldReader.h"
 
 #include <cfloat>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace aerolune {

@@ -1,20 +1,19 @@
-#include "io/AirfoilFileReader.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "io/AirfoilFileReader.h"
 #include "io/FieldReader.h"
-#include "io/NativeAirfoilParser.h"
 #include "io/IoTestSupport.h"
+#include "io/NativeAirfoilParser.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
 namespace {
 
-using test::TempDir;
 using test::dataPath;
+using test::TempDir;
 
 const char kPreviousName[] = "previous section";
 constexpr float kPrevious = 7.25f;
@@ -132,20 +131,30 @@ const Surface kUpper{{0.0f, 0.5f, 1.0f}, {0.0f, 0.1f, 0.0f}};
 const Surface kLower{{0.0f, 0.5f, 1.0f}, {0.0f, -0.1f, 0.0f}};
 
 TEST(ReadAirfoil, EveryWayOfWritingOurOwnLayoutReadsTheSameLists) {
-    struct Case { const char* what; const char* text; const char* name; };
+    struct Case {
+        const char* what;
+        const char* text;
+        const char* name;
+    };
     const Case cases[] = {
         {"one pair a line, comma", "Wing\n3\n0,0\n0.5,0.1\n1,0\n3\n0,0\n0.5,-0.1\n1,0\n", "Wing"},
         {"one pair a line, spaces", "Wing\n3\n0 0\n.5   .1\n1 0\n3\n0 0\n0.5 -0.1\n1 0\n", "Wing"},
-        {"spaces around commas, CR LF", "Wing \r\n 3 \r\n 0 , 0 \r\n 0.5 , 0.1\r\n1,0\r\n3\r\n0,0\r\n"
-                                        "0.5,-0.1\r\n1,0", "Wing"},
+        {"spaces around commas, CR LF",
+         "Wing \r\n 3 \r\n 0 , 0 \r\n 0.5 , 0.1\r\n1,0\r\n3\r\n0,0\r\n"
+         "0.5,-0.1\r\n1,0",
+         "Wing"},
         {"all on one line", "Wing,3,0,0,0.5,0.1,1,0,3,0,0,0.5,-0.1,1,0", "Wing"},
         {"pairs spread over lines", "Wing\n3\n0\n0\n0.5\n0.1\n1\n0\n3\n0\n0\n0.5\n-0.1\n1\n0\n", "Wing"},
         {"count on the name line, blank lines", "\n\nWing, 3\n0 0\n\n0.5 0.1\n1 0\n3\n0 0\n0.5 -0.1\n1 0\n",
          "Wing"},
-        {"exponents, trailing text ignored", "Wing\n3.\n0e0,0\n5D-1,1.0E-1\n1,0\n3\n0,0\n0.5,-1e-1\n1,0\n"
-                                             "end of the data\n", "Wing"},
-        {"quoted name holding commas", "\"NACA 23012, modified, v2\"\n3\n0,0\n0.5,0.1\n1,0\n3\n0,0\n"
-                                       "0.5,-0.1\n1,0\n", "NACA 23012, modified, v2"},
+        {"exponents, trailing text ignored",
+         "Wing\n3.\n0e0,0\n5D-1,1.0E-1\n1,0\n3\n0,0\n0.5,-1e-1\n1,0\n"
+         "end of the data\n",
+         "Wing"},
+        {"quoted name holding commas",
+         "\"NACA 23012, modified, v2\"\n3\n0,0\n0.5,0.1\n1,0\n3\n0,0\n"
+         "0.5,-0.1\n1,0\n",
+         "NACA 23012, modified, v2"},
         {"quoted name with text after the quote", "\"Wing\" rev 3,3,0,0,0.5,0.1,1,0,3,0,0,0.5,-0.1,1,0",
          "Wing"},
     };
@@ -170,18 +179,26 @@ TEST(ReadAirfoil, TolerantReadingOfOurOwnLayout) {
     const float p = kPrevious;
     const Case cases[] = {
         // A field that holds no number keeps the entry's previous value.
-        {"malformed x", "W\n3\n0,0\nabc,0.1\n1,0\n3\n0,0\n0.5,-0.1\n1,0\n",
-         {{0, p, 1}, {0, 0.1f, 0}}, kLower, 1},
-        {"number with trailing text", "W\n3\n0,0\n0.5,0.1x\n1,0\n3\n0,0\n0.5,-0.1\n1,0\n",
-         {{0, 0.5f, 1}, {0, p, 0}}, kLower, 1},
-        {"empty field between commas", "W,3,0,0,0.5,,1,0,3,0,0,0.5,-0.1,1,0",
-         {{0, 0.5f, 1}, {0, p, 0}}, kLower, 1},
+        {"malformed x",
+         "W\n3\n0,0\nabc,0.1\n1,0\n3\n0,0\n0.5,-0.1\n1,0\n",
+         {{0, p, 1}, {0, 0.1f, 0}},
+         kLower,
+         1},
+        {"number with trailing text",
+         "W\n3\n0,0\n0.5,0.1x\n1,0\n3\n0,0\n0.5,-0.1\n1,0\n",
+         {{0, 0.5f, 1}, {0, p, 0}},
+         kLower,
+         1},
+        {"empty field between commas",
+         "W,3,0,0,0.5,,1,0,3,0,0,0.5,-0.1,1,0",
+         {{0, 0.5f, 1}, {0, p, 0}},
+         kLower,
+         1},
         // A negative count reads no pairs; the next field is the second count.
-        {"negative first count", "W\n-4\n3\n0,0\n0.5,-0.1\n1,0\n",
-         {{}, {}}, kLower, 0},
+        {"negative first count", "W\n-4\n3\n0,0\n0.5,-0.1\n1,0\n", {{}, {}}, kLower, 0},
         // The text ends before the count is met: only the pairs present are kept.
-        {"first count beyond the data", "W\n3\n0,0\n0.5,0.1\n1,0\n9\n0,0\n0.5,-0.1\n1,0\n",
-         kUpper, kLower, 0},
+        {"first count beyond the data", "W\n3\n0,0\n0.5,0.1\n1,0\n9\n0,0\n0.5,-0.1\n1,0\n", kUpper, kLower,
+         0},
     };
     for (const Case& c : cases) {
         ParsedAirfoil parsed = parseNativeAirfoil(c.text, kPreviousName, previousLists());
@@ -238,14 +255,22 @@ TEST(ReadAirfoil, PairsBeyondTheCapacityAreSkipped) {
 
 TEST(ReadAirfoil, UnreadableFilesLeaveTheCallersSectionAlone) {
     TempDir dir;
-    struct Case { const char* what; std::string bytes; const char* reasonHas; };
-    const std::string binary("\x7f" "ELF\x02\x01\x01\0\0\0\0\0\x03\0>\0\x01\0\0\0\xff\xfe,\n\r,,\"", 32);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* reasonHas;
+    };
+    const std::string binary(
+        "\x7f"
+        "ELF\x02\x01\x01\0\0\0\0\0\x03\0>\0\x01\0\0\0\xff\xfe,\n\r,,\"",
+        32);
     const Case cases[] = {
         {"empty", "", "empty"},
         {"blank lines only", "\r\n  \n\t\n", "empty"},
         {"binary", binary, "each needs at least 3"},
         {"two points a surface", "W\n2\n0,0\n1,0\n2\n0,0\n1,0\n", "first surface has 2 points"},
-        {"three coinciding points", "W\n3\n0,0\n0,0\n0,0\n3\n0,0\n0.5,-0.1\n1,0\n", "first surface has 1 point "},
+        {"three coinciding points", "W\n3\n0,0\n0,0\n0,0\n3\n0,0\n0.5,-0.1\n1,0\n",
+         "first surface has 1 point "},
         {"absurd count swallows the file", "W\n1e9\n0,0\n0.5,0.1\n1,0\n3\n0,0\n0.5,-0.1\n1,0\n",
          "second 0 points"},
         {"name only", "Just a name\n", "each needs"},
@@ -272,7 +297,11 @@ TEST(ReadAirfoil, UnreadableFilesLeaveTheCallersSectionAlone) {
 }
 
 TEST(ReadAirfoil, OtherLayoutsAreOnlyTakenWhenTheirShapeIsExact) {
-    struct Case { const char* what; const char* text; AirfoilLayout layout; };
+    struct Case {
+        const char* what;
+        const char* text;
+        AirfoilLayout layout;
+    };
     const Case cases[] = {
         // Our own layout with space-separated pairs: the count lines hold one number.
         {"native, spaces", "W\n3\n1 0\n0.5 0.1\n0 0\n3\n0 0\n0.5 -0.1\n1 0\n", AirfoilLayout::Native},
@@ -290,12 +319,16 @@ TEST(ReadAirfoil, OtherLayoutsAreOnlyTakenWhenTheirShapeIsExact) {
 }
 
 TEST(ParseNumberToken, AcceptsWholeNumbersOnly) {
-    struct Case { const char* token; bool ok; double value; };
+    struct Case {
+        const char* token;
+        bool ok;
+        double value;
+    };
     const Case cases[] = {
-        {"61.", true, 61.0}, {"-.5", true, -0.5}, {"+2", true, 2.0},  {"1.5D-3", true, 0.0015},
-        {"2e+1", true, 20.0}, {"", false, 0},     {".", false, 0},    {"-", false, 0},
-        {"1e", false, 0},    {"1.5abc", false, 0}, {"1e39", false, 0}, {"0x10", false, 0},
-        {"1,5", false, 0},   {"\"1\"", false, 0},
+        {"61.", true, 61.0},  {"-.5", true, -0.5},  {"+2", true, 2.0},  {"1.5D-3", true, 0.0015},
+        {"2e+1", true, 20.0}, {"", false, 0},       {".", false, 0},    {"-", false, 0},
+        {"1e", false, 0},     {"1.5abc", false, 0}, {"1e39", false, 0}, {"0x10", false, 0},
+        {"1,5", false, 0},    {"\"1\"", false, 0},
     };
     for (const Case& c : cases) {
         double value = -99.0;

@@ -56,7 +56,8 @@ std::string brokenPromise(const std::string& text, int* successes = nullptr) {
     if (r.malformedFields < 0 || r.skippedPairs < 0) return "negative diagnostic count";
     if (r.ok && successes != nullptr) ++*successes;
     if (!r.ok) {
-        if (name != beforeName || !sameLists(lists, before)) return "failed read changed the caller's section";
+        if (name != beforeName || !sameLists(lists, before))
+            return "failed read changed the caller's section";
     } else {
         if (lists.FileNU < 3 || lists.FileNU > FileSection::kCapacity) return "upper count out of range";
         if (lists.FileNL < 3 || lists.FileNL > FileSection::kCapacity) return "lower count out of range";
@@ -66,8 +67,8 @@ std::string brokenPromise(const std::string& text, int* successes = nullptr) {
         }
     }
     ParsedAirfoil native = parseNativeAirfoil(text, beforeName, before);
-    if (native.lists.FileNU < 0 || native.lists.FileNU > FileSection::kCapacity ||
-        native.lists.FileNL < 0 || native.lists.FileNL > FileSection::kCapacity) {
+    if (native.lists.FileNU < 0 || native.lists.FileNU > FileSection::kCapacity || native.lists.FileNL < 0 ||
+        native.lists.FileNL > FileSection::kCapacity) {
         return "native count out of range";
     }
     return {};
@@ -82,13 +83,27 @@ std::string mutate(std::string text, std::mt19937& rng) {
     for (int e = 0; e < edits; ++e) {
         std::size_t at = text.empty() ? 0 : pick(text.size() + 1);
         switch (pick(7)) {
-            case 0: if (!text.empty()) text[pick(text.size())] = static_cast<char>(pick(256)); break;
-            case 1: text.insert(at, 1, kSignificant[pick(sizeof kSignificant - 1)]); break;
-            case 2: text.erase(at, pick(40)); break;
-            case 3: text.insert(at, text.substr(pick(text.size() + 1), pick(200))); break;
-            case 4: text.insert(at, pick(2) ? "99999999" : "-7"); break;
-            case 5: text.insert(at, pick(2) ? "1e38," : "\n\n,,\"x, y\"\n"); break;
-            case 6: text.resize(at); break;
+            case 0:
+                if (!text.empty()) text[pick(text.size())] = static_cast<char>(pick(256));
+                break;
+            case 1:
+                text.insert(at, 1, kSignificant[pick(sizeof kSignificant - 1)]);
+                break;
+            case 2:
+                text.erase(at, pick(40));
+                break;
+            case 3:
+                text.insert(at, text.substr(pick(text.size() + 1), pick(200)));
+                break;
+            case 4:
+                text.insert(at, pick(2) ? "99999999" : "-7");
+                break;
+            case 5:
+                text.insert(at, pick(2) ? "1e38," : "\n\n,,\"x, y\"\n");
+                break;
+            case 6:
+                text.resize(at);
+                break;
         }
     }
     return text;
@@ -99,8 +114,8 @@ std::vector<std::string> seedFiles() {
     std::string lednicer = "L\n3. 3.\n\n0 0\n0.5 0.1\n1 0\n\n0 0\n0.5 -0.1\n1 0\n";
     std::string selig = "S\n1 0\n0.5 0.1\n0 0\n0.5 -0.1\n1 0\n";
     return {test::readFile(test::dataPath("reference/karman_trefftz/KT_cambered.txt")),
-            test::readFile(test::dataPath("reference/karman_trefftz/KT_cambered_selig.dat")),
-            small, lednicer, selig};
+            test::readFile(test::dataPath("reference/karman_trefftz/KT_cambered_selig.dat")), small, lednicer,
+            selig};
 }
 
 TEST(ReadAirfoilFuzz, MutatedFilesKeepEveryPromise) {

@@ -1,14 +1,14 @@
 #pragma once
 // Temporary folders and whole-file reads for the file tests.
 
+#include <unistd.h>
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace aerolune::test {
 

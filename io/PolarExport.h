@@ -1,0 +1,32 @@
+#pragma once
+// The lift-drag polar export: for each stored polar a three-line header and
+// one line per point of its angle sweep.
+
+#include <string>
+#include <vector>
+
+namespace aerolune {
+
+/// One point of a polar as the export reads it.
+struct PolarExportPoint {
+    double angle = 0.0;               ///< angle of attack, degrees
+    double cl = 0.0;                  ///< lift coefficient
+    double cdTimes1000 = 0.0;         ///< drag coefficient x 1000, as the polar store keeps it
+    double cm = 0.0;                  ///< moment coefficient about the quarter chord
+    double upperTransitionPct = 0.0;  ///< upper-surface transition, % chord
+    double lowerTransitionPct = 0.0;  ///< lower-surface transition, % chord
+};
+
+/// One stored polar: its first label (the section name), its fourth label (the
+/// Reynolds number as text) and its points in sweep order.
+struct PolarExportBlock {
+    std::string name;
+    std::string reynolds;
+    std::vector<PolarExportPoint> points;
+};
+
+/// The polars in storage order, with no blank line between them; the drag is
+/// divided by 1000 before it is written. An empty store gives an empty text.
+std::string polarExportText(const std::vector<PolarExportBlock>& polars);
+
+}  // namespace aerolune

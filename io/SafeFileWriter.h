@@ -1,0 +1,24 @@
+#pragma once
+// Writing a whole file so that it is either complete or not there: the bytes go
+// to a temporary file in the target's folder, which replaces the target only
+// once everything is written and flushed. A failed save therefore never leaves
+// a truncated file where a good one stood.
+
+#include <string>
+#include <string_view>
+
+namespace aerolune {
+
+struct WriteResult {
+    bool ok = false;
+    std::string reason;  ///< what went wrong, naming the file; empty when ok
+};
+
+/// Replaces the file at path with bytes. A new file gets the usual permissions
+/// (as the process's file-creation mask allows); an existing one keeps its own.
+/// A path that is a symbolic link replaces the file it points to.
+/// \param path the file to write
+/// \param bytes the whole content
+WriteResult writeFileReplacing(const std::string& path, std::string_view bytes);
+
+}  // namespace aerolune

@@ -1,0 +1,108 @@
+// The DXF of a real section read back by a real DXF reader (ezdxf, from
+// Debian's python3-ezdxf): what a CAD program sees must be the contour we hold.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "io/DxfFile.h"
+#include "io/IoTestSupport.h"
+#include "numerics/airfoil/Airfoil.h"
+#include "support/TestSupport.h"
+
+namespace aerolune {
+namespace {
+
+// The first interpreter that can import ezdxf: Debian's own python3 may sit
+// behind another one on the PATH.
+std::string pythonWithEzdxf() {
+    for (const char* candidate : {"python3", "/usr/bin/python3"}) {
+        std::string probe = std::string(candidate) + " -c 'import ezdxf' >/dev/null 2>&1";
+        if (std::system(probe.c_str()) == 0) return candidate;
+    }
+    return {};
+}
+
+std::string runCommand(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return output;
+    char buffer[4096];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+    ::pclose(pipe);
+    return output;
+}
+
+struct DxfLine {
+    std::string layer;
+    double x1, y1, z1, x2, y2, z2;
+};
+
+struct Naca2412 {
+    Array1<float> x{121}, y{121};
+};
+
+// NACA 2412 at 0 degrees with 60 points per surface, as the program builds it.
+Naca2412 buildNaca2412() {
+    Naca2412 s;
+    Array1<float> ctrl(121), cp(121), vel(121), fileYU(1000), fileYL(1000), fileXU(1000), fileXL(1000);
+    int32_t designation = 2412, half = 60, reserved = 0, nu = 0, nl = 0, source = 0, mode = 0;
+    float alpha = 0.0f, cl = 0.0f, cm = 0.0f, flapRad = 0.0f, flapHinge = 1.0f;
+    Airfoil(&designation, &alpha, s.x.data(), ctrl.data(), s.y.data(), cp.data(), vel.data(), &cl, &cm,
+            &flapRad, &flapHinge, &half, &reserved, fileYU.data(), fileYL.data(), fileXU.data(),
+            fileXL.data(), &nu, &nl, &source, &mode);
+    return s;
+}
+
+TEST(DxfReadBack, Naca2412At120PointsReadsAsTheContour) {
+    const std::string python = pythonWithEzdxf();
+    ASSERT_FALSE(python.empty()) << "no python3 with ezdxf: install python3-ezdxf (scripts/install-deps.sh)";
+
+    const Naca2412 section = buildNaca2412();
+    // A real section, not an array of zeros: trailing edge at x = 1, leading
+    // edge at node 61, 12 % thick (loose bounds; the builder's own tests check the shape).
+    ASSERT_NEAR(section.x(1), 1.0f, 1e-6f);
+    ASSERT_NEAR(section.x(61), 0.0f, 1e-6f);
+    ASSERT_GT(section.y(91) - section.y(31), 0.1f);
+    test::TempDir dir;
+    const std::string path = dir.file("naca 2412.dxf");
+    WriteResult written = WriteDxfFile(path, section.x, section.y, 120);
+    ASSERT_TRUE(written.ok) << written.reason;
+
+    std::istringstream out(
+        runCommand(python + " '" + test::dataPath("../io/dxf_check.py") + "' '" + path + "'"));
+    std::string key;
+    int auditErrors = -1, otherEntities = -1;
+    out >> key >> auditErrors >> key >> otherEntities;
+    std::vector<DxfLine> lines;
+    DxfLine l{};
+    while (out >> key >> l.layer >> l.x1 >> l.y1 >> l.z1 >> l.x2 >> l.y2 >> l.z2) lines.push_back(l);
+
+    EXPECT_EQ(auditErrors, 0);
+    EXPECT_EQ(otherEntities, 0);
+    ASSERT_EQ(lines.size(), 119u);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const DxfLine& e = lines[k];
+        const auto start = static_cast<std::ptrdiff_t>(k + 1);
+        EXPECT_EQ(e.layer, "0");
+        EXPECT_EQ(e.z1, 0.0);
+        EXPECT_EQ(e.z2, 0.0);
+        // Seven significant digits of a single: within 5e-7 relative of the
+        // node (a half unit in the seventh digit), plus 1e-12 for zero.
+        EXPECT_TRUE(test::nearlyEqual(e.x1, section.x(start), 1e-12, 5e-7)) << k;
+        EXPECT_TRUE(test::nearlyEqual(e.y1, section.y(start), 1e-12, 5e-7)) << k;
+        EXPECT_TRUE(test::nearlyEqual(e.x2, section.x(start + 1), 1e-12, 5e-7)) << k;
+        EXPECT_TRUE(test::nearlyEqual(e.y2, section.y(start + 1), 1e-12, 5e-7)) << k;
+        if (k + 1 < lines.size()) {
+            EXPECT_EQ(e.x2, lines[k + 1].x1) << k;
+            EXPECT_EQ(e.y2, lines[k + 1].y1) << k;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace aerolune

@@ -1,0 +1,140 @@
+// Saving: a file that cannot be written is never reported as saved, and a
+// failed save leaves what stood there before untouched.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "io/AsciiFile.h"
+#include "io/DxfFile.h"
+#include "io/FileDialogTexts.h"
+#include "io/IoTestSupport.h"
+
+namespace aerolune {
+namespace {
+
+namespace fs = std::filesystem;
+
+AppState coordinatesState() {
+    AppState state;
+    state.texts.Text1 = "2412";
+    state.shared.TotalPoints = int16_t{4};
+    state.section.NodeX.resize(5);
+    state.section.NodeY.resize(5);
+    const float x[] = {1.0f, 0.5f, 0.0f, 0.5f, 1.0f};
+    const float y[] = {0.0f, -0.05f, 0.0f, 0.07f, 0.0f};
+    for (int i = 1; i <= 5; ++i) {
+        state.section.NodeX(i) = x[i - 1];
+        state.section.NodeY(i) = y[i - 1];
+    }
+    return state;
+}
+
+std::size_t entriesIn(const fs::path& folder) {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+TEST(SafeSave, SavingTwiceGivesTheSameBytesAndNoLeftovers) {
+    test::TempDir dir;
+    const AppState state = coordinatesState();
+    const std::string path = dir.file("2412.dat");
+    ASSERT_TRUE(AsciiFile(state, path).ok);
+    const std::string first = test::readFile(path);
+    ASSERT_TRUE(AsciiFile(state, path).ok);
+    EXPECT_EQ(test::readFile(path), first);
+    EXPECT_EQ(first, asciiFileText(state).text);
+    EXPECT_EQ(entriesIn(dir.path()), 1u);  // no temporary file left beside it
+
+    const std::string dxf = dir.file("2412.dxf");
+    ASSERT_TRUE(WriteDxfFile(dxf, state.section.NodeX, state.section.NodeY, 4).ok);
+    const std::string firstDxf = test::readFile(dxf);
+    ASSERT_TRUE(WriteDxfFile(dxf, state.section.NodeX, state.section.NodeY, 4).ok);
+    EXPECT_EQ(test::readFile(dxf), firstDxf);
+}
+
+TEST(SafeSave, FailuresCarryTheFileAndLeaveTheOldFileAlone) {
+    test::TempDir dir;
+    const AppState state = coordinatesState();
+
+    const std::string missingFolder = dir.file("no such folder/2412.dat");
+    WriteResult missing = AsciiFile(state, missingFolder);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.reason.find(missingFolder), std::string::npos) << missing.reason;
+    EXPECT_NE(missing.reason.find("No such file"), std::string::npos) << missing.reason;
+
+    // An export that cannot be made (an odd point count) writes nothing.
+    const std::string existing = dir.file("keep.dat");
+    test::writeFile(existing, "good data\r\n");
+    AppState odd = state;
+    odd.shared.TotalPoints = int16_t{3};
+    EXPECT_FALSE(AsciiFile(odd, existing).ok);
+    EXPECT_EQ(test::readFile(existing), "good data\r\n");
+
+    EXPECT_FALSE(AsciiFile(state, dir.path().string()).ok);  // a folder is not a file
+
+    // A place no one may write to, even the superuser.
+    WriteResult proc = writeFileReplacing("/proc/version", "x");
+    EXPECT_FALSE(proc.ok);
+    EXPECT_NE(test::readFile("/proc/version"), "x");
+}
+
+TEST(SafeSave, ReadOnlyFolderKeepsItsFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+    test::TempDir dir;
+    const std::string existing = dir.file("keep.dxf");
+    test::writeFile(existing, "good drawing");
+    fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const AppState state = coordinatesState();
+    WriteResult r = WriteDxfFile(existing, state.section.NodeX, state.section.NodeY, 4);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.reason.find("Permission denied"), std::string::npos) << r.reason;
+    EXPECT_EQ(test::readFile(existing), "good drawing");
+}
+
+TEST(SafeSave, PermissionsOfNewAndExistingFiles) {
+    test::TempDir dir;
+    const std::string fresh = dir.file("new.dat");
+    ASSERT_TRUE(writeFileReplacing(fresh, "a").ok);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    EXPECT_EQ(static_cast<mode_t>(fs::status(fresh).permissions()), 0666 & ~mask);
+
+    const std::string own = dir.file("own.dat");
+    test::writeFile(own, "b");
+    fs::permissions(own, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(writeFileReplacing(own, "c").ok);
+    EXPECT_EQ(fs::status(own).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(test::readFile(own), "c");
+
+    // Saving through a link replaces the file it points to and keeps the link.
+    const std::string link = dir.file("link.dat");
+    fs::create_symlink(own, link);
+    ASSERT_TRUE(writeFileReplacing(link, "d").ok);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(test::readFile(own), "d");
+}
+
+TEST(FileDialogTexts, SaveTitlesFollowTheView) {
+    struct Case {
+        int32_t vflag;
+        const char* title;
+    };
+    const Case cases[] = {
+        {1, "Save 2412 Airfoil DATA"},
+        {2, "Save Pressure Coefficient for 2412"},
+        {3, "Save Velocity Distribution for 2412"},
+        {6, "Save Mesh for 2412"},
+        {7, "Save CFD Bounday Layer Solution"},
+        {10, "Save CL-CD Polar"},
+        {4, "previous title"},
+        {9, "previous title"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(saveAsciiDialogTitle(c.vflag, "2412", "previous title"), c.title);
+    EXPECT_EQ(exportDxfDialogTitle("0012"), "Export NACA 0012 DXF File");
+}
+
+}  // namespace
+}  // namespace aerolune
