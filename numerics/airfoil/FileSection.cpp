@@ -125,15 +125,23 @@ std::optional<SectionCurves> fileSectionCurves(const std::vector<Point>& upperIn
     if (!(chord > 1e-6 * scale)) return std::nullopt;
     auto normalised = [le, chord](Point p) { return Point{(p.x - le.x) / chord, (p.y - le.y) / chord}; };
 
-    SectionCurves curves;
-    double total = spline->length;
-    curves.upper = {[spline, sLe, normalised](double t) { return normalised(spline->at(sLe * (1.0 - t))); }, 0.0, 1.0};
-    curves.lower = {[spline, sLe, total, normalised](double t) { return normalised(spline->at(sLe + (total - sLe) * t)); },
-                    0.0, 1.0};
-    curves.leadingEdge = {0.0, 0.0};
+    // An open (blunt) trailing edge is closed at the midpoint of its two ends by
+    // taking the gap out of the thickness in proportion to x: the mean line is
+    // untouched and the surfaces turn by no more than the gap (in radians).
     Point u = normalised(upperEnd);
     Point l = normalised(lowerEnd);
-    curves.trailingEdge = {0.5 * (u.x + l.x), 0.5 * (u.y + l.y)};
+    Point edge{0.5 * (u.x + l.x), 0.5 * (u.y + l.y)};
+    auto closed = [](Point p, Point end, Point edge) {
+        double share = end.x > 0.0 ? std::clamp(p.x / end.x, 0.0, 1.0) : 0.0;
+        return Point{p.x, p.y - (end.y - edge.y) * share};
+    };
+    SectionCurves curves;
+    double total = spline->length;
+    curves.upper = {[=](double t) { return closed(normalised(spline->at(sLe * (1.0 - t))), u, edge); }, 0.0, 1.0};
+    curves.lower = {[=](double t) { return closed(normalised(spline->at(sLe + (total - sLe) * t)), l, edge); }, 0.0,
+                    1.0};
+    curves.leadingEdge = {0.0, 0.0};
+    curves.trailingEdge = edge;
 
     double largest = 0.0;
     if (thicknessSum(plainShape(curves), largest) < 0.0) std::swap(curves.upper, curves.lower);

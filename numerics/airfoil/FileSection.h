@@ -1,7 +1,8 @@
 #pragma once
 // A section from the two point lists of a coordinate file: cleaned, joined
 // into one contour, splined against arc length, and normalised to unit chord
-// from the leading edge (the point of smallest x on the spline).
+// from the leading edge (the point of smallest x on the spline). A blunt
+// trailing edge is closed by thinning the section in proportion to x.
 
 #include <optional>
 #include <vector>
