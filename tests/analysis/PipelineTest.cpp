@@ -1,0 +1,210 @@
+// The recomputation on the application state: the results panel, the
+// stagnation point, the dialog and boundary-layer flags, the separation model,
+// the error path and the polar view, through a seam that records what the
+// window was asked to do.
+
+#include <algorithm>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "analysis/LinAero.h"
+#include "analysis/Pipeline.h"
+#include "common/NumberText.h"
+#include "support/TestSupport.h"
+
+namespace aerolune {
+namespace {
+
+using test::nearlyEqual;
+
+struct RecordingSeam : ViewSeam {
+    std::vector<std::string> calls;
+    void drawView(AppState&) override { calls.push_back("drawView"); }
+    void setStatus(const std::string& caption) override { calls.push_back("status:" + caption); }
+    void showMessage(const std::string& text) override { calls.push_back("message:" + text); }
+    void hideSurfaceLegend() override { calls.push_back("hideSurfaceLegend"); }
+    void drawPolar(AppState&) override { calls.push_back("drawPolar"); }
+    void runBoundaryLayer(AppState&) override { calls.push_back("runBoundaryLayer"); }
+};
+
+const std::string kMessage = std::string("message:") + kBoundaryLayerErrorMessage;
+
+AppState stateFor(const std::string& section, const std::string& angle, int32_t halfPoints = 60) {
+    AppState state;
+    state.texts.Text1 = section;
+    state.texts.Text2 = angle;
+    state.shared.HalfPoints = halfPoints;
+    state.shared.TotalPoints = Variant(int16_t(2 * halfPoints));
+    state.texts.Label20 = "0.0000";
+    return state;
+}
+
+TEST(Pipeline, FirstRecomputationOfTheStartSection) {
+    AppState state = stateFor("0012", "0");
+    RecordingSeam seam;
+    recompute(state, seam);
+
+    // NACA 0012 at 0 degrees has no lift and no moment (a symmetric section):
+    // every coefficient shows as zero and the centre of pressure as N/A.
+    EXPECT_EQ(state.texts.Text3, "0.000");
+    EXPECT_EQ(state.texts.Text4, "0.000");
+    EXPECT_EQ(state.texts.Label11, "0.000");
+    EXPECT_EQ(state.texts.Label12, "0.00 Deg.");
+    EXPECT_EQ(state.texts.Label13, "N/A");
+    EXPECT_TRUE(std::regex_match(state.texts.Label20, std::regex(R"(0\.\d{6})"))) << state.texts.Label20;
+    // Drag of NACA 0012 at Re 1e6 near the reference solver's 0.0054
+    // (xfoil_viscous_polars.csv), within the factor 2 the method allows.
+    EXPECT_GT(readLeadingNumber(state.texts.Label20), 0.0027);
+    EXPECT_LT(readLeadingNumber(state.texts.Label20), 0.0108);
+    EXPECT_FALSE(state.texts.Label22Visible);
+    // The two leading-edge panels tie; the later one (61) is moved to 60.
+    EXPECT_EQ(state.pub.StagPoint.toInt(), 60);
+    EXPECT_EQ(state.priv.BlUpdatePending, 0);
+    EXPECT_EQ(seam.calls, (std::vector<std::string>{"runBoundaryLayer", "drawView"}));
+    ASSERT_TRUE(state.priv.AeroObject);
+    EXPECT_EQ(state.priv.AeroObject->SimulationOrder.toInt(), 200);
+    EXPECT_EQ(state.priv.AeroObject->NumberOfPoints.toInt(), 120);
+    EXPECT_EQ(state.section.SharedNodeX.size(), 120);
+    // The highest Cp is that of the stagnation panel, half a panel from the
+    // stagnation point itself: close to, never above, 1.
+    EXPECT_GT(state.pub.CpHigh.toDouble(), 0.8);
+    EXPECT_LE(state.pub.CpHigh.toDouble(), 1.0);
+}
+
+TEST(Pipeline, CamberedSectionMatchesThinAirfoilTheory) {
+    AppState state = stateFor("2412", "4");
+    RecordingSeam seam;
+    recompute(state, seam);
+    // analytic.csv: cl = 0.227795 + 2 pi (4 pi / 180) = 0.666458, zero-lift
+    // angle -2.0772 degrees, Cm c/4 -0.05312. Tolerances: 1 % of the lift and
+    // 0.06 degrees, what a camber line sampled at the 61 node stations of a
+    // 120-point section gives away against the exact mean line.
+    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.Text3), 0.666458, 0.0067)) << state.texts.Text3;
+    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.Label12), -2.0772, 0.06)) << state.texts.Label12;
+    EXPECT_TRUE(state.texts.Label12.ends_with(" Deg."));
+    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.Label11), -0.05312, 0.0015)) << state.texts.Label11;
+    // Centre of pressure (0.25 + 0.0531 / 0.6665) x 100 = 33 % chord.
+    EXPECT_EQ(state.texts.Label13, "33 %c");
+    EXPECT_TRUE(state.section.PanelCl.toDouble() > 0.6);  // the panel lift, kept before the overwrite
+    // A short upper separation lowers the effective angle a little; no stall.
+    EXPECT_LT(state.analysis.EffectiveAngle, 4.0f);
+    EXPECT_GT(state.analysis.EffectiveAngle, 3.0f);
+    EXPECT_FALSE(state.texts.Label22Visible);
+}
+
+TEST(Pipeline, CancelledDialogRedrawsFromThePreviousResults) {
+    AppState state = stateFor("2412", "4");
+    RecordingSeam seam;
+    recompute(state, seam);
+    const std::string lift = state.texts.Text3;
+    const int32_t stag = state.pub.StagPoint.toInt();
+
+    state.shared.DialogCancelled = Variant(int16_t{1});
+    state.texts.Text2 = "-8";
+    seam.calls.clear();
+    recompute(state, seam);
+    EXPECT_EQ(state.texts.Text3, lift);
+    EXPECT_EQ(state.pub.StagPoint.toInt(), stag);
+    EXPECT_EQ(seam.calls, std::vector<std::string>{"drawView"});
+
+    // A pending boundary layer solves even so, and runs once.
+    state.priv.BlUpdatePending = 1;
+    seam.calls.clear();
+    recompute(state, seam);
+    EXPECT_NE(state.texts.Text3, lift);
+    EXPECT_EQ(state.priv.BlUpdatePending, 0);
+    EXPECT_EQ(seam.calls, (std::vector<std::string>{"runBoundaryLayer", "drawView"}));
+}
+
+TEST(Pipeline, SeparationModelTakesTheEffectiveAngle) {
+    // NACA 2412 at 18 degrees separates over more than half the upper surface
+    // (stalled); with the separation model the thin-airfoil lift is taken at
+    // the lower effective angle.
+    AppState plain = stateFor("2412", "18");
+    AppState model = plain;
+    model.pub.FlowSeperationModel = Variant(int16_t{1});
+    RecordingSeam seam;
+    recompute(plain, seam);
+    recompute(model, seam);
+    EXPECT_TRUE(plain.texts.Label22Visible);
+    EXPECT_TRUE(model.texts.Label22Visible);
+    EXPECT_LT(model.analysis.EffectiveAngle, 18.0f);
+    EXPECT_EQ(model.priv.AeroObject->AngleOfAttack.toDouble(), model.analysis.EffectiveAngle);
+    EXPECT_EQ(plain.priv.AeroObject->AngleOfAttack.toDouble(), 18.0);
+    EXPECT_LT(readLeadingNumber(model.texts.Text3), readLeadingNumber(plain.texts.Text3) - 0.3);
+    // The zero-lift angle is measured from the section's own angle either way.
+    EXPECT_NE(model.texts.Label12, plain.texts.Label12);
+}
+
+TEST(Pipeline, BoundaryLayerErrorShowsTheMessageAndKeepsTheRest) {
+    AppState state = stateFor("2412", "4");
+    state.pub.re = Variant(int16_t{0});
+    state.texts.Label22Visible = true;
+    RecordingSeam seam;
+    recompute(state, seam);
+    EXPECT_EQ(seam.calls, (std::vector<std::string>{kMessage, "runBoundaryLayer", "drawView"}));
+    EXPECT_EQ(state.texts.Label20, "0.0000");  // the drag box keeps what it showed
+    EXPECT_FALSE(state.texts.Label22Visible);
+    EXPECT_FALSE(state.texts.Text3.empty());   // the rest of the panel is filled
+    EXPECT_EQ(state.texts.Label13, "33 %c");
+    EXPECT_GT(state.pub.StagPoint.toInt(), 0);  // found before the layer failed
+}
+
+TEST(Pipeline, PolarViewSweepsOncePerSectionAndThenSolves) {
+    AppState state = stateFor("0012", "2", 20);
+    state.pub.VFlag = Variant(int16_t{10});
+    RecordingSeam seam;
+    recompute(state, seam);
+    EXPECT_EQ(seam.calls, (std::vector<std::string>{"status: Current Airfoil: 0012", "hideSurfaceLegend",
+                                                    "drawPolar", "runBoundaryLayer", "drawView"}));
+    ASSERT_EQ(state.priv.PolarCount, 1);
+    const StoredPolar first = state.analysis.polars[0];
+    EXPECT_EQ(first.points.size(), 21u);
+    EXPECT_EQ(first.header.name, "0012");
+    EXPECT_EQ(first.header.flapDeflection, "0.0 Deg.");
+    EXPECT_EQ(first.header.flapLength, "0.0 %c");
+    EXPECT_EQ(first.header.re, 1e6);
+    EXPECT_EQ(first.points.front().angle, -20.0);
+    EXPECT_EQ(first.points.back().angle, 20.0);
+    EXPECT_FALSE(state.texts.Text3.empty());  // the normal solve ran after the sweep
+
+    // The same section, flap and Reynolds number again: nothing added, even
+    // at another angle or point count.
+    state.texts.Text2 = "6";
+    recompute(state, seam);
+    EXPECT_EQ(state.priv.PolarCount, 1);
+
+    state.texts.Text1 = "2412";
+    recompute(state, seam);
+    EXPECT_EQ(state.priv.PolarCount, 2);
+    state.pub.re = Variant(int32_t{3000000});
+    recompute(state, seam);
+    state.texts.Label16 = "5 Deg.";
+    recompute(state, seam);
+    EXPECT_EQ(state.priv.PolarCount, 4);
+
+    // RESET POLAR sets PolarCount to 0 and recomputes: only the current polar remains.
+    state.priv.PolarCount = 0;
+    recompute(state, seam);
+    ASSERT_EQ(state.priv.PolarCount, 1);
+    EXPECT_EQ(state.analysis.polars[0].header.name, "2412");
+    EXPECT_EQ(state.analysis.polars[0].header.flapDeflection, "5 Deg.");
+}
+
+TEST(Pipeline, PolarErrorKeepsThePolarAndItsPointsSoFar) {
+    AppState state = stateFor("0012", "2", 20);
+    state.pub.VFlag = Variant(int16_t{10});
+    state.pub.re = Variant(int16_t{0});
+    RecordingSeam seam;
+    recompute(state, seam);
+    // One message from the sweep, one from the drag estimate of the solve.
+    EXPECT_EQ(std::count(seam.calls.begin(), seam.calls.end(), kMessage), 2);
+    ASSERT_EQ(state.priv.PolarCount, 1);
+    EXPECT_TRUE(state.analysis.polars[0].points.empty());
+}
+
+}  // namespace
+}  // namespace aerolune

@@ -1,0 +1,115 @@
+// The results panel's pictures and the extremes and stagnation-point rules of
+// a recomputation.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "analysis/ResultsPanel.h"
+
+namespace aerolune {
+namespace {
+
+TEST(ResultsPanel, Pictures) {
+    struct Case {
+        float cl, cmLe;
+        double cmQuarter, alphaZeroLift;
+        bool hasCentre;
+        double centre;
+        const char *Text3, *Text4, *Label11, *Label12, *Label13;
+    };
+    // Expected texts by hand from the pictures: Cl, Cm and Cm c/4 "##0.000",
+    // zero-lift angle "##0.00" + " Deg.", centre of pressure "##0" + " %c",
+    // halves away from zero; "N/A" when thin-airfoil theory gives no centre
+    // (|Cl| <= 0.01).
+    const Case cases[] = {
+        {0.5f, -0.125f, -0.0531, -2.0772, true, 35.62, "0.500", "-0.125", "-0.053", "-2.08 Deg.", "36 %c"},
+        {0.0f, 0.0f, 0.0, 0.0, false, 0.0, "0.000", "0.000", "0.000", "0.00 Deg.", "N/A"},
+        {-1.2345f, 0.30865f, 0.0005, 1.2573, true, 24.5, "-1.235", "0.309", "0.001", "1.26 Deg.", "25 %c"},
+        {12.5f, -3.0f, -0.0004, -0.005, true, 124.5, "12.500", "-3.000", "0.000", "-0.01 Deg.", "125 %c"},
+    };
+    for (const Case& c : cases) {
+        ThinAirfoilResult thin;
+        thin.ClValue = c.cl;
+        thin.CmLeValue = c.cmLe;
+        thin.CmQuarter = c.cmQuarter;
+        thin.AlphaZeroLift = c.alphaZeroLift;
+        thin.hasCentreOfPressure = c.hasCentre;
+        thin.centreOfPressure = c.centre;
+        MainWindowTexts texts;
+        fillResultsPanel(texts, thin);
+        EXPECT_EQ(texts.Text3, c.Text3);
+        EXPECT_EQ(texts.Text4, c.Text4);
+        EXPECT_EQ(texts.Label11, c.Label11);
+        EXPECT_EQ(texts.Label12, c.Label12);
+        EXPECT_EQ(texts.Label13, c.Label13);
+    }
+}
+
+TEST(ResultsPanel, DragPicture) {
+    // "##0.000000": six decimals, halves away from zero, by hand.
+    EXPECT_EQ(dragText(0.0085), "0.008500");
+    EXPECT_EQ(dragText(0.01234567), "0.012346");
+    EXPECT_EQ(dragText(0.0), "0.000000");
+    EXPECT_EQ(dragText(1.5), "1.500000");
+}
+
+AppState stateWith(const std::vector<float>& y, const std::vector<float>& cp, const std::vector<float>& v) {
+    AppState state;
+    const auto n = static_cast<int32_t>(v.size());
+    state.shared.TotalPoints = Variant(int16_t(n));
+    state.shared.HalfPoints = n / 2;
+    auto fill = [](Array1<float>& a, const std::vector<float>& values) {
+        a.resize(values.size());
+        for (std::size_t i = 0; i < values.size(); ++i) a(static_cast<std::ptrdiff_t>(i + 1)) = values[i];
+    };
+    fill(state.section.NodeY, y);
+    fill(state.section.NodeX, y);
+    fill(state.section.SurfCp, cp);
+    fill(state.section.SurfVel, v);
+    return state;
+}
+
+TEST(ResultsPanel, ExtremesAndStagnationPointRules) {
+    struct Case {
+        const char* what;
+        std::vector<float> v;
+        int16_t dialogCancelled;
+        Variant before;
+        int32_t stag;
+    };
+    const Case cases[] = {
+        {"smallest |V|", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 0, Variant(), 2},
+        {"a tie goes to the last index", {0.9f, 0.1f, 0.5f, 0.8f, -0.1f, 1.0f}, 0, Variant(), 5},
+        {"N/2 + 1 moves to N/2", {0.9f, 0.5f, 0.5f, 0.05f, 0.9f, 1.0f}, 0, Variant(), 3},
+        {"kept while a dialog is cancelled", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 1, Variant(int32_t{5}), 5},
+        {"a kept N/2 + 1 still moves", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 1, Variant(int32_t{4}), 3},
+    };
+    for (const Case& c : cases) {
+        AppState state = stateWith({0.0f, -0.1f, 0.0f, 0.1f, 0.1f, 0.0f}, {1.0f, -0.5f, 0.3f, -0.5f, 1.0f, 0.2f}, c.v);
+        state.shared.DialogCancelled = Variant(c.dialogCancelled);
+        state.pub.StagPoint = c.before;
+        updateExtremes(state);
+        EXPECT_EQ(state.pub.StagPoint.toInt(), c.stag) << c.what;
+        EXPECT_EQ(state.pub.CpHigh.toDouble(), 1.0);
+        EXPECT_EQ(state.pub.CpLow.toDouble(), -0.5f);
+        ASSERT_EQ(state.section.SharedNodeY.size(), 6);
+        EXPECT_EQ(state.section.SharedNodeY(4).toDouble(), 0.1f);
+    }
+}
+
+TEST(ResultsPanel, NoSolutionYetLeavesTheScaleAlone) {
+    // A cancelled first dialog redraws before any solution exists: nothing to
+    // read, and CpHigh and CpLow keep their start values rather than +-1000.
+    AppState state;
+    state.shared.DialogCancelled = Variant(int16_t{1});
+    updateExtremes(state);
+    EXPECT_EQ(state.pub.CpHigh.toDouble(), 1.0);
+    EXPECT_EQ(state.pub.CpLow.toDouble(), 0.0);
+    EXPECT_EQ(state.section.SharedNodeX.size(), 0);
+}
+
+}  // namespace
+}  // namespace aerolune
