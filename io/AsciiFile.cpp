@@ -41,7 +41,7 @@ ExportText asciiFileText(const AppState& state, const AsciiFileSources& sources)
             return boundaryLayerExportText(state.pub.BlDisplayOpt.toInt(), state.texts.Text1,
                                            state.pub.re.toText(), *sources.boundaryLayer);
         case 10:
-            return {sources.polars != nullptr ? polarExportText(*sources.polars) : std::string(), {}};
+            return {polarExportText(polarExportBlocks(state.analysis.polars, state.priv.PolarCount)), {}};
         default:
             return {};
     }

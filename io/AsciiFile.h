@@ -13,19 +13,18 @@
 
 namespace aerolune {
 
-/// Results the exports read that the application state does not hold itself:
-/// the mesh, the polar store and the boundary-layer solution, as their owners
-/// hand them over. A missing mesh or boundary-layer solution makes its export
-/// fail with a reason; a missing polar store reads as an empty one.
+/// Results the exports read that the application state does not hold itself
+/// yet: the mesh and the boundary-layer solution, as their owners hand them
+/// over. A missing one makes its export fail with a reason.
 struct AsciiFileSources {
     const MeshExportInput* mesh = nullptr;
-    const std::vector<PolarExportBlock>* polars = nullptr;
     const BoundaryLayerExportInput* boundaryLayer = nullptr;
 };
 
 /// The file for the current view VFlag: 1 coordinates (TotalPoints points),
 /// 2 surface Cp and 3 surface velocity (2 x HalfPoints stations), 6 mesh,
-/// 7 boundary layer (as BlDisplayOpt selects), 10 polars; any other view gives
+/// 7 boundary layer (as BlDisplayOpt selects), 10 the first PolarCount polars
+/// of the polar store; any other view gives
 /// an empty file, as it always has.
 ExportText asciiFileText(const AppState& state, const AsciiFileSources& sources = {});
 

@@ -1,6 +1,9 @@
 #include "io/PolarExport.h"
 
+#include <algorithm>
+
 #include "common/FormatPicture.h"
+#include "common/NumberText.h"
 #include "common/PrintForm.h"
 #include "io/ExportText.h"
 
@@ -27,6 +30,21 @@ std::string pointLine(const PolarExportPoint& p) {
 }
 
 }  // namespace
+
+std::vector<PolarExportBlock> polarExportBlocks(const PolarStore& store, int32_t polarCount) {
+    std::vector<PolarExportBlock> blocks;
+    const int32_t count = std::clamp(polarCount, 0, store.count());
+    for (int32_t p = 0; p < count; ++p) {
+        const StoredPolar& polar = store[p];
+        PolarExportBlock block{polar.header.name, formatGeneral(polar.header.re), {}};
+        for (const PolarPoint& point : polar.points) {
+            block.points.push_back({point.angle, point.cl, point.cdTimes1000, point.cm,
+                                    point.upperTransition * 100.0, point.lowerTransition * 100.0});
+        }
+        blocks.push_back(std::move(block));
+    }
+    return blocks;
+}
 
 std::string polarExportText(const std::vector<PolarExportBlock>& polars) {
     std::string text;

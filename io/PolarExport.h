@@ -2,8 +2,11 @@
 // The lift-drag polar export: for each stored polar a three-line header and
 // one line per point of its angle sweep.
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "analysis/PolarStore.h"
 
 namespace aerolune {
 
@@ -24,6 +27,13 @@ struct PolarExportBlock {
     std::string reynolds;
     std::vector<PolarExportPoint> points;
 };
+
+/// The first polarCount polars of the store (all of them when it holds
+/// fewer) as the export reads them: transitions turned from fractions into
+/// per cent of chord, the Reynolds number in the general number form.
+/// \param store the polar store
+/// \param polarCount PolarCount: a reset sets it lower before the store follows
+std::vector<PolarExportBlock> polarExportBlocks(const PolarStore& store, int32_t polarCount);
 
 /// The polars in storage order, with no blank line between them; the drag is
 /// divided by 1000 before it is written. An empty store gives an empty text.

@@ -90,29 +90,30 @@ TEST(ExportGolden, MeshFileRunsEachMeshLineBackwards) {
     }
     AppState state;
     state.pub.VFlag = int16_t{6};
-    ExportText text = asciiFileText(state, {&mesh, nullptr, nullptr});
+    ExportText text = asciiFileText(state, {&mesh, nullptr});
     ASSERT_TRUE(text.ok()) << text.error;
     EXPECT_EQ(text.text, golden("mesh.txt"));
 
     mesh.I = 4;  // more points than the mesh holds: refused, nothing read past it
-    EXPECT_FALSE(asciiFileText(state, {&mesh, nullptr, nullptr}).ok());
+    EXPECT_FALSE(asciiFileText(state, {&mesh, nullptr}).ok());
 }
 
 TEST(ExportGolden, PolarFileDividesTheDragBy1000) {
-    // Drag 8.5 in the store is Cd 0.0085, written 0.008500; the second polar
-    // has no points and gives its three header lines only.
-    std::vector<PolarExportBlock> polars = {
-        {"2412",
-         "1000000",
-         {{-2.0, -0.0123456, 8.5, -0.0525, 45.678, 3.2}, {10.0, 1.234567, 12.25, 0.0005, 2.5, 99.999}}},
-        {"0012", "500000", {}},
-    };
+    // Drag 8.5 in the store is Cd 0.0085, written 0.008500; the store keeps
+    // transitions as fractions of chord, written in per cent. The second
+    // polar has no points and gives its three header lines only.
     AppState state;
     state.pub.VFlag = int16_t{10};
-    EXPECT_EQ(asciiFileText(state, {nullptr, &polars, nullptr}).text, golden("polars.txt"));
+    PolarStore& store = state.analysis.polars;
+    store.add({"2412", "0.0 Deg.", "0.0 %c", 1.0e6}).points = {
+        {-2.0, -0.0123456, 8.5, -0.0525, 0.45678, 0.032}, {10.0, 1.234567, 12.25, 0.0005, 0.025, 0.99999}};
+    store.add({"0012", "5.0 Deg.", "20.0 %c", 5.0e5});
+    store.add({"4412", "0.0 Deg.", "0.0 %c", 1.0e6});
+    state.priv.PolarCount = 2;  // a reset has lowered the count; the third polar is gone
+    EXPECT_EQ(asciiFileText(state).text, golden("polars.txt"));
 
-    const std::vector<PolarExportBlock> empty;
-    ExportText none = asciiFileText(state, {nullptr, &empty, nullptr});
+    state.priv.PolarCount = 0;
+    ExportText none = asciiFileText(state);
     EXPECT_TRUE(none.ok());
     EXPECT_EQ(none.text, "");
 }
@@ -151,12 +152,12 @@ TEST(ExportGolden, EveryBoundaryLayerLayout) {
     state.texts.Text1 = "2412";
     for (int16_t option = 1; option <= 6; ++option) {
         state.pub.BlDisplayOpt = option;
-        ExportText text = asciiFileText(state, {nullptr, nullptr, &bl});
+        ExportText text = asciiFileText(state, {nullptr, &bl});
         ASSERT_TRUE(text.ok()) << option << ": " << text.error;
         EXPECT_EQ(text.text, golden(files[option - 1])) << files[option - 1];
     }
     state.pub.BlDisplayOpt = int16_t{7};
-    EXPECT_EQ(asciiFileText(state, {nullptr, nullptr, &bl}).text, "");
+    EXPECT_EQ(asciiFileText(state, {nullptr, &bl}).text, "");
 }
 
 TEST(ExportGolden, ProfileStationsCoverEverySurfaceStationWhenEachHasAProfile) {
