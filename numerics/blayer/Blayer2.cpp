@@ -95,7 +95,7 @@ void Blayer2(double* s, double* ue, double* reynolds, double* profileU, double* 
     const int32_t n = *stationCount;
     // Without sane dimensions the extent of the caller's arrays is unknown:
     // write nothing at all.
-    if (n < 1 || n > BlayerLimits::maxStations || points < 1 || points > BlayerLimits::maxPoints) return;
+    if (n < 1 || points < 1) return;
 
     const BlayerLayout layout = blayerLayout(n, points);
     std::fill_n(profileU, layout.profileSize(), 0.0);
@@ -104,7 +104,7 @@ void Blayer2(double* s, double* ue, double* reynolds, double* profileU, double* 
     std::fill_n(table, layout.tableSize(), 0.0);
 
     blayer::MarchSettings settings;
-    if (n < 2 || !readSettings(*reynolds, points, *roughness, *model, *limit, settings)) return;
+    if (n < 2 || n > BlayerLimits::maxStations || !readSettings(*reynolds, points, *roughness, *model, *limit, settings)) return;
     const View1<double> sView(s, n), ueView(ue, n);
     const int usable = usableStations(sView, ueView);
     if (usable < 2) return;

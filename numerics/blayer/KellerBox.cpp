@@ -148,7 +148,7 @@ bool solveStation(const StationProblem& pr, Profile& p) {
         }
         const double dvWall = std::fabs(d[0](2));
         if (!std::isfinite(dvWall) || !std::isfinite(duMax) || duMax > 1e3) return false;
-        if (dvWall <= 1e-9 + 1e-7 * std::fabs(p.v[0]) && duMax <= 1e-8) {
+        if (dvWall <= 1e-8 + 1e-6 * std::fabs(p.v[0]) && duMax <= 1e-7) {
             if (turbulent) cebeciSmith(p, dbdv, g, pr.eddy);
             return true;
         }
