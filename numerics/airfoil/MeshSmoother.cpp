@@ -75,7 +75,23 @@ public:
     // node movement of the sweep.
     double sweep() {
         double moved = 0.0;
-        for (int32_t i = 1; i < ni_; ++i) moved = std::max(moved, relaxRadialLine(i));
+        // Radial lines from the same old mesh (block Jacobi), so that a mesh
+        // about a symmetric section stays symmetric.
+        std::vector<double> lineX, lineY;
+        Array2<double> newX = x_, newY = y_;
+        for (int32_t i = 1; i < ni_; ++i) {
+            relaxRadialLine(i, lineX, lineY);
+            for (int32_t j = first_; j < nj_; ++j) {
+                newX(i, j) = lineX[j - first_];
+                newY(i, j) = lineY[j - first_];
+            }
+        }
+        for (int32_t j = first_; j < nj_; ++j)
+            for (int32_t i = 1; i < ni_; ++i) moved = std::max(moved, update(i, j, newX(i, j), newY(i, j)));
+        for (int32_t j = first_; j < nj_; ++j) {
+            x_(ni_, j) = x_(1, j);
+            y_(ni_, j) = y_(1, j);
+        }
         for (int32_t j = first_; j < nj_; ++j) moved = std::max(moved, relaxRing(j));
         return moved;
     }
@@ -99,9 +115,11 @@ private:
         return {alpha, beta, gamma, -2.0 * beta * xij, -2.0 * beta * yij};
     }
 
-    double relaxRadialLine(int32_t i) {
+    void relaxRadialLine(int32_t i, std::vector<double>& rx, std::vector<double>& ry) const {
         const int32_t n = nj_ - first_, ip = next(i), im = prev(i);
-        std::vector<double> a(n), b(n), c(n), rx(n), ry(n);
+        std::vector<double> a(n), b(n), c(n);
+        rx.assign(n, 0.0);
+        ry.assign(n, 0.0);
         for (int32_t k = 0; k < n; ++k) {
             const int32_t j = k + first_;
             const Metrics m = metrics(i, j);
@@ -117,9 +135,6 @@ private:
         rx[n - 1] -= c[n - 1] * x_(i, nj_);
         ry[n - 1] -= c[n - 1] * y_(i, nj_);
         solveTridiagonal(a, b, c, rx, ry);
-        double moved = 0.0;
-        for (int32_t k = 0; k < n; ++k) moved = std::max(moved, update(i, k + first_, rx[k], ry[k]));
-        return moved;
     }
 
     double relaxRing(int32_t j) {
