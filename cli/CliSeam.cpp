@@ -1,0 +1,31 @@
+#include "cli/CliSeam.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "cli/CliCommand.h"
+
+namespace aerolune::cli {
+
+void CliSeam::throwIfMessage() const {
+    if (!messages_.empty()) throw CliError(messages_.front());
+}
+
+std::string plainDecimal(double value) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+    if (value == 0.0) return "0";
+    constexpr int kSignificant = 9;
+    const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int decimals = std::max(0, kSignificant - 1 - magnitude);
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text = buffer;
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
+}  // namespace aerolune::cli

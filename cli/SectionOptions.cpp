@@ -1,0 +1,118 @@
+#include "cli/SectionOptions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "cli/CliCommand.h"
+#include "common/NumberText.h"
+#include "geometry/SectionDefinition.h"
+#include "io/AirfoilFileReader.h"
+
+namespace aerolune::cli {
+
+namespace {
+
+constexpr int kMinPoints = 40;
+constexpr int kMaxPoints = 340;
+
+int digitsValue(const std::string& text, std::size_t from, std::size_t count) {
+    return std::stoi(text.substr(from, count));
+}
+
+void applyModel(AppState& state, const std::string& model) {
+    const bool semi = model == "semi";
+    state.pub.PolarSolution = Variant(int16_t(semi ? 2 : 1));
+    state.pub.FlowSeperationModel = Variant(int16_t(semi ? 1 : 0));
+}
+
+void applyFlap(AppState& state, const SectionOptions& o) {
+    if (!o.flapGiven) return;
+    state.shared.FlapLength = Variant(o.flapLength);
+    state.shared.FlapDeflection = Variant(o.flapDeflection);
+    state.section.FlapRad = flapRadians(o.flapDeflection);
+    state.section.FlapHinge = flapHinge(o.flapLength);
+    state.texts.Label16 = formatGeneral(o.flapDeflection) + " Deg.";
+    state.texts.Label17 = formatGeneral(o.flapLength) + " %c";
+}
+
+void applySection(AppState& state, const SectionOptions& o) {
+    if (!o.file.empty()) {
+        std::string name;
+        const ReadAirfoilResult read = ReadAirfoil(o.file, name, state.section.file);
+        if (!read.ok) throw CliError("cannot read the coordinate file " + o.file + ": " + read.reason);
+        state.texts.Text1 = name;
+        state.section.FromFile = 1;
+        return;
+    }
+    const std::string digits = o.naca.empty() ? "0012" : o.naca;
+    if (const std::string problem = designationProblem(digits); !problem.empty())
+        throw CliError("--naca " + digits + ": " + problem);
+    state.texts.Text1 = digits;
+    state.section.FromFile = 0;
+    state.shared.SectionFamily = Variant(int16_t(digits.size() == 5 ? 5 : 4));
+}
+
+}  // namespace
+
+void addSectionOptions(CLI::App& sub, SectionOptions& o) {
+    auto* naca = sub.add_option("--naca", o.naca, "NACA designation, 4 or 5 digits (default 0012)");
+    auto* file = sub.add_option("--file", o.file, "coordinate file of a general section");
+    naca->excludes(file);
+    sub.add_option("--points", o.points, "points about the section, even, 40..340")
+        ->capture_default_str()
+        ->check(CLI::Range(kMinPoints, kMaxPoints))
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                return std::stoi(text) % 2 == 0 ? std::string() : "the point count must be even";
+            },
+            "EVEN"));
+    sub.add_option("--flap-length", o.flapLength, "flap length, per cent chord, 0..50")
+        ->check(CLI::Range(0.0, 50.0))
+        ->each([&o](const std::string&) { o.flapGiven = true; });
+    sub.add_option("--flap-deflection", o.flapDeflection, "flap deflection, degrees, -30..30")
+        ->check(CLI::Range(-30.0, 30.0))
+        ->each([&o](const std::string&) { o.flapGiven = true; });
+    sub.add_option("--re", o.re, "Reynolds number on the chord")
+        ->capture_default_str()
+        ->check(CLI::Validator(
+            [](const std::string& text) {
+                const double re = readLeadingNumber(text);
+                return re > 0.0 && std::isfinite(re) ? std::string() : "the Reynolds number must be a positive number";
+            },
+            "POSITIVE"));
+    sub.add_option("--model", o.model, "simple: flat-plate drag, geometric angle; semi: own drag, effective angle")
+        ->capture_default_str()
+        ->check(CLI::IsMember({"simple", "semi"}));
+}
+
+std::string designationProblem(const std::string& digits) {
+    if (digits.size() != 4 && digits.size() != 5) return "a designation has 4 or 5 digits";
+    if (!std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c); }))
+        return "a designation has digits only";
+    const int thickness = digitsValue(digits, digits.size() - 2, 2);
+    if (thickness < 1 || thickness > 30) return "the thickness (last two digits) must be 01 to 30";
+    if (digits.size() == 4) {
+        if (digits[0] != '0' && digits[1] == '0') return "a cambered section needs a camber position of 1 to 9";
+        return {};
+    }
+    const int position = digitsValue(digits, 1, 2);
+    if (position < 10 || position > 50) return "the camber position (second and third digits) must be 10 to 50";
+    return {};
+}
+
+AppState sectionState(const SectionOptions& o, double alphaDeg) {
+    AppState state;
+    applySection(state, o);
+    applyFlap(state, o);
+    applyModel(state, o.model);
+    state.shared.HalfPoints = halfPointsFromTotal(o.points);
+    state.shared.TotalPoints = Variant(int16_t(2 * state.shared.HalfPoints));
+    state.pub.re = Variant(o.re);
+    state.texts.Text2 = formatGeneral(alphaDeg);
+    state.texts.Text5 = state.texts.Text2 + " Deg.";
+    state.shared.DialogCancelled = Variant(int16_t{0});
+    return state;
+}
+
+}  // namespace aerolune::cli

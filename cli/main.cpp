@@ -1,0 +1,56 @@
+// aerolune-cli: the program's analysis from the command line, for scripted
+// polars and for measurements. The desktop program itself reads no arguments.
+
+#include <exception>
+#include <iostream>
+
+#include "cli/CliCommand.h"
+
+namespace {
+
+// One line, whatever the message holds.
+void printError(const std::string& message) {
+    std::string line = message;
+    for (char& c : line) {
+        if (c == '\n' || c == '\r') c = ' ';
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    std::cerr << "aerolune-cli: " << line << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace aerolune::cli;
+    CLI::App app{"Aerolune section analysis: results panel, surface pressure and lift-drag polars."};
+    app.require_subcommand(1);
+
+    CommandRun run;
+    const Registration registrations[] = {registerAnalyse, registerPolar, registerCp};
+    for (Registration add : registrations) add(app, run);
+
+    if (argc > 1 && argv[1][0] != '-') {
+        bool known = false;
+        for (const CLI::App* sub : app.get_subcommands([](const CLI::App*) { return true; }))
+            known = known || sub->get_name() == argv[1];
+        if (!known) {
+            printError(std::string("unknown subcommand ") + argv[1] + " (see --help)");
+            return 2;
+        }
+    }
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == 0) return app.exit(e);  // --help
+        printError(e.what());
+        return 2;
+    }
+    try {
+        return run ? run() : 2;
+    } catch (const CliError& e) {
+        printError(e.what());
+    } catch (const std::exception& e) {
+        printError(std::string("unexpected failure: ") + e.what());
+    }
+    return 2;
+}

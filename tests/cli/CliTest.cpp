@@ -1,0 +1,220 @@
+// aerolune-cli run as a user runs it: its output against the library it is
+// built from, and one line on standard error with status 2 for bad input.
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "analysis/Pipeline.h"
+#include "analysis/Polar.h"
+#include "geometry/SectionDefinition.h"
+#include "common/NumberText.h"
+#include "io/PolarExport.h"
+#include "support/TestSupport.h"
+
+namespace aerolune {
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string readAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+CliRun runCli(const std::string& args) {
+    const std::string binary = std::string(AEROLUNE_BINARY_DIR) + "/cli/aerolune-cli";
+    EXPECT_TRUE(std::filesystem::exists(binary)) << "build the aerolune-cli target before these tests";
+    const std::string errPath = testing::TempDir() + "aerolune-cli-stderr.txt";
+    CliRun run;
+    FILE* pipe = popen((binary + " " + args + " 2>" + errPath).c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.err = readAll(errPath);
+    return run;
+}
+
+// "name = value" lines in their order.
+std::vector<std::pair<std::string, std::string>> nameValues(const std::string& out) {
+    std::vector<std::pair<std::string, std::string>> lines;
+    std::istringstream in(out);
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto eq = line.find(" = ");
+        if (eq != std::string::npos) lines.emplace_back(line.substr(0, eq), line.substr(eq + 3));
+    }
+    return lines;
+}
+
+struct NullSeam : ViewSeam {
+    void drawView(AppState&) override {}
+    void setStatus(const std::string&) override {}
+    void showMessage(const std::string&) override {}
+};
+
+TEST(Cli, AnalysePrintsTheLibrarysResults) {
+    const CliRun run = runCli("analyse --naca 2412 --alpha 4 --points 80");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const auto lines = nameValues(run.out);
+    const std::vector<std::string> names = {
+        "section", "alpha", "points", "panel_cl", "panel_cm_le", "cl", "cm_le", "cm_c4", "alpha_zero_lift",
+        "centre_of_pressure", "cd", "effective_alpha", "stalled", "stag_point", "transition_upper_x",
+        "transition_lower_x", "a0", "a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8"};
+    ASSERT_EQ(lines.size(), names.size());
+    std::map<std::string, double> value;
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        EXPECT_EQ(lines[k].first, names[k]);
+        value[lines[k].first] = readLeadingNumber(lines[k].second);
+    }
+    EXPECT_EQ(lines[0].second, "2412");
+
+    // The same recomputation in this process; the CLI prints 9 significant
+    // digits, so 1e-8 relative is the printing's own rounding.
+    AppState state;
+    state.texts.Text1 = "2412";
+    state.texts.Text2 = "4";
+    state.shared.HalfPoints = 40;
+    state.shared.TotalPoints = Variant(int16_t{80});
+    NullSeam seam;
+    recompute(state, seam);
+    const std::pair<const char*, double> expected[] = {
+        {"points", 80.0},
+        {"panel_cl", state.section.PanelCl.toDouble()},
+        {"cl", state.section.ClValue},
+        {"cm_c4", state.section.CmQuarter.toDouble()},
+        {"cd", state.analysis.drag.cd},
+        {"effective_alpha", state.analysis.EffectiveAngle},
+        {"stag_point", state.pub.StagPoint.toDouble()},
+        {"transition_upper_x", state.analysis.drag.transitionUpperX},
+        {"a1", state.priv.AeroObject->A1},
+    };
+    for (const auto& [name, v] : expected)
+        EXPECT_TRUE(test::nearlyEqual(value[name], v, 1e-12, 1e-8)) << name << " " << value[name] << " vs " << v;
+}
+
+TEST(Cli, SymmetricSectionAtZeroHasNoCentreOfPressure) {
+    const CliRun run = runCli("analyse");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string out = run.out;
+    EXPECT_NE(out.find("section = 0012\n"), std::string::npos);
+    EXPECT_NE(out.find("points = 120\n"), std::string::npos);
+    EXPECT_NE(out.find("centre_of_pressure = N/A\n"), std::string::npos);
+    EXPECT_NE(out.find("stalled = 0\n"), std::string::npos);
+    EXPECT_NE(out.find("effective_alpha = 0\n"), std::string::npos);
+}
+
+TEST(Cli, SemiModelStallsAtHighAngle) {
+    const CliRun run = runCli("analyse --naca 2412 --alpha 18 --model semi");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::map<std::string, double> value;
+    for (const auto& [name, text] : nameValues(run.out)) value[name] = readLeadingNumber(text);
+    EXPECT_EQ(value["stalled"], 1.0);
+    EXPECT_LT(value["effective_alpha"], 16.0);
+}
+
+TEST(Cli, PolarIsThePolarExportOfTheSweep) {
+    const CliRun run = runCli("polar --naca 2412 --points 40 --re 2e6 --flap-length 20 --flap-deflection 5");
+    ASSERT_EQ(run.status, 0) << run.err;
+    AppState state;
+    state.texts.Text1 = "2412";
+    state.section.SectionNumber = 2412;
+    state.section.FlapRad = flapRadians(5.0);
+    state.section.FlapHinge = flapHinge(20.0);
+    state.pub.re = Variant(2e6);
+    NullSeam seam;
+    ASSERT_TRUE(Polar(state, seam, 40));
+    EXPECT_EQ(run.out, polarExportText(polarExportBlocks(state.analysis.polars, state.priv.PolarCount)));
+    EXPECT_EQ(run.out.rfind("Lift-Drag Polar for 2412\r\nReynolds Number: 2000000\r\nAngle(Deg)    Cl", 0), 0u);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3 + 21);
+}
+
+TEST(Cli, CpListsEveryPanelLowerSurfaceFirst) {
+    const CliRun run = runCli("cp --naca 0012 --points 40 --alpha 2");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream in(run.out);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "surface,x,cp,v");
+    std::vector<std::string> rows;
+    while (std::getline(in, line)) rows.push_back(line);
+    ASSERT_EQ(rows.size(), 40u);
+    for (std::size_t k = 0; k < rows.size(); ++k)
+        EXPECT_EQ(rows[k].rfind(k < 20 ? "lower," : "upper,", 0), 0u) << rows[k];
+}
+
+TEST(Cli, FileSectionTakesItsNameFromTheFile) {
+    const CliRun run = runCli("analyse --file " + test::dataPath("reference/karman_trefftz/KT_cambered.txt"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = nameValues(run.out);
+    ASSERT_FALSE(lines.empty());
+    std::ifstream file(test::dataPath("reference/karman_trefftz/KT_cambered.txt"));
+    std::string firstLine;
+    std::getline(file, firstLine);
+    EXPECT_NE(firstLine.find(lines[0].second), std::string::npos) << lines[0].second;
+}
+
+TEST(Cli, HelpExitsCleanly) {
+    const CliRun run = runCli("--help");
+    EXPECT_EQ(run.status, 0);
+    for (const char* sub : {"analyse", "polar", "cp"}) EXPECT_NE(run.out.find(sub), std::string::npos);
+    const CliRun subHelp = runCli("polar --help");
+    EXPECT_EQ(subHelp.status, 0);
+    EXPECT_NE(subHelp.out.find("--flap-deflection"), std::string::npos);
+}
+
+TEST(Cli, BadInputIsOneLineAndStatus2) {
+    struct Case {
+        std::string args, mentions;
+    };
+    const Case cases[] = {
+        {"analyse --naca 123", "--naca"},
+        {"analyse --naca 123456", "--naca"},
+        {"analyse --naca 24a2", "digits"},
+        {"analyse --naca 0000", "thickness"},
+        {"analyse --naca 2400", "thickness"},
+        {"analyse --naca 2012", "camber position"},
+        {"analyse --naca 26012", "camber position"},
+        {"polar --points 38", "--points"},
+        {"cp --points 342", "--points"},
+        {"analyse --points 41", "even"},
+        {"analyse --points many", "--points"},
+        {"analyse --file /nonexistent/section.dat", "/nonexistent/section.dat"},
+        {"analyse --file " + testing::TempDir(), "coordinate file"},
+        {"analyse --frobnicate", "--frobnicate"},
+        {"analyse --model clever", "--model"},
+        {"analyse --re 0", "Reynolds"},
+        {"analyse --flap-length 80", "--flap-length"},
+        {"analyse --alpha sideways", "--alpha"},
+        {"analyse --naca 2412 --file x.dat", "excludes"},
+        {"frobnicate", "frobnicate"},
+        {"", "subcommand"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_EQ(run.out, "") << c.args;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.args << ": " << run.err;
+        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << c.args << ": " << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace aerolune
