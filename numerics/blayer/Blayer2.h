@@ -10,6 +10,11 @@
 // transition model says so. The march ends at the first station where the
 // layer separates (the direct problem has no attached solution there).
 //
+// Station 1 is solved as a similarity flow Ue ~ x^m, m taken from stations 2
+// and 3 and kept within [0, 1]: plane stagnation flow (m = 1) when Ue grows
+// linearly from it, as at a stagnation point, a sharp leading edge (m = 0)
+// when it is constant.
+//
 // Array layouts (n = *stationCount on entry, P = *resultCount on entry, the
 // number of points across the layer; R = *resultCount on return):
 //
@@ -100,9 +105,13 @@ struct BlayerLimits {
 /// \param roughness    roughness height, chords; 0 (or less) for a smooth wall. Used by
 ///                     model 2: transition where u(k) k / nu first reaches 600.
 /// \param model        0 always laminar (laminar separation ends the march); 1 transition
-///                     where the laminar layer separates; 2 natural transition (Eppler's
-///                     criterion, brought forward by roughness), or at laminar
-///                     separation if that comes first
+///                     where the laminar layer separates: the turbulent layer (full
+///                     intermittency at once) starts from the nearest laminar station,
+///                     within the last 15 % of the arc length, from which it carries past
+///                     the separation; 2 natural transition by Eppler's criterion
+///                     (ln Re_theta >= 18.4 H32 - 21.74) or roughness, with the
+///                     Chen-Thyson intermittency ramp, or as model 1 if the laminar
+///                     layer separates first
 /// \param limit        grid height in eta = y sqrt(Ue / (nu x)) (BlLimit, 10..100 in the dialog)
 ///
 /// A non-positive edge velocity after station 1 ends the march before that

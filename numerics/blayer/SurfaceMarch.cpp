@@ -221,7 +221,6 @@ void SurfaceMarch::record(int k, const Profile& p, double gamma) {
     const ProfileThickness t = profileThickness(p, *grid_);
     const double scale = lengthScale(k);
     StationRow r;
-    r.s = x_[k];
     r.displacement = scale * t.displacement;
     r.momentum = scale * t.momentum;
     r.delta99 = scale * t.eta99;

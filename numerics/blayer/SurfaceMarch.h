@@ -12,7 +12,7 @@ namespace aerolune::blayer {
 
 enum class TransitionModel {
     Laminar = 0,        ///< never turbulent; laminar separation ends the march
-    AtSeparation = 1,   ///< turbulent from where the laminar layer would separate
+    AtSeparation = 1,   ///< turbulent from just upstream of where the laminar layer separates
     Natural = 2,        ///< Eppler's criterion, or roughness, or laminar separation, whichever comes first
 };
 
@@ -26,7 +26,6 @@ struct MarchSettings {
 
 /// One solved station.
 struct StationRow {
-    double s = 0.0;            ///< arc length (chords)
     double displacement = 0.0; ///< delta* (chords)
     double momentum = 0.0;     ///< theta (chords)
     double cfFreeStream = 0.0; ///< tau_w / (rho V^2 / 2)
