@@ -36,6 +36,18 @@ TEST(Polar, AnglesRunFromMinus20To20InStepsOf2) {
     for (int32_t k = 1; k <= kPolarPoints; ++k) EXPECT_EQ(polarAngle(k), -20.0 + 2.0 * (k - 1));
 }
 
+TEST(Polar, SweepRefusesWhatIsNoSectionAndAnUnusableReynoldsNumber) {
+    SectionState section;
+    StoredPolar polar;
+    polar.points.resize(4);  // left over from an earlier sweep
+    EXPECT_NE(polarSweep(section, 2, PolarSettings{}, polar), "");
+    EXPECT_TRUE(polar.points.empty());
+    PolarSettings noViscosity;
+    noViscosity.re = 0.0;
+    EXPECT_NE(polarSweep(section, 40, noViscosity, polar), "");
+    EXPECT_TRUE(polar.points.empty());  // stopped at the first point
+}
+
 TEST(Polar, SymmetricSectionGivesAnOddLiftCurveAndAnEvenDrag) {
     // NACA 0012 is its own mirror image: Cl(-a) = -Cl(a), Cd(-a) = Cd(a), and
     // the transition points swap surfaces. Tolerance 1e-3 absolute (1e-3 of
