@@ -15,16 +15,7 @@ namespace aerolune {
 namespace {
 
 constexpr int kSmoothingSweeps = 20;
-
-bool meshUnfolded(const Array2<double>& x, const Array2<double>& y) {
-    for (std::ptrdiff_t j = 1; j < x.cols(); ++j)
-        for (std::ptrdiff_t i = 1; i < x.rows(); ++i) {
-            const double qx[4] = {x(i, j), x(i + 1, j), x(i + 1, j + 1), x(i, j + 1)};
-            const double qy[4] = {y(i, j), y(i + 1, j), y(i + 1, j + 1), y(i, j + 1)};
-            if (!cellUnfolded(qx, qy)) return false;
-        }
-    return true;
-}
+constexpr int kUntanglePasses = 50;
 
 // Copy the working mesh into the caller's NI x NJ arrays; nodes beyond the
 // working block repeat the nearest node of the block.
@@ -65,11 +56,11 @@ void FoilGrid(float* x, float* y, int32_t* n, int32_t* ni, int32_t* nj, float* m
     Array2<double> plainX = gx, plainY = gy;
     const int32_t firstFree = placeWallLayer(angle, rho, gx, gy);
     smoothMesh(gx, gy, angle, rho, firstFree, kSmoothingSweeps);
-    if (!meshUnfolded(gx, gy)) {
+    if (!untangleMesh(gx, gy, kUntanglePasses)) {
         // The wall layer could not be kept unfolded (a sharp concave corner
         // under a thick first layer): the plain elliptic mesh instead.
         smoothMesh(plainX, plainY, angle, rho, 2, kSmoothingSweeps);
-        if (meshUnfolded(plainX, plainY)) {
+        if (untangleMesh(plainX, plainY, kUntanglePasses)) {
             gx = std::move(plainX);
             gy = std::move(plainY);
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace aerolune {
@@ -30,6 +31,34 @@ double triangle(const double* qx, const double* qy, int a, int b, int c) {
 bool cellUnfolded(const double* qx, const double* qy) {
     return (triangle(qx, qy, 0, 1, 2) > 0.0 && triangle(qx, qy, 0, 2, 3) > 0.0) ||
            (triangle(qx, qy, 1, 2, 3) > 0.0 && triangle(qx, qy, 1, 3, 0) > 0.0);
+}
+
+bool untangleMesh(Array2<double>& x, Array2<double>& y, int passes) {
+    const std::ptrdiff_t ni = x.rows(), nj = x.cols();
+    for (int pass = 0;; ++pass) {
+        std::vector<std::pair<std::ptrdiff_t, std::ptrdiff_t>> nodes;
+        for (std::ptrdiff_t j = 1; j < nj; ++j)
+            for (std::ptrdiff_t i = 1; i < ni; ++i) {
+                const double qx[4] = {x(i, j), x(i + 1, j), x(i + 1, j + 1), x(i, j + 1)};
+                const double qy[4] = {y(i, j), y(i + 1, j), y(i + 1, j + 1), y(i, j + 1)};
+                if (cellUnfolded(qx, qy)) continue;
+                for (std::ptrdiff_t jj : {j, j + 1})
+                    for (std::ptrdiff_t ii : {i, i + 1})
+                        if (jj > 1 && jj < nj) nodes.emplace_back(ii == ni ? 1 : ii, jj);
+            }
+        if (nodes.empty()) return true;
+        if (pass == passes) return false;
+        const Array2<double> oldX = x, oldY = y;
+        for (const auto& [i, j] : nodes) {
+            const std::ptrdiff_t ip = i + 1, im = i == 1 ? ni - 1 : i - 1;
+            x(i, j) = 0.25 * (oldX(ip, j) + oldX(im, j) + oldX(i, j + 1) + oldX(i, j - 1));
+            y(i, j) = 0.25 * (oldY(ip, j) + oldY(im, j) + oldY(i, j + 1) + oldY(i, j - 1));
+            if (i == 1) {
+                x(ni, j) = x(1, j);
+                y(ni, j) = y(1, j);
+            }
+        }
+    }
 }
 
 int32_t placeWallLayer(const Array1<double>& angle, const Array1<double>& rho, Array2<double>& x,

@@ -25,6 +25,10 @@ namespace aerolune {
 /// trailing-edge corner may have one).
 bool cellUnfolded(const double* qx, const double* qy);
 
+/// Move the nodes of folded cells (rings 2..NJ-1) towards the mean of their
+/// four neighbours, a few passes at most; true when no cell is left folded.
+bool untangleMesh(Array2<double>& x, Array2<double>& y, int passes);
+
 /// Set the wall layer from ring 1; returns the first ring above it (at least 3).
 /// \param angle ring angles (ringAngles())
 /// \param rho ring radii (ringRadii())
