@@ -4,7 +4,9 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "analysis/Pipeline.h"
 #include "app/Form1Load.h"
+#include "app/WindowSeam.h"
 #include "common/Placement.h"
 #include "ui/Form1.h"
 #include "ui/Splash.h"
@@ -65,6 +67,11 @@ void Application::Command1_Click() {
     if (!form1_->isMinimized() && ui::toTwipsY(form1_->height()) < 3500) {
         form1_->resize(form1_->width(), ui::toPixelsY(3500));
     }
+    const bool naca5 = state_.shared.SectionFamily.toInt() == 5;
+    form1_->action("Digit4")->setChecked(!naca5);
+    form1_->action("Digit5")->setChecked(naca5);
+    WindowSeam seam(*form1_, state_);
+    recompute(state_, seam);
     form1_->showState();
 }
 

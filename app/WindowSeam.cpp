@@ -1,0 +1,41 @@
+#include "app/WindowSeam.h"
+
+#include <QMessageBox>
+
+#include "analysis/AppState.h"
+#include "ui/Form1.h"
+
+namespace aerolune {
+
+std::string viewStatusTitle(int vflag) {
+    switch (vflag) {
+        case 2: return ":  Cp v.s. Chord Position";
+        case 3: return ":  Velocity v.s. Chord Position";
+        case 4: return ":  Streamlines";
+        case 5: return ":  Pressure (Red - High; Blue - Low) ";
+        case 6: return ":  O-Grid";
+        case 7: return ":  Boundary Layer Solution";
+        case 8:
+        case 9: return ":  Report";
+        default: return "";
+    }
+}
+
+void WindowSeam::drawView(AppState& state) {
+    const int vflag = state.pub.VFlag.toInt();
+    if (vflag == 10) return;  // the polar view's caption was set before its sweep
+    std::string name = state.texts.Text1;
+    if (vflag == 3) name = " NACA " + name;
+    state.texts.StatusCaption = name + viewStatusTitle(vflag);
+}
+
+void WindowSeam::setStatus(const std::string& caption) {
+    // The window mirrors the state's texts when the recomputation ends.
+    state_.texts.StatusCaption = caption;
+}
+
+void WindowSeam::showMessage(const std::string& text) {
+    QMessageBox::information(&form_, form_.windowTitle(), QString::fromStdString(text));
+}
+
+}  // namespace aerolune

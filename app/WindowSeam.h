@@ -1,0 +1,31 @@
+#pragma once
+// The main window's side of the recomputation: the status caption, message
+// boxes and, view by view, the drawing (which the plot layer will supply).
+
+#include <string>
+
+#include "analysis/PipelineSeam.h"
+
+namespace aerolune {
+
+namespace ui {
+class Form1;
+}
+
+/// The status-bar title of a view, appended to the section's name.
+std::string viewStatusTitle(int vflag);
+
+class WindowSeam : public ViewSeam {
+public:
+    WindowSeam(ui::Form1& form, AppState& state) : form_(form), state_(state) {}
+
+    void drawView(AppState& state) override;
+    void setStatus(const std::string& caption) override;
+    void showMessage(const std::string& text) override;
+
+private:
+    ui::Form1& form_;
+    AppState& state_;
+};
+
+}  // namespace aerolune
