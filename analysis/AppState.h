@@ -138,6 +138,21 @@ struct AnalysisResults {
     PolarStore polars;            ///< PolarCount (priv) polars; a lower PolarCount empties the rest
 };
 
+/// The mesh the mesh view keeps between redraws: the grid-and-flow routine
+/// copies each new mesh of that view here, and the mesh export reads it. What
+/// it was built from stays beside it, so that a redraw reuses it only while
+/// the section and the mesh settings are unchanged.
+struct KeptMesh {
+    int32_t I = 0;           ///< nodes round the section (0: no mesh yet)
+    int32_t J = 0;           ///< rings outward
+    Array2<float> GridX;     ///< node x, I x J column-major, chords
+    Array2<float> GridY;     ///< node y, I x J column-major, chords
+    Array1<float> ContourX;  ///< closed contour it was built on, 1..2 HalfPoints + 1, chords
+    Array1<float> ContourY;
+    double Radius = 0.0;     ///< outer radius asked for, chords
+    double Cluster = 0.0;    ///< radial clustering ratio asked for
+};
+
 /// Everything the program keeps for the length of a run.
 struct AppState {
     SharedSettings shared;
@@ -146,6 +161,7 @@ struct AppState {
     MainWindowPrivate priv;
     SectionState section;
     AnalysisResults analysis;
+    KeptMesh keptMesh;
 };
 
 }  // namespace aerolune
