@@ -5,21 +5,16 @@
 
 namespace aerolune {
 
-bool readSurfaceSolution(const float* velocity, const float* x, const float* y, int32_t n, int32_t stagPoint,
-                         SurfaceSolution& s) {
+bool readSurfaceSolution(const float* velocity, const float* x, const float* y, int32_t n, SurfaceSolution& s) {
     s = SurfaceSolution{};
     const int32_t panels = n - 1, lowerPanels = panels / 2;
-    bool signedRatios = false;
-    for (int32_t k = 0; k < panels; ++k) signedRatios = signedRatios || velocity[k] < 0.0f;
-    const bool splitAtStagnation = !signedRatios && stagPoint >= 1 && stagPoint <= panels;
     for (int32_t k = 0; k < panels; ++k) {
         const double x0 = x[k], y0 = y[k], x1 = x[k + 1], y1 = y[k + 1], v = velocity[k];
         if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1) ||
             !std::isfinite(v) || (x0 == x1 && y0 == y1))
             continue;
         const int32_t panel = k + 1;  // the caller's 1-based panel number
-        double along = panel <= lowerPanels ? -v : v;
-        if (splitAtStagnation && panel != stagPoint) along = panel < stagPoint ? -std::fabs(v) : std::fabs(v);
+        const double along = panel <= lowerPanels ? -v : v;
         if (s.x.empty() || s.x.back() != x0 || s.y.back() != y0) {
             if (!s.x.empty()) {
                 // A dropped panel leaves a gap: bridge it with a panel whose
@@ -36,11 +31,14 @@ bool readSurfaceSolution(const float* velocity, const float* x, const float* y, 
     return s.along.size() >= 3;
 }
 
+
 VortexSheet surfaceSheet(const SurfaceSolution& s) {
     // Midpoint strengths g = -along; node strengths the mean of the two panels
     // meeting there, and at the two ends of the contour (the trailing edge,
     // where the lower and upper surfaces meet at an angle) extrapolated from
-    // each surface's own side.
+    // each surface's own side. (Undoing the averaging exactly, or a cubic
+    // through four midpoints, did no better on exact flows: the midpoint
+    // values of a panel solution are not plain means of its node values.)
     const std::size_t m = s.along.size();
     std::vector<double> mid(m), start(m), end(m);
     for (std::size_t k = 0; k < m; ++k) mid[k] = -s.along[k];
@@ -52,21 +50,23 @@ VortexSheet surfaceSheet(const SurfaceSolution& s) {
 }
 
 void recoverFreeStream(const SurfaceSolution& s, const VortexSheet& sheet, double& U, double& V) {
-    // Just inside panel k the velocity is (U, V) + sheet (mean of both sides)
-    // + g/2 along the panel (the inner side of the jump); it must vanish.
+    // The contour is a streamline: at every panel midpoint the normal velocity,
+    // (U, V) . n plus the sheet's own (continuous across the sheet), vanishes.
+    // Least squares weighted by panel length, so that the finely split
+    // trailing and leading edges do not outweigh the rest. (The tangential
+    // rest condition just inside would add equations, but it leans on the
+    // sheet strength near the trailing edge, the least certain part.)
     double a11 = 0.0, a12 = 0.0, a22 = 0.0, b1 = 0.0, b2 = 0.0;
     for (std::size_t k = 0; k < s.along.size(); ++k) {
         const double dx = s.x[k + 1] - s.x[k], dy = s.y[k + 1] - s.y[k], len = std::hypot(dx, dy);
-        const double tx = dx / len, ty = dy / len, nx = -ty, ny = tx;
+        const double nx = -dy / len, ny = dx / len;
         const FieldValue f = sheet.atMidpoint(k);
-        const double g = -s.along[k];
-        const double rt = -(f.u * tx + f.v * ty) - 0.5 * g;
         const double rn = -(f.u * nx + f.v * ny);
-        a11 += tx * tx + nx * nx;
-        a12 += tx * ty + nx * ny;
-        a22 += ty * ty + ny * ny;
-        b1 += tx * rt + nx * rn;
-        b2 += ty * rt + ny * rn;
+        a11 += nx * nx * len;
+        a12 += nx * ny * len;
+        a22 += ny * ny * len;
+        b1 += nx * rn * len;
+        b2 += ny * rn * len;
     }
     const double det = a11 * a22 - a12 * a12;
     U = det != 0.0 ? (b1 * a22 - b2 * a12) / det : 1.0;

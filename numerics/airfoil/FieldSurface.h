@@ -18,19 +18,17 @@ struct SurfaceSolution {
 /// lower surface first). Panels of zero length and non-finite entries are
 /// dropped. The signs: velocity ratios are positive where the flow runs from
 /// the leading edge towards the trailing edge along their surface (panels
-/// 1..(N-1)/2 are the lower surface, running towards the leading edge); if no
-/// ratio is negative the ratios are taken as speeds and the stagnation panel
-/// splits the contour instead: the flow runs towards the trailing edge on
-/// either side of it. Returns false when fewer than 3 panels remain.
-bool readSurfaceSolution(const float* velocity, const float* x, const float* y, int32_t n, int32_t stagPoint,
+/// 1..(N-1)/2 are the lower surface, running towards the leading edge), so
+/// the signs alone tell the direction of the flow everywhere. Returns false
+/// when fewer than 3 panels remain.
+bool readSurfaceSolution(const float* velocity, const float* x, const float* y, int32_t n,
                          SurfaceSolution& surface);
 
 /// The sheet whose strength is the surface velocity, continuous at the nodes.
 VortexSheet surfaceSheet(const SurfaceSolution& surface);
 
-/// The free stream (U, V) for which the fluid inside the contour is at rest:
-/// least squares over both velocity components just inside every panel
-/// midpoint.
+/// The free stream (U, V) for which the contour is a streamline: least squares
+/// over the normal velocity at the panel midpoints.
 void recoverFreeStream(const SurfaceSolution& surface, const VortexSheet& sheet, double& U, double& V);
 
 /// Surface speed at a point on (or next to) the contour, interpolated along

@@ -27,13 +27,13 @@ double wallStreamValue(const SurfaceSolution& s, const VortexSheet& sheet, doubl
 
 }  // namespace
 
-void Flow(float* velocity, float* x, float* y, int32_t* n, float* meshX, float* meshY, int32_t* stagPoint,
+void Flow(float* velocity, float* x, float* y, int32_t* n, float* meshX, float* meshY, int32_t*,
           float* cpField, float* psiField, int32_t* ni, int32_t* nj) {
     if (*ni < kMinMeshDimension || *nj < kMinMeshDimension) return;
     const std::ptrdiff_t rows = *ni, cols = *nj;
     const std::ptrdiff_t niWork = workingMeshDimension(*ni), njWork = workingMeshDimension(*nj);
     SurfaceSolution surface;
-    if (*n < 4 || !readSurfaceSolution(velocity, x, y, *n, *stagPoint, surface)) {
+    if (*n < 4 || !readSurfaceSolution(velocity, x, y, *n, surface)) {
         fillZero(cpField, rows * cols);
         fillZero(psiField, rows * cols);
         return;
@@ -68,10 +68,9 @@ void Flow(float* velocity, float* x, float* y, int32_t* n, float* meshX, float* 
         }
 }
 
-double recoveredStreamAngleDeg(const float* velocity, const float* x, const float* y, int32_t n,
-                               int32_t stagPoint) {
+double recoveredStreamAngleDeg(const float* velocity, const float* x, const float* y, int32_t n) {
     SurfaceSolution surface;
-    if (n < 4 || !readSurfaceSolution(velocity, x, y, n, stagPoint, surface))
+    if (n < 4 || !readSurfaceSolution(velocity, x, y, n, surface))
         return std::numeric_limits<double>::quiet_NaN();
     double U = 1.0, V = 0.0;
     recoverFreeStream(surface, surfaceSheet(surface), U, V);

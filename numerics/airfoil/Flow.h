@@ -26,8 +26,10 @@ namespace aerolune {
 /// \param x, y closed section contour, nodes 1..N, chords
 /// \param n N, number of contour nodes (2 HalfPoints + 1)
 /// \param meshX, meshY mesh from FoilGrid, NI x NJ column-major, chords
-/// \param stagPoint stagnation panel (index of the smallest |v|); used only
-///        when no ratio is negative, to tell the flow direction on each side
+/// \param stagPoint stagnation panel (index of the smallest |v|); unused: the
+///        signs of the ratios already tell the flow direction on every panel,
+///        and the index can be stale (it is not updated when a dialog is
+///        cancelled) or ambiguous (ties at a finite-angle trailing edge)
 /// \param cpField pressure coefficient, NI x NJ (out)
 /// \param psiField stream function, NI x NJ, Vinf x chord (out)
 /// \param ni NI, \param nj NJ
@@ -36,7 +38,6 @@ void Flow(float* velocity, float* x, float* y, int32_t* n, float* meshX, float* 
 
 /// The free-stream angle, degrees, that Flow recovers from a surface solution
 /// (for checks and diagnostics); NaN when the solution is unusable.
-double recoveredStreamAngleDeg(const float* velocity, const float* x, const float* y, int32_t n,
-                               int32_t stagPoint);
+double recoveredStreamAngleDeg(const float* velocity, const float* x, const float* y, int32_t n);
 
 }  // namespace aerolune
