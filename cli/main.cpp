@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
 
     CommandRun run;
-    const Registration registrations[] = {registerAnalyse, registerPolar, registerCp};
+    const Registration registrations[] = {registerAnalyse, registerPolar, registerCp,
+                                           registerExport, registerDxf};
     for (Registration add : registrations) add(app, run);
 
     if (argc > 1 && argv[1][0] != '-') {

@@ -1,0 +1,121 @@
+// aerolune-cli export: the file "Save ASCII File" writes for one view, after
+// the recomputation the program runs when that view is shown.
+
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "analysis/Pipeline.h"
+#include "cli/CliCommand.h"
+#include "cli/CliSeam.h"
+#include "cli/SectionOptions.h"
+#include "io/AsciiFile.h"
+
+namespace aerolune::cli {
+
+namespace {
+
+/// A view whose data can be saved: its name on the command line, the view code
+/// VFlag and, for the boundary-layer view, BlDisplayOpt.
+struct ExportView {
+    const char* name;
+    int16_t VFlag;
+    int16_t BlDisplayOpt;
+};
+
+constexpr ExportView kViews[] = {
+    {"coordinates", 1, 0},
+    {"cp", 2, 0},
+    {"velocity", 3, 0},
+    {"mesh", 6, 0},
+    {"polar", 10, 0},
+    {"bl-upper-profiles", 7, 1},
+    {"bl-lower-profiles", 7, 2},
+    {"bl-upper-thickness", 7, 3},
+    {"bl-lower-thickness", 7, 4},
+    {"bl-upper-friction", 7, 5},
+    {"bl-lower-friction", 7, 6},
+};
+
+struct ExportOptions {
+    std::string view;
+    SectionOptions section;
+    double alpha = 0.0;
+    std::string output;
+};
+
+const ExportView& viewNamed(const std::string& name) {
+    for (const ExportView& v : kViews) {
+        if (name == v.name) return v;
+    }
+    throw CliError("unknown view " + name);  // the option's check lets only known names through
+}
+
+// A save that fails is not a usage error: the reason on one line, status 1.
+int saveFailed(std::string reason) {
+    for (char& c : reason) {
+        if (c == '\n' || c == '\r') c = ' ';
+    }
+    std::cerr << "aerolune-cli: " << reason << '\n';
+    return 1;
+}
+
+// The angle is read as the angle dialog reads it, any finite number.
+CLI::Validator finiteNumber() {
+    return CLI::Validator(
+        [](const std::string& text) {
+            return std::isfinite(std::strtod(text.c_str(), nullptr)) ? std::string()
+                                                                     : "the angle must be a finite number";
+        },
+        "FINITE");
+}
+
+int runExport(const ExportOptions& o) {
+    const ExportView& view = viewNamed(o.view);
+    AppState state = sectionState(o.section, o.alpha);
+    state.pub.VFlag = Variant(view.VFlag);
+    if (view.BlDisplayOpt != 0) state.pub.BlDisplayOpt = Variant(view.BlDisplayOpt);
+
+    // A message box of the analysis says its results are not to be trusted;
+    // better no file than one that looks sound.
+    CliSeam seam;
+    recompute(state, seam);
+    try {
+        seam.throwIfMessage();
+    } catch (const CliError& e) {
+        return saveFailed(std::string("nothing saved: ") + e.what());
+    }
+
+    const WriteResult written = AsciiFile(state, o.output, AsciiFileSources{});
+    return written.ok ? 0 : saveFailed(written.reason);
+}
+
+std::string viewNames() {
+    std::string names;
+    for (const ExportView& v : kViews) names += (names.empty() ? "" : ", ") + std::string(v.name);
+    return names;
+}
+
+}  // namespace
+
+void registerExport(CLI::App& app, CommandRun& run) {
+    auto options = std::make_shared<ExportOptions>();
+    CLI::App* sub =
+        app.add_subcommand("export", "save the data of one view as the program's Save ASCII File does");
+    std::vector<std::string> names;
+    for (const ExportView& v : kViews) names.emplace_back(v.name);
+    sub->add_option("view", options->view, "the view to save: " + viewNames())
+        ->required()
+        ->check(CLI::IsMember(names));
+    addSectionOptions(*sub, options->section);
+    sub->add_option("--alpha", options->alpha, "angle of attack, degrees")
+        ->capture_default_str()
+        ->check(finiteNumber());
+    sub->add_option("--output", options->output, "the file to write (replaced only once completely written)")
+        ->required();
+    sub->callback([options, &run] { run = [options] { return runExport(*options); }; });
+}
+
+}  // namespace aerolune::cli

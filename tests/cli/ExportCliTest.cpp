@@ -1,0 +1,259 @@
+// aerolune-cli export and dxf run as a user runs them: the file each writes is
+// the file the program saves for the same state, byte for byte, and a save
+// that fails says why, exits with status 1 and leaves what stood there alone.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "analysis/Pipeline.h"
+#include "common/NumberText.h"
+#include "geometry/SectionDefinition.h"
+#include "io/AirfoilFileReader.h"
+#include "io/AsciiFile.h"
+#include "io/DxfFile.h"
+#include "io/IoTestSupport.h"
+#include "support/TestSupport.h"
+
+namespace aerolune {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+CliRun runCli(const std::string& args) {
+    const std::string binary = std::string(AEROLUNE_BINARY_DIR) + "/cli/aerolune-cli";
+    EXPECT_TRUE(fs::exists(binary)) << "build the aerolune-cli target before these tests";
+    const std::string errPath =
+        testing::TempDir() + "aerolune-cli-export-stderr-" + std::to_string(::getpid()) + ".txt";
+    CliRun run;
+    FILE* pipe = popen((binary + " " + args + " 2>" + errPath).c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.err = test::readFile(errPath);
+    return run;
+}
+
+struct NullSeam : ViewSeam {
+    void drawView(AppState&) override {}
+    void setStatus(const std::string&) override {}
+    void showMessage(const std::string& text) override { ADD_FAILURE() << "message box: " << text; }
+};
+
+/// What a command line asks for, and the same request made of the library.
+struct Request {
+    std::string naca = "0012";
+    std::string file;  ///< a coordinate file instead of the designation
+    double alpha = 0.0;
+    int points = 120;
+    double re = 1e6;
+    double flapLength = 0.0, flapDeflection = 0.0;
+
+    std::string args() const {
+        std::string a = (file.empty() ? " --naca " + naca : " --file " + file) + " --points " +
+                        std::to_string(points) + " --re " + formatGeneral(re);
+        if (flapLength != 0.0 || flapDeflection != 0.0)
+            a += " --flap-length " + formatGeneral(flapLength) + " --flap-deflection " +
+                 formatGeneral(flapDeflection);
+        return a;
+    }
+};
+
+// The state the program holds after its section, angle and flap dialogs for
+// the request, recomputed with the view vflag showing.
+AppState recomputed(const Request& r, int16_t vflag, int16_t blDisplayOpt = 1) {
+    AppState state;
+    if (r.file.empty()) {
+        state.texts.Text1 = r.naca;
+        state.shared.SectionFamily = Variant(int16_t(r.naca.size() == 5 ? 5 : 4));
+    } else {
+        std::string name;
+        EXPECT_TRUE(ReadAirfoil(r.file, name, state.section.file).ok);
+        state.texts.Text1 = name;
+        state.section.FromFile = 1;
+    }
+    state.section.FlapRad = flapRadians(r.flapDeflection);
+    state.section.FlapHinge = flapHinge(r.flapLength);
+    state.shared.HalfPoints = r.points / 2;
+    state.shared.TotalPoints = Variant(int16_t(r.points));
+    state.pub.re = Variant(r.re);
+    state.texts.Text2 = formatGeneral(r.alpha);
+    state.texts.Text5 = state.texts.Text2 + " Deg.";
+    state.pub.VFlag = Variant(vflag);
+    state.pub.BlDisplayOpt = Variant(blDisplayOpt);
+    NullSeam seam;
+    recompute(state, seam);
+    return state;
+}
+
+TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
+    struct Case {
+        const char* view;
+        int16_t vflag;
+        Request request;
+        const char* firstLine;  // the layout's own title, so a state mismatch on both sides still shows
+    };
+    Request cambered{.naca = "2412", .alpha = 4.0, .points = 60};
+    Request flapped{
+        .naca = "23015", .alpha = -3.5, .points = 80, .re = 3e6, .flapLength = 20, .flapDeflection = 10};
+    Request fileSection{.file = test::dataPath("reference/karman_trefftz/KT_cambered.txt"), .alpha = 2.0};
+    Request coarse{.naca = "4412", .points = 40, .re = 5e5};
+    const Case cases[] = {
+        {"coordinates", 1, cambered, "Coordinates for 2412"},
+        {"coordinates", 1, fileSection, "Coordinates for "},
+        {"cp", 2, cambered, "Surface Cp for: 2412 at 4 Deg."},
+        {"cp", 2, flapped, "Surface Cp for: 23015 at -3.5 Deg."},
+        {"velocity", 3, flapped, "Surface Velocity for: 23015 at -3.5 Deg."},
+        {"velocity", 3, fileSection, "Surface Velocity for: "},
+        {"polar", 10, coarse, "Lift-Drag Polar for 4412"},
+    };
+    test::TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.view) + c.request.args());
+        const std::string path = dir.file(std::string(c.view) + ".dat");
+        const CliRun run = runCli(std::string("export ") + c.view + c.request.args() + " --alpha " +
+                                  formatGeneral(c.request.alpha) + " --output " + path);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "");
+
+        const ExportText expected = asciiFileText(recomputed(c.request, c.vflag));
+        ASSERT_TRUE(expected.ok()) << expected.error;
+        const std::string written = test::readFile(path);
+        EXPECT_EQ(written, expected.text);
+        EXPECT_EQ(written.rfind(std::string(c.firstLine), 0), 0u) << written.substr(0, 80);
+    }
+}
+
+TEST(ExportCli, DxfIsTheContourTheProgramExports) {
+    const Request requests[] = {
+        {.naca = "2412"},  // the read-back check of the DXF writer uses this section too
+        {.naca = "0009", .points = 40, .flapLength = 30, .flapDeflection = -15},
+        {.file = test::dataPath("reference/karman_trefftz/KT_cambered.txt"), .points = 80},
+    };
+    test::TempDir dir;
+    for (const Request& r : requests) {
+        SCOPED_TRACE(r.args());
+        const std::string path = dir.file("section.dxf");
+        const CliRun run = runCli("dxf" + r.args() + " --output " + path);
+        ASSERT_EQ(run.status, 0) << run.err;
+
+        const AppState state = recomputed(r, 1);
+        const ExportText expected = dxfFileText(state.section.NodeX, state.section.NodeY, r.points);
+        ASSERT_TRUE(expected.ok()) << expected.error;
+        const std::string written = test::readFile(path);
+        EXPECT_EQ(written, expected.text);
+        // Nodes 1..TotalPoints: one LINE fewer than the points about the section.
+        std::size_t lines = 0;
+        for (std::size_t at = written.find("\r\nLINE\r\n"); at != std::string::npos;
+             at = written.find("\r\nLINE\r\n", at + 1))
+            ++lines;
+        EXPECT_EQ(lines, static_cast<std::size_t>(r.points - 1));
+    }
+}
+
+TEST(ExportCli, SavingTwiceGivesTheSameBytes) {
+    test::TempDir dir;
+    for (const std::string command :
+         {"export cp --naca 2412 --alpha 2 --points 60", "dxf --naca 2412 --points 60"}) {
+        const std::string path = dir.file("twice.out");
+        ASSERT_EQ(runCli(command + " --output " + path).status, 0) << command;
+        const std::string first = test::readFile(path);
+        ASSERT_EQ(runCli(command + " --output " + path).status, 0) << command;
+        EXPECT_EQ(test::readFile(path), first) << command;
+        EXPECT_FALSE(first.empty());
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+// The commands whose saves must fail, each with where it writes appended.
+const char* const kSaveCommands[] = {"export coordinates --naca 2412", "export polar --points 40",
+                                     "dxf --naca 4415"};
+
+TEST(ExportCli, MissingFolderFailsWithTheReason) {
+    test::TempDir dir;
+    const std::string path = dir.file("no-such-folder/out.dat");
+    for (const char* command : kSaveCommands) {
+        const CliRun run = runCli(std::string(command) + " --output " + path);
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.out, "") << command;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << command << ": " << run.err;
+        EXPECT_NE(run.err.find(path), std::string::npos) << command << ": " << run.err;
+        EXPECT_NE(run.err.find("No such file or directory"), std::string::npos) << command << ": " << run.err;
+        EXPECT_FALSE(fs::exists(dir.file("no-such-folder"))) << command;
+    }
+}
+
+TEST(ExportCli, ReadOnlyFolderOrAFolderAsTargetLeavesTheOldFileAlone) {
+    test::TempDir dir;
+    // A folder given as the output is refused whoever runs the test.
+    const std::string folder = dir.file("a-folder");
+    fs::create_directory(folder);
+    for (const char* command : kSaveCommands) {
+        const CliRun run = runCli(std::string(command) + " --output " + folder);
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_NE(run.err.find("folder"), std::string::npos) << command << ": " << run.err;
+        EXPECT_TRUE(fs::is_directory(folder));
+    }
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into a read-only folder";
+
+    const std::string previous = "a good file saved earlier\r\n";
+    const std::string path = dir.file("kept.dat");
+    test::writeFile(path, previous);
+    fs::permissions(dir.path(), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    for (const char* command : kSaveCommands) {
+        const CliRun run = runCli(std::string(command) + " --output " + path);
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_NE(run.err.find(path), std::string::npos) << command << ": " << run.err;
+        EXPECT_NE(run.err.find("Permission denied"), std::string::npos) << command << ": " << run.err;
+        EXPECT_EQ(test::readFile(path), previous) << command;
+    }
+    fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+}
+
+TEST(ExportCli, BadOptionsAreStatus2AndWriteNothing) {
+    struct Case {
+        std::string args, mentions;
+    };
+    test::TempDir dir;
+    const std::string out = " --output " + dir.file("never.dat");
+    const Case cases[] = {
+        {"export" + out, "view"},
+        {"export streamlines" + out, "streamlines"},
+        {"export cp", "--output"},
+        {"dxf", "--output"},
+        {"export cp --alpha inf" + out, "--alpha"},
+        {"export cp --alpha nan" + out, "--alpha"},
+        {"export cp --alpha steep" + out, "--alpha"},
+        {"export cp --points 41" + out, "even"},
+        {"dxf --naca 2012" + out, "camber position"},
+        {"dxf --alpha 3" + out, "--alpha"},  // the contour does not depend on the angle
+        {"export coordinates --file /nonexistent/section.dat" + out, "/nonexistent/section.dat"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = runCli(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.args << ": " << run.err;
+        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << c.args << ": " << run.err;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("never.dat")));
+}
+
+}  // namespace
+}  // namespace aerolune
