@@ -1,0 +1,111 @@
+#pragma once
+// The grid-and-flow routine of the field views (mesh 6, streamlines 4,
+// pressure contours 5), without the drawing: close the section contour, bring
+// the view's mesh up to date with FoilGrid, and for views 4 and 5 evaluate
+// the flow on it with Flow and cut the view's iso-lines out of it with Contr.
+// The drawing reads what computeFieldView returns.
+//
+// Mesh sizes: the mesh view uses MeshX x MeshY nodes, OuterRadius and
+// GridCluster; the streamline and pressure views always use their own
+// 61 x 31 mesh of radius 6 chords and clustering 1.02, built afresh on every
+// redraw and never stored. The mesh view keeps its mesh in the state
+// (AppState::keptMesh) and builds a new one when NewGrid is 1, and also when
+// the kept one was built for another contour, size, radius or clustering: the
+// flap and point-count dialogs change the section without asking for a new
+// mesh, and a mesh of the old section would cut through the new one. Copying
+// a new mesh into the state resets NewGrid to 0.
+
+#include <cstdint>
+
+#include "analysis/AppState.h"
+#include "analysis/FieldLevels.h"
+#include "common/Array.h"
+
+namespace aerolune {
+
+inline constexpr int kStreamlineView = 4;
+inline constexpr int kPressureView = 5;
+inline constexpr int kMeshView = 6;
+
+/// The mesh a view asks FoilGrid for.
+struct FieldMeshSize {
+    int32_t ni = 61;       ///< nodes round the section (working range of MeshLimits.h)
+    int32_t nj = 31;       ///< rings outward (working range of MeshLimits.h)
+    double radius = 6.0;   ///< outer radius asked for, chords (FoilGrid limits it)
+    double cluster = 1.02; ///< radial clustering ratio asked for (FoilGrid limits it)
+};
+
+/// The closed contour handed to FoilGrid and Flow: points 1..2 HalfPoints of
+/// the section and point 2 HalfPoints + 1 equal to point 1; the velocity ratio
+/// per panel with its last entry repeating the first.
+struct ClosedContour {
+    int32_t n = 0;  ///< 2 HalfPoints + 1; 0 when the state holds no solved section
+    Array1<float> x, y, velocity;
+};
+
+/// An NI x NJ mesh, column-major.
+struct FieldMesh {
+    int32_t I = 0;
+    int32_t J = 0;
+    Array2<float> x;  ///< chords
+    Array2<float> y;  ///< chords
+};
+
+/// Stream function (Vinf x chord) and pressure coefficient at every node.
+struct FlowField {
+    Array2<float> psi;
+    Array2<float> cp;
+};
+
+/// Iso-segments of every level, as Contr leaves them: segment s of level k is
+/// element (s, k) of the four arrays, count(k) of them per level.
+struct FieldSegments {
+    int32_t capacity = 0;  ///< segments a level can hold
+    Array2<float> x1, y1, x2, y2;
+    Array1<int32_t> count;
+};
+
+/// Everything a field view draws.
+struct FieldViewData {
+    int view = 0;             ///< 4, 5 or 6; 0 when nothing could be computed
+    FieldMesh mesh;           ///< the mesh drawn (view 6) or the flow was evaluated on
+    FlowField flow;           ///< views 4 and 5 only
+    FieldLevelSet levels;     ///< views 4 and 5 only
+    FieldSegments segments;   ///< views 4 and 5 only
+};
+
+/// The mesh size of a field view: MeshX x MeshY (each limited to the working
+/// range), OuterRadius and GridCluster for view 6; 61 x 31, 6 and 1.02 else.
+FieldMeshSize fieldMeshSize(const AppState& state, int view);
+
+/// The state's section as a closed contour (see ClosedContour).
+ClosedContour closedContour(const AppState& state);
+
+/// FoilGrid on the contour with the given size.
+/// \param contour closed contour with n >= 4
+/// \param size mesh size, radius and clustering asked for
+FieldMesh buildFieldMesh(const ClosedContour& contour, const FieldMeshSize& size);
+
+/// Flow on a mesh of the contour.
+/// \param contour the closed contour the mesh was built on
+/// \param mesh the mesh
+/// \param stagPoint stagnation-point index (StagPoint)
+FlowField computeFlowField(const ClosedContour& contour, const FieldMesh& mesh, int32_t stagPoint);
+
+/// Contr over one nodal field of the mesh.
+/// \param mesh the mesh
+/// \param field nodal values, I x J
+/// \param levels level values 1..L
+FieldSegments contourSegments(const FieldMesh& mesh, const Array2<float>& field, const Array1<float>& levels);
+
+/// The grid-and-flow routine for view 4, 5 or 6 on the state's current
+/// solution, with the mesh rules in the header comment. Reads HalfPoints,
+/// NodeX, NodeY, SurfVel, StagPoint, CpHigh, CpLow, the foreground index and,
+/// for view 6, MeshX, MeshY, OuterRadius, GridCluster and NewGrid; writes only
+/// keptMesh and NewGrid (view 6). Returns view 0 when the state holds no
+/// solved section or the view is not a field view.
+/// \param state the application state
+/// \param view 4, 5 or 6
+FieldViewData computeFieldView(AppState& state, int view);
+
+}  // namespace aerolune
