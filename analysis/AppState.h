@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/BoundaryLayerSolution.h"
 #include "analysis/Drag.h"
 #include "analysis/PolarStore.h"
 #include "analysis/ThinAirfoil.h"
@@ -162,6 +163,7 @@ struct AppState {
     SectionState section;
     AnalysisResults analysis;
     KeptMesh keptMesh;
+    BoundaryLayerSolution boundaryLayer;  ///< the finite-difference boundary layer (BoundaryLayer)
 };
 
 }  // namespace aerolune

@@ -36,6 +36,10 @@ public:
     /// Draws the polar plots from the store, after the sweep brought it up to date.
     virtual void drawPolar(AppState& /*state*/) {}
 
+    /// Shows the boundary-layer separation warning (frmBlwarning) with this
+    /// caption and waits for OK; the computation goes on afterwards.
+    virtual void showSeparationWarning(const std::string& /*caption*/) {}
+
     /// Runs the finite-difference boundary layer (BoundaryLayer) on the
     /// current solution, with its warnings, when a recomputation finds it
     /// pending.

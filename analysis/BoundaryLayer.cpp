@@ -1,0 +1,187 @@
+#include "analysis/BoundaryLayer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "analysis/BoundaryLayerPost.h"
+#include "analysis/BoundaryLayerStations.h"
+#include "analysis/PipelineSolve.h"
+#include "common/FormatPicture.h"
+#include "numerics/blayer/Blayer2.h"
+
+namespace aerolune {
+
+namespace {
+
+struct SolverSettings {
+    double re = 0.0;
+    int32_t points = 0;
+    double limit = 0.0;
+    double roughness = 0.0;
+    int32_t model = 0;
+};
+
+std::string readSettings(const MainWindowPublic& pub, SolverSettings& set) {
+    set.re = pub.re.toDouble();
+    set.points = pub.BlPoints.toInt();
+    set.limit = pub.BlLimit.toDouble();
+    set.roughness = pub.BlRough.toDouble();
+    set.model = pub.BlOptions.toInt() - 1;
+    if (!std::isfinite(set.re) || set.re < BlayerLimits::minReynolds)
+        return "the Reynolds number " + pub.re.toText() + " is too low for a boundary layer";
+    if (set.points < BlayerLimits::minPoints || set.points > BlayerLimits::maxPoints)
+        return "the number of points across the boundary layer is out of range";
+    if (!(set.limit >= BlayerLimits::minLimit && set.limit <= BlayerLimits::maxLimit))
+        return "the boundary-layer grid height is out of range";
+    if (!std::isfinite(set.roughness)) return "the roughness is not a number";
+    if (set.model < 0 || set.model > 2) return "no such transition model";
+    return {};
+}
+
+// The section's nodes (closed with node 1) and panel velocities, copied so
+// the re-solve can be handed its own arrays.
+struct ContourCopy {
+    Array1<float> nodeX, nodeY, SurfVel;
+    PanelContour view() const { return {nodeX.data(), nodeY.data(), SurfVel.data(), SurfVel.size() > 0 ? static_cast<int32_t>(SurfVel.size()) : 0}; }
+};
+
+std::string copyContour(const SectionState& sec, int32_t N, ContourCopy& c) {
+    if (N < 4 || sec.NodeX.size() < N || sec.NodeY.size() < N || sec.SurfVel.size() < N)
+        return "there is no section solution to compute the boundary layer on";
+    c.nodeX.resize(static_cast<std::size_t>(N) + 1);
+    c.nodeY.resize(static_cast<std::size_t>(N) + 1);
+    c.SurfVel.resize(static_cast<std::size_t>(N));
+    for (int32_t i = 1; i <= N; ++i) {
+        c.nodeX(i) = sec.NodeX(i);
+        c.nodeY(i) = sec.NodeY(i);
+        c.SurfVel(i) = sec.SurfVel(i);
+        if (!std::isfinite(c.nodeX(i)) || !std::isfinite(c.nodeY(i)) || !std::isfinite(c.SurfVel(i)))
+            return "the section solution holds a value that is not a number";
+    }
+    c.nodeX(N + 1) = c.nodeX(1);
+    c.nodeY(N + 1) = c.nodeY(1);
+    return {};
+}
+
+// Blayer2 on the surface's finer marching steps; the results are kept at the
+// surface's own stations (every substeps-th step).
+std::string marchSurface(BoundaryLayerSurface& surface, const SolverSettings& set, int32_t substeps) {
+    MarchingArrays m = marchingArrays(surface, substeps);
+    int32_t steps = static_cast<int32_t>(m.s.size());
+    const BlayerLayout layout = blayerLayout(steps, set.points);
+    std::vector<double> profileU(layout.profileSize()), profileY(layout.profileSize()), wall(layout.stationOutSize()),
+        table(layout.tableSize());
+    int32_t rows = set.points, model = set.model;
+    double re = set.re, roughness = set.roughness, limit = set.limit;
+    Blayer2(m.s.data(), m.Ue.data(), &re, profileU.data(), profileY.data(), wall.data(), table.data(), &steps, &rows,
+            &roughness, &model, &limit);
+    if (rows < 1) return "the boundary layer cannot be started from the stagnation point";
+
+    const int32_t n = surface.n, P = set.points;
+    surface.rows = std::min(n, (rows - 1) / substeps + 1);
+    surface.table.resize(static_cast<std::size_t>(n), BlayerLayout::tableColumns);
+    surface.profileU.resize(static_cast<std::size_t>(P), static_cast<std::size_t>(n));
+    surface.profileY.resize(static_cast<std::size_t>(P), static_cast<std::size_t>(n));
+    surface.transitionStation = 0;
+    for (int32_t i = 1; i <= surface.rows; ++i) {
+        const auto step = static_cast<std::size_t>((i - 1) * substeps);
+        for (int32_t col = 1; col <= BlayerLayout::tableColumns; ++col)
+            surface.table(i, col) = table[step + static_cast<std::size_t>(steps) * (col - 1)];
+        for (int32_t j = 1; j <= P; ++j) {
+            surface.profileU(j, i) = profileU[static_cast<std::size_t>(j - 1) + P * step];
+            surface.profileY(j, i) = profileY[static_cast<std::size_t>(j - 1) + P * step];
+        }
+        if (surface.transitionStation == 0 && surface.table(i, BlayerTurbulent) == 1.0) surface.transitionStation = i;
+    }
+    surface.shown = 1;
+    while (surface.shown < n && surface.x(surface.shown + 1) <= kShownChordLimit) ++surface.shown;
+    return {};
+}
+
+// Steps 4 and 5: the warning for a layer that separated before 90 % of its
+// stations, at the chord position of the last station it reached.
+void warnIfSeparated(BoundaryLayerSurface& surface, bool upper, ViewSeam& seam) {
+    surface.separationX = surface.x(surface.rows);
+    surface.separated = surface.rows < kSeparationWarningFraction * surface.n;
+    if (surface.separated) seam.showSeparationWarning(separationCaption(upper, surface.separationX));
+}
+
+// newCLCm: the section re-solved on the displaced contour (Airfoil mode 1,
+// the undisplaced ordinates as argument 6). The state's own inviscid
+// solution is not touched.
+std::string newCLCm(SectionState& sec, const ContourCopy& contour, BoundaryLayerSolution& sol) {
+    const int32_t N = contour.view().N;
+    Array1<float> nodeX = contour.nodeX, undisplaced = contour.nodeY, displaced = sol.displacedY;
+    Array1<float> ctrl(static_cast<std::size_t>(N));
+    sol.viscousVel.resize(static_cast<std::size_t>(N));
+    callAirfoil(sec, N / 2, sec.AlphaDeg, 1, nodeX.data(), ctrl.data(), displaced.data(), undisplaced.data(),
+                sol.viscousVel.data(), sol.cl, sol.cmLe);
+    if (!std::isfinite(sol.cl) || !std::isfinite(sol.cmLe)) return "the re-solve on the displaced contour failed";
+    return {};
+}
+
+std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
+    SolverSettings set;
+    if (std::string problem = readSettings(state.pub, set); !problem.empty()) return problem;
+    const int32_t N = 2 * state.shared.HalfPoints;
+    ContourCopy contour;
+    if (std::string problem = copyContour(state.section, N, contour); !problem.empty()) return problem;
+    const PanelContour c = contour.view();
+    const StagnationCrossing stag = locateStagnation(c, state.pub.StagPoint.toInt());
+    if (stag.k == 0) return "the section solution has no stagnation point";
+
+    sol.nptsst = N;
+    sol.pointsAcross = set.points;
+    sol.profileCount = std::max(0, state.pub.BlVelView.toInt());
+    const int32_t substeps = marchingSubsteps(N);
+    double cd = 0.0;
+    for (bool upper : {false, true}) {
+        BoundaryLayerSurface& surface = upper ? sol.upper : sol.lower;
+        surfaceStations(c, stag, upper, surface);
+        if (std::string problem = marchSurface(surface, set, substeps); !problem.empty()) return problem;
+        cd += trailingEdgeDragTerm(surface);
+        continuePastSeparation(surface);
+        warnIfSeparated(surface, upper, seam);
+    }
+
+    sol.displacedY = displacedOrdinates(c, sol.lower, sol.upper);
+    if (std::string problem = newCLCm(state.section, contour, sol); !problem.empty()) return problem;
+    sol.CdCFD = cd;
+    sol.title = boundaryLayerTitle(sol.cl, sol.CdCFD);
+    return {};
+}
+
+}  // namespace
+
+std::string separationCaption(bool upper, double x) {
+    return std::string(upper ? "Upper" : "Lower") + " Surface Seperation at x= " + formatPicture(x, "0.00");
+}
+
+std::string boundaryLayerTitle(double cl, double cd) {
+    return "CFD Boundary Layer Solution: Cl = " + formatPicture(cl, "0.00000") + "  Cd = " +
+           formatPicture(cd, "#0.00000");
+}
+
+bool BoundaryLayer(AppState& state, ViewSeam& seam) {
+    const bool compute = state.pub.CompBlFlag.toDouble() == 1.0 || state.shared.DialogCancelled.toDouble() == 0.0;
+    if (!compute) return false;
+
+    BoundaryLayerSolution next;
+    next.mnuAirBlEnabled = state.boundaryLayer.mnuAirBlEnabled;
+    const std::string problem = solve(state, seam, next);
+    if (!problem.empty()) {
+        state.boundaryLayer.ok = false;
+        state.boundaryLayer.error = problem;
+        seam.showMessage(kBoundaryLayerErrorMessage);
+        return false;
+    }
+    next.ok = true;
+    next.mnuAirBlEnabled = true;
+    state.pub.CdCFD = Variant(next.CdCFD);
+    seam.setStatus(next.title);
+    state.boundaryLayer = std::move(next);
+    return true;
+}
+
+}  // namespace aerolune

@@ -1,0 +1,49 @@
+#pragma once
+// BoundaryLayer: the finite-difference boundary layer (Blayer2) on both
+// surfaces of the current panel solution, the separation warnings, the
+// contour displaced by the layer and its viscous re-solve (newCLCm), and the
+// trailing-edge drag CdCFD. The boundary-layer views, the report, the
+// airfoil view's boundary-layer contour and the export read what it leaves
+// in state.boundaryLayer.
+
+#include <string>
+
+#include "analysis/AppState.h"
+#include "analysis/PipelineSeam.h"
+
+namespace aerolune {
+
+/// The caption of the separation warning for one surface:
+/// "Lower Surface Seperation at x= " or "Upper Surface Seperation at x= "
+/// followed by the chord position formatted "0.00".
+/// \param upper true for the upper surface
+/// \param x chord position of the separation, fraction of chord
+std::string separationCaption(bool upper, double x);
+
+/// The status text and graph title of a solution: "CFD Boundary Layer
+/// Solution: Cl = " + cl ("0.00000") + "  Cd = " + cd ("#0.00000").
+std::string boundaryLayerTitle(double cl, double cd);
+
+/// BoundaryLayer(NodeX, NodeY, SurfVel, TotalPoints) on the state's current
+/// solution, with the settings BlPoints, BlLimit, BlOptions (model BlOptions
+/// - 1), BlRough, re and BlVelView.
+///
+/// Computed when CompBlFlag is 1 or DialogCancelled is 0; otherwise (the
+/// settings dialog was cancelled) the previous solution stays. The lower
+/// surface is marched first: when its layer separates before 90 % of its
+/// stations the warning is shown through the seam (modally; the computation
+/// goes on), then the upper surface likewise. Then the displaced contour is
+/// re-solved (Airfoil mode 1) into cl and cmLe, CdCFD is the lower plus the
+/// upper trailing-edge drag, the status reads boundaryLayerTitle, CdCFD goes
+/// to the public CdCFD and mnuAirBl becomes available. The inviscid results
+/// of the state are left as they were.
+///
+/// A solution that cannot be computed (no section, a Reynolds number too low
+/// for a boundary layer, settings outside the solver's range, no stagnation
+/// point, a surface the solver cannot start) shows the boundary-layer error
+/// message through the seam and leaves state.boundaryLayer with ok = false
+/// and the reason; nothing else changes.
+/// \return true when the solution was computed
+bool BoundaryLayer(AppState& state, ViewSeam& seam);
+
+}  // namespace aerolune

@@ -1,0 +1,66 @@
+#pragma once
+// The marching stations of the finite-difference boundary layer: where the
+// stagnation point lies on the panel solution, the stations of each surface
+// from it to the trailing edge, and the finer steps the layer is marched on.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "analysis/BoundaryLayerSolution.h"
+
+namespace aerolune {
+
+/// The contour and its panel solution as Airfoil left them: nodes 1..N (node
+/// N + 1 is node 1 again), one velocity ratio per panel 1..N (panel i joins
+/// nodes i and i + 1, lower surface first), positive where the flow runs
+/// from the leading edge towards the trailing edge along that surface.
+struct PanelContour {
+    const float* nodeX = nullptr;
+    const float* nodeY = nullptr;
+    const float* SurfVel = nullptr;
+    int32_t N = 0;  ///< panels (nptsst)
+};
+
+/// The stagnation point between the control points of panels k and k + 1,
+/// at the fraction t of the way from the first to the second.
+struct StagnationCrossing {
+    int32_t k = 0;  ///< 0 when the solution has no stagnation point
+    double t = 0.0;
+};
+
+/// Where the velocity, taken positive towards the upper trailing edge,
+/// changes sign from the lower surface's side to the upper one's: linear
+/// interpolation between the two control points around it. Of several
+/// crossings the one nearest the panel StagPoint is taken.
+/// \param c the contour and panel solution
+/// \param StagPoint the panel of smallest |V| as the recomputation found it
+StagnationCrossing locateStagnation(const PanelContour& c, int32_t StagPoint);
+
+/// Stations of one surface: the stagnation point (s = 0, Ue = 0), the
+/// control points in order away from it, and the trailing-edge node with the
+/// speed of the last panel. Fills n, s, Ue, x and panel of `out`.
+/// \param c the contour and panel solution
+/// \param stag the stagnation point
+/// \param upper true for the upper surface (towards panel N), false for the lower one
+/// \param out the surface to fill
+void surfaceStations(const PanelContour& c, const StagnationCrossing& stag, bool upper, BoundaryLayerSurface& out);
+
+/// The panel count the layer's steps are at least as fine as. The march
+/// needs steps near the transition point of about this size: one panel of a
+/// coarser section is split into equal steps (see marchingSubsteps).
+inline constexpr int32_t kMarchingPanelEquivalent = 240;
+
+/// Steps each station interval is split into for nptsst points about the
+/// section: ceil(240 / nptsst), at least 1.
+int32_t marchingSubsteps(int32_t nptsst);
+
+/// The stations with every interval split into `substeps` equal steps of arc
+/// length, the edge velocity interpolated linearly between the stations.
+/// Station i of the surface is step (i - 1) x substeps + 1.
+struct MarchingArrays {
+    std::vector<double> s, Ue;
+};
+MarchingArrays marchingArrays(const BoundaryLayerSurface& surface, int32_t substeps);
+
+}  // namespace aerolune
