@@ -99,11 +99,14 @@ std::string marchSurface(BoundaryLayerSurface& surface, const SolverSettings& se
     return {};
 }
 
-// Steps 4 and 5: the warning for a layer that separated before 90 % of its
-// stations, at the chord position of the last station it reached.
+// Steps 4 and 5: the warning for a layer that separated before 90 % of the
+// surface, at the chord position of the last station it reached. The surface
+// is measured by arc length, not by counting stations: the panels crowd
+// towards the trailing edge, where 90 % of the stations lie past 97 % of the
+// chord, and the inviscid layer ends near there on every section.
 void warnIfSeparated(BoundaryLayerSurface& surface, bool upper, ViewSeam& seam) {
     surface.separationX = surface.x(surface.rows);
-    surface.separated = surface.rows < kSeparationWarningFraction * surface.n;
+    surface.separated = surface.s(surface.rows) < kSeparationWarningFraction * surface.s(surface.n);
     if (surface.separated) seam.showSeparationWarning(separationCaption(upper, surface.separationX));
 }
 

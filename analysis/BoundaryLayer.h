@@ -31,7 +31,7 @@ std::string boundaryLayerTitle(double cl, double cd);
 /// Computed when CompBlFlag is 1 or DialogCancelled is 0; otherwise (the
 /// settings dialog was cancelled) the previous solution stays. The lower
 /// surface is marched first: when its layer separates before 90 % of its
-/// stations the warning is shown through the seam (modally; the computation
+/// arc length the warning is shown through the seam (modally; the computation
 /// goes on), then the upper surface likewise. Then the displaced contour is
 /// re-solved (Airfoil mode 1) into cl and cmLe, CdCFD is the lower plus the
 /// upper trailing-edge drag, the status reads boundaryLayerTitle, CdCFD goes

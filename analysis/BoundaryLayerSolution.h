@@ -17,7 +17,7 @@ namespace aerolune {
 /// stagnation point, where the layer only thickens towards separation.
 inline constexpr double kShownChordLimit = 0.95;
 
-/// A surface whose layer separates before this fraction of its stations
+/// A surface whose layer separates before this fraction of its arc length
 /// raises the separation warning.
 inline constexpr double kSeparationWarningFraction = 0.9;
 
@@ -45,7 +45,7 @@ struct BoundaryLayerSurface {
     /// P x n; columns past the last solved station are 0.
     Array2<double> profileU, profileY;
 
-    bool separated = false;    ///< rows < kSeparationWarningFraction x n: warned
+    bool separated = false;    ///< s(rows) < kSeparationWarningFraction x s(n): warned
     double separationX = 0.0;  ///< chord position of the last solved station
     int32_t transitionStation = 0;  ///< first turbulent station, 0 when laminar throughout
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "analysis/BoundaryLayer.h"
 #include "analysis/LinAero.h"
 #include "analysis/PipelineSolve.h"
 #include "analysis/Polar.h"
@@ -14,6 +15,8 @@ namespace aerolune {
 
 namespace {
 
+constexpr int kBoundaryLayerView = 7;
+constexpr int kReportView = 8;
 constexpr int kPolarView = 10;
 
 bool isZero(const Variant& v) { return v.toDouble() == 0.0; }
@@ -133,12 +136,18 @@ void recompute(AppState& state, ViewSeam& seam) {
     updateExtremes(state);
 
     // Step 11.
+    bool layerComputed = false;
     if (state.priv.BlUpdatePending == 1) {
-        seam.runBoundaryLayer(state);
+        BoundaryLayer(state, seam);
+        layerComputed = true;
         state.priv.BlUpdatePending = 0;
     }
 
-    // Step 12.
+    // Step 12. The boundary-layer and report views bring the layer up to
+    // date first, unless step 11 just did: the same solution twice would
+    // only show its separation warnings twice.
+    const int view = state.pub.VFlag.toInt();
+    if ((view == kBoundaryLayerView || view == kReportView) && !layerComputed) BoundaryLayer(state, seam);
     seam.drawView(state);
 }
 

@@ -20,8 +20,9 @@ namespace aerolune {
 ///     effective angle when FlowSeperationModel is 1 (else AlphaDeg) and the
 ///     results panel;
 ///  9-10. the shared node copies, StagPoint, CpHigh and CpLow;
-///  11. BoundaryLayer through the seam when pending, then BlUpdatePending = 0;
-///  12. the view through the seam.
+///  11. BoundaryLayer when pending, then BlUpdatePending = 0;
+///  12. views 7 and 8: BoundaryLayer, unless step 11 ran it; the view
+///      through the seam.
 /// The window does the rest around it (cursor, menus, minimum height, check
 /// marks, the plot area's placement) and gives AeroObject its fresh LinAero
 /// here by calling this. A step that fails keeps its previous outputs and the

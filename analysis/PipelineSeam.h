@@ -39,11 +39,6 @@ public:
     /// Shows the boundary-layer separation warning (frmBlwarning) with this
     /// caption and waits for OK; the computation goes on afterwards.
     virtual void showSeparationWarning(const std::string& /*caption*/) {}
-
-    /// Runs the finite-difference boundary layer (BoundaryLayer) on the
-    /// current solution, with its warnings, when a recomputation finds it
-    /// pending.
-    virtual void runBoundaryLayer(AppState& /*state*/) {}
 };
 
 }  // namespace aerolune
