@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "numerics/blayer/Blayer2.h"
@@ -68,11 +69,18 @@ Array1<float> displacedOrdinates(const PanelContour& c, const BoundaryLayerSurfa
     Array1<float> y(static_cast<std::size_t>(N) + 1);
     auto nodeX = [&](int32_t j) { return static_cast<double>(c.nodeX[(j > N ? 1 : j) - 1]); };
     auto nodeY = [&](int32_t j) { return static_cast<double>(c.nodeY[(j > N ? 1 : j) - 1]); };
-    for (int32_t j = 2; j <= N; ++j) {
-        const double delta = 0.5 * (panelDelta[static_cast<std::size_t>(j - 1)] + panelDelta[static_cast<std::size_t>(j)]);
+    // Unit tangent of the segment from node j to node j + 1.
+    auto tangent = [&](int32_t j) {
         const double dx = nodeX(j + 1) - nodeX(j), dy = nodeY(j + 1) - nodeY(j);
         const double ds = std::hypot(dx, dy);
-        const double normalY = ds > 0.0 ? dx / ds : 0.0;
+        return ds > 0.0 ? std::pair{dx / ds, dy / ds} : std::pair{0.0, 0.0};
+    };
+    for (int32_t j = 2; j <= N; ++j) {
+        const double delta = 0.5 * (panelDelta[static_cast<std::size_t>(j - 1)] + panelDelta[static_cast<std::size_t>(j)]);
+        const auto [ax, ay] = tangent(j - 1);
+        const auto [bx, by] = tangent(j);
+        const double length = std::hypot(ax + bx, ay + by);
+        const double normalY = length > 0.0 ? (ax + bx) / length : 0.0;
         y(j) = static_cast<float>(nodeY(j) + normalY * delta);
     }
     const double lowerEdge = lower.n >= 1 ? lower.displacement(lower.n) : 0.0;

@@ -35,8 +35,10 @@ int32_t continuePastSeparation(BoundaryLayerSurface& surface);
 
 /// Node ordinates moved out along the surface normal by the displacement
 /// thickness: node j (2..N) by delta* at the node, the mean of its two
-/// panels' stations, times dx / ds of the segment from node j to node j + 1;
-/// the trailing-edge node (1 and N + 1) by half the difference of the two
+/// panels' stations, times the x-component of the unit tangent at the node.
+/// That tangent is the mean of the two segments' meeting there, so the
+/// normal does not lean to either side: the leading-edge node of a symmetric
+/// section at 0 degrees stays on the chord line; the trailing-edge node (1 and N + 1) by half the difference of the two
 /// surfaces' trailing-edge thicknesses, the middle of the two displaced
 /// surfaces there.
 /// \param c the contour and its panel solution
