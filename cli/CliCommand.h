@@ -30,6 +30,7 @@ using Registration = void (*)(CLI::App& app, CommandRun& run);
 void registerAnalyse(CLI::App& app, CommandRun& run);
 void registerPolar(CLI::App& app, CommandRun& run);
 void registerCp(CLI::App& app, CommandRun& run);
+void registerField(CLI::App& app, CommandRun& run);
 void registerExport(CLI::App& app, CommandRun& run);
 void registerDxf(CLI::App& app, CommandRun& run);
 

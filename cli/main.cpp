@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
 
     CommandRun run;
     const Registration registrations[] = {registerAnalyse, registerPolar, registerCp,
-                                           registerExport, registerDxf};
+                                           registerExport, registerDxf, registerField};
     for (Registration add : registrations) add(app, run);
 
     if (argc > 1 && argv[1][0] != '-') {

@@ -1,0 +1,150 @@
+// aerolune-cli field: the flow field about the section on an O-mesh as CSV,
+// one row per mesh node, or the iso-segments of the stream function or the
+// pressure coefficient, one row per segment. The defaults are the mesh of the
+// streamline and pressure views, and the default level lists are theirs.
+
+#include <cmath>
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "analysis/FieldRoutine.h"
+#include "analysis/Pipeline.h"
+#include "cli/CliCommand.h"
+#include "cli/CliSeam.h"
+#include "cli/SectionOptions.h"
+#include "common/NumberText.h"
+
+namespace aerolune::cli {
+
+namespace {
+
+// Larger meshes take the mesh generator minutes; the views need 191 x 91.
+constexpr int kMaxMeshDimension = 401;
+constexpr int kMinMeshDimension = 3;
+constexpr int kMaxLevels = 1000;
+
+struct FieldOptions {
+    SectionOptions section;
+    double alpha = 0.0;
+    std::string mesh = "61x31";
+    double radius = 6.0;
+    double cluster = 1.02;
+    int levels = 0;  ///< 0: the chosen field's view count
+    std::string field;
+};
+
+// "NIxNJ" as two whole numbers; false when the text is anything else.
+bool parseMesh(const std::string& text, int& ni, int& nj) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos || x == 0 || x + 1 == text.size()) return false;
+    for (std::size_t k = 0; k < text.size(); ++k)
+        if (k != x && (text[k] < '0' || text[k] > '9')) return false;
+    if (x > 6 || text.size() - x - 1 > 6) return false;
+    ni = std::stoi(text.substr(0, x));
+    nj = std::stoi(text.substr(x + 1));
+    return true;
+}
+
+std::string meshProblem(const std::string& text) {
+    int ni = 0, nj = 0;
+    if (!parseMesh(text, ni, nj)) return "the mesh is given as NIxNJ, for example 61x31";
+    if (ni < kMinMeshDimension || nj < kMinMeshDimension || ni > kMaxMeshDimension || nj > kMaxMeshDimension)
+        return "mesh dimensions must be " + std::to_string(kMinMeshDimension) + " to " +
+               std::to_string(kMaxMeshDimension);
+    return {};
+}
+
+void printNodes(const FieldMesh& mesh, const FlowField& flow) {
+    std::string out = "i,j,x,y,psi,cp\n";
+    for (int32_t j = 1; j <= mesh.J; ++j)
+        for (int32_t i = 1; i <= mesh.I; ++i)
+            out += std::to_string(i) + ',' + std::to_string(j) + ',' + plainDecimal(mesh.x(i, j)) + ',' +
+                   plainDecimal(mesh.y(i, j)) + ',' + plainDecimal(flow.psi(i, j)) + ',' +
+                   plainDecimal(flow.cp(i, j)) + '\n';
+    std::cout << out;
+}
+
+// One level at a time, so that the segment arrays stay the size of one level
+// whatever the mesh and the level count.
+void printSegments(const FieldMesh& mesh, const Array2<float>& field, const Array1<float>& levels) {
+    std::cout << "level,x1,y1,x2,y2\n";
+    for (std::ptrdiff_t k = 1; k <= levels.size(); ++k) {
+        const Array1<float> one(1, levels(k));
+        const FieldSegments s = contourSegments(mesh, field, one);
+        const std::string level = plainDecimal(levels(k)) + ',';
+        std::string out;
+        for (int32_t n = 1; n <= s.count(1); ++n)
+            out += level + plainDecimal(s.x1(n, 1)) + ',' + plainDecimal(s.y1(n, 1)) + ',' +
+                   plainDecimal(s.x2(n, 1)) + ',' + plainDecimal(s.y2(n, 1)) + '\n';
+        std::cout << out;
+    }
+}
+
+int runField(const FieldOptions& o) {
+    AppState state = sectionState(o.section, o.alpha);
+    // The field needs the surface solution only: no boundary-layer solution,
+    // and a drag estimate that fails leaves the surface solution as it is.
+    state.priv.BlUpdatePending = 0;
+    CliSeam seam;
+    recompute(state, seam);
+    const ClosedContour contour = closedContour(state);
+    if (contour.n == 0) throw CliError("the section could not be built");
+
+    FieldMeshSize size{61, 31, o.radius, o.cluster};
+    parseMesh(o.mesh, size.ni, size.nj);
+    const FieldMesh mesh = buildFieldMesh(contour, size);
+    const FlowField flow = computeFlowField(contour, mesh, state.pub.StagPoint.toInt());
+
+    if (o.field.empty() && o.levels == 0) {
+        printNodes(mesh, flow);
+    } else if (o.field == "cp") {
+        const int32_t count = o.levels > 0 ? o.levels : kPressureLevelCount;
+        const FieldLevelSet set = pressureLevels(state.pub.CpHigh.toDouble(), state.pub.CpLow.toDouble(), count);
+        printSegments(mesh, flow.cp, set.levels);
+    } else {
+        const int32_t count = o.levels > 0 ? o.levels : kStreamlineLevelCount;
+        const FieldLevelSet set = streamlineLevels(flow.psi(1, 1), 0, count);
+        printSegments(mesh, flow.psi, set.levels);
+    }
+    std::cout.flush();
+    return 0;
+}
+
+CLI::Validator positiveAbove(double floor, double ceiling, const std::string& what) {
+    return CLI::Validator(
+        [=](const std::string& text) {
+            const double v = readLeadingNumber(text);
+            return std::isfinite(v) && v > floor && v <= ceiling ? std::string() : what;
+        },
+        "NUMBER");
+}
+
+}  // namespace
+
+void registerField(CLI::App& app, CommandRun& run) {
+    auto options = std::make_shared<FieldOptions>();
+    CLI::App* sub = app.add_subcommand(
+        "field", "flow field on an O-mesh as CSV i,j,x,y,psi,cp; with --levels or --field the iso-segments "
+                 "level,x1,y1,x2,y2 (level = the level's value)");
+    addSectionOptions(*sub, options->section);
+    sub->add_option("--alpha", options->alpha, "angle of attack, degrees")->capture_default_str();
+    sub->add_option("--mesh", options->mesh, "mesh nodes round x outward, NIxNJ, each 3..401")
+        ->capture_default_str()
+        ->check(CLI::Validator(meshProblem, "NIxNJ"));
+    sub->add_option("--radius", options->radius, "outer radius, chords, above 1 and up to 1000")
+        ->capture_default_str()
+        ->check(positiveAbove(1.0, 1000.0, "the outer radius must be above 1 chord and at most 1000"));
+    sub->add_option("--cluster", options->cluster, "radial clustering ratio, above 1 and up to 2")
+        ->capture_default_str()
+        ->check(positiveAbove(1.0, 2.0, "the clustering ratio must be above 1 and at most 2"));
+    sub->add_option("--levels", options->levels,
+                    "number of iso-levels (psi: from 1.5 down in steps of 3/(K-1), then the wall value; "
+                    "cp: CpHigh to CpLow); default 51 for psi, 33 for cp")
+        ->check(CLI::Range(1, kMaxLevels));
+    sub->add_option("--field", options->field, "field to cut iso-segments from (default psi)")
+        ->check(CLI::IsMember({"psi", "cp"}));
+    sub->callback([options, &run] { run = [options] { return runField(*options); }; });
+}
+
+}  // namespace aerolune::cli
