@@ -6,6 +6,7 @@
 
 #include "analysis/LinAero.h"
 #include "analysis/Pipeline.h"
+#include "cli/BoundaryLayerOptions.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
 #include "cli/SectionOptions.h"
@@ -17,6 +18,7 @@ namespace {
 struct AnalyseOptions {
     SectionOptions section;
     double alpha = 0.0;
+    BoundaryLayerOptions layer;
 };
 
 void printLine(const std::string& name, const std::string& value) { std::cout << name << " = " << value << '\n'; }
@@ -24,7 +26,8 @@ void printLine(const std::string& name, double value) { printLine(name, plainDec
 
 int runAnalyse(const AnalyseOptions& o) {
     AppState state = sectionState(o.section, o.alpha);
-    CliSeam seam;
+    applyBoundaryLayerOptions(state, o.layer);
+    SeparationWarningSeam seam;
     recompute(state, seam);
     seam.throwIfMessage();
 
@@ -49,6 +52,7 @@ int runAnalyse(const AnalyseOptions& o) {
     const LinAero& aero = *state.priv.AeroObject;
     const float A[] = {aero.A0, aero.A1, aero.A2, aero.A3, aero.A4, aero.A5, aero.A6, aero.A7, aero.A8};
     for (int k = 0; k <= 8; ++k) printLine("a" + std::to_string(k), A[k]);
+    if (o.layer.enabled) printBoundaryLayerResults(std::cout, state);
     return 0;
 }
 
@@ -59,6 +63,7 @@ void registerAnalyse(CLI::App& app, CommandRun& run) {
     CLI::App* sub = app.add_subcommand("analyse", "results panel of one angle: coefficients, drag, stall, transition");
     addSectionOptions(*sub, options->section);
     sub->add_option("--alpha", options->alpha, "angle of attack, degrees")->capture_default_str();
+    addBoundaryLayerOptions(*sub, options->layer);
     sub->callback([options, &run] { run = [options] { return runAnalyse(*options); }; });
 }
 

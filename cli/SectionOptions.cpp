@@ -112,6 +112,9 @@ AppState sectionState(const SectionOptions& o, double alphaDeg) {
     state.texts.Text2 = formatGeneral(alphaDeg);
     state.texts.Text5 = state.texts.Text2 + " Deg.";
     state.shared.DialogCancelled = Variant(int16_t{0});
+    // The finite-difference boundary layer only when a subcommand asks for it
+    // (analyse --bl).
+    state.priv.BlUpdatePending = 0;
     return state;
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+// aerolune-cli analyse --bl: the finite-difference boundary layer with the
+// settings dialog's choices as options, its separation warnings on standard
+// error and its results as further "name = value" lines.
+
+#include <ostream>
+#include <string>
+
+#include <CLI/CLI.hpp>
+
+#include "analysis/AppState.h"
+#include "cli/CliSeam.h"
+
+namespace aerolune::cli {
+
+struct BoundaryLayerOptions {
+    bool enabled = false;           ///< --bl
+    std::string model = "natural";  ///< laminar, separation or natural (BlOptions 1, 2, 3)
+    int points = 32;                ///< points across the layer (BlPoints)
+    int limit = 50;                 ///< grid height (BlLimit)
+    double roughness = 0.0;         ///< BlRough, chords; 0 for a smooth wall
+};
+
+/// Adds --bl, --bl-model, --bl-points, --bl-limit and --roughness.
+void addBoundaryLayerOptions(CLI::App& sub, BoundaryLayerOptions& options);
+
+/// The settings as the boundary-layer dialog's OK leaves them, with the
+/// layer pending only when --bl asks for it.
+void applyBoundaryLayerOptions(AppState& state, const BoundaryLayerOptions& options);
+
+/// The window of the command line with the separation warning: its caption
+/// as one line on standard error.
+class SeparationWarningSeam : public CliSeam {
+public:
+    void showSeparationWarning(const std::string& caption) override;
+};
+
+/// cl_bl, cm_bl (about the leading edge), cd_bl (CdCFD), separation_upper_x
+/// and separation_lower_x (fraction of chord, or "none").
+void printBoundaryLayerResults(std::ostream& out, const AppState& state);
+
+}  // namespace aerolune::cli
