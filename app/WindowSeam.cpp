@@ -4,6 +4,7 @@
 
 #include "analysis/AppState.h"
 #include "ui/Form1.h"
+#include "ui/frmBlwarning.h"
 
 namespace aerolune {
 
@@ -36,6 +37,15 @@ void WindowSeam::setStatus(const std::string& caption) {
 
 void WindowSeam::showMessage(const std::string& text) {
     QMessageBox::information(&form_, form_.windowTitle(), QString::fromStdString(text));
+}
+
+}  // namespace aerolune
+
+namespace aerolune {
+
+void WindowSeam::showSeparationWarning(const std::string& caption) {
+    ui::frmBlwarning warning(QString::fromStdString(caption), &form_);
+    warning.exec();
 }
 
 }  // namespace aerolune

@@ -22,6 +22,7 @@ public:
     void drawView(AppState& state) override;
     void setStatus(const std::string& caption) override;
     void showMessage(const std::string& text) override;
+    void showSeparationWarning(const std::string& caption) override;
 
 private:
     ui::Form1& form_;

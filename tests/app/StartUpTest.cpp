@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
@@ -14,6 +15,7 @@
 #include "ui/Form1.h"
 #include "ui/Form1Menus.h"
 #include "ui/Splash.h"
+#include "ui/frmBlwarning.h"
 #include "ui/toolkit/Fonts.h"
 
 namespace aerolune {
@@ -158,6 +160,24 @@ TEST(ShutDown, ExitAndClosingTheWindowEndTheEventLoop) {
         QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not a timing check
         EXPECT_EQ(QApplication::exec(), 0) << (viaMenu ? "File > Exit" : "closing the window");
     }
+}
+
+}  // namespace
+}  // namespace aerolune
+
+namespace aerolune {
+namespace {
+
+TEST(SeparationWarning, ShowsItsCaptionModallyUntilOk) {
+    AppState state;
+    ui::Form1 form(state);
+    ui::frmBlwarning warning("Lower Surface Seperation at x= 0.45", &form);
+    EXPECT_EQ(warning.windowTitle(), "Lower Surface Seperation at x= 0.45");
+    QTimer::singleShot(0, &warning, [&warning] {
+        QTest::mouseClick(warning.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    EXPECT_EQ(warning.exec(), QDialog::Accepted);
+    EXPECT_EQ(warning.findChildren<QLabel*>().size(), 8);
 }
 
 }  // namespace

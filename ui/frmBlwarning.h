@@ -1,0 +1,23 @@
+#pragma once
+// The boundary-layer separation warning: a fixed text explaining what a
+// predicted separation may mean, with the surface and position in its caption.
+
+#include <QDialog>
+
+namespace aerolune::ui {
+
+class frmBlwarning : public QDialog {
+    Q_OBJECT
+public:
+    /// \param caption e.g. "Lower Surface Seperation at x= 0.45"
+    /// \param reference the window it is centred over
+    frmBlwarning(const QString& caption, QWidget* reference);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* reference_;
+};
+
+}  // namespace aerolune::ui
