@@ -7,11 +7,13 @@
 #include <memory>
 #include <string>
 
+#include "analysis/FieldRoutine.h"
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
 #include "cli/SectionOptions.h"
 #include "io/AsciiFile.h"
+#include "io/KeptMeshExport.h"
 
 namespace aerolune::cli {
 
@@ -62,6 +64,16 @@ int saveFailed(std::string reason) {
     return 1;
 }
 
+// The computation the window does while it draws the view: the mesh view
+// brings the mesh it keeps up to date. Nothing is drawn, and a message box
+// is kept for the reason the save fails.
+class ExportSeam : public CliSeam {
+public:
+    void drawView(AppState& state) override {
+        if (state.pub.VFlag.toInt() == kMeshView) computeFieldView(state, kMeshView);
+    }
+};
+
 // The angle is read as the angle dialog reads it, any finite number.
 CLI::Validator finiteNumber() {
     return CLI::Validator(
@@ -80,7 +92,7 @@ int runExport(const ExportOptions& o) {
 
     // A message box of the analysis says its results are not to be trusted;
     // better no file than one that looks sound.
-    CliSeam seam;
+    ExportSeam seam;
     recompute(state, seam);
     try {
         seam.throwIfMessage();
@@ -88,7 +100,13 @@ int runExport(const ExportOptions& o) {
         return saveFailed(std::string("nothing saved: ") + e.what());
     }
 
-    const WriteResult written = AsciiFile(state, o.output, AsciiFileSources{});
+    AsciiFileSources sources;
+    MeshExportInput mesh;
+    if (view.VFlag == kMeshView) {
+        mesh = meshExportInput(state);
+        sources.mesh = &mesh;
+    }
+    const WriteResult written = AsciiFile(state, o.output, sources);
     return written.ok ? 0 : saveFailed(written.reason);
 }
 

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/FieldRoutine.h"
 #include "analysis/Pipeline.h"
 #include "common/NumberText.h"
 #include "geometry/SectionDefinition.h"
@@ -19,6 +20,7 @@
 #include "io/AsciiFile.h"
 #include "io/DxfFile.h"
 #include "io/IoTestSupport.h"
+#include "io/KeptMeshExport.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -100,12 +102,29 @@ AppState recomputed(const Request& r, int16_t vflag, int16_t blDisplayOpt = 1) {
     return state;
 }
 
+// The file Save ASCII File writes once the view vflag is shown for the request.
+ExportText programFile(const Request& r, int16_t vflag, int16_t blDisplayOpt = 1) {
+    AppState state = recomputed(r, vflag, blDisplayOpt);
+    AsciiFileSources sources;
+    MeshExportInput mesh;
+    if (vflag == kMeshView) {
+        // Drawing the mesh view runs the grid routine, which keeps its mesh.
+        EXPECT_EQ(computeFieldView(state, kMeshView).view, kMeshView);
+        mesh = meshExportInput(state);
+        sources.mesh = &mesh;
+    }
+    return asciiFileText(state, sources);
+}
+
+std::size_t lineCount(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+
 TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
     struct Case {
         const char* view;
         int16_t vflag;
         Request request;
         const char* firstLine;  // the layout's own title, so a state mismatch on both sides still shows
+        std::size_t lines;      // from the layout's rules; 0 where the count depends on the solution
     };
     Request cambered{.naca = "2412", .alpha = 4.0, .points = 60};
     Request flapped{
@@ -113,13 +132,19 @@ TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
     Request fileSection{.file = test::dataPath("reference/karman_trefftz/KT_cambered.txt"), .alpha = 2.0};
     Request coarse{.naca = "4412", .points = 40, .re = 5e5};
     const Case cases[] = {
-        {"coordinates", 1, cambered, "Coordinates for 2412"},
-        {"coordinates", 1, fileSection, "Coordinates for "},
-        {"cp", 2, cambered, "Surface Cp for: 2412 at 4 Deg."},
-        {"cp", 2, flapped, "Surface Cp for: 23015 at -3.5 Deg."},
-        {"velocity", 3, flapped, "Surface Velocity for: 23015 at -3.5 Deg."},
-        {"velocity", 3, fileSection, "Surface Velocity for: "},
-        {"polar", 10, coarse, "Lift-Drag Polar for 4412"},
+        {"coordinates", 1, cambered, "Coordinates for 2412", 60 + 3},
+        {"coordinates", 1, fileSection,
+         "Coordinates for KT_cambered (Karman-Trefftz eps=0.07 delta=0.05 tau=10 deg)", 120 + 3},
+        {"cp", 2, cambered, "Surface Cp for: 2412 at 4 Deg.", 60 + 3},
+        {"cp", 2, flapped, "Surface Cp for: 23015 at -3.5 Deg.", 80 + 3},
+        {"velocity", 3, flapped, "Surface Velocity for: 23015 at -3.5 Deg.", 80 + 3},
+        {"velocity", 3, fileSection,
+         "Surface Velocity for: KT_cambered (Karman-Trefftz eps=0.07 delta=0.05 tau=10 deg) at 2 Deg.",
+         120 + 3},
+        {"polar", 10, coarse, "Lift-Drag Polar for 4412", 3 + 21},  // -20..20 degrees in steps of 2
+        // The mesh view's default MeshX x MeshY = 41 x 21 nodes after the size line.
+        {"mesh", 6, cambered, " 41            21 ", 1 + 41 * 21},
+        {"mesh", 6, fileSection, " 41            21 ", 1 + 41 * 21},
     };
     test::TempDir dir;
     for (const Case& c : cases) {
@@ -131,11 +156,12 @@ TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "");
 
-        const ExportText expected = asciiFileText(recomputed(c.request, c.vflag));
+        const ExportText expected = programFile(c.request, c.vflag);
         ASSERT_TRUE(expected.ok()) << expected.error;
         const std::string written = test::readFile(path);
         EXPECT_EQ(written, expected.text);
-        EXPECT_EQ(written.rfind(std::string(c.firstLine), 0), 0u) << written.substr(0, 80);
+        EXPECT_EQ(written.rfind(std::string(c.firstLine) + "\r\n", 0), 0u) << written.substr(0, 80);
+        if (c.lines != 0) EXPECT_EQ(lineCount(written), c.lines);
     }
 }
 
