@@ -8,6 +8,7 @@
 #include "numerics/airfoil/MeshRings.h"
 #include "numerics/airfoil/MeshSmoother.h"
 #include "numerics/airfoil/MeshStart.h"
+#include "numerics/airfoil/MeshValidity.h"
 #include "numerics/airfoil/MeshWallLayer.h"
 
 namespace aerolune {
@@ -45,22 +46,22 @@ void FoilGrid(float* x, float* y, int32_t* n, int32_t* ni, int32_t* nj, float* m
     const double radius = workingOuterRadius(requestedRadius, frame.sectionSize);
     const Array1<double> s = radialDistribution(njWork, workingClusteringRatio(requestedRatio, njWork));
 
-    const CirculationMap map = circulationMap(contour, frame.sectionSize);
+    const CirculationMap map = circulationMap(contour, frame);
     const Array1<double> angle = ringAngles(niWork, map.angle, frame);
     const Array1<double> rho = ringRadii(s, map.radius, radius);
 
     Array2<double> gx(niWork, njWork), gy(niWork, njWork);
     placeWallRing(contour, map.angle, angle, gx, gy);
-    placeOuterRing(frame, radius, angle, gx, gy);
-    fillConformalStart(frame, angle, rho, gx, gy);
+    placeOuterRing(frame, radius, angle, map.farAngle, gx, gy);
+    fillConformalStart(frame, angle, rho, map.farAngle, gx, gy);
     Array2<double> plainX = gx, plainY = gy;
     const int32_t firstFree = placeWallLayer(angle, rho, gx, gy);
     smoothMesh(gx, gy, angle, rho, firstFree, kSmoothingSweeps);
-    if (!untangleMesh(gx, gy, kUntanglePasses)) {
+    if (!untangleMesh(gx, gy, firstFree, kUntanglePasses)) {
         // The wall layer could not be kept unfolded (a sharp concave corner
         // under a thick first layer): the plain elliptic mesh instead.
         smoothMesh(plainX, plainY, angle, rho, 2, kSmoothingSweeps);
-        if (untangleMesh(plainX, plainY, kUntanglePasses)) {
+        if (untangleMesh(plainX, plainY, 2, kUntanglePasses)) {
             gx = std::move(plainX);
             gy = std::move(plainY);
         }

@@ -25,11 +25,19 @@ struct CirculationMap {
     /// Radius of the circle, chords (the section's conformal radius: a quarter
     /// of the chord for a flat plate): far away the map is z - z0 ~ w.
     double radius = 0.0;
+    /// Where the circle's angle 0 lies far away, radians anticlockwise from
+    /// the x axis: a point at angle phi on the circle maps, far out, to the
+    /// direction farAngle - phi. Only for a section symmetric about the line
+    /// through its trailing edge and mid-chord is this the trailing edge's own
+    /// direction; a cambered section or a deflected flap turns the map by up
+    /// to some twenty degrees (much like the zero-lift angle), and outer nodes
+    /// placed without that turn would twist every radial line of the mesh.
+    double farAngle = 0.0;
 };
 
-/// Solve the circulating flow. Falls back to the arc length scaled to one turn
-/// and a quarter of the section size if the flow cannot be solved (a contour
-/// that collapses onto itself).
-CirculationMap circulationMap(const SectionContour& contour, double sectionSize);
+/// Solve the circulating flow. Falls back to the arc length scaled to one turn,
+/// a quarter of the section size and the trailing edge's direction if the flow
+/// cannot be solved (a contour that collapses onto itself).
+CirculationMap circulationMap(const SectionContour& contour, const MeshFrame& frame);
 
 }  // namespace aerolune

@@ -30,8 +30,12 @@ struct MeshFrame {
     std::size_t leadingIndex = 0;  ///< contour point farthest from the trailing edge
 };
 
-/// Copy the caller's contour, dropping non-finite points, repeated points and
-/// the closing point. Returns false when fewer than 3 distinct points remain.
+/// Copy the caller's contour, dropping non-finite points, repeated points (or
+/// nearly: 1e-7 of its extent) and the closing point, and cutting off any
+/// small loop where the contour crosses itself (the shorter side of the
+/// crossing, the crossing point kept; a turned flap's surface can dip into the
+/// fixed part at the hinge). Returns false when fewer than 3 distinct points
+/// remain.
 bool readSectionContour(const float* x, const float* y, int32_t n, SectionContour& contour);
 
 MeshFrame meshFrameOf(const SectionContour& contour);
@@ -46,9 +50,10 @@ void placeWallRing(const SectionContour& contour, const std::vector<double>& con
                    const Array1<double>& angle, Array2<double>& x, Array2<double>& y);
 
 /// Ring j = NJ on the circle of the given radius about the mesh centre, node i
-/// at angle(i) clockwise from the trailing-edge direction.
-void placeOuterRing(const MeshFrame& frame, double radius, const Array1<double>& angle, Array2<double>& x,
-                    Array2<double>& y);
+/// in the direction farAngle - angle(i) (radians anticlockwise from the x axis).
+/// \param farAngle circulationMap().farAngle
+void placeOuterRing(const MeshFrame& frame, double radius, const Array1<double>& angle, double farAngle,
+                    Array2<double>& x, Array2<double>& y);
 
 /// Radial parameter s(1..nj): s(1) = 0, s(nj) = 1, intervals growing by ratio q.
 Array1<double> radialDistribution(int32_t nj, double q);

@@ -12,7 +12,7 @@ Array1<double> ringRadii(const Array1<double>& s, double circleRadius, double ou
 }
 
 void fillConformalStart(const MeshFrame& frame, const Array1<double>& angle, const Array1<double>& rho,
-                        Array2<double>& x, Array2<double>& y) {
+                        double farAngle, Array2<double>& x, Array2<double>& y) {
     const std::ptrdiff_t ni = x.rows(), nj = x.cols();
     const double a = rho(1);
     for (std::ptrdiff_t i = 1; i < ni; ++i) {
@@ -24,7 +24,7 @@ void fillConformalStart(const MeshFrame& frame, const Array1<double>& angle, con
         // Outward normal of a clockwise ring, and |dz/dw| in circle-radius units.
         const double nx = -ty / chord, ny = tx / chord;
         const double scale = chord / (turn * a);
-        const double theta = frame.trailingAngle - angle(i);
+        const double theta = farAngle - angle(i);
         for (std::ptrdiff_t j = 2; j < nj; ++j) {
             const double nearX = x(i, 1) + nx * scale * (rho(j) - a);
             const double nearY = y(i, 1) + ny * scale * (rho(j) - a);

@@ -18,7 +18,8 @@ Array1<double> ringRadii(const Array1<double>& s, double circleRadius, double ou
 /// Fill rings 2..NJ-1 of the mesh; rings 1 and NJ must be in place.
 /// \param angle ring angles (ringAngles())
 /// \param rho ring radii (ringRadii())
+/// \param farAngle circulationMap().farAngle
 void fillConformalStart(const MeshFrame& frame, const Array1<double>& angle, const Array1<double>& rho,
-                        Array2<double>& x, Array2<double>& y);
+                        double farAngle, Array2<double>& x, Array2<double>& y);
 
 }  // namespace aerolune

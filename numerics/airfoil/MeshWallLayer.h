@@ -8,26 +8,23 @@
 // along the wall: at the trailing-edge corner the map's scale factor falls to
 // zero, and there the elliptic smoother would pull strongly clustered rings
 // into the corner and fold them; the layer gives it a rounded inner boundary
-// instead. Where the wall is concave (a deflected flap's hinge) neighbouring
-// normals can cross within the layer; there they are averaged with their
-// neighbours, and the distance shortened if that is not enough, until the
-// layer is unfolded.
+// instead.
+//
+// The layer never folds. Each line leaves its node along the bisector of the
+// two wall segments' normals (it points out of the body on both sides of the
+// node, also at a sharp corner whose neighbouring nodes lie at unequal
+// distances, where the normal of the chord through them may not), and keeps
+// pointing out of the body on both sides wherever it is turned. Where the wall is concave (a
+// deflected flap's hinge) neighbouring lines converge: there they are first
+// averaged with their neighbours, then the layer is lowered until its top
+// cells unfold, which always happens and never folds another cell. Every ring
+// of the layer is then unfolded as well (see MeshWallLayer.cpp).
 
 #include <cstdint>
 
 #include "common/Array.h"
 
 namespace aerolune {
-
-/// True when the quadrilateral cell with corners qx, qy (0..3, counter-
-/// clockwise) does not fold: one of its diagonals splits it into two counter-
-/// clockwise triangles (one reflex corner is allowed: the cells at the
-/// trailing-edge corner may have one).
-bool cellUnfolded(const double* qx, const double* qy);
-
-/// Move the nodes of folded cells (rings 2..NJ-1) towards the mean of their
-/// four neighbours, a few passes at most; true when no cell is left folded.
-bool untangleMesh(Array2<double>& x, Array2<double>& y, int passes);
 
 /// Set the wall layer from ring 1; returns the first ring above it (at least 3).
 /// \param angle ring angles (ringAngles())
