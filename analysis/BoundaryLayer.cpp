@@ -43,7 +43,10 @@ std::string readSettings(const MainWindowPublic& pub, SolverSettings& set) {
 // the re-solve can be handed its own arrays.
 struct ContourCopy {
     Array1<float> nodeX, nodeY, SurfVel;
-    PanelContour view() const { return {nodeX.data(), nodeY.data(), SurfVel.data(), SurfVel.size() > 0 ? static_cast<int32_t>(SurfVel.size()) : 0}; }
+    PanelContour view() const {
+        return {nodeX.data(), nodeY.data(), SurfVel.data(),
+                SurfVel.size() > 0 ? static_cast<int32_t>(SurfVel.size()) : 0};
+    }
 };
 
 std::string copyContour(const SectionState& sec, int32_t N, ContourCopy& c) {
@@ -70,12 +73,12 @@ std::string marchSurface(BoundaryLayerSurface& surface, const SolverSettings& se
     MarchingArrays m = marchingArrays(surface, substeps);
     int32_t steps = static_cast<int32_t>(m.s.size());
     const BlayerLayout layout = blayerLayout(steps, set.points);
-    std::vector<double> profileU(layout.profileSize()), profileY(layout.profileSize()), wall(layout.stationOutSize()),
-        table(layout.tableSize());
+    std::vector<double> profileU(layout.profileSize()), profileY(layout.profileSize()),
+        wall(layout.stationOutSize()), table(layout.tableSize());
     int32_t rows = set.points, model = set.model;
     double re = set.re, roughness = set.roughness, limit = set.limit;
-    Blayer2(m.s.data(), m.Ue.data(), &re, profileU.data(), profileY.data(), wall.data(), table.data(), &steps, &rows,
-            &roughness, &model, &limit);
+    Blayer2(m.s.data(), m.Ue.data(), &re, profileU.data(), profileY.data(), wall.data(), table.data(), &steps,
+            &rows, &roughness, &model, &limit);
     if (rows < 1) return "the boundary layer cannot be started from the stagnation point";
 
     const int32_t n = surface.n, P = set.points;
@@ -92,7 +95,8 @@ std::string marchSurface(BoundaryLayerSurface& surface, const SolverSettings& se
             surface.profileU(j, i) = profileU[static_cast<std::size_t>(j - 1) + P * step];
             surface.profileY(j, i) = profileY[static_cast<std::size_t>(j - 1) + P * step];
         }
-        if (surface.transitionStation == 0 && surface.table(i, BlayerTurbulent) == 1.0) surface.transitionStation = i;
+        if (surface.transitionStation == 0 && surface.table(i, BlayerTurbulent) == 1.0)
+            surface.transitionStation = i;
     }
     surface.shown = 1;
     while (surface.shown < n && surface.x(surface.shown + 1) <= kShownChordLimit) ++surface.shown;
@@ -120,7 +124,8 @@ std::string newCLCm(SectionState& sec, const ContourCopy& contour, BoundaryLayer
     sol.viscousVel.resize(static_cast<std::size_t>(N));
     callAirfoil(sec, N / 2, sec.AlphaDeg, 1, nodeX.data(), ctrl.data(), displaced.data(), undisplaced.data(),
                 sol.viscousVel.data(), sol.cl, sol.cmLe);
-    if (!std::isfinite(sol.cl) || !std::isfinite(sol.cmLe)) return "the re-solve on the displaced contour failed";
+    if (!std::isfinite(sol.cl) || !std::isfinite(sol.cmLe))
+        return "the re-solve on the displaced contour failed";
     return {};
 }
 
@@ -162,12 +167,13 @@ std::string separationCaption(bool upper, double x) {
 }
 
 std::string boundaryLayerTitle(double cl, double cd) {
-    return "CFD Boundary Layer Solution: Cl = " + formatPicture(cl, "0.00000") + "  Cd = " +
-           formatPicture(cd, "#0.00000");
+    return "CFD Boundary Layer Solution: Cl = " + formatPicture(cl, "0.00000") +
+           "  Cd = " + formatPicture(cd, "#0.00000");
 }
 
 bool BoundaryLayer(AppState& state, ViewSeam& seam) {
-    const bool compute = state.pub.CompBlFlag.toDouble() == 1.0 || state.shared.DialogCancelled.toDouble() == 0.0;
+    const bool compute =
+        state.pub.CompBlFlag.toDouble() == 1.0 || state.shared.DialogCancelled.toDouble() == 0.0;
     if (!compute) return false;
 
     BoundaryLayerSolution next;

@@ -15,8 +15,9 @@ namespace {
 int32_t endOfLayer(const BoundaryLayerSurface& surface) {
     for (int32_t i = 1; i < surface.n; ++i) {
         if (i >= surface.rows) return i;
-        const double slope = (surface.table(i + 1, BlayerDisplacement) - surface.table(i, BlayerDisplacement)) /
-                             (surface.s(i + 1) - surface.s(i) + 1e-7);
+        const double slope =
+            (surface.table(i + 1, BlayerDisplacement) - surface.table(i, BlayerDisplacement)) /
+            (surface.s(i + 1) - surface.s(i) + 1e-7);
         if (slope > 1.0) return i;
     }
     return 0;
@@ -52,7 +53,8 @@ int32_t continuePastSeparation(BoundaryLayerSurface& surface) {
             }
         }
     }
-    for (int32_t column : {BlayerDisplacement, BlayerMomentum, BlayerFriction}) surface.table(1, column) = 0.0;
+    for (int32_t column : {BlayerDisplacement, BlayerMomentum, BlayerFriction})
+        surface.table(1, column) = 0.0;
     return i;
 }
 
@@ -76,7 +78,8 @@ Array1<float> displacedOrdinates(const PanelContour& c, const BoundaryLayerSurfa
         return ds > 0.0 ? std::pair{dx / ds, dy / ds} : std::pair{0.0, 0.0};
     };
     for (int32_t j = 2; j <= N; ++j) {
-        const double delta = 0.5 * (panelDelta[static_cast<std::size_t>(j - 1)] + panelDelta[static_cast<std::size_t>(j)]);
+        const double delta =
+            0.5 * (panelDelta[static_cast<std::size_t>(j - 1)] + panelDelta[static_cast<std::size_t>(j)]);
         const auto [ax, ay] = tangent(j - 1);
         const auto [bx, by] = tangent(j);
         const double length = std::hypot(ax + bx, ay + by);

@@ -38,12 +38,10 @@ int32_t continuePastSeparation(BoundaryLayerSurface& surface);
 /// panels' stations, times the x-component of the unit tangent at the node.
 /// That tangent is the mean of the two segments' meeting there, so the
 /// normal does not lean to either side: the leading-edge node of a symmetric
-/// section at 0 degrees stays on the chord line; the trailing-edge node (1 and N + 1) by half the difference of the two
-/// surfaces' trailing-edge thicknesses, the middle of the two displaced
-/// surfaces there.
-/// \param c the contour and its panel solution
-/// \param lower,upper the two surfaces, post-processed
-/// \return ordinates 1..N + 1, chords
+/// section at 0 degrees stays on the chord line; the trailing-edge node (1 and N + 1) by half the difference
+/// of the two surfaces' trailing-edge thicknesses, the middle of the two displaced surfaces there. \param c
+/// the contour and its panel solution \param lower,upper the two surfaces, post-processed \return
+/// ordinates 1..N + 1, chords
 Array1<float> displacedOrdinates(const PanelContour& c, const BoundaryLayerSurface& lower,
                                  const BoundaryLayerSurface& upper);
 

@@ -25,13 +25,13 @@ inline constexpr double kSeparationWarningFraction = 0.9;
 /// trailing edge (station n). Stations 2..n-1 are the panel control points in
 /// order away from the stagnation point, station n the trailing-edge node.
 struct BoundaryLayerSurface {
-    int32_t n = 0;     ///< stations
-    int32_t rows = 0;  ///< stations the solver reached before the layer separated (<= n)
-    int32_t shown = 0; ///< stations 1..shown lie within kShownChordLimit
+    int32_t n = 0;      ///< stations
+    int32_t rows = 0;   ///< stations the solver reached before the layer separated (<= n)
+    int32_t shown = 0;  ///< stations 1..shown lie within kShownChordLimit
 
-    Array1<double> s;   ///< arc length from the stagnation point, chords [n]
-    Array1<double> Ue;  ///< edge velocity over the free stream [n]
-    Array1<double> x;   ///< chord position of each station, chords [n]
+    Array1<double> s;       ///< arc length from the stagnation point, chords [n]
+    Array1<double> Ue;      ///< edge velocity over the free stream [n]
+    Array1<double> x;       ///< chord position of each station, chords [n]
     Array1<int32_t> panel;  ///< panel whose control point is the station; 0 for the
                             ///< stagnation point and the trailing edge [n]
 
@@ -45,8 +45,8 @@ struct BoundaryLayerSurface {
     /// P x n; columns past the last solved station are 0.
     Array2<double> profileU, profileY;
 
-    bool separated = false;    ///< s(rows) < kSeparationWarningFraction x s(n): warned
-    double separationX = 0.0;  ///< chord position of the last solved station
+    bool separated = false;         ///< s(rows) < kSeparationWarningFraction x s(n): warned
+    double separationX = 0.0;       ///< chord position of the last solved station
     int32_t transitionStation = 0;  ///< first turbulent station, 0 when laminar throughout
 
     double arcLengthPercent(int32_t i) const { return 100.0 * s(i); }
@@ -65,8 +65,8 @@ struct BoundaryLayerSurface {
 struct BoundaryLayerSolution {
     /// mnuAirBl may be chosen: set by the first solution, never cleared.
     bool mnuAirBlEnabled = false;
-    bool ok = false;     ///< the surfaces below belong to the current solution
-    std::string error;   ///< why the last computation failed; empty when ok
+    bool ok = false;    ///< the surfaces below belong to the current solution
+    std::string error;  ///< why the last computation failed; empty when ok
 
     int32_t nptsst = 0;        ///< points about the section the solution was made on
     int32_t pointsAcross = 0;  ///< P, points across the layer (BlPoints)
@@ -75,10 +75,10 @@ struct BoundaryLayerSolution {
 
     Array1<float> displacedY;  ///< node ordinates displaced by delta*, 1..nptsst + 1
     Array1<float> viscousVel;  ///< velocity ratio per panel on the displaced contour
-    float cl = 0.0f;    ///< lift of the re-solve on the displaced contour
-    float cmLe = 0.0f;  ///< moment about the leading edge of the re-solve
-    double CdCFD = 0.0; ///< trailing-edge drag, lower plus upper surface
-    std::string title;  ///< "CFD Boundary Layer Solution: Cl = .. Cd = .."
+    float cl = 0.0f;           ///< lift of the re-solve on the displaced contour
+    float cmLe = 0.0f;         ///< moment about the leading edge of the re-solve
+    double CdCFD = 0.0;        ///< trailing-edge drag, lower plus upper surface
+    std::string title;         ///< "CFD Boundary Layer Solution: Cl = .. Cd = .."
 };
 
 }  // namespace aerolune

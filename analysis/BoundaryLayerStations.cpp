@@ -48,7 +48,8 @@ StagnationCrossing locateStagnation(const PanelContour& c, int32_t StagPoint) {
     return best;
 }
 
-void surfaceStations(const PanelContour& c, const StagnationCrossing& stag, bool upper, BoundaryLayerSurface& out) {
+void surfaceStations(const PanelContour& c, const StagnationCrossing& stag, bool upper,
+                     BoundaryLayerSurface& out) {
     // Panels in marching order: away from the stagnation point. On the lower
     // side a stagnation point exactly on control point k leaves k out, as it
     // is station 1 itself.

@@ -44,7 +44,8 @@ StagnationCrossing locateStagnation(const PanelContour& c, int32_t StagPoint);
 /// \param stag the stagnation point
 /// \param upper true for the upper surface (towards panel N), false for the lower one
 /// \param out the surface to fill
-void surfaceStations(const PanelContour& c, const StagnationCrossing& stag, bool upper, BoundaryLayerSurface& out);
+void surfaceStations(const PanelContour& c, const StagnationCrossing& stag, bool upper,
+                     BoundaryLayerSurface& out);
 
 /// The panel count the layer's steps are at least as fine as. The march
 /// needs steps near the transition point of about this size: one panel of a

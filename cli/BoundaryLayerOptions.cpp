@@ -21,7 +21,8 @@ std::string separationText(const BoundaryLayerSurface& surface) {
 }  // namespace
 
 void addBoundaryLayerOptions(CLI::App& sub, BoundaryLayerOptions& o) {
-    sub.add_flag("--bl", o.enabled, "also the finite-difference boundary layer: cl_bl, cm_bl, cd_bl, separations");
+    sub.add_flag("--bl", o.enabled,
+                 "also the finite-difference boundary layer: cl_bl, cm_bl, cd_bl, separations");
     sub.add_option("--bl-model", o.model,
                    "transition: laminar (none), separation (where the laminar layer separates), natural")
         ->capture_default_str()
@@ -46,7 +47,9 @@ void applyBoundaryLayerOptions(AppState& state, const BoundaryLayerOptions& o) {
     state.priv.BlUpdatePending = o.enabled ? 1 : 0;
 }
 
-void SeparationWarningSeam::showSeparationWarning(const std::string& caption) { std::cerr << caption << '\n'; }
+void SeparationWarningSeam::showSeparationWarning(const std::string& caption) {
+    std::cerr << caption << '\n';
+}
 
 void printBoundaryLayerResults(std::ostream& out, const AppState& state) {
     const BoundaryLayerSolution& bl = state.boundaryLayer;

@@ -3,10 +3,9 @@
 // settings dialog's choices as options, its separation warnings on standard
 // error and its results as further "name = value" lines.
 
+#include <CLI/CLI.hpp>
 #include <ostream>
 #include <string>
-
-#include <CLI/CLI.hpp>
 
 #include "analysis/AppState.h"
 #include "cli/CliSeam.h"

@@ -6,7 +6,8 @@ namespace aerolune {
 
 namespace {
 
-void fillProfile(const BoundaryLayerSurface& surface, int32_t station, int32_t P, BoundaryLayerSurfaceExport& out) {
+void fillProfile(const BoundaryLayerSurface& surface, int32_t station, int32_t P,
+                 BoundaryLayerSurfaceExport& out) {
     std::vector<double> distance, velocity;
     for (int32_t j = 1; j <= P; ++j) {
         distance.push_back(surface.distance(j, station));
@@ -47,7 +48,8 @@ BoundaryLayerExportInput boundaryLayerExportInput(const AppState& state) {
     if (S > 0 && U > 0 && L > 0) {
         for (int64_t k = 1; k <= S; ++k) {
             fillProfile(bl.upper, static_cast<int32_t>((k - 1) * U / S + 1), bl.pointsAcross, in.upper);
-            fillProfile(bl.lower, static_cast<int32_t>(std::max<int64_t>(1, k * L / S)), bl.pointsAcross, in.lower);
+            fillProfile(bl.lower, static_cast<int32_t>(std::max<int64_t>(1, k * L / S)), bl.pointsAcross,
+                        in.lower);
         }
     }
     return in;

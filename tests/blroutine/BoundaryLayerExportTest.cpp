@@ -46,9 +46,11 @@ TEST(BoundaryLayerExport, EveryLayoutFromASolution) {
         const int32_t count = surface.profileStations();
         for (int32_t k = 1; k <= 10; ++k) {
             const int32_t s = upper ? (k - 1) * count / 10 + 1 : std::max(1, k * count / 10);
-            EXPECT_EQ(text[2 + 33 * (k - 1)], "X-Station:  " + formatPicture(surface.x(s), "#0.00000") + "\r") << k;
+            EXPECT_EQ(text[2 + 33 * (k - 1)], "X-Station:  " + formatPicture(surface.x(s), "#0.00000") + "\r")
+                << k;
             EXPECT_EQ(in.upper.profileVelocity.size(), 10u);
-            EXPECT_EQ((upper ? in.upper : in.lower).profileVelocity[k - 1].back(), surface.velocityRatio(32, s));
+            EXPECT_EQ((upper ? in.upper : in.lower).profileVelocity[k - 1].back(),
+                      surface.velocityRatio(32, s));
         }
     }
 }

@@ -118,7 +118,8 @@ TEST_F(Naca0012AtZero, BothSurfacesAlike) {
     for (int32_t i = 1; i <= bl.upper.n; ++i) {
         ASSERT_TRUE(nearlyEqual(bl.lower.s(i), bl.upper.s(i), 1e-12, 1e-6)) << i;
         for (int32_t col = 1; col <= BlayerLayout::tableColumns; ++col)
-            ASSERT_TRUE(nearlyEqual(bl.lower.table(i, col), bl.upper.table(i, col), 1e-12, 1e-6)) << i << "," << col;
+            ASSERT_TRUE(nearlyEqual(bl.lower.table(i, col), bl.upper.table(i, col), 1e-12, 1e-6))
+                << i << "," << col;
     }
     // The displaced contour is the mirror image too (to 1e-6 chord), and lies
     // outside the section.

@@ -24,8 +24,10 @@ TEST(BoundaryLayerTexts, SeparationCaptionsAndTitle) {
                           Case{true, 0.03, "Upper Surface Seperation at x= 0.03"},
                           Case{true, 1.0, "Upper Surface Seperation at x= 1.00"}})
         EXPECT_EQ(separationCaption(c.upper, c.x), c.caption);
-    EXPECT_EQ(boundaryLayerTitle(0.1234567, 0.0061234), "CFD Boundary Layer Solution: Cl = 0.12346  Cd = 0.00612");
-    EXPECT_EQ(boundaryLayerTitle(-1.5, 12.345678), "CFD Boundary Layer Solution: Cl = -1.50000  Cd = 12.34568");
+    EXPECT_EQ(boundaryLayerTitle(0.1234567, 0.0061234),
+              "CFD Boundary Layer Solution: Cl = 0.12346  Cd = 0.00612");
+    EXPECT_EQ(boundaryLayerTitle(-1.5, 12.345678),
+              "CFD Boundary Layer Solution: Cl = -1.50000  Cd = 12.34568");
 }
 
 TEST(BoundaryLayerRoutine, LaminarLayersSeparateOnBothSurfacesWithTwoWarnings) {
@@ -96,8 +98,8 @@ TEST(BoundaryLayerRoutine, RecomputationRunsTheLayerOnceWhereNeeded) {
     };
     // Pending: step 11 runs it, and views 7 and 8 do not run it again.
     // Not pending: only views 7 and 8 run it.
-    for (const Case& c : {Case{1, 1, 1}, Case{7, 1, 1}, Case{8, 1, 1}, Case{1, 0, 0}, Case{7, 0, 1}, Case{8, 0, 1},
-                          Case{3, 0, 0}}) {
+    for (const Case& c : {Case{1, 1, 1}, Case{7, 1, 1}, Case{8, 1, 1}, Case{1, 0, 0}, Case{7, 0, 1},
+                          Case{8, 0, 1}, Case{3, 0, 0}}) {
         AppState state = sectionAt("0012", "2");
         state.pub.VFlag = Variant(c.view);
         state.priv.BlUpdatePending = c.pending;

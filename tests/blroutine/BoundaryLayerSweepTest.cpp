@@ -50,8 +50,9 @@ TEST(BoundaryLayerSweep, EveryDialogSettingGivesASolution) {
                     for (const char* angle : {"-12", "0", "6"}) {
                         AppState state = sectionAt("2412", angle, 60, {points, limit, options, roughness});
                         const WarningSeam seam = recomputeWithLayer(state);
-                        SCOPED_TRACE(testing::Message() << points << " across, limit " << limit << ", options "
-                                                        << options << ", roughness " << roughness << ", " << angle);
+                        SCOPED_TRACE(testing::Message()
+                                     << points << " across, limit " << limit << ", options " << options
+                                     << ", roughness " << roughness << ", " << angle);
                         expectSound(state, seam);
                     }
 }
@@ -62,7 +63,8 @@ TEST(BoundaryLayerSweep, EveryPointCountAndAngleGivesASolution) {
             for (const char* section : {"0012", "23015"}) {
                 AppState state = sectionAt(section, std::to_string(angle), half);
                 const WarningSeam seam = recomputeWithLayer(state);
-                SCOPED_TRACE(testing::Message() << section << ", " << 2 * half << " points, " << angle << " deg");
+                SCOPED_TRACE(testing::Message()
+                             << section << ", " << 2 * half << " points, " << angle << " deg");
                 expectSound(state, seam);
             }
 }
