@@ -119,6 +119,9 @@ bool SurfaceMarch::solveStation(int k) {
         gamma = 1.0;
         p = previous_;
         ok = trySolve(k, p, StepScheme::BackwardEuler, gamma);
+        // A layer that fails just after transition fired is treated like a
+        // laminar separation: restarted turbulent a little upstream.
+        if (!ok) return restartTurbulent(k);
     }
     if (!ok) return false;
     accept(k, p, gamma);
