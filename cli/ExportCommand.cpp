@@ -9,10 +9,12 @@
 
 #include "analysis/FieldRoutine.h"
 #include "analysis/Pipeline.h"
+#include "cli/BoundaryLayerOptions.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
 #include "cli/SectionOptions.h"
 #include "io/AsciiFile.h"
+#include "io/BoundaryLayerExportSource.h"
 #include "io/KeptMeshExport.h"
 
 namespace aerolune::cli {
@@ -64,10 +66,13 @@ int saveFailed(std::string reason) {
     return 1;
 }
 
+constexpr int16_t kBoundaryLayerView = 7;
+
 // The computation the window does while it draws the view: the mesh view
-// brings the mesh it keeps up to date. Nothing is drawn, and a message box
-// is kept for the reason the save fails.
-class ExportSeam : public CliSeam {
+// brings the mesh it keeps up to date. Nothing is drawn, a message box is
+// kept for the reason the save fails, and a separation warning (which does
+// not stop the program either) goes to standard error.
+class ExportSeam : public SeparationWarningSeam {
 public:
     void drawView(AppState& state) override {
         if (state.pub.VFlag.toInt() == kMeshView) computeFieldView(state, kMeshView);
@@ -102,9 +107,14 @@ int runExport(const ExportOptions& o) {
 
     AsciiFileSources sources;
     MeshExportInput mesh;
+    BoundaryLayerExportInput layer;
     if (view.VFlag == kMeshView) {
         mesh = meshExportInput(state);
         sources.mesh = &mesh;
+    }
+    if (view.VFlag == kBoundaryLayerView) {
+        layer = boundaryLayerExportInput(state);
+        sources.boundaryLayer = &layer;
     }
     const WriteResult written = AsciiFile(state, o.output, sources);
     return written.ok ? 0 : saveFailed(written.reason);

@@ -18,6 +18,7 @@
 #include "geometry/SectionDefinition.h"
 #include "io/AirfoilFileReader.h"
 #include "io/AsciiFile.h"
+#include "io/BoundaryLayerExportSource.h"
 #include "io/DxfFile.h"
 #include "io/IoTestSupport.h"
 #include "io/KeptMeshExport.h"
@@ -97,6 +98,7 @@ AppState recomputed(const Request& r, int16_t vflag, int16_t blDisplayOpt = 1) {
     state.texts.Text5 = state.texts.Text2 + " Deg.";
     state.pub.VFlag = Variant(vflag);
     state.pub.BlDisplayOpt = Variant(blDisplayOpt);
+    state.priv.BlUpdatePending = 0;  // the boundary layer only for its own view, as the command line runs it
     NullSeam seam;
     recompute(state, seam);
     return state;
@@ -107,11 +109,17 @@ ExportText programFile(const Request& r, int16_t vflag, int16_t blDisplayOpt = 1
     AppState state = recomputed(r, vflag, blDisplayOpt);
     AsciiFileSources sources;
     MeshExportInput mesh;
+    BoundaryLayerExportInput layer;
     if (vflag == kMeshView) {
         // Drawing the mesh view runs the grid routine, which keeps its mesh.
         EXPECT_EQ(computeFieldView(state, kMeshView).view, kMeshView);
         mesh = meshExportInput(state);
         sources.mesh = &mesh;
+    }
+    if (vflag == 7) {
+        EXPECT_TRUE(state.boundaryLayer.ok) << state.boundaryLayer.error;
+        layer = boundaryLayerExportInput(state);
+        sources.boundaryLayer = &layer;
     }
     return asciiFileText(state, sources);
 }
@@ -121,7 +129,7 @@ std::size_t lineCount(const std::string& text) { return std::count(text.begin(),
 TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
     struct Case {
         const char* view;
-        int16_t vflag;
+        int16_t vflag, blDisplayOpt;
         Request request;
         const char* firstLine;  // the layout's own title, so a state mismatch on both sides still shows
         std::size_t lines;      // from the layout's rules; 0 where the count depends on the solution
@@ -132,19 +140,28 @@ TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
     Request fileSection{.file = test::dataPath("reference/karman_trefftz/KT_cambered.txt"), .alpha = 2.0};
     Request coarse{.naca = "4412", .points = 40, .re = 5e5};
     const Case cases[] = {
-        {"coordinates", 1, cambered, "Coordinates for 2412", 60 + 3},
-        {"coordinates", 1, fileSection,
+        {"coordinates", 1, 0, cambered, "Coordinates for 2412", 60 + 3},
+        {"coordinates", 1, 0, fileSection,
          "Coordinates for KT_cambered (Karman-Trefftz eps=0.07 delta=0.05 tau=10 deg)", 120 + 3},
-        {"cp", 2, cambered, "Surface Cp for: 2412 at 4 Deg.", 60 + 3},
-        {"cp", 2, flapped, "Surface Cp for: 23015 at -3.5 Deg.", 80 + 3},
-        {"velocity", 3, flapped, "Surface Velocity for: 23015 at -3.5 Deg.", 80 + 3},
-        {"velocity", 3, fileSection,
+        {"cp", 2, 0, cambered, "Surface Cp for: 2412 at 4 Deg.", 60 + 3},
+        {"cp", 2, 0, flapped, "Surface Cp for: 23015 at -3.5 Deg.", 80 + 3},
+        {"velocity", 3, 0, flapped, "Surface Velocity for: 23015 at -3.5 Deg.", 80 + 3},
+        {"velocity", 3, 0, fileSection,
          "Surface Velocity for: KT_cambered (Karman-Trefftz eps=0.07 delta=0.05 tau=10 deg) at 2 Deg.",
          120 + 3},
-        {"polar", 10, coarse, "Lift-Drag Polar for 4412", 3 + 21},  // -20..20 degrees in steps of 2
+        {"polar", 10, 0, coarse, "Lift-Drag Polar for 4412", 3 + 21},  // -20..20 degrees in steps of 2
         // The mesh view's default MeshX x MeshY = 41 x 21 nodes after the size line.
-        {"mesh", 6, cambered, " 41            21 ", 1 + 41 * 21},
-        {"mesh", 6, fileSection, " 41            21 ", 1 + 41 * 21},
+        {"mesh", 6, 0, cambered, " 41            21 ", 1 + 41 * 21},
+        {"mesh", 6, 0, fileSection, " 41            21 ", 1 + 41 * 21},
+        // BlVelView = 10 profiles of BlPoints = 32 points, each under its station line.
+        {"bl-upper-profiles", 7, 1, cambered, "Boundary Layer Velocity Profiles on the Upper Surface",
+         2 + 10 * 33},
+        {"bl-lower-profiles", 7, 2, flapped, "Boundary Layer Velocity Profiles on the Lower Surface",
+         2 + 10 * 33},
+        {"bl-upper-thickness", 7, 3, fileSection, "Boundary Layer Thickness on the Upper Surface", 0},
+        {"bl-lower-thickness", 7, 4, cambered, "Boundary Layer Thickness on the Lower Surface", 0},
+        {"bl-upper-friction", 7, 5, flapped, "Friction Coeff. on the Upper Surface", 0},
+        {"bl-lower-friction", 7, 6, fileSection, "Friction Coeff. on the Lower Surface", 0},
     };
     test::TempDir dir;
     for (const Case& c : cases) {
@@ -154,9 +171,9 @@ TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
                                   formatGeneral(c.request.alpha) + " --output " + path);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "");
+        if (c.vflag != 7) EXPECT_EQ(run.err, "");  // the layer's separation warnings go there
 
-        const ExportText expected = programFile(c.request, c.vflag);
+        const ExportText expected = programFile(c.request, c.vflag, c.blDisplayOpt);
         ASSERT_TRUE(expected.ok()) << expected.error;
         const std::string written = test::readFile(path);
         EXPECT_EQ(written, expected.text);
@@ -251,6 +268,19 @@ TEST(ExportCli, ReadOnlyFolderOrAFolderAsTargetLeavesTheOldFileAlone) {
     }
     fs::permissions(dir.path(), fs::perms::owner_all, fs::perm_options::add);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+}
+
+TEST(ExportCli, ABoundaryLayerThatCannotBeComputedSavesNothing) {
+    // A Reynolds number of 100 is too low for the finite-difference layer: the
+    // program shows its error message box, and the save fails with it.
+    test::TempDir dir;
+    const std::string previous = "a good file saved earlier\r\n";
+    const std::string path = dir.file("kept.dat");
+    test::writeFile(path, previous);
+    const CliRun run = runCli("export bl-upper-thickness --naca 0012 --alpha 2 --re 100 --output " + path);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(kBoundaryLayerErrorMessage), std::string::npos) << run.err;
+    EXPECT_EQ(test::readFile(path), previous);
 }
 
 TEST(ExportCli, BadOptionsAreStatus2AndWriteNothing) {
