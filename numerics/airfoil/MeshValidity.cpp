@@ -69,7 +69,10 @@ bool improveNode(Array2<double>& x, Array2<double>& y, std::ptrdiff_t i, std::pt
     double bestFolding = before.folding, bestX = px, bestY = py;
     for (const auto& t : targets)
         for (double step : {1.0, 0.5, 0.25, 0.125}) {
-            setNode(x, y, i, j, px + step * (t[0] - px), py + step * (t[1] - py));
+            // In float, as the caller receives the mesh.
+            const float cx = static_cast<float>(px + step * (t[0] - px));
+            const float cy = static_cast<float>(py + step * (t[1] - py));
+            setNode(x, y, i, j, cx, cy);
             const Neighbourhood after = around(x, y, i, j);
             bool keeps = true;
             for (int c = 0; c < 4; ++c) keeps = keeps && (after.unfolded[c] || !before.unfolded[c]);
@@ -102,6 +105,11 @@ std::ptrdiff_t foldedCellCount(const Array2<double>& x, const Array2<double>& y)
 
 bool untangleMesh(Array2<double>& x, Array2<double>& y, int32_t firstFree, int passes) {
     const std::ptrdiff_t ni = x.rows(), nj = x.cols();
+    for (std::ptrdiff_t j = 1; j <= nj; ++j)
+        for (std::ptrdiff_t i = 1; i <= ni; ++i) {
+            x(i, j) = static_cast<float>(x(i, j));
+            y(i, j) = static_cast<float>(y(i, j));
+        }
     for (int pass = 0;; ++pass) {
         std::vector<std::pair<std::ptrdiff_t, std::ptrdiff_t>> nodes;
         for (std::ptrdiff_t j = 1; j < nj; ++j)

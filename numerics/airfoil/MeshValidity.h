@@ -21,7 +21,9 @@ double cellMeasure(const Array2<double>& x, const Array2<double>& y, std::ptrdif
 /// Number of folded cells.
 std::ptrdiff_t foldedCellCount(const Array2<double>& x, const Array2<double>& y);
 
-/// Repair folded cells by moving their nodes on rings firstFree..NJ-1, one at
+/// Round the mesh to float (the caller's type, in which the cells are judged:
+/// a cell a few hundred times thinner than the chord can fold in rounding)
+/// and repair folded cells by moving their nodes on rings firstFree..NJ-1, one at
 /// a time, to the nearby position (towards the mean of its neighbours, or of
 /// the pairs of neighbours along either mesh line) that most reduces the
 /// folding of the four cells around it without folding any of them that was

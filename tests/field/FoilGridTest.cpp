@@ -94,7 +94,7 @@ TEST(FoilGrid, FirstRadialLineLeavesTheWallAtRightAngles) {
         for (const MeshCase& c : kTypicalMeshes) {
             const Mesh m = buildMesh(nacaSection(shape), c.ni, c.nj, c.radius, c.cluster);
             // Tolerance from the issue: 10 degrees, nodes 0.05 chord or more from the trailing edge.
-            EXPECT_LT(worstWallAngleDeg(m, 0.05), 10.0) << shape.digits << " " << c.ni << "x" << c.nj;
+            EXPECT_LT(worstWallAngleDeg(m, 0.05), 10.0) << shape.digits << " " << c.ni << "x" << c.nj << " R " << c.radius;
         }
 }
 
