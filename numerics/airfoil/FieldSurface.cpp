@@ -1,7 +1,9 @@
 #include "numerics/airfoil/FieldSurface.h"
 
+#include <Eigen/Dense>
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace aerolune {
 
@@ -32,45 +34,75 @@ bool readSurfaceSolution(const float* velocity, const float* x, const float* y, 
 }
 
 
-VortexSheet surfaceSheet(const SurfaceSolution& s) {
-    // Midpoint strengths g = -along; node strengths the mean of the two panels
-    // meeting there, and at the two ends of the contour (the trailing edge,
-    // where the lower and upper surfaces meet at an angle) extrapolated from
-    // each surface's own side. (Undoing the averaging exactly, or a cubic
-    // through four midpoints, did no better on exact flows: the midpoint
-    // values of a panel solution are not plain means of its node values.)
+namespace {
+
+// Speed on a trailing-edge panel over the strength at its other node: the
+// wedge flow V ~ r^eps, eps = tau / (2 pi - tau), at half the node's distance.
+double wedgeRatio(const SurfaceSolution& s) {
     const std::size_t m = s.along.size();
-    std::vector<double> mid(m), start(m), end(m);
-    for (std::size_t k = 0; k < m; ++k) mid[k] = -s.along[k];
+    const double ax = s.x[1] - s.x[0], ay = s.y[1] - s.y[0];
+    const double bx = s.x[m - 1] - s.x[0], by = s.y[m - 1] - s.y[0];
+    const double tau = std::fabs(std::atan2(ax * by - ay * bx, ax * bx + ay * by));
+    return std::pow(0.5, tau / (2.0 * std::numbers::pi - tau));
+}
+
+}  // namespace
+
+std::vector<double> nodalStrength(const SurfaceSolution& s) {
+    // Unknowns g(1..m-1), g(0) = g(m) = 0. Rows: r g(1) = a(0);
+    // (g(k) + g(k+1)) / 2 = a(k), k = 1..m-2; r g(m-1) = a(m-1). The normal
+    // equations are tridiagonal: d(k) g(k) + e(k) g(k+1) + e(k-1) g(k-1) = f(k).
+    const std::size_t m = s.along.size(), u = m - 1;  // u unknowns, index k - 1
+    const double r = wedgeRatio(s);
+    std::vector<double> d(u, 0.0), e(u, 0.0), f(u, 0.0);
+    d[0] += r * r;
+    f[0] += r * s.along[0];
+    d[u - 1] += r * r;
+    f[u - 1] += r * s.along[m - 1];
+    for (std::size_t k = 1; k + 1 < m; ++k) {  // row of panel k: nodes k, k + 1 (unknowns k - 1, k)
+        d[k - 1] += 0.25;
+        d[k] += 0.25;
+        e[k - 1] += 0.25;
+        f[k - 1] += 0.5 * s.along[k];
+        f[k] += 0.5 * s.along[k];
+    }
+    // Thomas algorithm on the symmetric tridiagonal system.
+    for (std::size_t k = 1; k < u; ++k) {
+        const double w = e[k - 1] / d[k - 1];
+        d[k] -= w * e[k - 1];
+        f[k] -= w * f[k - 1];
+    }
+    std::vector<double> g(m + 1, 0.0);
+    g[u] = f[u - 1] / d[u - 1];
+    for (std::size_t k = u - 1; k >= 1; --k) g[k] = (f[k - 1] - e[k - 1] * g[k + 1]) / d[k - 1];
+    return g;
+}
+
+VortexSheet surfaceSheet(const SurfaceSolution& s) {
+    const std::vector<double> g = nodalStrength(s);
+    const std::size_t m = s.along.size();
+    std::vector<double> start(m), end(m);
     for (std::size_t k = 0; k < m; ++k) {
-        start[k] = k == 0 ? 1.5 * mid[0] - 0.5 * mid[1] : 0.5 * (mid[k - 1] + mid[k]);
-        end[k] = k + 1 == m ? 1.5 * mid[m - 1] - 0.5 * mid[m - 2] : 0.5 * (mid[k] + mid[k + 1]);
+        start[k] = -g[k];  // the sheet counts strength anticlockwise
+        end[k] = -g[k + 1];
     }
     return VortexSheet(s.x, s.y, start, end);
 }
 
 void recoverFreeStream(const SurfaceSolution& s, const VortexSheet& sheet, double& U, double& V) {
-    // The contour is a streamline: at every panel midpoint the normal velocity,
-    // (U, V) . n plus the sheet's own (continuous across the sheet), vanishes.
-    // Least squares weighted by panel length, so that the finely split
-    // trailing and leading edges do not outweigh the rest. (The tangential
-    // rest condition just inside would add equations, but it leans on the
-    // sheet strength near the trailing edge, the least certain part.)
-    double a11 = 0.0, a12 = 0.0, a22 = 0.0, b1 = 0.0, b2 = 0.0;
-    for (std::size_t k = 0; k < s.along.size(); ++k) {
-        const double dx = s.x[k + 1] - s.x[k], dy = s.y[k + 1] - s.y[k], len = std::hypot(dx, dy);
-        const double nx = -dy / len, ny = dx / len;
-        const FieldValue f = sheet.atMidpoint(k);
-        const double rn = -(f.u * nx + f.v * ny);
-        a11 += nx * nx * len;
-        a12 += nx * ny * len;
-        a22 += ny * ny * len;
-        b1 += nx * rn * len;
-        b2 += ny * rn * len;
+    // psi(k) + U y(k) - V x(k) - c = 0 at the m distinct nodes; unknowns U, V, c.
+    const std::size_t m = s.along.size();
+    Eigen::Matrix3d a = Eigen::Matrix3d::Zero();
+    Eigen::Vector3d b = Eigen::Vector3d::Zero();
+    for (std::size_t k = 0; k < m; ++k) {
+        const Eigen::Vector3d row(s.y[k], -s.x[k], -1.0);
+        a += row * row.transpose();
+        b -= row * sheet.at(s.x[k], s.y[k]).psi;
     }
-    const double det = a11 * a22 - a12 * a12;
-    U = det != 0.0 ? (b1 * a22 - b2 * a12) / det : 1.0;
-    V = det != 0.0 ? (a11 * b2 - a12 * b1) / det : 0.0;
+    const Eigen::Vector3d sol = a.ldlt().solve(b);
+    const bool usable = std::isfinite(sol(0)) && std::isfinite(sol(1));
+    U = usable ? sol(0) : 1.0;
+    V = usable ? sol(1) : 0.0;
 }
 
 double surfaceSpeedAt(const SurfaceSolution& s, double px, double py) {

@@ -24,11 +24,24 @@ struct SurfaceSolution {
 bool readSurfaceSolution(const float* velocity, const float* x, const float* y, int32_t n,
                          SurfaceSolution& surface);
 
-/// The sheet whose strength is the surface velocity, continuous at the nodes.
+/// Sheet strength at the nodes 0..m, undoing what the section builder's panel
+/// solution reports per panel: the mean of the panel's two nodal strengths,
+/// except on the two trailing-edge panels, where it is the wedge-flow speed
+/// scaled from the next node (ratio 0.5^(tau / (2 pi - tau)) for an edge of
+/// interior angle tau), with the strength zero at the trailing edge itself.
+/// Least squares over the m panel values for the m - 1 free nodal values;
+/// signed like SurfaceSolution::along.
+std::vector<double> nodalStrength(const SurfaceSolution& surface);
+
+/// The sheet whose strength is the surface velocity: linear on each panel
+/// between the nodal strengths (nodalStrength()), i.e. the panel solution's
+/// own sheet when the surface solution comes from the section builder.
 VortexSheet surfaceSheet(const SurfaceSolution& surface);
 
-/// The free stream (U, V) for which the contour is a streamline: least squares
-/// over the normal velocity at the panel midpoints.
+/// The free stream (U, V) for which the stream function of the sheet plus
+/// U y - V x takes one value at every node, the condition the section
+/// builder's panel solution meets (least squares; unweighted, as the panel
+/// solution holds it at every node alike).
 void recoverFreeStream(const SurfaceSolution& surface, const VortexSheet& sheet, double& U, double& V);
 
 /// Surface speed at a point on (or next to) the contour, interpolated along

@@ -4,6 +4,11 @@
 // sheet on the contour whose strength is the surface velocity, plus the
 // uniform stream that leaves the fluid inside the section at rest (the
 // contour is then a streamline); see FieldVortexSheet.h and FieldSurface.h.
+// The sheet's nodal strengths are recovered from the per-panel ratios by the
+// rules the section builder's panel solution reports them with, and the
+// stream from the condition that solution meets (one stream-function value at
+// every node), so a solution from the section builder is rebuilt as it was
+// solved: its angle of attack comes back to the float rounding of the arrays.
 // Velocities are in units of the free-stream speed, as the surface ratios are.
 //
 // psi is zero on the section (its mean over the panel midpoints) and grows

@@ -8,6 +8,7 @@
 #include <numbers>
 
 #include "numerics/airfoil/Airfoil.h"
+#include "numerics/airfoil/FieldSurface.h"
 #include "numerics/airfoil/Flow.h"
 #include "tests/field/ExactFlows.h"
 #include "tests/field/MeshChecks.h"
@@ -126,7 +127,7 @@ struct BuiltSection {
     std::vector<float> ratio, cp;
 };
 
-BuiltSection buildSection(int32_t designation, float alphaDeg, int32_t halfPoints = 60) {
+BuiltSection buildSection(int32_t designation, float alphaDeg, int32_t halfPoints = 60, float flapDeg = 0.0f) {
     BuiltSection b;
     const std::size_t n = 2 * halfPoints + 1;
     b.s.x.assign(n, 0.0f);
@@ -134,7 +135,7 @@ BuiltSection buildSection(int32_t designation, float alphaDeg, int32_t halfPoint
     b.ratio.assign(n, 0.0f);
     b.cp.assign(n, 0.0f);
     std::vector<float> ctrl(n), file(1);
-    float cl = 0, cm = 0, flap = 0, hinge = 0.8f;
+    float cl = 0, cm = 0, flap = flapDeg * static_cast<float>(std::numbers::pi / 180.0), hinge = 0.75f;
     int32_t reserved = 0, fileN = 0, source = 0, mode = 0;
     Airfoil(&designation, &alphaDeg, b.s.x.data(), ctrl.data(), b.s.y.data(), b.cp.data(), b.ratio.data(), &cl, &cm,
             &flap, &hinge, &halfPoints, &reserved, file.data(), file.data(), file.data(), file.data(), &fileN, &fileN,
@@ -145,19 +146,51 @@ BuiltSection buildSection(int32_t designation, float alphaDeg, int32_t halfPoint
     return b;
 }
 
+struct BuilderCase {
+    int32_t designation;
+    int32_t halfPoints;
+    float flapDeg;
+};
+
 TEST(Flow, RecoversTheAngleOfTheSectionBuilder) {
-    for (int32_t designation : {12, 6, 2412, 23012})
-        for (float alpha = -20.0f; alpha <= 20.0f; alpha += 4.0f) {
-            const BuiltSection b = buildSection(designation, alpha);
+    const BuilderCase cases[] = {{12, 60, 0.0f},    {6, 60, 0.0f},  {30, 60, 0.0f},  {2412, 60, 0.0f},
+                                 {23012, 60, 0.0f}, {6412, 60, 0.0f}, {12, 60, 20.0f}, {12, 60, -20.0f},
+                                 {12, 12, 0.0f},    {6, 200, 0.0f}};
+    for (const BuilderCase& c : cases)
+        for (float alpha = -20.0f; alpha <= 20.0f; alpha += 2.0f) {
+            const BuiltSection b = buildSection(c.designation, alpha, c.halfPoints, c.flapDeg);
             const double error = recoveredStreamAngleDeg(b.ratio.data(), b.s.x.data(), b.s.y.data(), b.s.n()) - alpha;
-            // Expected: the angle given to Airfoil. Tolerance: the issue's 0.05
-            // degrees, or 0.9 % of the angle where larger. Measured: 0.25 % of the
-            // angle for the 12 % sections (0.05 to 0.06 degrees at 20), 0.85 % for
-            // NACA 0006 (0.16 at 20); the issue's 0.05 over the whole range is not
-            // met for the thin section yet.
-            EXPECT_LE(std::fabs(error), std::max(0.05, 0.009 * std::fabs(alpha)))
-                << designation << " at " << alpha;
+            // Expected: the angle given to Airfoil. Tolerance from the issue: 0.05
+            // degrees. The stream is recovered from the very conditions the panel
+            // solution meets, so what is left is the float rounding of the
+            // arrays: measured under 2e-5 degrees on every case here.
+            EXPECT_LE(std::fabs(error), 0.05) << c.designation << " H " << c.halfPoints << " flap " << c.flapDeg
+                                              << " at " << alpha;
         }
+}
+
+TEST(Flow, NodalStrengthUndoesThePanelMeans) {
+    // Panel values made from known nodal strengths by the section builder's
+    // rules (the mean of the two nodes; on the trailing-edge panels the wedge
+    // ratio times the next node; zero at the edge) give those strengths back.
+    // Tolerance 1e-12: exact arithmetic up to rounding.
+    const FieldSection s = nacaSection({2412});
+    SurfaceSolution surface;
+    std::vector<float> placeholder(s.x.size(), 1.0f);
+    ASSERT_TRUE(readSurfaceSolution(placeholder.data(), s.x.data(), s.y.data(), s.n(), surface));
+    const std::size_t m = surface.along.size();
+    const double ax = surface.x[1] - surface.x[0], ay = surface.y[1] - surface.y[0];
+    const double bx = surface.x[m - 1] - surface.x[0], by = surface.y[m - 1] - surface.y[0];
+    const double tau = std::fabs(std::atan2(ax * by - ay * bx, ax * bx + ay * by));
+    const double ratio = std::pow(0.5, tau / (2.0 * std::numbers::pi - tau));
+    std::vector<double> g(m + 1, 0.0);
+    for (std::size_t k = 1; k < m; ++k) g[k] = std::sin(0.37 * static_cast<double>(k)) + 0.01 * k;
+    surface.along[0] = ratio * g[1];
+    surface.along[m - 1] = ratio * g[m - 1];
+    for (std::size_t k = 1; k + 1 < m; ++k) surface.along[k] = 0.5 * (g[k] + g[k + 1]);
+    const std::vector<double> back = nodalStrength(surface);
+    ASSERT_EQ(back.size(), m + 1);
+    for (std::size_t k = 0; k <= m; ++k) EXPECT_NEAR(back[k], g[k], 1e-12) << k;
 }
 
 struct SectionField {
