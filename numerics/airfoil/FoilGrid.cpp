@@ -58,8 +58,9 @@ void FoilGrid(float* x, float* y, int32_t* n, int32_t* ni, int32_t* nj, float* m
     const int32_t firstFree = placeWallLayer(angle, rho, gx, gy);
     smoothMesh(gx, gy, angle, rho, firstFree, kSmoothingSweeps);
     if (!untangleMesh(gx, gy, firstFree, kUntanglePasses)) {
-        // The wall layer could not be kept unfolded (a sharp concave corner
-        // under a thick first layer): the plain elliptic mesh instead.
+        // Cells beyond the wall layer stayed folded (never seen over the mesh
+        // dialog's range on the sections we check): the plain elliptic mesh
+        // instead, if that one holds.
         smoothMesh(plainX, plainY, angle, rho, 2, kSmoothingSweeps);
         if (untangleMesh(plainX, plainY, 2, kUntanglePasses)) {
             gx = std::move(plainX);

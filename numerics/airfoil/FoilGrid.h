@@ -5,8 +5,10 @@
 // trailing edges, lower surface first like the contour; ring NJ is a circle
 // about mid-chord (the midpoint of the trailing edge, contour point 1, and the
 // contour point farthest from it). The rings in between follow a geometric
-// radial spacing with the given clustering ratio and are smoothed
-// elliptically, leaving the wall at right angles, so that no cell folds.
+// radial spacing with the given clustering ratio: the rings next to the wall
+// are marched out from it at right angles (MeshWallLayer.h), the rest smoothed
+// elliptically (MeshSmoother.h), and any cell still folded in the float mesh
+// is repaired by moving its free nodes (MeshValidity.h).
 // Working limits for hostile sizes, radii and ratios: MeshLimits.h.
 
 #include <cstdint>

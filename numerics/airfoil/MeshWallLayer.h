@@ -1,24 +1,21 @@
 #pragma once
-// The rings next to the wall: ring 2 and every further ring within a tenth
-// of the circle radius of the wall (in the circle plane), placed on straight
-// lines along the wall normals so that the radial lines leave the wall at
-// right angles. The distance of ring j from the wall is the conformal map's
-// (ring radius minus circle radius, times the local scale factor |dz/dw|),
-// with the scale factor kept within a band about its median and smoothed
-// along the wall: at the trailing-edge corner the map's scale factor falls to
-// zero, and there the elliptic smoother would pull strongly clustered rings
-// into the corner and fold them; the layer gives it a rounded inner boundary
-// instead.
+// The rings next to the wall, marched out from it one ring at a time. Ring j
+// lies, at each node, the conformal map's distance beyond ring j - 1 (the
+// ring radii's step on the circle times the local scale factor |dz/dw|, kept
+// within a band about its median and smoothed along the wall: at the
+// trailing-edge corner the map's scale factor falls to zero, and the elliptic
+// smoother would pull strongly clustered rings into the corner and fold
+// them). Each node moves along the bisector of the two ring segments' normals
+// at it, so the radial lines leave the wall at right angles; where a step is
+// thick against the node spacing, nodes at a concave corner (a deflected
+// flap's hinge) are spread along the ring and the tip of a sharp convex one
+// (the trailing edge) is held back, which rounds the ring. The layer reaches
+// a tenth of the circle radius out, and at the trailing edge a few node
+// spacings, so that the smoother starts from a rounded ring.
 //
-// The layer never folds. Each line leaves its node along the bisector of the
-// two wall segments' normals (it points out of the body on both sides of the
-// node, also at a sharp corner whose neighbouring nodes lie at unequal
-// distances, where the normal of the chord through them may not), and keeps
-// pointing out of the body on both sides wherever it is turned. Where the wall is concave (a
-// deflected flap's hinge) neighbouring lines converge: there they are first
-// averaged with their neighbours, then the layer is lowered until its top
-// cells unfold, which always happens and never folds another cell. Every ring
-// of the layer is then unfolded as well (see MeshWallLayer.cpp).
+// The layer never folds: a step whose cell folds has its nodes put back on
+// their bisectors and their steps shortened until it unfolds, which always
+// happens and never folds another cell (see MeshWallLayer.cpp).
 
 #include <cstdint>
 
