@@ -100,6 +100,7 @@ QWidget* Form1::buildDisplayPanel() {
     display->setFixedWidth(toPixelsX(kDisplayPanelTwips));
     QFrame* readout = panel(display, "SSPanel4");
     readout->setGeometry(toPixelsX(15), toPixelsY(15), toPixelsX(2055), toPixelsY(4335));
+    readout->setFont(QFont("MS Sans Serif", 8));  // the read-out's boxes are sized for it
 
     addCaption(readout, "Inputs", 120, 0, true);
     addCaption(readout, "Airfoil", 120, 360);
