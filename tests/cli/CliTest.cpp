@@ -18,38 +18,14 @@
 #include "geometry/SectionDefinition.h"
 #include "common/NumberText.h"
 #include "io/PolarExport.h"
+#include "cli/CliRun.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-CliRun runCli(const std::string& args) {
-    const std::string binary = std::string(AEROLUNE_BINARY_DIR) + "/cli/aerolune-cli";
-    EXPECT_TRUE(std::filesystem::exists(binary)) << "build the aerolune-cli target before these tests";
-    const std::string errPath = testing::TempDir() + "aerolune-cli-stderr.txt";
-    CliRun run;
-    FILE* pipe = popen((binary + " " + args + " 2>" + errPath).c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = readAll(errPath);
-    return run;
-}
+using test::CliRun;
+using test::runCli;
 
 // "name = value" lines in their order.
 std::vector<std::pair<std::string, std::string>> nameValues(const std::string& out) {
@@ -207,13 +183,7 @@ TEST(Cli, BadInputIsOneLineAndStatus2) {
         {"frobnicate", "frobnicate"},
         {"", "subcommand"},
     };
-    for (const Case& c : cases) {
-        const CliRun run = runCli(c.args);
-        EXPECT_EQ(run.status, 2) << c.args;
-        EXPECT_EQ(run.out, "") << c.args;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.args << ": " << run.err;
-        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << c.args << ": " << run.err;
-    }
+    for (const auto& c : cases) test::expectUsageError(c.args, c.mentions);
 }
 
 }  // namespace

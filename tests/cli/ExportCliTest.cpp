@@ -22,6 +22,7 @@
 #include "io/DxfFile.h"
 #include "io/IoTestSupport.h"
 #include "io/KeptMeshExport.h"
+#include "cli/CliRun.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -29,27 +30,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-CliRun runCli(const std::string& args) {
-    const std::string binary = std::string(AEROLUNE_BINARY_DIR) + "/cli/aerolune-cli";
-    EXPECT_TRUE(fs::exists(binary)) << "build the aerolune-cli target before these tests";
-    const std::string errPath =
-        testing::TempDir() + "aerolune-cli-export-stderr-" + std::to_string(::getpid()) + ".txt";
-    CliRun run;
-    FILE* pipe = popen((binary + " " + args + " 2>" + errPath).c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.err = test::readFile(errPath);
-    return run;
-}
+using test::CliRun;
+using test::runCli;
 
 struct NullSeam : ViewSeam {
     void drawView(AppState&) override {}

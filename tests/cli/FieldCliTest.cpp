@@ -19,6 +19,7 @@
 
 #include "analysis/FieldRoutine.h"
 #include "analysis/Pipeline.h"
+#include "cli/CliRun.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -26,29 +27,8 @@ namespace {
 
 using test::nearlyEqual;
 
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-CliRun runCli(const std::string& args) {
-    const std::string binary = std::string(AEROLUNE_BINARY_DIR) + "/cli/aerolune-cli";
-    EXPECT_TRUE(std::filesystem::exists(binary)) << "build the aerolune-cli target before these tests";
-    const std::string errPath = testing::TempDir() + "aerolune-cli-field-stderr-" + std::to_string(::getpid()) + ".txt";
-    CliRun run;
-    FILE* pipe = popen((binary + " " + args + " 2>" + errPath).c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-    const int raw = pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream in(errPath, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    run.err = s.str();
-    return run;
-}
+using test::CliRun;
+using test::runCli;
 
 struct NullSeam : ViewSeam {
     void drawView(AppState&) override {}
@@ -202,13 +182,7 @@ TEST(FieldCli, MalformedOptionsAreOneLineAndStatus2) {
         {"--levels many", "--levels"},    {"--field rho", "--field"},      {"--alpha sideways", "--alpha"},
         {"--naca 12", "--naca"},
     };
-    for (const auto& c : cases) {
-        const CliRun run = runCli("field " + c.args);
-        EXPECT_EQ(run.status, 2) << c.args;
-        EXPECT_EQ(run.out, "") << c.args;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.args << ": " << run.err;
-        EXPECT_NE(run.err.find(c.mentions), std::string::npos) << c.args << ": " << run.err;
-    }
+    for (const auto& c : cases) test::expectUsageError("field " + c.args, c.mentions);
 }
 
 }  // namespace

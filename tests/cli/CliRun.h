@@ -1,0 +1,56 @@
+#pragma once
+// Runs the built aerolune-cli as a user would and collects what it said.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace aerolune::test {
+
+struct CliRun {
+    int status = -1;  ///< exit status, -1 when it did not exit normally
+    std::string out;  ///< standard output
+    std::string err;  ///< standard error
+};
+
+inline CliRun runCli(const std::string& args) {
+    const std::string binary = std::string(AEROLUNE_BINARY_DIR) + "/cli/aerolune-cli";
+    EXPECT_TRUE(std::filesystem::exists(binary)) << "build the aerolune-cli target before these tests";
+    static int calls = 0;
+    const std::string errPath = testing::TempDir() + "aerolune-cli-stderr-" + std::to_string(::getpid()) + "-" +
+                                std::to_string(++calls) + ".txt";
+    CliRun run;
+    FILE* pipe = popen((binary + " " + args + " 2>" + errPath).c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::ifstream in(errPath, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    run.err = text.str();
+    std::filesystem::remove(errPath);
+    return run;
+}
+
+/// Bad input: status 2, nothing on standard output, one line on standard
+/// error that names the problem.
+inline void expectUsageError(const std::string& args, const std::string& mentions) {
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_EQ(run.out, "") << args;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+    EXPECT_NE(run.err.find(mentions), std::string::npos) << args << ": " << run.err;
+}
+
+}  // namespace aerolune::test
