@@ -22,21 +22,6 @@ constexpr int kPolarView = 10;
 bool isZero(const Variant& v) { return v.toDouble() == 0.0; }
 bool isOne(const Variant& v) { return v.toDouble() == 1.0; }
 
-// Sizes the section's arrays for the current point count, keeping them when
-// the size is already right (a cancelled dialog redraws from them).
-void sizeSectionArrays(SectionState& sec, int32_t halfPoints) {
-    const auto panels = static_cast<std::size_t>(2 * halfPoints);
-    if (sec.NodeX.size() != static_cast<std::ptrdiff_t>(panels + 1)) {
-        sec.NodeX.resize(panels + 1);
-        sec.NodeY.resize(panels + 1);
-    }
-    if (sec.CtrlX.size() != static_cast<std::ptrdiff_t>(panels)) {
-        sec.CtrlX.resize(panels);
-        sec.SurfCp.resize(panels);
-        sec.SurfVel.resize(panels);
-    }
-}
-
 // Step 8a-b: the panel solution of the current section into the state.
 void solveCurrentSection(AppState& state, int32_t halfPoints) {
     SectionState& sec = state.section;

@@ -4,20 +4,6 @@
 
 namespace aerolune {
 
-void sizeSolution(SectionSolution& out, int32_t halfPoints) {
-    const auto panels = static_cast<std::size_t>(2 * halfPoints);
-    out.halfPoints = halfPoints;
-    if (out.NodeX.size() != static_cast<std::ptrdiff_t>(panels + 1)) {
-        out.NodeX.resize(panels + 1);
-        out.NodeY.resize(panels + 1);
-    }
-    if (out.CtrlX.size() != static_cast<std::ptrdiff_t>(panels)) {
-        out.CtrlX.resize(panels);
-        out.SurfCp.resize(panels);
-        out.SurfVel.resize(panels);
-    }
-}
-
 void callAirfoil(SectionState& section, int32_t halfPoints, float alphaDeg, int32_t mode, float* nodeX,
                  float* ctrlX, float* nodeY, float* cp, float* velocity, float& cl, float& cmLe) {
     int32_t designation = section.SectionNumber;
@@ -31,7 +17,8 @@ void callAirfoil(SectionState& section, int32_t halfPoints, float alphaDeg, int3
 }
 
 void solveSection(SectionState& section, int32_t halfPoints, float alphaDeg, SectionSolution& out) {
-    sizeSolution(out, halfPoints);
+    out.halfPoints = halfPoints;
+    sizeSectionArrays(out, halfPoints);
     callAirfoil(section, halfPoints, alphaDeg, 0, out.NodeX.data(), out.CtrlX.data(), out.NodeY.data(),
                 out.SurfCp.data(), out.SurfVel.data(), out.cl, out.cmLe);
     const int32_t n = 2 * halfPoints;

@@ -18,9 +18,22 @@ struct SectionSolution {
     float cmLe = 0.0f;  ///< moment about the leading edge of the panel solution
 };
 
-/// Sizes the arrays for 2 x halfPoints panels (plus the closing node),
-/// keeping their contents when the size is already right.
-void sizeSolution(SectionSolution& out, int32_t halfPoints);
+/// Sizes a solution's arrays (the state's section or a SectionSolution) for
+/// 2 x halfPoints panels plus the closing node, keeping their contents when
+/// the size is already right: a cancelled dialog redraws from them.
+template <typename Solution>
+void sizeSectionArrays(Solution& s, int32_t halfPoints) {
+    const auto panels = static_cast<std::size_t>(2 * halfPoints);
+    if (s.NodeX.size() != static_cast<std::ptrdiff_t>(panels + 1)) {
+        s.NodeX.resize(panels + 1);
+        s.NodeY.resize(panels + 1);
+    }
+    if (s.CtrlX.size() != static_cast<std::ptrdiff_t>(panels)) {
+        s.CtrlX.resize(panels);
+        s.SurfCp.resize(panels);
+        s.SurfVel.resize(panels);
+    }
+}
 
 /// Builds the section and solves it at one angle (Airfoil mode 0).
 /// \param section the section's definition (designation, flap, file lists, FromFile)
