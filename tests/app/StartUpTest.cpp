@@ -182,3 +182,26 @@ TEST(SeparationWarning, ShowsItsCaptionModallyUntilOk) {
 
 }  // namespace
 }  // namespace aerolune
+
+namespace aerolune {
+namespace {
+
+TEST(Recompute, StatusBarNamesTheSectionAndTheView) {
+    Application app;
+    app.StartUp();
+    struct Case { int vflag; const char* caption; };
+    const Case cases[] = {
+        {2, "0012:  Cp v.s. Chord Position"},
+        {3, " NACA 0012:  Velocity v.s. Chord Position"},
+        {8, "0012:  Report"},
+        {9, "0012:  Report"},
+    };
+    for (const Case& c : cases) {
+        app.state().pub.VFlag = int16_t(c.vflag);
+        app.Command1_Click();
+        EXPECT_EQ(app.form1()->findChild<QLabel*>("SSPanel1Caption")->text().toStdString(), c.caption) << c.vflag;
+    }
+}
+
+}  // namespace
+}  // namespace aerolune
