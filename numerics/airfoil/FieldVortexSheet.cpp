@@ -74,16 +74,18 @@ void VortexSheet::addQuadrature(const Panel& p, double px, double py, FieldValue
     }
 }
 
+void VortexSheet::addPanel(const Panel& p, double px, double py, FieldValue& f) {
+    const double mx = px - p.x0 - 0.5 * p.length * p.cosT, my = py - p.y0 - 0.5 * p.length * p.sinT;
+    const double far = kFarLengths * p.length;
+    if (mx * mx + my * my > far * far)
+        addQuadrature(p, px, py, f);
+    else
+        addExact(p, px, py, false, f);
+}
+
 FieldValue VortexSheet::at(double px, double py) const {
     FieldValue f;
-    for (const Panel& p : panels_) {
-        const double mx = px - p.x0 - 0.5 * p.length * p.cosT, my = py - p.y0 - 0.5 * p.length * p.sinT;
-        const double far = kFarLengths * p.length;
-        if (mx * mx + my * my > far * far)
-            addQuadrature(p, px, py, f);
-        else
-            addExact(p, px, py, false, f);
-    }
+    for (const Panel& p : panels_) addPanel(p, px, py, f);
     return f;
 }
 
@@ -96,13 +98,7 @@ FieldValue VortexSheet::atMidpoint(std::size_t k) const {
             addExact(own, px, py, true, f);
             continue;
         }
-        const Panel& p = panels_[q];
-        const double mx = px - p.x0 - 0.5 * p.length * p.cosT, my = py - p.y0 - 0.5 * p.length * p.sinT;
-        const double far = kFarLengths * p.length;
-        if (mx * mx + my * my > far * far)
-            addQuadrature(p, px, py, f);
-        else
-            addExact(p, px, py, false, f);
+        addPanel(panels_[q], px, py, f);
     }
     return f;
 }

@@ -45,6 +45,8 @@ private:
     };
     static void addExact(const Panel& p, double px, double py, bool ownMidpoint, FieldValue& f);
     static void addQuadrature(const Panel& p, double px, double py, FieldValue& f);
+    /// One panel's part: Gauss quadrature far from it, the exact integral near it.
+    static void addPanel(const Panel& p, double px, double py, FieldValue& f);
 
     std::vector<Panel> panels_;
 };
