@@ -11,6 +11,7 @@
 
 #include "analysis/FieldRoutine.h"
 #include "analysis/Pipeline.h"
+#include "support/NullSeam.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -18,11 +19,7 @@ namespace {
 
 using test::nearlyEqual;
 
-struct NullSeam : ViewSeam {
-    void drawView(AppState&) override {}
-    void setStatus(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-};
+using test::NullSeam;
 
 std::vector<float> values(const Array2<float>& a) { return {a.data(), a.data() + a.rows() * a.cols()}; }
 

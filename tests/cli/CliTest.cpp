@@ -19,6 +19,7 @@
 #include "common/NumberText.h"
 #include "io/PolarExport.h"
 #include "cli/CliRun.h"
+#include "support/NullSeam.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -39,11 +40,7 @@ std::vector<std::pair<std::string, std::string>> nameValues(const std::string& o
     return lines;
 }
 
-struct NullSeam : ViewSeam {
-    void drawView(AppState&) override {}
-    void setStatus(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-};
+using test::NullSeam;
 
 TEST(Cli, AnalysePrintsTheLibrarysResults) {
     const CliRun run = runCli("analyse --naca 2412 --alpha 4 --points 80");

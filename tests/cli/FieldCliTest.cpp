@@ -20,6 +20,7 @@
 #include "analysis/FieldRoutine.h"
 #include "analysis/Pipeline.h"
 #include "cli/CliRun.h"
+#include "support/NullSeam.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -30,11 +31,7 @@ using test::nearlyEqual;
 using test::CliRun;
 using test::runCli;
 
-struct NullSeam : ViewSeam {
-    void drawView(AppState&) override {}
-    void setStatus(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-};
+using test::NullSeam;
 
 // Header line, then each row's fields as numbers.
 struct Csv {

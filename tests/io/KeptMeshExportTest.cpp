@@ -11,6 +11,7 @@
 #include "analysis/Pipeline.h"
 #include "io/AsciiFile.h"
 #include "io/KeptMeshExport.h"
+#include "support/NullSeam.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -18,11 +19,7 @@ namespace {
 
 using test::nearlyEqual;
 
-struct NullSeam : ViewSeam {
-    void drawView(AppState&) override {}
-    void setStatus(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-};
+using test::NullSeam;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
