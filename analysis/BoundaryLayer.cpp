@@ -7,6 +7,7 @@
 #include "analysis/BoundaryLayerPost.h"
 #include "analysis/BoundaryLayerStations.h"
 #include "analysis/PipelineSolve.h"
+#include "analysis/TrailingEdgeFlow.h"
 #include "common/FormatPicture.h"
 #include "numerics/blayer/Blayer2.h"
 
@@ -143,10 +144,13 @@ std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
     sol.pointsAcross = set.points;
     sol.profileCount = std::max(0, state.pub.BlVelView.toInt());
     const int32_t substeps = marchingSubsteps(N);
+    surfaceStations(c, stag, false, sol.lower);
+    surfaceStations(c, stag, true, sol.upper);
+    applyViscousTrailingEdge({&sol.lower.x, &sol.lower.Ue, sol.lower.n},
+                             {&sol.upper.x, &sol.upper.Ue, sol.upper.n});
     double cd = 0.0;
     for (bool upper : {false, true}) {
         BoundaryLayerSurface& surface = upper ? sol.upper : sol.lower;
-        surfaceStations(c, stag, upper, surface);
         if (std::string problem = marchSurface(surface, set, substeps); !problem.empty()) return problem;
         cd += trailingEdgeDragTerm(surface);
         continuePastSeparation(surface);

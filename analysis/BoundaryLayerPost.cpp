@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/TrailingEdgeFlow.h"
 #include "numerics/blayer/Blayer2.h"
 
 namespace aerolune {
@@ -86,9 +87,7 @@ Array1<float> displacedOrdinates(const PanelContour& c, const BoundaryLayerSurfa
         const double normalY = length > 0.0 ? (ax + bx) / length : 0.0;
         y(j) = static_cast<float>(nodeY(j) + normalY * delta);
     }
-    const double lowerEdge = lower.n >= 1 ? lower.displacement(lower.n) : 0.0;
-    const double upperEdge = upper.n >= 1 ? upper.displacement(upper.n) : 0.0;
-    y(1) = static_cast<float>(nodeY(1) + 0.5 * (upperEdge - lowerEdge));
+    y(1) = trailingEdgeOrdinate(nodeY(1), nodeY(2), y(2), nodeY(N), y(N));
     y(N + 1) = y(1);
     return y;
 }

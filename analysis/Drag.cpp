@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "analysis/TrailingEdgeFlow.h"
+
 namespace aerolune {
 
 namespace {
@@ -110,14 +112,17 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
     r.error = invalidContour(nodeX, nodeY, SurfVel, nptsst, stagPoint);
     if (!r.error.empty()) return r;
 
-    // Step 3: both surfaces from the stagnation point.
+    // Step 3: both surfaces from the stagnation point, with the trailing-edge
+    // flow of the viscous layers rather than the inviscid stagnation point.
     r.lowerStations = lowerSurfaceStations(nodeX, nodeY, SurfVel, nptsst, stagPoint);
+    r.upperStations = upperSurfaceStations(nodeX, nodeY, SurfVel, nptsst, stagPoint);
+    applyViscousTrailingEdge({&r.lowerStations.x, &r.lowerStations.Ue, r.lowerStations.n},
+                             {&r.upperStations.x, &r.upperStations.Ue, r.upperStations.n});
     r.lower = SurfaceBoundaryLayer(r.lowerStations.Ue, r.lowerStations.s, r.lowerStations.n, re, polarSolution);
     if (!r.lower.ok) {
         r.error = r.lower.error;
         return r;
     }
-    r.upperStations = upperSurfaceStations(nodeX, nodeY, SurfVel, nptsst, stagPoint);
     r.upper = SurfaceBoundaryLayer(r.upperStations.Ue, r.upperStations.s, r.upperStations.n, re, polarSolution);
     if (!r.upper.ok) {
         r.error = r.upper.error;

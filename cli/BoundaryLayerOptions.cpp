@@ -18,6 +18,13 @@ std::string separationText(const BoundaryLayerSurface& surface) {
     return surface.separated ? plainDecimal(surface.separationX) : "none";
 }
 
+// Chord position of the first turbulent station, "none" for a layer laminar
+// to where it ends.
+std::string transitionText(const BoundaryLayerSurface& surface) {
+    const int32_t k = surface.transitionStation;
+    return k >= 1 && k <= surface.n ? plainDecimal(surface.x(k)) : "none";
+}
+
 }  // namespace
 
 void addBoundaryLayerOptions(CLI::App& sub, BoundaryLayerOptions& o) {
@@ -58,6 +65,8 @@ void printBoundaryLayerResults(std::ostream& out, const AppState& state) {
     printLine(out, "cd_bl", plainDecimal(bl.CdCFD));
     printLine(out, "separation_upper_x", separationText(bl.upper));
     printLine(out, "separation_lower_x", separationText(bl.lower));
+    printLine(out, "transition_upper_x_bl", transitionText(bl.upper));
+    printLine(out, "transition_lower_x_bl", transitionText(bl.lower));
 }
 
 }  // namespace aerolune::cli

@@ -94,6 +94,25 @@ TEST(Cli, SymmetricSectionAtZeroHasNoCentreOfPressure) {
     EXPECT_NE(out.find("effective_alpha = 0\n"), std::string::npos);
 }
 
+TEST(Cli, BoundaryLayerTransitionIsPrintedOrNone) {
+    // Natural transition on NACA 0012 at 0 degrees, Re 1e6: both surfaces
+    // alike, somewhere on the rear half (the reference solver has 0.69); a
+    // layer that is never turbulent prints "none".
+    const CliRun natural = runCli("analyse --naca 0012 --bl");
+    ASSERT_EQ(natural.status, 0) << natural.err;
+    std::map<std::string, std::string> text;
+    for (const auto& [name, value] : nameValues(natural.out)) text[name] = value;
+    const double upper = readLeadingNumber(text["transition_upper_x_bl"]);
+    EXPECT_GT(upper, 0.5);
+    EXPECT_LT(upper, 0.9);
+    // Tolerance 1e-6: mirrored solutions differ in single-precision rounding.
+    EXPECT_NEAR(readLeadingNumber(text["transition_lower_x_bl"]), upper, 1e-6);
+
+    const CliRun laminar = runCli("analyse --naca 0012 --bl --bl-model laminar");
+    EXPECT_NE(laminar.out.find("transition_upper_x_bl = none\n"), std::string::npos);
+    EXPECT_NE(laminar.out.find("transition_lower_x_bl = none\n"), std::string::npos);
+}
+
 TEST(Cli, SemiModelStallsAtHighAngle) {
     const CliRun run = runCli("analyse --naca 2412 --alpha 18 --model semi");
     ASSERT_EQ(run.status, 0) << run.err;
