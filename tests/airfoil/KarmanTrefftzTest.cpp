@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
+#include <string>
 
 #include "AirfoilRun.h"
 
@@ -27,22 +26,10 @@ struct CpStation {
 // The exact stations as one polyline round the section: upper surface from the
 // trailing edge to the leading edge, then the lower surface back.
 std::vector<CpStation> exactCpPolyline() {
-    std::ifstream in(dataPath("reference/karman_trefftz/KT_cambered_cp.csv"));
-    std::string line;
-    std::getline(in, line);
     std::vector<CpStation> upper, lower;
-    while (std::getline(in, line)) {
-        std::stringstream fields(line);
-        std::string surface, value;
-        std::getline(fields, surface, ',');
-        CpStation s{};
-        double* targets[] = {&s.x, &s.y, &s.cp0, &s.cp5};
-        for (double* t : targets) {
-            std::getline(fields, value, ',');
-            *t = std::stod(value);
-        }
-        (surface == "upper" ? upper : lower).push_back(s);
-    }
+    for (const auto& f : readCsv("reference/karman_trefftz/KT_cambered_cp.csv"))
+        (f[0] == "upper" ? upper : lower)
+            .push_back({std::stod(f[1]), std::stod(f[2]), std::stod(f[3]), std::stod(f[4])});
     std::vector<CpStation> polyline(upper.rbegin(), upper.rend());
     polyline.insert(polyline.end(), lower.begin() + 1, lower.end());
     return polyline;
@@ -107,11 +94,16 @@ TEST_P(KarmanTrefftz, MatchesExactPotentialFlow) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, KarmanTrefftz,
-                         ::testing::Values(KtCase{"KT_cambered.txt", 120, 0.003}, KtCase{"KT_cambered.txt", 160, 0.0015},
-                                           KtCase{"KT_cambered.txt", 240, 0.0015}, KtCase{"KT_cambered.txt", 340, 0.0015},
-                                           KtCase{"KT_cambered_selig.dat", 120, 0.003},
-                                           KtCase{"KT_cambered_selig.dat", 160, 0.0015}));
+INSTANTIATE_TEST_SUITE_P(
+    Files, KarmanTrefftz,
+    ::testing::Values(KtCase{"KT_cambered.txt", 120, 0.003}, KtCase{"KT_cambered.txt", 160, 0.0015},
+                      KtCase{"KT_cambered.txt", 240, 0.0015}, KtCase{"KT_cambered.txt", 340, 0.0015},
+                      KtCase{"KT_cambered_selig.dat", 120, 0.003},
+                      KtCase{"KT_cambered_selig.dat", 160, 0.0015}),
+    [](const auto& info) {  // e.g. KT_cambered_selig_160: stable and readable
+        const std::string file = info.param.file;
+        return file.substr(0, file.find('.')) + "_" + std::to_string(info.param.totalPoints);
+    });
 
 }  // namespace
 }  // namespace aerolune::test

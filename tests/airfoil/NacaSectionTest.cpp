@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <numbers>
-#include <sstream>
 
 #include "AirfoilRun.h"
 #include "numerics/airfoil/NacaSection.h"
@@ -136,19 +134,9 @@ struct PolarPoint {
 };
 
 std::vector<PolarPoint> referencePolar(int panels) {
-    std::ifstream in(dataPath("reference/xfoil_inviscid_polars.csv"));
-    std::string line;
-    std::getline(in, line);
     std::vector<PolarPoint> points;
-    while (std::getline(in, line)) {
-        std::stringstream f(line);
-        std::string section, n, alpha, cl;
-        std::getline(f, section, ',');
-        std::getline(f, n, ',');
-        std::getline(f, alpha, ',');
-        std::getline(f, cl, ',');
-        if (std::stoi(n) == panels) points.push_back({section, std::stod(alpha), std::stod(cl)});
-    }
+    for (const auto& f : readCsv("reference/xfoil_inviscid_polars.csv"))
+        if (std::stoi(f[1]) == panels) points.push_back({f[0], std::stod(f[2]), std::stod(f[3])});
     return points;
 }
 

@@ -3,9 +3,7 @@
 // the reference solver's viscous polars.
 
 #include <cmath>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -140,16 +138,9 @@ using Reference = std::map<std::string, std::map<int, std::pair<double, double>>
 
 Reference readReference() {
     Reference ref;
-    std::ifstream in(test::dataPath("reference/xfoil_viscous_polars.csv"));
-    std::string line;
-    std::getline(in, line);
-    while (std::getline(in, line)) {
-        std::stringstream row(line);
-        std::string f[11];
-        for (auto& field : f) std::getline(row, field, ',');
-        if (f[10] != "1") continue;  // a point the reference solver did not converge
-        ref[f[0]][std::stoi(f[3])] = {std::stod(f[5]), std::stod(f[8])};
-    }
+    for (const auto& f : test::readCsv("reference/xfoil_viscous_polars.csv"))
+        if (f.size() == 11 && f[10] == "1")  // the points the reference solver converged
+            ref[f[0]][std::stoi(f[3])] = {std::stod(f[5]), std::stod(f[8])};
     return ref;
 }
 
@@ -163,10 +154,15 @@ DragResult sectionDrag(int32_t designation, double angle, int32_t halfPoints, in
                         stagnationPanel(sol.SurfVel.data(), n), angle, 1e6, polarSolution);
 }
 
-TEST(Drag, SectionsWithinAFactorOfTwoOfTheReferenceSolver) {
-    // xfoil_viscous_polars.csv, Re 1e6: a coupled method with e^N transition,
-    // so only the size is comparable. Tolerance: a factor of 2 either way for
-    // |alpha| <= 4 degrees, at both point counts and both drag choices.
+TEST(Drag, SectionsAtOrAboveTheReferenceSolver) {
+    // xfoil_viscous_polars.csv, Re 1e6, |alpha| <= 4 degrees, both point
+    // counts and both drag choices. Its e^9 transition lies at or aft of
+    // Michel's point on every surface here (by up to 0.2 chord, its xtr
+    // columns against ours), so our turbulent run is the longer and our drag
+    // not below its own (1.06 to 1.28 times it when written). The excess is
+    // bounded by that run: at most 0.2 chord a surface, at turbulent less
+    // laminar friction of about 0.0035 at Re 1e6, adds up to 0.0014 to its
+    // 0.0054-0.0077; 40 % leaves room for the estimates' own error.
     const Reference ref = readReference();
     for (const char* name : {"0012", "2412"}) {
         for (int32_t halfPoints : {60, 170}) {
@@ -175,8 +171,8 @@ TEST(Drag, SectionsWithinAFactorOfTwoOfTheReferenceSolver) {
                     const DragResult r = sectionDrag(std::stoi(name), angle, halfPoints, ps);
                     ASSERT_TRUE(r.ok) << r.error;
                     const double expected = ref.at(name).at(angle).first;
-                    EXPECT_GT(r.cd, expected / 2.0) << name << " at " << angle << ", " << 2 * halfPoints << " points";
-                    EXPECT_LT(r.cd, expected * 2.0) << name << " at " << angle << ", " << 2 * halfPoints << " points";
+                    EXPECT_NEAR(r.cd, 1.2 * expected, 0.2 * expected)
+                        << name << " at " << angle << ", " << 2 * halfPoints << " points, drag choice " << ps;
                 }
             }
         }

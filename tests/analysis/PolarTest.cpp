@@ -65,9 +65,19 @@ TEST(Polar, SymmetricSectionGivesAnOddLiftCurveAndAnEvenDrag) {
         EXPECT_NEAR(lo.cl, -hi.cl, 1e-3) << lo.angle;
         EXPECT_NEAR(lo.cdTimes1000, hi.cdTimes1000, 1e-3 * hi.cdTimes1000) << lo.angle;
         EXPECT_NEAR(lo.cm, -hi.cm, 1e-3) << lo.angle;
+        // Thin-airfoil theory: no moment about c/4 without camber. The
+        // displaced contour adds a little; the reference solver's viscous
+        // moment stays within 0.006 of zero for |alpha| <= 8 degrees
+        // (xfoil_viscous_polars.csv). Tolerance 0.01 there.
+        if (hi.angle <= 8.0) EXPECT_NEAR(hi.cm, 0.0, 0.01) << hi.angle;
         EXPECT_NEAR(lo.upperTransition, hi.lowerTransition, 1e-3) << lo.angle;
     }
     EXPECT_NEAR(polar.points[10].cl, 0.0, 1e-4);
+    // The drag at 0 degrees: two flat-plate estimates from Michel's transition
+    // point, this method's own value when written (the reference solver's
+    // coupled method gives 5.40, see DragTest), pinned to 1 % so that a change
+    // in the estimate's constants shows.
+    EXPECT_NEAR(polar.points[10].cdTimes1000, 6.713, 0.01 * 6.713);
     // The lift slope near zero: thin-airfoil 2 pi per radian, lowered a little
     // by the displacement thickness; the reference solver gives 0.428 at 4
     // degrees (xfoil_viscous_polars.csv). Tolerance 5 %.
@@ -146,6 +156,10 @@ TEST(Polar, ReusedFactorisationGivesTheResultsOfAFreshSolve) {
         EXPECT_EQ(point.cl, swept.cl) << polarAngle(k);
         EXPECT_EQ(point.cdTimes1000, swept.cdTimes1000) << polarAngle(k);
         EXPECT_EQ(point.cm, swept.cm) << polarAngle(k);
+        // The moment about c/4: thin-airfoil -0.05312 (analytic.csv); the
+        // reference solver's viscous value stays within 0.005 of it for
+        // |alpha| <= 6 degrees (xfoil_viscous_polars.csv). Tolerance 0.01 there.
+        if (std::fabs(polarAngle(k)) <= 6.0) EXPECT_NEAR(swept.cm, -0.05312, 0.01) << polarAngle(k);
         EXPECT_EQ(point.upperTransition, swept.upperTransition) << polarAngle(k);
         EXPECT_EQ(point.lowerTransition, swept.lowerTransition) << polarAngle(k);
     }

@@ -140,6 +140,15 @@ TEST(BlayerClassical, HowarthRetardedFlowSeparatesAtTheRightPlace) {
         EXPECT_EQ(r.t(r.rows + 1, BlayerDisplacement), 0.0);
         EXPECT_EQ(r.u(16, r.rows + 1), 0.0);
     }
+    // The marching step is centred between the stations, so halving it
+    // quarters the change in Cf at x/L = 0.08 (Richardson ratio 4; an
+    // off-centre term makes it first order, ratio 2). Tolerance 0.5.
+    double cf[3];
+    for (int k = 0; k < 3; ++k) {
+        auto [s, ue] = stations((100 << k) + 1, 0.2, [](double x) { return 1.0 - x; });
+        cf[k] = runBlayer(s, ue, {1e6, 32, 50.0, 0, 0.0}).t((40 << k) + 1, BlayerFriction);
+    }
+    EXPECT_NEAR((cf[0] - cf[1]) / (cf[1] - cf[2]), 4.0, 0.5);
 }
 
 TEST(BlayerClassical, TurbulentFlatPlateFriction) {

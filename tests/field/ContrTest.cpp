@@ -109,20 +109,26 @@ TEST(Contr, RadialFieldGivesOneClosedLoopAcrossTheSeam) {
     for (int k = 1; k <= 3; ++k) EXPECT_TRUE(oneClosedLoop(s, k)) << levels[k - 1];
 }
 
-TEST(Contr, SaddlesAndTheWorstCaseStayWithinCapacity) {
-    // A checkerboard makes every cell a saddle: two segments per cell, the
-    // most any field can give, so the count is exactly the capacity.
-    Mesh m = buildMesh(nacaSection({12}), 191, 91, 6.0f, 1.02f);
-    std::vector<float> field(m.x.size());
-    for (int j = 1; j <= m.nj; ++j)
-        for (int i = 1; i <= m.ni; ++i) field[(i - 1) + m.ni * (j - 1)] = ((i + j) % 2 == 0) ? 1.0f : -1.0f;
-    std::vector<float> levels(51);
-    for (int k = 0; k < 51; ++k) levels[k] = -0.5f + 0.02f * k;
-    const Segments s = contour(m, field, levels);
-    for (int k = 1; k <= 51; ++k) EXPECT_EQ(s.count[k - 1], s.capacity) << k;
-    EXPECT_EQ(s.capacity, 2 * 190 * 90);
-    // No saddle segment collapses to a point (its two cuts lie on different edges).
-    for (int q = 1; q <= s.count[0]; ++q) EXPECT_FALSE(s.X1(q, 1) == s.X2(q, 1) && s.Y1(q, 1) == s.Y2(q, 1));
+TEST(Contr, SaddlesCutOffTheCornersOnTheFarSideOfTheMean) {
+    // A checkerboard of +1 and -1 on a lattice of unit squares makes all four
+    // cells saddles (both corner patterns), mean 0, two segments each: the
+    // most any field gives, so the count is exactly the capacity. Below the
+    // mean (level -0.5) each segment cuts off a corner at -1, above it (0.5) a
+    // corner at +1, its ends a quarter edge from that corner: exact in binary.
+    Mesh m{3, 3, {0, 1, 2, 0, 1, 2, 0, 1, 2}, {0, 0, 0, 1, 1, 1, 2, 2, 2}};
+    const std::vector<float> field = {1, -1, 1, -1, 1, -1, 1, -1, 1};
+    const Segments s = contour(m, field, {-0.5f, 0.5f});
+    for (int k = 1; k <= 2; ++k) {
+        ASSERT_EQ(s.count[k - 1], s.capacity);
+        for (int q = 1; q <= s.count[k - 1]; ++q) {
+            const float cx = std::round(0.5f * (s.X1(q, k) + s.X2(q, k)));
+            const float cy = std::round(0.5f * (s.Y1(q, k) + s.Y2(q, k)));
+            EXPECT_EQ(field[static_cast<int>(cx + 3 * cy)], k == 1 ? -1.0f : 1.0f) << "segment " << q;
+            EXPECT_EQ(std::fabs(s.X1(q, k) - cx) + std::fabs(s.Y1(q, k) - cy), 0.25f) << "segment " << q;
+            EXPECT_EQ(std::fabs(s.X2(q, k) - cx) + std::fabs(s.Y2(q, k) - cy), 0.25f) << "segment " << q;
+        }
+    }
+    EXPECT_EQ(s.capacity, 2 * 2 * 2);
 }
 
 TEST(Contr, HostileArgumentsGiveNoSegments) {

@@ -4,10 +4,8 @@
 // the tests without the section builder.
 
 #include <cmath>
-#include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,18 +58,10 @@ struct ThinAirfoilReference {
 // reference/analytic.csv keyed by the section column.
 inline std::map<std::string, ThinAirfoilReference> readAnalyticTable() {
     std::map<std::string, ThinAirfoilReference> table;
-    std::ifstream file(dataPath("reference/analytic.csv"));
-    std::string line;
-    std::getline(file, line);  // header
-    while (std::getline(file, line)) {
-        std::vector<std::string> fields;
-        std::stringstream row(line);
-        for (std::string field; std::getline(row, field, ',');) fields.push_back(field);
-        if (fields.size() < 9) continue;
-        table[fields[0]] = {std::stod(fields[2]), std::stod(fields[3]), std::stod(fields[4]),
-                            std::stod(fields[5]), std::stod(fields[6]), std::stod(fields[7]),
-                            std::stod(fields[8])};
-    }
+    for (const auto& f : readCsv("reference/analytic.csv"))
+        if (f.size() >= 9)
+            table[f[0]] = {std::stod(f[2]), std::stod(f[3]), std::stod(f[4]), std::stod(f[5]),
+                           std::stod(f[6]), std::stod(f[7]), std::stod(f[8])};
     return table;
 }
 
