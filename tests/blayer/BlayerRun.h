@@ -88,6 +88,14 @@ struct ReferenceSurface {
     std::vector<double> s, ue, x, dstar, theta;
 };
 
+/// Row (station, from 1) whose chordwise position lies nearest x.
+inline int rowNear(const ReferenceSurface& surf, double x) {
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < surf.x.size(); ++i)
+        if (std::fabs(surf.x[i] - x) < std::fabs(surf.x[k] - x)) k = i;
+    return static_cast<int>(k) + 1;
+}
+
 inline std::pair<ReferenceSurface, ReferenceSurface> readReferenceSurfaces(const std::string& relative) {
     std::ifstream in(dataPath(relative));
     std::string line;

@@ -65,14 +65,6 @@ double referenceAt(const ReferenceSurface& ref, const std::vector<double>& colum
     return NAN;
 }
 
-// Row whose station lies nearest x on the aft part of the surface.
-int rowNear(const ReferenceSurface& surf, double x) {
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < surf.x.size(); ++i)
-        if (std::fabs(surf.x[i] - x) < std::fabs(surf.x[k] - x)) k = i;
-    return static_cast<int>(k) + 1;
-}
-
 struct Naca0012Layers {
     ReferenceSurface refUpper;
     SectionSurfaces sec;
@@ -100,12 +92,17 @@ TEST(BlayerOnOurSection, Naca0012AtZeroDegreesAgainstTheReference) {
         for (int c : {BlayerDisplacement, BlayerMomentum, BlayerFriction})
             ASSERT_TRUE(nearlyEqual(lower.t(i, c), upper.t(i, c), 1e-12, 1e-6)) << i << "," << c;
 
-    // theta at x = 0.9 within 25 % of the reference dump.
+    // theta at x = 0.9 within 25 % of the reference dump. The band stays wide:
+    // our layer runs on the inviscid velocity of a closed section, without
+    // the displacement and wake the reference couples in, and turns turbulent
+    // by a different criterion (the laminar part on the reference's own edge
+    // velocity is held to 2 %, TransitionTest).
     const int row = rowNear(sec.upper, 0.9);
     const double x = sec.upper.x[row - 1];
     EXPECT_TRUE(nearlyEqual(upper.t(row, BlayerMomentum), referenceAt(refUpper, refUpper.theta, x), 0.0, 0.25));
 
-    // Transition within 0.15 chord of the reference's 0.687.
+    // Transition within 0.15 chord of the reference's 0.687: our criterion is
+    // not its e^9 method, and the inviscid velocity is not its viscous one.
     int tr = 0;
     for (int i = 1; i <= upper.rows && !tr; ++i)
         if (upper.t(i, BlayerTurbulent) == 1.0) tr = i;
@@ -113,7 +110,9 @@ TEST(BlayerOnOurSection, Naca0012AtZeroDegreesAgainstTheReference) {
     EXPECT_NEAR(sec.upper.x[tr - 1], 0.687, 0.15);
 
     // Squire-Young from the last row of each surface, 2 theta Ue^((H+5)/2),
-    // within 30 % of the reference polar's drag 0.00540.
+    // within 30 % of the reference polar's drag 0.00540: the trailing-edge
+    // theta carries the differences above, and the closed trailing edge's
+    // velocity falls to zero, which the reference's wake does not see.
     double cd = 0.0;
     for (const BlayerRun* r : {&lower, &upper}) {
         const int last = r->rows;

@@ -92,18 +92,20 @@ TEST_P(BlayerOnSections, TransitionWithinPointOneFiveChordOfTheReference) {
     }
 }
 
-TEST_P(BlayerOnSections, ThicknessesNearTheTrailingEdgeWithin25Percent) {
-    // delta* and theta at the station nearest x = 0.9, against the reference
-    // dump, 25 % (a different method, and transition placed differently).
+TEST_P(BlayerOnSections, ThicknessesLaminarWithinTwoAndAftWithin25Percent) {
+    // delta* and theta against the reference dump, on its own edge velocity.
+    // At x = 0.2, laminar on every surface here in both, the two solve one
+    // laminar layer and differ only by the reference's integral closure:
+    // theta within 2 % (0.1 to 0.8 % when written). At x = 0.9, 25 %: our
+    // transition criterion is not its e^9 method and lies up to 0.1 chord
+    // away, and the turbulent closures differ.
     const SectionCase c = GetParam();
     const auto [upper, lower] = readReferenceSurfaces(c.file);
     for (const auto& [surf, attached] : {std::pair{upper, c.attachedUpper}, std::pair{lower, c.attachedLower}}) {
-        if (!attached) continue;
         const BlayerRun r = runBlayer(surf.s, surf.ue, {1e6, 32, 50.0, 2, 0.0});
-        std::size_t k = 0;
-        for (std::size_t i = 0; i < surf.x.size(); ++i)
-            if (std::fabs(surf.x[i] - 0.9) < std::fabs(surf.x[k] - 0.9)) k = i;
-        const int row = static_cast<int>(k) + 1;
+        const int lam = rowNear(surf, 0.2), row = rowNear(surf, 0.9), k = row - 1;
+        EXPECT_TRUE(nearlyEqual(r.t(lam, BlayerMomentum), surf.theta[lam - 1], 0.0, 0.02)) << surf.x[lam - 1];
+        if (!attached) continue;
         ASSERT_LE(row, r.rows);
         SCOPED_TRACE(surf.x[k]);
         EXPECT_TRUE(nearlyEqual(r.t(row, BlayerDisplacement), surf.dstar[k], 0.0, 0.25)) << r.t(row, BlayerDisplacement);
