@@ -108,8 +108,8 @@ struct BlayerLimits {
 ///                     where the laminar layer separates: the turbulent layer (full
 ///                     intermittency at once) starts from the nearest laminar station,
 ///                     within the last 15 % of the arc length, from which it carries past
-///                     the separation; 2 natural transition by Eppler's criterion
-///                     (ln Re_theta >= 18.4 H32 - 21.74) or roughness, with the
+///                     the separation; 2 natural transition by the e^N envelope
+///                     method with N = 9 (Transition.h) or roughness, with the
 ///                     Chen-Thyson intermittency ramp, or as model 1 if the laminar
 ///                     layer separates first
 /// \param limit        grid height in eta = y sqrt(Ue / (nu x)) (BlLimit, 10..100 in the dialog)

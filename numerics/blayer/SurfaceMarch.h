@@ -13,7 +13,7 @@ namespace aerolune::blayer {
 enum class TransitionModel {
     Laminar = 0,        ///< never turbulent; laminar separation ends the march
     AtSeparation = 1,   ///< turbulent from just upstream of where the laminar layer separates
-    Natural = 2,        ///< Eppler's criterion, or roughness, or laminar separation, whichever comes first
+    Natural = 2,        ///< e^9 envelope method, or roughness, or laminar separation, whichever comes first
 };
 
 struct MarchSettings {

@@ -1,14 +1,36 @@
 #include "numerics/blayer/Transition.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace aerolune::blayer {
 
-bool epplerTransition(double reTheta, double h32) {
-    return reTheta > 1.0 && std::log(reTheta) >= 18.4 * h32 - 21.74;
+namespace {
+
+// The correlations are fitted for laminar profiles; below H = 1.05 they
+// divide by nearly zero and no laminar layer goes there.
+double held(double H) { return std::max(H, 1.05); }
+
+}  // namespace
+
+double criticalReTheta(double H) {
+    const double h1 = held(H) - 1.0;
+    const double log10Re = (1.415 / h1 - 0.489) * std::tanh(20.0 / h1 - 12.9) + 3.295 / h1 + 0.44;
+    return std::pow(10.0, log10Re);
 }
 
-double roughnessReynolds(const Profile& p, const NormalGrid& grid, double scale, double ue, double k, double re) {
+double amplificationRate(double H, double theta, double reTheta) {
+    H = held(H);
+    if (!(theta > 0.0) || !(reTheta > criticalReTheta(H))) return 0.0;
+    const double a = 2.4 * H - 3.7 + 2.5 * std::tanh(1.5 * H - 4.65);
+    const double dNdReTheta = 0.01 * std::sqrt(a * a + 0.25);
+    const double l = (6.54 * H - 14.07) / (H * H);
+    const double m = (0.058 * (H - 4.0) * (H - 4.0) / (H - 1.0) - 0.068) / l;
+    return std::max(0.0, dNdReTheta * 0.5 * (m + 1.0) * l / theta);
+}
+
+double roughnessReynolds(const Profile& p, const NormalGrid& grid, double scale, double ue, double k,
+                         double re) {
     if (k <= 0.0 || scale <= 0.0) return 0.0;
     const double etaK = k / scale;
     double uK = 1.0;
@@ -20,10 +42,6 @@ double roughnessReynolds(const Profile& p, const NormalGrid& grid, double scale,
         }
     }
     return ue * uK * k * re;
-}
-
-bool naturalTransition(double reTheta, double h32, double reK) {
-    return reK >= criticalRoughnessReynolds || epplerTransition(reTheta, h32);
 }
 
 }  // namespace aerolune::blayer

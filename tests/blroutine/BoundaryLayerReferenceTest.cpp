@@ -92,7 +92,7 @@ TEST_F(Naca0012AtZero, TransitionAndDragAgainstTheReference) {
     const BoundaryLayerSolution& bl = state_->boundaryLayer;
     ASSERT_TRUE(bl.ok) << bl.error;
     // Transition of the reference polar at 0 degrees: 0.687 on both
-    // surfaces; within 0.15 chord (Eppler's criterion against e^9).
+    // surfaces; within 0.15 chord.
     ASSERT_GT(bl.upper.transitionStation, 0);
     EXPECT_NEAR(bl.upper.x(bl.upper.transitionStation), 0.687, 0.15);
     // Drag of the reference polar 0.00540, within 30 %.
