@@ -1,0 +1,119 @@
+#include "app/DialogCommands.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "geometry/SectionDefinition.h"
+#include "numerics/airfoil/MeshLimits.h"
+#include "ui/Form4.h"
+#include "ui/Form5.h"
+#include "ui/Form6.h"
+#include "ui/Form7.h"
+#include "ui/Form8.h"
+#include "ui/GridControl.h"
+#include "ui/frmBoundaryLayer.h"
+
+namespace aerolune {
+
+namespace {
+
+std::string twoDigits(int v) { return (v >= 0 && v < 10 ? "0" : "") + std::to_string(v); }
+
+// Twice the largest distance of a contour point from the middle of the chord
+// line (trailing edge to leading edge), as the mesh generator measures the
+// section; one chord when there is no solved contour yet.
+double sectionSize(const AppState& state) {
+    const SectionState& sec = state.section;
+    const int32_t half = state.shared.HalfPoints;
+    if (half < 2 || sec.NodeX.size() < 2 * half || sec.NodeY.size() < 2 * half) return 1.0;
+    const double cx = 0.5 * (sec.NodeX(1) + sec.NodeX(half + 1));
+    const double cy = 0.5 * (sec.NodeY(1) + sec.NodeY(half + 1));
+    double reach = 0.0;
+    for (int32_t i = 1; i <= 2 * half; ++i)
+        reach = std::max(reach, std::hypot(sec.NodeX(i) - cx, sec.NodeY(i) - cy));
+    return std::isfinite(reach) && reach > 0.0 ? 2.0 * reach : 1.0;
+}
+
+int32_t workingPoints(const Variant& typed) {
+    const double v = typed.toDouble();
+    const double whole = std::isfinite(v) ? std::nearbyint(std::clamp(v, -1.0e6, 1.0e6)) : 0.0;
+    return workingMeshDimension(static_cast<int32_t>(whole));
+}
+
+}  // namespace
+
+std::string designationProblem(const SharedSettings& s) {
+    const bool five = s.SectionFamily.toInt() == 5;
+    const std::string name = five ? naca5Designation(s.Naca5LiftDigit, s.Naca5CamberPos, s.Naca5Thickness)
+                                  : naca4Designation(s.Naca4Camber, s.Naca4CamberPos, s.Naca4Thickness);
+    const int thickness = (five ? s.Naca5Thickness : s.Naca4Thickness).toInt();
+    const std::string head = "NACA " + name + " is not a section this program can build: ";
+    if (thickness < 1 || thickness > 30)
+        return head + "the thickness digits " + twoDigits(thickness) + " must lie between 01 and 30.";
+    if (five) {
+        const int lift = s.Naca5LiftDigit.toInt();
+        const int position = s.Naca5CamberPos.toInt();
+        if (lift < 0 || lift > 9)
+            return head + "the design-lift digit " + std::to_string(lift) + " must be 0 to 9.";
+        if (position < 10 || position > 50 || position % 10 != 0)
+            return head + "the camber-position digits " + twoDigits(position) +
+                   " must be 10, 20, 30, 40 or 50 (standard mean lines only).";
+        return {};
+    }
+    const int camber = s.Naca4Camber.toInt();
+    const int position = s.Naca4CamberPos.toInt();
+    if (camber < 0 || camber > 9 || position < 0 || position > 9)
+        return head + "the camber digits " + std::to_string(camber) + std::to_string(position) +
+               " must be single digits.";
+    if (camber > 0 && position == 0)
+        return head + "a cambered section needs a camber position (second digit) of 1 to 9.";
+    return {};
+}
+
+void storeWorkingMeshSize(AppState& state) {
+    MainWindowPublic& pub = state.pub;
+    pub.MeshX = workingPoints(pub.MeshX);
+    pub.MeshY = workingPoints(pub.MeshY);
+    pub.OuterRadius = workingOuterRadius(pub.OuterRadius.toDouble(), sectionSize(state));
+}
+
+namespace {
+
+std::unique_ptr<ui::SettingsDialog> makeDialog(const std::string& name, AppState& state, QWidget* window) {
+    if (name == "Form4") return std::make_unique<ui::Form4>(state, window);
+    if (name == "Form5") return std::make_unique<ui::Form5>(state, window);
+    if (name == "Form6") return std::make_unique<ui::Form6>(state, window);
+    if (name == "Form7") return std::make_unique<ui::Form7>(state, window);
+    if (name == "Form8") return std::make_unique<ui::Form8>(state, window);
+    if (name == "GridControl") return std::make_unique<ui::GridControl>(state, window);
+    if (name == "frmBoundaryLayer") return std::make_unique<ui::frmBoundaryLayer>(state, window);
+    return nullptr;
+}
+
+}  // namespace
+
+bool openSettingsDialog(const std::string& dialog, AppState& state, QWidget* window,
+                        const std::function<void(int context)>& help,
+                        const std::function<void(const std::string&)>& message) {
+    const std::string text1 = state.texts.Text1;
+    const SharedSettings shared = state.shared;
+    std::unique_ptr<ui::SettingsDialog> form = makeDialog(dialog, state, window);
+    if (!form) return false;
+    form->onHelp = help;
+    if (form->exec() != QDialog::Accepted) return false;
+
+    if (dialog == "Form4" || dialog == "Form5") {
+        const std::string problem = designationProblem(state.shared);
+        if (!problem.empty()) {
+            state.texts.Text1 = text1;
+            state.shared = shared;
+            if (message) message(problem);
+            return false;
+        }
+    }
+    if (dialog == "GridControl") storeWorkingMeshSize(state);
+    return true;
+}
+
+}  // namespace aerolune

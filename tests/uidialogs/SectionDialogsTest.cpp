@@ -1,0 +1,248 @@
+// The section, angle and flap dialogs driven through their controls.
+
+#include <QSlider>
+#include <memory>
+
+#include "tests/uidialogs/DialogTestSupport.h"
+#include "ui/Form4.h"
+#include "ui/Form5.h"
+#include "ui/Form6.h"
+#include "ui/Form7.h"
+
+namespace aerolune {
+namespace {
+
+using test::control;
+using test::enter;
+using test::press;
+using test::textOf;
+
+// One user action on a digits dialog: a spin press on a row, or text entered in it.
+struct Step {
+    int row;   // 1..3
+    int spin;  // +1 up, -1 down, 0 type `text`
+    const char* text = "";
+};
+
+struct DigitsCase {
+    const char* name;
+    int family;                // 4 or 5
+    std::array<int, 3> start;  // the three values the dialog opens with
+    std::vector<Step> steps;
+    const char* caption;  // frame caption afterwards
+    std::array<const char*, 3> fields;
+};
+
+const DigitsCase kDigitsCases[] = {
+    {"camber up sets a position", 4, {0, 0, 12}, {{1, +1}}, "NACA 1112", {"1", "1", "12"}},
+    {"position down from 1 wraps when cambered", 4, {1, 1, 12}, {{2, -1}}, "NACA 1912", {"1", "9", "12"}},
+    {"position down from 1 reaches 0 when symmetric",
+     4,
+     {0, 1, 12},
+     {{2, -1}},
+     "NACA 0012",
+     {"0", "0", "12"}},
+    {"position down from 0 wraps when symmetric", 4, {0, 0, 12}, {{2, -1}}, "NACA 0912", {"0", "9", "12"}},
+    {"thin section keeps its leading zero", 4, {0, 0, 9}, {}, "NACA 0009", {"0", "0", "9"}},
+    {"thickness wraps both ways",
+     4,
+     {0, 0, 30},
+     {{3, +1}, {3, +1}, {3, -1}, {3, -1}},
+     "NACA 0030",
+     {"0", "0", "30"}},
+    {"camber wraps down to 9 and gets a position", 4, {0, 0, 12}, {{1, -1}}, "NACA 9112", {"9", "1", "12"}},
+    {"position wraps up to 0 only when symmetric", 4, {3, 9, 12}, {{2, +1}}, "NACA 3112", {"3", "1", "12"}},
+    {"typed camber gives the position 1", 4, {0, 0, 12}, {{1, 0, "5"}}, "NACA 5112", {"5", "1", "12"}},
+    {"typed thickness takes two characters", 4, {0, 0, 12}, {{3, 0, "156"}}, "NACA 0015", {"0", "0", "15"}},
+    {"typed thickness above 30", 4, {0, 0, 12}, {{3, 0, "45"}}, "NACA 0030", {"0", "0", "30"}},
+    {"typed text without a number",
+     4,
+     {2, 4, 12},
+     {{3, 0, "abc"}, {1, 0, "-"}},
+     "NACA 0401",
+     {"0", "4", "1"}},
+    {"typed position 0 while cambered", 4, {2, 4, 12}, {{2, 0, "0"}}, "NACA 2112", {"2", "1", "12"}},
+    {"five-digit position up from 50 wraps", 5, {2, 50, 12}, {{2, +1}}, "NACA 21012", {"2", "10", "12"}},
+    {"five-digit position down from 10 wraps", 5, {2, 10, 12}, {{2, -1}}, "NACA 25012", {"2", "50", "12"}},
+    {"five-digit typed 35 is kept", 5, {2, 30, 12}, {{2, 0, "35"}}, "NACA 23512", {"2", "35", "12"}},
+    {"five-digit typed position is held to 10..50",
+     5,
+     {2, 30, 12},
+     {{2, 0, "75"}},
+     "NACA 25012",
+     {"2", "50", "12"}},
+    {"five-digit thickness wraps", 5, {2, 30, 1}, {{3, -1}}, "NACA 23030", {"2", "30", "30"}},
+};
+
+std::unique_ptr<ui::NacaDigitsDialog> openDigits(AppState& state, int family, const std::array<int, 3>& v) {
+    SharedSettings& s = state.shared;
+    if (family == 4) {
+        s.Naca4Camber = int16_t(v[0]), s.Naca4CamberPos = int16_t(v[1]), s.Naca4Thickness = int16_t(v[2]);
+        return std::make_unique<ui::Form4>(state, nullptr);
+    }
+    s.Naca5LiftDigit = int16_t(v[0]), s.Naca5CamberPos = int16_t(v[1]), s.Naca5Thickness = int16_t(v[2]);
+    return std::make_unique<ui::Form5>(state, nullptr);
+}
+
+TEST(DigitsDialogs, SpinsAndTypedDigitsFollowTheirRules) {
+    for (const DigitsCase& c : kDigitsCases) {
+        SCOPED_TRACE(c.name);
+        AppState state;
+        auto dialog = openDigits(state, c.family, c.start);
+        for (const Step& step : c.steps) {
+            const std::string spinName = "SpinButton" + std::to_string(step.row);
+            const std::string fieldName = "Text" + std::to_string(step.row);
+            if (step.spin != 0)
+                test::spin(*dialog, spinName.c_str(), step.spin > 0);
+            else
+                enter(*dialog, fieldName.c_str(), step.text);
+        }
+        EXPECT_EQ(control<ui::Frame>(*dialog, "Frame1")->title(), c.caption);
+        for (int row = 0; row < 3; ++row) {
+            const std::string fieldName = "Text" + std::to_string(row + 1);
+            EXPECT_EQ(textOf(*dialog, fieldName.c_str()), c.fields[row]) << fieldName;
+        }
+        press(*dialog, "Command1");
+        EXPECT_EQ(state.texts.Text1, std::string(c.caption).substr(5));
+        EXPECT_EQ(state.shared.SectionFamily.toInt(), c.family);
+        EXPECT_EQ(state.shared.DialogCancelled.toInt(), 0);
+    }
+}
+
+TEST(DigitsDialogs, CancelAfterSpinsKeepsTheSectionItOpenedWith) {
+    for (int family : {4, 5}) {
+        SCOPED_TRACE(family);
+        AppState state;
+        state.shared.SectionFamily = int16_t(family == 4 ? 5 : 4);
+        const SharedSettings before = state.shared;
+        const std::string text1 = state.texts.Text1;
+        auto dialog = family == 4 ? std::unique_ptr<ui::NacaDigitsDialog>(new ui::Form4(state, nullptr))
+                                  : std::unique_ptr<ui::NacaDigitsDialog>(new ui::Form5(state, nullptr));
+        for (int i = 0; i < 3; ++i) test::spin(*dialog, "SpinButton2", true);
+        test::spin(*dialog, "SpinButton3", false);
+        enter(*dialog, "Text3", "21");
+        press(*dialog, "Command2");
+        EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
+        state.shared.DialogCancelled = before.DialogCancelled;
+        const SharedSettings& s = state.shared;
+        EXPECT_TRUE(s.Naca4Camber == before.Naca4Camber && s.Naca4CamberPos == before.Naca4CamberPos &&
+                    s.Naca4Thickness == before.Naca4Thickness && s.SectionFamily == before.SectionFamily);
+        // An unset five-digit position stays unset.
+        EXPECT_TRUE(s.Naca5CamberPos == before.Naca5CamberPos && s.Naca5Thickness == before.Naca5Thickness);
+        EXPECT_EQ(state.texts.Text1, text1);
+    }
+}
+
+TEST(DigitsDialogs, FiveDigitLiftIsShownButNotEditableAndAnUnsetPositionOpensAt10) {
+    AppState state;  // Naca5CamberPos is unset at start
+    ui::Form5 dialog(state, nullptr);
+    EXPECT_FALSE(control<QLineEdit>(dialog, "Text1")->isEnabled());
+    EXPECT_FALSE(control(dialog, "SpinButton1")->isEnabled());
+    EXPECT_EQ(control<ui::Frame>(dialog, "Frame1")->title(), "NACA 21008");
+}
+
+TEST(AngleDialog, SliderFollowsTheTextWithinItsRangeAndOkKeepsTheTextAsTyped) {
+    struct Case {
+        const char* opening;  // Text2 when the dialog opens
+        const char* typed;    // entered in Text1, or null
+        int slid;             // slider moved here when no text is typed
+        int slider;           // slider position afterwards
+        const char* text2;    // Text2 after OK
+        double angle;         // AngleSetting after OK
+    };
+    const Case cases[] = {
+        {"0", "25", 0, 20, "25", 20},        {"0", "-33.5", 0, -20, "-33.5", -20},
+        {"4.5", nullptr, 99, 5, "4.5", 4.5}, {"3", nullptr, -7, -7, "-7", -7},
+        {"0", "abc", 0, 0, "abc", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.opening) + " / " + (c.typed ? c.typed : "slid"));
+        AppState state;
+        state.texts.Text2 = c.opening;
+        ui::Form6 dialog(state, nullptr);
+        EXPECT_EQ(textOf(dialog, "Text1").toStdString(), c.opening);
+        QSlider* slider = control<QSlider>(dialog, "Slider1");
+        if (c.typed)
+            enter(dialog, "Text1", c.typed);
+        else if (c.slid != 99)
+            slider->setValue(c.slid);
+        EXPECT_EQ(slider->value(), c.slider);
+        press(dialog, "Command1");
+        EXPECT_EQ(state.texts.Text2, c.text2);
+        EXPECT_EQ(state.shared.AngleSetting.toDouble(), c.angle);
+    }
+    AppState state;
+    ui::Form6 dialog(state, nullptr);
+    enter(dialog, "Text1", "12");
+    press(dialog, "Command2");
+    EXPECT_EQ(state.texts.Text2, "0");
+    EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
+}
+
+TEST(FlapDialog, FieldsAreHeldToTheSlidersRangesAndOkUpdatesTheReadOuts) {
+    struct Case {
+        const char* field;
+        const char* typed;
+        const char* shown;
+        const char* slider;
+        int position;
+    };
+    const Case cases[] = {
+        {"Text2", "-40", "-30", "Slider2", -30},  {"Text1", "60", "50", "Slider1", 50},
+        {"Text1", "-5", "0", "Slider1", 0},       {"Text2", "31", "30", "Slider2", 30},
+        {"Text1", "12.5", "12.5", "Slider1", 13},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.typed);
+        AppState state;
+        ui::Form7 dialog(state, nullptr);
+        enter(dialog, c.field, c.typed);
+        EXPECT_EQ(textOf(dialog, c.field), c.shown);
+        EXPECT_EQ(control<QSlider>(dialog, c.slider)->value(), c.position);
+        press(dialog, "Command1");
+        const bool length = std::string(c.field) == "Text1";
+        EXPECT_EQ((length ? state.shared.FlapLength : state.shared.FlapDeflection).toDouble(),
+                  std::stod(c.shown));
+        EXPECT_EQ(length ? state.texts.Label17 : state.texts.Label16,
+                  std::string(c.shown) + (length ? " %c" : " Deg."));
+    }
+}
+
+// Cancel used to keep whatever the fields had written while the user typed or
+// slid, so the next recomputation analysed a flap the read-outs did not show.
+TEST(FlapDialog, CancelKeepsTheValuesTheDialogOpenedWith) {
+    AppState state;
+    state.shared.FlapLength = int16_t{20};
+    state.shared.FlapDeflection = int16_t{5};
+    state.texts.Label16 = "5 Deg.";
+    state.texts.Label17 = "20 %c";
+    ui::Form7 dialog(state, nullptr);
+    EXPECT_EQ(control<QSlider>(dialog, "Slider1")->value(), 20);
+    control<QSlider>(dialog, "Slider1")->setValue(40);
+    enter(dialog, "Text2", "-25");
+    press(dialog, "Command2");
+    EXPECT_EQ(state.shared.FlapLength.toDouble(), 20.0);
+    EXPECT_EQ(state.shared.FlapDeflection.toDouble(), 5.0);
+    EXPECT_EQ(state.texts.Label16, "5 Deg.");
+    EXPECT_EQ(state.texts.Label17, "20 %c");
+    EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
+}
+
+TEST(SectionDialogs, HelpButtonsAskForTheirContexts) {
+    AppState state;
+    const std::pair<std::unique_ptr<ui::SettingsDialog>, int> dialogs[] = {
+        {std::make_unique<ui::Form4>(state, nullptr), 20},
+        {std::make_unique<ui::Form5>(state, nullptr), 30},
+        {std::make_unique<ui::Form6>(state, nullptr), 90},
+        {std::make_unique<ui::Form7>(state, nullptr), 50},
+    };
+    for (const auto& [dialog, context] : dialogs) {
+        int asked = 0;
+        dialog->onHelp = [&asked](int c) { asked = c; };
+        press(*dialog, "Command3");
+        EXPECT_EQ(asked, context) << dialog->objectName().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace aerolune

@@ -1,0 +1,242 @@
+// The boundary-layer, mesh and point-count dialogs driven through their
+// controls, and the look of every settings dialog.
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "tests/uidialogs/DialogTestSupport.h"
+#include "ui/Form4.h"
+#include "ui/Form5.h"
+#include "ui/Form6.h"
+#include "ui/Form7.h"
+#include "ui/Form8.h"
+#include "ui/GridControl.h"
+#include "ui/frmBoundaryLayer.h"
+#include "ui/toolkit/Twips.h"
+
+namespace aerolune {
+namespace {
+
+using test::choose;
+using test::control;
+using test::enter;
+using test::press;
+
+// The state values the boundary-layer dialog edits, as numbers.
+std::vector<double> boundaryLayerValues(const AppState& s) {
+    const MainWindowPublic& p = s.pub;
+    return {p.re.toDouble(),
+            p.PolarSolution.toDouble(),
+            p.FlowSeperationModel.toDouble(),
+            p.MaxCdSetting.toDouble(),
+            double(s.shared.TotalPoints.toDouble()),
+            double(s.shared.HalfPoints),
+            p.BlPoints.toDouble(),
+            p.BlLimit.toDouble(),
+            p.BlVelView.toDouble(),
+            p.BlOptions.toDouble(),
+            p.BlRough.toDouble(),
+            p.DisplayBlasius.toDouble(),
+            p.BlDisplayOpt.toDouble()};
+}
+
+TEST(BoundaryLayerDialog, OkWithoutChangesWritesTheSameValuesAndAsksForTheLayer) {
+    AppState state;
+    state.pub.CompBlFlag = int16_t{0};
+    state.pub.BlDisplayOpt = int16_t{4};  // set by a menu command; passes through unchanged
+    state.pub.BlOptions = int16_t{2};
+    const std::vector<double> before = boundaryLayerValues(state);
+    ui::frmBoundaryLayer dialog(state, nullptr);
+    EXPECT_EQ(control<QTabWidget>(dialog, "SSTab1")->currentIndex(), 0);
+    EXPECT_TRUE(control<QRadioButton>(dialog, "Option2")->isChecked());
+    press(dialog, "Command1");
+    EXPECT_EQ(boundaryLayerValues(state), before);
+    EXPECT_EQ(state.pub.CompBlFlag.toInt(), 1);
+    EXPECT_EQ(state.shared.DialogCancelled.toInt(), 0);
+}
+
+TEST(BoundaryLayerDialog, CancelStopsAskingForTheLayerAndChangesNothingElse) {
+    AppState state;
+    const std::vector<double> before = boundaryLayerValues(state);
+    ui::frmBoundaryLayer dialog(state, nullptr);
+    enter(dialog, "Text1", "5e5");
+    choose(dialog, "Combo4", "200");
+    control<QRadioButton>(dialog, "Option9")->click();
+    press(dialog, "Command2");
+    EXPECT_EQ(boundaryLayerValues(state), before);
+    EXPECT_EQ(state.pub.CompBlFlag.toInt(), 0);
+    EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
+}
+
+TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
+    struct Case {
+        const char* reynolds;
+        double re;
+        const char* model;  // option clicked
+        int polarSolution, separationModel;
+        const char* points;
+        int total, half;
+    };
+    const Case cases[] = {
+        {"3e6", 3.0e6, "Option9", 2, 1, "340", 340, 170},
+        {"1,000,000", 1.0, "Option8", 1, 0, "40", 40, 20},
+        {"abc", 0.0, "Option9", 2, 1, "200", 200, 100},
+        {" 2.5D5 ", 2.5e5, "Option8", 1, 0, "120", 120, 60},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reynolds);
+        AppState state;
+        {
+            ui::frmBoundaryLayer dialog(state, nullptr);
+            enter(dialog, "Text1", c.reynolds);
+            control<QRadioButton>(dialog, c.model)->click();
+            choose(dialog, "Combo4", c.points);
+            choose(dialog, "Combo2", "48");
+            control<QRadioButton>(dialog, "Option1")->click();
+            enter(dialog, "Text2", "0.25");
+            control<QCheckBox>(dialog, "Check1")->click();
+            choose(dialog, "Combo5", "96");
+            press(dialog, "Command1");
+        }
+        EXPECT_EQ(state.pub.re.toDouble(), c.re);
+        EXPECT_EQ(state.pub.PolarSolution.toInt(), c.polarSolution);
+        EXPECT_EQ(state.pub.FlowSeperationModel.toInt(), c.separationModel);
+        EXPECT_EQ(state.shared.TotalPoints.toInt(), c.total);
+        EXPECT_EQ(state.shared.HalfPoints, c.half);
+        EXPECT_EQ(state.pub.BlPoints.toInt(), 48);
+        EXPECT_EQ(state.pub.BlOptions.toInt(), 1);
+        EXPECT_EQ(state.pub.BlRough.toDouble(), 0.25);
+        EXPECT_EQ(state.pub.DisplayBlasius.toInt(), 0);
+        EXPECT_EQ(state.pub.MaxCdSetting.toInt(), 96);
+
+        ui::frmBoundaryLayer again(state, nullptr);
+        EXPECT_TRUE(control<QRadioButton>(again, c.model)->isChecked());
+        EXPECT_EQ(control<QComboBox>(again, "Combo4")->currentText(), c.points);
+        EXPECT_EQ(control<QComboBox>(again, "Combo2")->currentText(), "48");
+        EXPECT_FALSE(control<QCheckBox>(again, "Check1")->isChecked());
+        ui::Form8 points(state, nullptr);
+        EXPECT_EQ(control<QComboBox>(points, "Combo1")->currentText(), c.points);
+    }
+}
+
+TEST(BoundaryLayerDialog, ListsAreRebuiltOnEveryOpeningAndAValueNotListedIsKept) {
+    AppState state;
+    state.pub.BlPoints = int16_t{20};  // no such entry
+    ui::frmBoundaryLayer first(state, nullptr);
+    ui::frmBoundaryLayer second(state, nullptr);
+    EXPECT_EQ(control<QComboBox>(second, "Combo1")->count(), 20);
+    EXPECT_EQ(control<QComboBox>(second, "Combo4")->count(), 16);
+    EXPECT_EQ(control<QComboBox>(second, "Combo2")->currentIndex(), -1);
+    press(second, "Command1");
+    EXPECT_EQ(state.pub.BlPoints.toInt(), 20);
+}
+
+TEST(PointCountDialog, ChoosingACountSetsBothCounts) {
+    for (const char* entry : {"340", "40", "120"}) {
+        AppState state;
+        ui::Form8 dialog(state, nullptr);
+        EXPECT_EQ(control<QComboBox>(dialog, "Combo1")->currentText(), "120");
+        choose(dialog, "Combo1", entry);
+        press(dialog, "Command1");
+        EXPECT_EQ(state.shared.TotalPoints.toInt(), std::stoi(entry));
+        EXPECT_EQ(state.shared.HalfPoints, std::stoi(entry) / 2);
+    }
+}
+
+TEST(MeshDialog, SliderGivesTheClusteringAndReopensWhereItWas) {
+    for (int position : {1, 49, 100}) {
+        AppState state;
+        {
+            ui::GridControl dialog(state, nullptr);
+            control<QSlider>(dialog, "Slider1")->setValue(position);
+            press(dialog, "Command1");
+        }
+        EXPECT_DOUBLE_EQ(state.pub.GridCluster.toDouble(), std::exp(position / 1000.0));
+        EXPECT_EQ(state.pub.NewGrid.toInt(), 1);
+        ui::GridControl again(state, nullptr);
+        EXPECT_EQ(control<QSlider>(again, "Slider1")->value(), position);
+    }
+}
+
+TEST(MeshDialog, TypedSizesAreTakenAsTyped) {
+    struct Case {
+        const char* radial;
+        const char* radius;
+        double meshY, outerRadius;
+    };
+    const Case cases[] = {{"35", "7.5", 35, 7.5}, {"abc", "", 0, 0}, {"51", "12", 51, 12}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.radial);
+        AppState state;
+        ui::GridControl dialog(state, nullptr);
+        EXPECT_EQ(control<QComboBox>(dialog, "Combo1")->currentText(), "41");
+        EXPECT_EQ(control<QComboBox>(dialog, "Combo2")->currentText(), "21");
+        test::typeInto(dialog, "Combo2", c.radial);
+        test::typeInto(dialog, "Combo3", c.radius);
+        choose(dialog, "Combo1", "91");
+        press(dialog, "Command1");
+        EXPECT_EQ(state.pub.MeshX.toDouble(), 91.0);
+        EXPECT_EQ(state.pub.MeshY.toDouble(), c.meshY);
+        EXPECT_EQ(state.pub.OuterRadius.toDouble(), c.outerRadius);
+    }
+}
+
+// Every dialog is fixed in size, has no window menu, sizes itself in the
+// screen's twips and gives each caption the room its text needs in the fonts
+// this machine has.
+TEST(SettingsDialogs, FixedWithoutWindowMenuAndEveryCaptionFits) {
+    AppState state;
+    const std::vector<std::pair<std::function<QDialog*()>, std::pair<int, int>>> dialogs = {
+        {[&] { return new ui::Form4(state, nullptr); }, {6255, 1980}},
+        {[&] { return new ui::Form5(state, nullptr); }, {5850, 1950}},
+        {[&] { return new ui::Form6(state, nullptr); }, {5160, 1965}},
+        {[&] { return new ui::Form7(state, nullptr); }, {4875, 2670}},
+        {[&] { return new ui::Form8(state, nullptr); }, {4875, 1350}},
+        {[&] { return new ui::GridControl(state, nullptr); }, {4590, 3285}},
+        {[&] { return new ui::frmBoundaryLayer(state, nullptr); }, {5970, 5190}},
+    };
+    for (const auto& [make, size] : dialogs) {
+        std::unique_ptr<QDialog> dialog(make());
+        const std::string name = dialog->objectName().toStdString();
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(dialog->windowFlags() & Qt::WindowSystemMenuHint);
+        EXPECT_FALSE(dialog->windowFlags() & (Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint));
+        EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+        EXPECT_EQ(dialog->width(), ui::toPixelsX(size.first));
+        EXPECT_EQ(dialog->height(), ui::toPixelsY(size.second));
+        auto* tabs = dialog->findChild<QTabWidget*>();
+        if (tabs) EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width());  // one row, none cut short
+        for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
+            if (tabs) tabs->setCurrentIndex(page);
+            dialog->show();
+            for (QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (!label->isVisible() || label->text().isEmpty()) continue;
+                const int needed =
+                    label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+                EXPECT_LE(needed, label->height()) << label->text().toStdString();
+                if (!label->wordWrap())
+                    EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+            }
+            for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
+                if (!b->isVisible() || b->text().isEmpty()) continue;
+                EXPECT_LE(b->sizeHint().width(), b->width()) << b->text().toStdString();
+            }
+            for (ui::Frame* frame : dialog->findChildren<ui::Frame*>()) {
+                if (!frame->isVisible()) continue;
+                EXPECT_LE(frame->titleRect().right() + 6, frame->width()) << frame->title().toStdString();
+            }
+            dialog->hide();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace aerolune

@@ -1,0 +1,55 @@
+#include "ui/Form6.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <algorithm>
+#include <cmath>
+
+#include "common/NumberText.h"
+
+namespace aerolune::ui {
+
+namespace {
+
+// A text's number held to lo..hi; text with no number, or a number beyond
+// any range, reads as the nearer limit or 0 rather than as garbage.
+double limitedNumber(const QString& text, double lo, double hi) {
+    const double v = readLeadingNumber(text.toStdString());
+    return std::isfinite(v) ? std::clamp(v, lo, hi) : 0.0;
+}
+
+}  // namespace
+
+Form6::Form6(AppState& state, QWidget* reference)
+    : SettingsDialog("Form6", "Angle of Attack", 5160, 1965, state, reference) {
+    Frame* frame = addFrame(this, "AOA (Degrees)", 180, 120, 3495, 1335);
+    slider_ = addSlider(frame, "Slider1", -20, 20, 4, 1, 240, 360, 2415, 615);
+    addLabel(frame, "-20", 180, 960, 400, 255);
+    addLabel(frame, "0.0", 1247, 960, 400, 255, Qt::AlignHCenter | Qt::AlignVCenter);
+    addLabel(frame, "20", 2255, 960, 400, 255, Qt::AlignRight | Qt::AlignVCenter);
+    text_ = addTextField(frame, "Text1", 2700, 420, 570, 285);
+    text_->setAlignment(Qt::AlignCenter);
+    addButtons(3840, 1200, 375, {240, 720, 1200}, kHelpContext);
+
+    connect(text_, &QLineEdit::textChanged, this, &Form6::textChanged);
+    connect(slider_, &QSlider::valueChanged, this, [this](int v) { text_->setText(QString::number(v)); });
+
+    const double opening = readLeadingNumber(state.texts.Text2);
+    state.shared.AngleSetting = std::isfinite(opening) ? opening : 0.0;
+    text_->setText(QString::fromStdString(formatGeneral(state.shared.AngleSetting.toDouble())));
+    textChanged();  // the slider also when the text was already showing
+}
+
+void Form6::textChanged() {
+    angle_ = limitedNumber(text_->text(), -20.0, 20.0);
+    const QSignalBlocker quiet(slider_);
+    slider_->setValue(static_cast<int>(std::lround(angle_)));
+}
+
+void Form6::okPressed() {
+    state_.shared.AngleSetting = angle_;
+    state_.texts.Text2 = text_->text().toStdString();
+}
+
+}  // namespace aerolune::ui

@@ -1,0 +1,59 @@
+#include "ui/Form7.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <cmath>
+
+#include "common/NumberText.h"
+
+namespace aerolune::ui {
+
+Form7::Form7(AppState& state, QWidget* reference)
+    : SettingsDialog("Form7", "Adjust Flap", 4875, 2670, state, reference) {
+    length_ = addCoupled("Flap Length (%Chord)", 60, "Slider1", "Text1", 0, 50, {"0", "", "50%"});
+    deflection_ =
+        addCoupled("Flap Deflection (Degrees)", 1320, "Slider2", "Text2", -30, 30, {"-30", "0", "30"});
+    addButtons(3540, 1200, 375, {180, 660, 1140}, kHelpContext);
+
+    deflection_.text->setText(QString::fromStdString(formatGeneral(state.shared.FlapDeflection.toDouble())));
+    length_.text->setText(QString::fromStdString(formatGeneral(state.shared.FlapLength.toDouble())));
+    textChanged(deflection_);  // the sliders also when the texts were already showing
+    textChanged(length_);
+}
+
+Form7::Coupled Form7::addCoupled(const QString& caption, int top, const char* sliderName,
+                                 const char* textName, int lo, int hi, const QStringList& marks) {
+    Frame* frame = addFrame(this, caption, 180, top, 3195, 1155);
+    Coupled c{addSlider(frame, sliderName, lo, hi, 10, 1, 60, 300, 2235, 495), nullptr, lo, hi};
+    addLabel(frame, marks[0], 120, 780, 500, 255);
+    addLabel(frame, marks[1], 927, 780, 500, 255, Qt::AlignHCenter | Qt::AlignVCenter);
+    addLabel(frame, marks[2], 1735, 780, 500, 255, Qt::AlignRight | Qt::AlignVCenter);
+    c.text = addTextField(frame, textName, 2400, 420, 615, 285);
+    connect(c.text, &QLineEdit::textChanged, this, [this, c] { textChanged(c); });
+    connect(c.slider, &QSlider::valueChanged, this, [c](int v) { c.text->setText(QString::number(v)); });
+    return c;
+}
+
+void Form7::textChanged(const Coupled& c) {
+    double v = readLeadingNumber(c.text->text().toStdString());
+    if (!std::isfinite(v)) v = 0.0;
+    if (v < c.lo || v > c.hi) {
+        v = v < c.lo ? c.lo : c.hi;
+        c.text->setText(QString::number(static_cast<int>(v)));  // reads itself back inside the range
+        return;
+    }
+    const QSignalBlocker quiet(c.slider);
+    c.slider->setValue(static_cast<int>(std::lround(v)));
+}
+
+void Form7::okPressed() {
+    const std::string length = length_.text->text().toStdString();
+    const std::string deflection = deflection_.text->text().toStdString();
+    state_.shared.FlapLength = readLeadingNumber(length);
+    state_.shared.FlapDeflection = readLeadingNumber(deflection);
+    state_.texts.Label16 = deflection + " Deg.";
+    state_.texts.Label17 = length + " %c";
+}
+
+}  // namespace aerolune::ui

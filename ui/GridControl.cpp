@@ -1,0 +1,57 @@
+#include "ui/GridControl.h"
+
+#include <QComboBox>
+#include <QSlider>
+#include <algorithm>
+#include <cmath>
+
+#include "common/NumberText.h"
+
+namespace aerolune::ui {
+
+namespace {
+
+QString text(const Variant& v) { return QString::fromStdString(v.toText()); }
+
+}  // namespace
+
+GridControl::GridControl(AppState& state, QWidget* reference)
+    : SettingsDialog("GridControl", "Grid Control", 4590, 3285, state, reference) {
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    addLabel(this, "Number of  Points Around Airfoil", 240, 240, 1455, 435, right);
+    around_ = addList(this, "Combo1", false, 1800, 300, 1275, 315);
+    addLabel(this, "Number of Points in Radial  Direction", 120, 780, 1575, 435, right);
+    radial_ = addList(this, "Combo2", true, 1800, 840, 1275, 315);
+    addLabel(this, "Outer Circle Radius", 180, 1380, 1515, 315, right);
+    radius_ = addList(this, "Combo3", true, 1800, 1380, 1275, 315);
+    Frame* frame = addFrame(this, "Grid Clustering Near Airfoil", 180, 1860, 2895, 1215);
+    cluster_ = addSlider(frame, "Slider1", 1, 100, 10, 5, 60, 360, 2355, 495);
+    addLabel(frame, "More Points", 60, 870, 1100, 255);
+    addLabel(frame, "Less Points", 1315, 870, 1100, 255, right);
+    addButtons(3240, 1275, 375, {300, 780});
+
+    around_->addItems(numberTexts(21, 191, 10));
+    radial_->addItems(numberTexts(21, 91, 10));
+    radius_->addItems(numberTexts(4, 20, 2));
+    const MainWindowPublic& pub = state.pub;
+    cluster_->setValue(sliderPosition(pub.GridCluster.toDouble()));
+    showInList(around_, text(pub.MeshX));
+    showInList(radial_, text(pub.MeshY));
+    showInList(radius_, text(pub.OuterRadius));
+}
+
+int GridControl::sliderPosition(double gridCluster) {
+    const double v = 1000.0 * std::log(gridCluster) + 0.5;
+    return std::isfinite(v) ? static_cast<int>(std::clamp(std::floor(v), 1.0, 100.0)) : 1;
+}
+
+void GridControl::okPressed() {
+    MainWindowPublic& pub = state_.pub;
+    takeListNumber(around_, pub.MeshX);
+    takeListNumber(radial_, pub.MeshY);
+    takeListNumber(radius_, pub.OuterRadius);
+    pub.GridCluster = std::exp(cluster_->value() / 1000.0);
+    pub.NewGrid = int16_t{1};
+}
+
+}  // namespace aerolune::ui

@@ -1,0 +1,54 @@
+#include "ui/NacaDigitsDialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace aerolune::ui {
+
+NacaDigitsDialog::NacaDigitsDialog(const char* name, const QString& caption, const Layout& layout,
+                                   const std::array<QString, 3>& labels, int helpContext, AppState& state,
+                                   QWidget* reference)
+    : SettingsDialog(name, caption, layout.clientWidth, layout.clientHeight, state, reference) {
+    frame_ = addFrame(this, "", 180, 120, layout.frameWidth, layout.frameHeight);
+    frame_->setObjectName("Frame1");
+    for (int row = 0; row < 3; ++row) {
+        const int top = layout.rowTops[row];
+        addLabel(frame_, labels[row], 60, top, layout.fieldLeft - 120, 315,
+                 Qt::AlignRight | Qt::AlignVCenter);
+        const QByteArray fieldName = "Text" + QByteArray::number(row + 1);
+        fields_[row] = addTextField(frame_, fieldName.constData(), layout.fieldLeft, top, 495, 315);
+        connect(fields_[row], &QLineEdit::textChanged, this, [this, row] { fieldChanged(row); });
+        const QByteArray spinName = "SpinButton" + QByteArray::number(row + 1);
+        auto* spinButton = new SpinButton(spinName.constData(), frame_);
+        placeTwips(spinButton, layout.spinLeft, top, 255, 315);
+        connect(spinButton, &SpinButton::spinUp, this, [this, row] { spin(row, true); });
+        connect(spinButton, &SpinButton::spinDown, this, [this, row] { spin(row, false); });
+    }
+    addButtons(layout.buttonLeft, 1200, 375,
+               {layout.buttonTops[0], layout.buttonTops[1], layout.buttonTops[2]}, helpContext);
+}
+
+void NacaDigitsDialog::open(const std::array<int, 3>& values) {
+    values_ = values;
+    for (int row = 0; row < 3; ++row) setValue(row, values[row]);
+    showCaption();
+}
+
+void NacaDigitsDialog::setValue(int row, int value) {
+    values_[row] = value;
+    const QString text = QString::number(value);
+    if (fields_[row]->text() != text) fields_[row]->setText(text);  // reads itself back once
+    showCaption();
+}
+
+void NacaDigitsDialog::fieldChanged(int row) {
+    values_[row] = readField(row, fields_[row]->text());
+    const QString text = QString::number(values_[row]);
+    // Setting the same text again does not signal a change, so this settles.
+    if (fields_[row]->text() != text) fields_[row]->setText(text);
+    showCaption();
+}
+
+void NacaDigitsDialog::showCaption() { frame_->setTitle("NACA " + QString::fromStdString(designation())); }
+
+}  // namespace aerolune::ui

@@ -1,0 +1,159 @@
+#include "ui/frmBoundaryLayer.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include "common/NumberText.h"
+#include "ui/Form8.h"
+
+namespace aerolune::ui {
+
+namespace {
+
+// Tops inside a tab page are given from the tab control's top edge; the page
+// starts below the tab row.
+constexpr int kTabRow = 360;
+
+QRadioButton* addOption(QWidget* parent, const char* name, const QString& text, int left, int top,
+                        int width) {
+    auto* option = placed(new QRadioButton(text, parent), left, top, width, 255);
+    option->setObjectName(name);
+    return option;
+}
+
+// Tabs with less space around their captions, so that the three fit in one
+// row of the dialog's width.
+class CompactTabs : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QString text(const Variant& v) { return QString::fromStdString(v.toText()); }
+
+}  // namespace
+
+frmBoundaryLayer::frmBoundaryLayer(AppState& state, QWidget* reference)
+    : SettingsDialog("frmBoundaryLayer", "Boundary Layer Options", 5970, 5190, state, reference) {
+    tabs_ = placed(new QTabWidget(this), 180, 120, 5655, 4215);
+    tabs_->setObjectName("SSTab1");
+    tabs_->setUsesScrollButtons(false);
+    auto* compact = new CompactTabs;
+    compact->setParent(tabs_);
+    tabs_->tabBar()->setStyle(compact);
+    tabs_->addTab(buildAerodynamicsTab(), "Aerodynamics Settings");
+    tabs_->addTab(buildNumericalTab(), "CFD Numerical Setting");
+    tabs_->addTab(buildPhysicalTab(), "CFD Physical Settings");
+    addButtons(2940, 1275, 435, {4440, 4440});
+    // OK and Cancel share a row: move Cancel to its own place.
+    placeTwips(findChild<QWidget*>("Command2"), 4380, 4440, 1275, 435);
+    load();
+}
+
+QWidget* frmBoundaryLayer::buildAerodynamicsTab() {
+    auto* page = new QWidget;
+    Frame* re = addFrame(page, "Reynolds Number", 300, 480 - kTabRow, 4935, 855);
+    reynolds_ = addTextField(re, "Text1", 180, 360, 1815, 285);
+    Frame* model = addFrame(page, "Aerodynamic Model", 240, 1500 - kTabRow, 4995, 1455);
+    simple_ = addOption(model, "Option8", "Simple Model (Linear Aerodynamics)", 180, 420, 4600);
+    complex_ = addOption(model, "Option9", "Complex Model (Semi-emperical)", 180, 720, 4600);
+    Frame* limit = addFrame(page, "Lift/Drag Polar Plot Limit", 240, 3180 - kTabRow, 5055, 735);
+    addLabel(limit, "Maximum Cd Setting", 120, 270, 1560, 255);
+    maxCd_ = addList(limit, "Combo5", false, 1740, 240, 1035, 315);
+    return page;
+}
+
+QWidget* frmBoundaryLayer::buildNumericalTab() {
+    auto* page = new QWidget;
+    addLabel(page, "These settings are for the CFD boundary layer solver.", 180, 540 - kTabRow, 4875, 375);
+    Frame* counts = addFrame(page, "", 180, 900 - kTabRow, 5175, 1875);
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+    addLabel(counts, "No. of Points about Airfoil", 60, 300, 2340, 315, right);
+    points_ = addList(counts, "Combo4", false, 2460, 300, 1455, 315);
+    addLabel(counts, "No. of Points in BLayer", 60, 720, 2340, 315, right);
+    blPoints_ = addList(counts, "Combo2", false, 2460, 720, 1455, 315);
+    addLabel(counts, "Grid Height (Blasius Parameter)", 60, 1140, 2340, 315, right);
+    blLimit_ = addList(counts, "Combo3", false, 2460, 1140, 1455, 315);
+    Frame* display = addFrame(page, "Velocity Profile Display Options", 240, 3000 - kTabRow, 4995, 735);
+    addLabel(display, "Number of Profiles to Display", 120, 270, 2160, 255);
+    profiles_ = addList(display, "Combo1", false, 2340, 240, 1335, 315);
+    return page;
+}
+
+QWidget* frmBoundaryLayer::buildPhysicalTab() {
+    auto* page = new QWidget;
+    Frame* model = addFrame(page, "Transition Model", 240, 600 - kTabRow, 4935, 2055);
+    transition_ = {addOption(model, "Option1", "Always Laminar", 120, 240, 4600),
+                   addOption(model, "Option2", "Transition on Laminar Seperation", 120, 540, 4600),
+                   addOption(model, "Option3", "Natural/Artificial Transition", 120, 840, 4600)};
+    addLabel(model, "Wall roughness parameter; Set to 0 for natural transition.", 180, 1080, 1620, 615);
+    roughness_ = addTextField(model, "Text2", 1860, 1320, 1335, 285);
+    blasius_ = placed(new QCheckBox("Display Blasius Profile with Boundary Layer Thickness", page), 240,
+                      2880 - kTabRow, 5100, 255);
+    blasius_->setObjectName("Check1");
+    // The boundary-layer view's choice only passes through the dialog.
+    auto* hidden = new QWidget(page);
+    hidden->hide();
+    display_ = {addOption(hidden, "Option4", "Upper Surface Velocity Profiles", 0, 0, 3000),
+                addOption(hidden, "Option5", "Lower Surface Velocity Profiles", 0, 300, 3000),
+                addOption(hidden, "Option6", "Upper Surface Boundary Layer Thickness", 0, 600, 3000),
+                addOption(hidden, "Option7", "Lower Surface Boundary Layer Thickness", 0, 900, 3000)};
+    return page;
+}
+
+void frmBoundaryLayer::load() {
+    const MainWindowPublic& pub = state_.pub;
+    reynolds_->setText(QString::fromStdString(formatGeneral(pub.re.toDouble())));
+    profiles_->addItems(numberTexts(2, 40, 2));
+    showInList(profiles_, text(pub.BlVelView));
+    blPoints_->addItems(numberTexts(16, 64, 8));
+    showInList(blPoints_, text(pub.BlPoints));
+    blasius_->setChecked(pub.DisplayBlasius.toDouble() == 1.0);
+    blLimit_->addItems(numberTexts(10, 100, 10));
+    showInList(blLimit_, text(pub.BlLimit));
+    points_->addItems(numberTexts(40, 340, 20));
+    showInList(points_, text(state_.shared.TotalPoints));
+    roughness_->setText(text(pub.BlRough));
+    const double options = pub.BlOptions.toDouble();
+    for (int i = 0; i < 3; ++i) transition_[i]->setChecked(options == i + 1);
+    const double displayOpt = pub.BlDisplayOpt.toDouble();
+    for (int i = 0; i < 4; ++i) display_[i]->setChecked(displayOpt == i + 1);
+    (pub.FlowSeperationModel.toDouble() == 1.0 ? complex_ : simple_)->setChecked(true);
+    maxCd_->addItems(numberTexts(16, 96, 8));
+    showInList(maxCd_, text(pub.MaxCdSetting));
+}
+
+void frmBoundaryLayer::okPressed() {
+    MainWindowPublic& pub = state_.pub;
+    takeListNumber(profiles_, pub.BlVelView);
+    pub.DisplayBlasius = int16_t(blasius_->isChecked() ? 1 : 0);
+    pub.re = numberValue(reynolds_->text());
+    takeListNumber(blPoints_, pub.BlPoints);
+    takeListNumber(blLimit_, pub.BlLimit);
+    takePointCount(points_, state_.shared);
+    pub.BlRough = numberValue(roughness_->text());
+    for (int i = 0; i < 3; ++i)
+        if (transition_[i]->isChecked()) {
+            pub.BlOptions = int16_t(i + 1);
+            break;
+        }
+    for (int i = 0; i < 4; ++i)
+        if (display_[i]->isChecked()) pub.BlDisplayOpt = int16_t(i + 1);
+    const bool simple = simple_->isChecked();
+    pub.PolarSolution = int16_t(simple ? 1 : 2);
+    pub.FlowSeperationModel = int16_t(simple ? 0 : 1);
+    pub.CompBlFlag = int16_t{1};
+    takeListNumber(maxCd_, pub.MaxCdSetting);
+}
+
+void frmBoundaryLayer::cancelPressed() { state_.pub.CompBlFlag = int16_t{0}; }
+
+}  // namespace aerolune::ui
