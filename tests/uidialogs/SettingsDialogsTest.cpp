@@ -166,29 +166,6 @@ TEST(MeshDialog, SliderGivesTheClusteringAndReopensWhereItWas) {
     }
 }
 
-TEST(MeshDialog, TypedSizesAreTakenAsTyped) {
-    struct Case {
-        const char* radial;
-        const char* radius;
-        double meshY, outerRadius;
-    };
-    const Case cases[] = {{"35", "7.5", 35, 7.5}, {"abc", "", 0, 0}, {"51", "12", 51, 12}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.radial);
-        AppState state;
-        ui::GridControl dialog(state, nullptr);
-        EXPECT_EQ(control<QComboBox>(dialog, "Combo1")->currentText(), "41");
-        EXPECT_EQ(control<QComboBox>(dialog, "Combo2")->currentText(), "21");
-        test::typeInto(dialog, "Combo2", c.radial);
-        test::typeInto(dialog, "Combo3", c.radius);
-        choose(dialog, "Combo1", "91");
-        press(dialog, "Command1");
-        EXPECT_EQ(state.pub.MeshX.toDouble(), 91.0);
-        EXPECT_EQ(state.pub.MeshY.toDouble(), c.meshY);
-        EXPECT_EQ(state.pub.OuterRadius.toDouble(), c.outerRadius);
-    }
-}
-
 // Every dialog is fixed in size, has no window menu, sizes itself in the
 // screen's twips and gives each caption the room its text needs in the fonts
 // this machine has.
