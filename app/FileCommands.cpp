@@ -9,6 +9,7 @@
 #include "io/DxfFile.h"
 #include "io/FileDialogTexts.h"
 #include "io/KeptMeshExport.h"
+#include "io/SavedCoordinatesFile.h"
 #include "ui/toolkit/BusyCursor.h"
 
 namespace aerolune {
@@ -53,7 +54,7 @@ void MnuAirfoilData_Click(AppState& state, FileDialogMemory& memory, const FileC
     ReadAirfoilResult read;
     {
         ui::BusyCursor hourglass;
-        read = ReadAirfoil(*chosen, state.texts.Text1, state.section.file);
+        read = readAirfoilOrSaved(*chosen, state.texts.Text1, state.section.file);
     }
     if (!read.ok) {
         // The reader left the name and the lists as they were: the section stays.
