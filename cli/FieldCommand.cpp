@@ -12,6 +12,7 @@
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
+#include "cli/MeshOptions.h"
 #include "cli/SectionOptions.h"
 #include "common/NumberText.h"
 
@@ -19,41 +20,15 @@ namespace aerolune::cli {
 
 namespace {
 
-// Larger meshes take the mesh generator minutes; the views need 191 x 91.
-constexpr int kMaxMeshDimension = 401;
-constexpr int kMinMeshDimension = 3;
 constexpr int kMaxLevels = 1000;
 
 struct FieldOptions {
     SectionOptions section;
     double alpha = 0.0;
-    std::string mesh = "61x31";
-    double radius = 6.0;
-    double cluster = 1.02;
+    MeshOptions mesh{"61x31", 6.0, 1.02};
     int levels = 0;  ///< 0: the chosen field's view count
     std::string field;
 };
-
-// "NIxNJ" as two whole numbers; false when the text is anything else.
-bool parseMesh(const std::string& text, int& ni, int& nj) {
-    const std::size_t x = text.find_first_of("xX");
-    if (x == std::string::npos || x == 0 || x + 1 == text.size()) return false;
-    for (std::size_t k = 0; k < text.size(); ++k)
-        if (k != x && (text[k] < '0' || text[k] > '9')) return false;
-    if (x > 6 || text.size() - x - 1 > 6) return false;
-    ni = std::stoi(text.substr(0, x));
-    nj = std::stoi(text.substr(x + 1));
-    return true;
-}
-
-std::string meshProblem(const std::string& text) {
-    int ni = 0, nj = 0;
-    if (!parseMesh(text, ni, nj)) return "the mesh is given as NIxNJ, for example 61x31";
-    if (ni < kMinMeshDimension || nj < kMinMeshDimension || ni > kMaxMeshDimension || nj > kMaxMeshDimension)
-        return "mesh dimensions must be " + std::to_string(kMinMeshDimension) + " to " +
-               std::to_string(kMaxMeshDimension);
-    return {};
-}
 
 void printNodes(const FieldMesh& mesh, const FlowField& flow) {
     std::string out = "i,j,x,y,psi,cp\n";
@@ -91,9 +66,7 @@ int runField(const FieldOptions& o) {
     const ClosedContour contour = closedContour(state);
     if (contour.n == 0) throw CliError("the section could not be built");
 
-    FieldMeshSize size{61, 31, o.radius, o.cluster};
-    parseMesh(o.mesh, size.ni, size.nj);
-    const FieldMesh mesh = buildFieldMesh(contour, size);
+    const FieldMesh mesh = buildFieldMesh(contour, meshSize(o.mesh));
     const FlowField flow = computeFlowField(contour, mesh, state.pub.StagPoint.toInt());
 
     if (o.field.empty() && o.levels == 0) {
@@ -111,15 +84,6 @@ int runField(const FieldOptions& o) {
     return 0;
 }
 
-CLI::Validator positiveAbove(double floor, double ceiling, const std::string& what) {
-    return CLI::Validator(
-        [=](const std::string& text) {
-            const double v = readLeadingNumber(text);
-            return std::isfinite(v) && v > floor && v <= ceiling ? std::string() : what;
-        },
-        "NUMBER");
-}
-
 }  // namespace
 
 void registerField(CLI::App& app, CommandRun& run) {
@@ -129,15 +93,7 @@ void registerField(CLI::App& app, CommandRun& run) {
                  "level,x1,y1,x2,y2 (level = the level's value)");
     addSectionOptions(*sub, options->section);
     sub->add_option("--alpha", options->alpha, "angle of attack, degrees")->capture_default_str();
-    sub->add_option("--mesh", options->mesh, "mesh nodes round x outward, NIxNJ, each 3..401")
-        ->capture_default_str()
-        ->check(CLI::Validator(meshProblem, "NIxNJ"));
-    sub->add_option("--radius", options->radius, "outer radius, chords, above 1 and up to 1000")
-        ->capture_default_str()
-        ->check(positiveAbove(1.0, 1000.0, "the outer radius must be above 1 chord and at most 1000"));
-    sub->add_option("--cluster", options->cluster, "radial clustering ratio, above 1 and up to 2")
-        ->capture_default_str()
-        ->check(positiveAbove(1.0, 2.0, "the clustering ratio must be above 1 and at most 2"));
+    addMeshOptions(*sub, options->mesh);
     sub->add_option("--levels", options->levels,
                     "number of iso-levels (psi: from 1.5 down in steps of 3/(K-1), then the wall value; "
                     "cp: CpHigh to CpLow); default 51 for psi, 33 for cp")

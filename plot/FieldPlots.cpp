@@ -1,0 +1,102 @@
+#include "plot/FieldPlots.h"
+
+#include <algorithm>
+#include <string>
+
+#include "common/FormatPicture.h"
+#include "plot/FieldLegendLayout.h"
+
+namespace aerolune::plot {
+
+namespace {
+
+// The legend reserves the width of this text at the right edge.
+constexpr const char* kLegendWidthText = "XXXXXXXXXXXXXXX";
+// The colour line at the start of each row is as wide as this text.
+constexpr const char* kLegendSwatchText = "XXX";
+constexpr const char* kLegendRowLead = "          Cp = ";
+
+void solidThinPen(Surface& surface) {
+    surface.setDrawWidth(1);
+    surface.setDrawStyle(DrawStyle::Solid);
+}
+
+}  // namespace
+
+Colour levelColour(const LevelColour& colour) {
+    if (colour.isPalette) return Colour(colour.palette);
+    return Colour::fromRgb(colour.rgb.red, colour.rgb.green, colour.rgb.blue);
+}
+
+FieldWindow setEqualScale(Surface& surface, const FieldWindow& window) {
+    const FieldWindow drawn = equalScaleWindow(window, surface.pixelWidth(), surface.pixelHeight());
+    surface.setScale(drawn.xMin, drawn.yMax, drawn.xMax, drawn.yMin);
+    return drawn;
+}
+
+void drawMesh(Surface& surface, const FieldMesh& mesh, FieldWindow& window, int foreground) {
+    solidThinPen(surface);
+    window = setEqualScale(surface, window);
+    const Colour colour(foreground);
+    for (int32_t j = 1; j <= mesh.J; ++j)
+        for (int32_t i = 1; i < mesh.I; ++i)
+            surface.line(mesh.x(i, j), mesh.y(i, j), mesh.x(i + 1, j), mesh.y(i + 1, j), colour);
+    for (int32_t i = 1; i <= mesh.I; ++i)
+        for (int32_t j = 1; j < mesh.J; ++j)
+            surface.line(mesh.x(i, j), mesh.y(i, j), mesh.x(i, j + 1), mesh.y(i, j + 1), colour);
+}
+
+void drawIsoLines(Surface& surface, const FieldSegments& segments, const FieldLevelSet& levels,
+                  FieldWindow& window) {
+    solidThinPen(surface);
+    window = setEqualScale(surface, window);
+    const int32_t count = std::min<int32_t>(levels.count(), static_cast<int32_t>(segments.count.size()));
+    for (int32_t k = 1; k <= count; ++k) {
+        const Colour colour = levelColour(levels.colours(k));
+        const int32_t n = std::min(segments.count(k), segments.capacity);
+        for (int32_t s = 1; s <= n; ++s)
+            surface.line(segments.x1(s, k), segments.y1(s, k), segments.x2(s, k), segments.y2(s, k), colour);
+    }
+    solidThinPen(surface);
+}
+
+void drawSectionOutline(Surface& surface, const FieldMesh& mesh, int foreground) {
+    const Colour colour(foreground);
+    for (int32_t i = 1; i < mesh.I; ++i)
+        surface.line(mesh.x(i, 1), mesh.y(i, 1), mesh.x(i + 1, 1), mesh.y(i + 1, 1), colour);
+}
+
+void drawPressureLegend(Surface& surface, const FieldLevelSet& levels) {
+    // Text heights are lengths; "one line lower" runs against y when y grows upwards.
+    const double down = surface.scaleHeight() < 0.0 ? -1.0 : 1.0;
+    const LegendFrame frame{surface.scaleLeft(),          surface.scaleTop(),
+                            surface.scaleWidth(),         surface.scaleHeight(),
+                            surface.textWidth(kLegendWidthText), down * surface.textHeight("X")};
+    const LegendLayout layout = pressureLegendLayout(frame, levels.count());
+    surface.setCurrent(layout.x, layout.titleY);
+    surface.printText(kPressureLegendTitle);
+    const double swatchWidth = surface.textWidth(kLegendSwatchText);
+    for (const LegendRow& row : layout.rows) {
+        surface.setCurrent(layout.x, row.y);
+        surface.printText(std::string(kLegendRowLead) + formatPicture(levels.levels(row.level), "##0.0000"));
+        const double y = row.y + frame.lineHeight / 2.0;
+        surface.line(layout.x, y, layout.x + swatchWidth, y, levelColour(levels.colours(row.level)));
+    }
+}
+
+void drawFieldView(Surface& surface, AppState& state, int view) {
+    const FieldViewData data = computeFieldView(state, view);
+    if (data.view == 0) return;
+    const int foreground = state.priv.ForegroundIndex;
+    FieldWindow window = viewWindow(state, view);
+    if (view == kMeshView) {
+        drawMesh(surface, data.mesh, window, foreground);
+    } else {
+        drawIsoLines(surface, data.segments, data.levels, window);
+        drawSectionOutline(surface, data.mesh, foreground);
+        if (view == kPressureView) drawPressureLegend(surface, data.levels);
+    }
+    storeViewWindow(state, view, window);
+}
+
+}  // namespace aerolune::plot

@@ -1,0 +1,48 @@
+#pragma once
+// The field views: the O-mesh (6), streamlines (4) and pressure-coefficient
+// contours (5), drawn at equal scale in the view's zoom window from what the
+// grid-and-flow routine computed.
+
+#include "analysis/AppState.h"
+#include "analysis/FieldRoutine.h"
+#include "plot/FieldWindow.h"
+#include "plot/Surface.h"
+
+namespace aerolune::plot {
+
+/// The legend's title line.
+inline constexpr const char* kPressureLegendTitle = "Pressure Coefficient";
+
+/// The surface colour of a level colour.
+Colour levelColour(const LevelColour& colour);
+
+/// Sets the equal-scale window on the surface: the window's x range across
+/// the whole width, the y range re-centred to the height the plot area's
+/// aspect gives. Returns that window, for the caller to store back.
+FieldWindow setEqualScale(Surface& surface, const FieldWindow& window);
+
+/// The mesh view: every ring and every radial line, width 1, solid.
+/// \param window the mesh window; receives the y range drawn
+/// \param foreground palette index of the foreground colour
+void drawMesh(Surface& surface, const FieldMesh& mesh, FieldWindow& window, int foreground);
+
+/// The iso-line routine: every segment of levels 1..count in its level's
+/// colour, at equal scale; draw width 1 and solid before and after.
+/// \param window the view's window; receives the y range drawn
+void drawIsoLines(Surface& surface, const FieldSegments& segments, const FieldLevelSet& levels,
+                  FieldWindow& window);
+
+/// The section as mesh ring 1, node to node, in the foreground colour.
+void drawSectionOutline(Surface& surface, const FieldMesh& mesh, int foreground);
+
+/// The pressure legend at the right edge: the title, then every third level
+/// with its colour for as long as the rows fit in the plot area.
+void drawPressureLegend(Surface& surface, const FieldLevelSet& levels);
+
+/// Computes and draws field view 4, 5 or 6 on the state's solution, and
+/// writes the y range drawn back into the view's window. Nothing is drawn
+/// when the state holds no solved section. The surface is not cleared here.
+/// \param view 4 streamlines, 5 pressure contours, 6 mesh
+void drawFieldView(Surface& surface, AppState& state, int view);
+
+}  // namespace aerolune::plot

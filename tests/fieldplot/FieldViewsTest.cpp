@@ -1,0 +1,91 @@
+// The field views on the recording surface: colours of the wall streamline,
+// the mesh and its window, and the pressure legend's rows.
+
+#include <gtest/gtest.h>
+
+#include "analysis/FieldLevels.h"
+#include "analysis/Pipeline.h"
+#include "plot/FieldPlots.h"
+#include "plot/RecordingSurface.h"
+#include "support/NullSeam.h"
+
+namespace aerolune::plot {
+namespace {
+
+using Kind = RecordedCall::Kind;
+
+AppState solvedState(const char* angle) {
+    AppState state;
+    state.texts.Text2 = angle;
+    state.priv.BlUpdatePending = 0;
+    test::NullSeam seam;
+    recompute(state, seam);
+    return state;
+}
+
+int linesIn(const RecordingSurface& surface, int palette) {
+    int n = 0;
+    for (const auto& c : surface.of(Kind::Line)) n += c.pen.colour == Colour(palette) ? 1 : 0;
+    return n;
+}
+
+TEST(FieldViews, WallStreamlineAndOutlineTakeTheForeground) {
+    for (const int16_t foreground : {int16_t{0}, int16_t{15}}) {
+        AppState state = solvedState("5");
+        state.priv.ForegroundIndex = foreground;
+        const FieldViewData data = computeFieldView(state, 4);
+        ASSERT_GT(data.segments.count(kStreamlineLevelCount), 0);
+
+        RecordingSurface surface;
+        drawFieldView(surface, state, 4);
+        // Ring 1 node to node, then every segment of the wall level.
+        EXPECT_EQ(linesIn(surface, foreground), data.mesh.I - 1 + data.segments.count(kStreamlineLevelCount))
+            << foreground;
+        EXPECT_GT(linesIn(surface, 9), 0);
+        EXPECT_GT(linesIn(surface, 12), 0);
+    }
+}
+
+TEST(FieldViews, MeshDrawsEveryLineAndStoresTheEqualScaleWindow) {
+    AppState state = solvedState("0");
+    state.pub.MeshX = int16_t{41};
+    state.pub.MeshY = int16_t{21};
+    state.priv.ForegroundIndex = 15;
+    RecordingSurface surface(1200, 800);
+    drawFieldView(surface, state, 6);
+    EXPECT_EQ(linesIn(surface, 15), 41 * 20 + 21 * 40);
+    EXPECT_EQ(surface.calls().size(), 41u * 20 + 21 * 40);
+    // x -0.5..1.5 across 1200 pixels: 800 pixels hold 4/3 chord about y = 0.
+    EXPECT_DOUBLE_EQ(state.pub.MeshMinY.toDouble(), -2.0 / 3.0);
+    EXPECT_DOUBLE_EQ(state.pub.MeshMaxY.toDouble(), 2.0 / 3.0);
+    EXPECT_DOUBLE_EQ(surface.scaleTop(), 2.0 / 3.0);
+    EXPECT_EQ(state.pub.ContMinY.toDouble(), -1.0);  // the other window is left alone
+}
+
+TEST(FieldViews, PressureLegendListsTheRowsThatFit) {
+    // The recording surface's line is 1.2 font heights: 8 pt at 96 dpi is
+    // 12.8 pixels. In 100 pixels the title takes the second line and rows
+    // fit while their bottom stays at or above pixel 100: five rows.
+    const struct {
+        double heightPx;
+        std::size_t rows;
+    } cases[] = {{800, 11}, {100, 5}, {20, 0}};
+    const FieldLevelSet levels = pressureLevels(0.5, 0.5);  // CpHigh = CpLow: all levels equal
+    for (const auto& c : cases) {
+        RecordingSurface surface(1200, c.heightPx);
+        setEqualScale(surface, {-0.5, 1.5, -1, 1});
+        drawPressureLegend(surface, levels);
+        const auto texts = surface.texts();
+        ASSERT_EQ(texts.size(), c.rows + 1) << c.heightPx;
+        EXPECT_EQ(texts[0], kPressureLegendTitle);
+        for (std::size_t r = 1; r < texts.size(); ++r) EXPECT_EQ(texts[r], "          Cp = 0.5000");
+        EXPECT_EQ(surface.of(Kind::Line).size(), c.rows);
+        const double bottom = surface.scaleTop() + surface.scaleHeight();
+        const auto rows = surface.of(Kind::Text);
+        for (std::size_t r = 1; r < rows.size(); ++r)
+            EXPECT_GE(rows[r].y1 - surface.textHeight("X"), bottom - 1e-9);
+    }
+}
+
+}  // namespace
+}  // namespace aerolune::plot
