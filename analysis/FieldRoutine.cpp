@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/VectorState.h"
 #include "numerics/airfoil/Contr.h"
 #include "numerics/airfoil/Flow.h"
 #include "numerics/airfoil/FoilGrid.h"
@@ -127,6 +128,7 @@ FieldSegments contourSegments(const FieldMesh& mesh, const Array2<float>& field,
 FieldViewData computeFieldView(AppState& state, int view) {
     FieldViewData out;
     if (view != kStreamlineView && view != kPressureView && view != kMeshView) return out;
+    clearUpperVectorState();  // the previous drawing may have left the vector unit slow
     const ClosedContour contour = closedContour(state);
     if (contour.n == 0) return out;
     const FieldMeshSize size = fieldMeshSize(state, view);

@@ -9,6 +9,7 @@
 #include "analysis/ResultsPanel.h"
 #include "analysis/ThinAirfoil.h"
 #include "common/NumberText.h"
+#include "common/VectorState.h"
 #include "geometry/SectionDefinition.h"
 
 namespace aerolune {
@@ -97,6 +98,7 @@ bool Drag(AppState& state, ViewSeam& seam, int32_t nptsst, float& AngleSt, int16
 }
 
 void recompute(AppState& state, ViewSeam& seam) {
+    clearUpperVectorState();  // the last redraw may have left the vector unit slow
     state.priv.AeroObject = std::make_shared<LinAero>();
     SectionState& sec = state.section;
     const int32_t halfPoints = state.shared.HalfPoints;
