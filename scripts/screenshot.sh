@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Starts the program on a private X server, waits for the main window and
+# takes a screenshot of the screen. With --check it also makes sure the plot
+# area shows a drawing (the section at start-up): a blank plot fails.
+#   scripts/screenshot.sh [--check] [--program PATH] OUT.png [KEYS...]
+# KEYS are xdotool key names sent to the window before the shot (for example
+# alt+v to open the View/Compute menu).
+set -euo pipefail
+check=0
+program=build/app/main/aerolune
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --check) check=1; shift ;;
+    --program) program=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
+out=${1:?usage: screenshot.sh [--check] [--program PATH] OUT.png [KEYS...]}
+shift
+[ -x "$program" ] || { echo "no program at $program"; exit 1; }
+
+display=""
+for n in $(seq 70 99); do
+  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free X display"; exit 1; }
+
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xpid=$!
+apid=""
+cleanup() {
+  [ -n "$apid" ] && kill "$apid" 2>/dev/null || true
+  kill "$xpid" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+
+QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"${out%.png}.log" &
+apid=$!
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '^Aerolune - Version' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.2
+done
+[ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
+sleep 2  # the first resize runs the first recomputation and draws the view
+for key in "$@"; do xdotool key --window "$window" "$key"; sleep 0.7; done
+import -window root "$out"
+echo "screenshot: $out"
+
+if [ "$check" = 1 ]; then
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  # The plot area fills the left part of the window below the picture bar;
+  # sample its middle, where the section lies at start-up.
+  cx=$((X + WIDTH / 10)); cw=$((WIDTH / 2))
+  cy=$((Y + HEIGHT * 3 / 10)); ch=$((HEIGHT * 2 / 5))
+  deviation=$(convert "$out" -crop "${cw}x${ch}+${cx}+${cy}" -colorspace Gray -format '%[fx:standard_deviation]' info:)
+  echo "plot-area sample ${cw}x${ch}+${cx}+${cy}: grey deviation $deviation"
+  awk -v d="$deviation" 'BEGIN { exit !(d > 0.01) }' || { echo "the plot area is blank"; exit 1; }
+fi
