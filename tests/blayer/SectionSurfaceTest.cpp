@@ -94,15 +94,17 @@ TEST(BlayerOnOurSection, Naca0012AtZeroDegreesAgainstTheReference) {
 
     // theta at x = 0.9 within 25 % of the reference dump. The band stays wide:
     // our layer runs on the inviscid velocity of a closed section, without
-    // the displacement and wake the reference couples in, and turns turbulent
-    // by a different criterion (the laminar part on the reference's own edge
-    // velocity is held to 2 %, TransitionTest).
+    // the displacement and wake the reference couples in, so its transition
+    // and turbulent layer differ too (on the reference's own edge velocity
+    // the laminar part is held to 2 % and transition to 0.1 chord,
+    // TransitionTest).
     const int row = rowNear(sec.upper, 0.9);
     const double x = sec.upper.x[row - 1];
     EXPECT_TRUE(nearlyEqual(upper.t(row, BlayerMomentum), referenceAt(refUpper, refUpper.theta, x), 0.0, 0.25));
 
-    // Transition within 0.15 chord of the reference's 0.687: our criterion is
-    // not its e^9 method, and the inviscid velocity is not its viscous one.
+    // Transition within 0.15 chord of the reference's 0.687: the 0.1 chord of
+    // the same envelope on the reference's own velocity (TransitionTest), and
+    // our inviscid velocity is not its viscous one.
     int tr = 0;
     for (int i = 1; i <= upper.rows && !tr; ++i)
         if (upper.t(i, BlayerTurbulent) == 1.0) tr = i;

@@ -77,8 +77,12 @@ struct SectionCase {
 
 class BlayerOnSections : public ::testing::TestWithParam<SectionCase> {};
 
-TEST_P(BlayerOnSections, TransitionWithinPointOneFiveChordOfTheReference) {
-    // 0.15 chord: our transition criterion is not the reference's e^9 method.
+TEST_P(BlayerOnSections, TransitionWithinATenthOfTheChordOfTheReference) {
+    // Both use the e^9 envelope on this edge velocity, so the layer itself
+    // makes the difference: ahead of transition our shape factor and the
+    // reference's integral closure differ by up to 2 % (0.05), the growth
+    // rate moves 5 % for 0.01 in H, and over an amplification run of 0.3 to
+    // 0.4 chord that moves the onset by up to about 0.1 chord.
     const SectionCase c = GetParam();
     const auto [upper, lower] = readReferenceSurfaces(c.file);
     for (const auto& [surf, xtr] : {std::pair{upper, c.xtrUpper}, std::pair{lower, c.xtrLower}}) {
@@ -88,22 +92,23 @@ TEST_P(BlayerOnSections, TransitionWithinPointOneFiveChordOfTheReference) {
         const int tr = firstTurbulentRow(r);
         // The reference reports 1.0 for a surface laminar to its trailing edge.
         const double ours = tr > 0 ? surf.x[tr - 1] : 1.0;
-        EXPECT_NEAR(ours, xtr, 0.15);
+        EXPECT_NEAR(ours, xtr, 0.1);
     }
 }
 
 TEST_P(BlayerOnSections, ThicknessesLaminarWithinTwoAndAftWithin25Percent) {
     // delta* and theta against the reference dump, on its own edge velocity.
-    // At x = 0.2, laminar on every surface here in both, the two solve one
+    // At x = 0.15, laminar on every surface here in both, the two solve one
     // laminar layer and differ only by the reference's integral closure:
-    // theta within 2 % (0.1 to 0.8 % when written). At x = 0.9, 25 %: our
-    // transition criterion is not its e^9 method and lies up to 0.1 chord
-    // away, and the turbulent closures differ.
+    // theta within 2 % (0.1 to 0.8 % when written). At x = 0.9, 25 %: the
+    // transition points lie up to 0.1 chord apart (above) and the turbulent
+    // closures differ (an eddy viscosity across our layer, an integral
+    // closure in the reference).
     const SectionCase c = GetParam();
     const auto [upper, lower] = readReferenceSurfaces(c.file);
     for (const auto& [surf, attached] : {std::pair{upper, c.attachedUpper}, std::pair{lower, c.attachedLower}}) {
         const BlayerRun r = runBlayer(surf.s, surf.ue, {1e6, 32, 50.0, 2, 0.0});
-        const int lam = rowNear(surf, 0.2), row = rowNear(surf, 0.9), k = row - 1;
+        const int lam = rowNear(surf, 0.15), row = rowNear(surf, 0.9), k = row - 1;
         EXPECT_TRUE(nearlyEqual(r.t(lam, BlayerMomentum), surf.theta[lam - 1], 0.0, 0.02)) << surf.x[lam - 1];
         if (!attached) continue;
         ASSERT_LE(row, r.rows);
