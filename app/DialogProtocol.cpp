@@ -1,0 +1,68 @@
+#include "app/DialogProtocol.h"
+
+#include <optional>
+
+#include "ui/toolkit/BusyCursor.h"
+
+namespace aerolune {
+
+namespace {
+
+void newSection(AppState& s) {
+    s.pub.NewFlag = int16_t{1};
+    s.section.FromFile = 0;
+    s.pub.NewGrid = int16_t{1};
+}
+
+void newSolution(AppState& s) { s.pub.NewFlag = int16_t{1}; }
+
+// Text5 shows the bare angle the dialog left in Text2.
+void showAngle(AppState& s) { s.texts.Text5 = s.texts.Text2; }
+
+void flapGeometry(AppState& s) {
+    s.section.FlapRad = static_cast<float>(s.shared.FlapDeflection.toDouble() / 180.0 * 3.14159265);
+    s.section.FlapHinge = static_cast<float>((100.0 - s.shared.FlapLength.toDouble()) / 100.0);
+}
+
+// New mesh settings need a new solution on the same section: a section read
+// from a file stays the current one.
+void newMesh(AppState& s) {
+    s.pub.NewFlag = int16_t{1};
+    s.pub.NewGrid = int16_t{1};
+}
+
+const DialogCommand kCommands[] = {
+    {"Digit4", "Form4", nullptr, newSection},
+    {"Digit5", "Form5", nullptr, newSection},
+    {"AOT", "Form6", showAngle, nullptr, false},
+    {"flap1", "Form7", flapGeometry, newSolution},
+    {"mnuOptions", "Form8", nullptr, newSolution},
+    {"mnuBoundaryLayer", "frmBoundaryLayer", nullptr, nullptr},
+    {"mnuGridControl", "GridControl", nullptr, newMesh},
+};
+
+}  // namespace
+
+std::span<const DialogCommand> dialogCommands() { return kCommands; }
+
+const DialogCommand* findDialogCommand(std::string_view command) {
+    for (const DialogCommand& c : kCommands)
+        if (command == c.command) return &c;
+    return nullptr;
+}
+
+bool runDialogCommand(CommandContext& ctx, const DialogCommand& command, const DialogOpener& open) {
+    AppState& s = ctx.state;
+    s.shared.DialogCancelled = int16_t{0};
+    const bool accepted = open && open(ctx);
+    if (!accepted) s.shared.DialogCancelled = int16_t{1};
+    if (command.followUp) command.followUp(s);
+    if (s.shared.DialogCancelled.toInt() != 0) return false;
+    if (command.onAccepted) command.onAccepted(s);
+    std::optional<ui::BusyCursor> hourglass;
+    if (command.busy) hourglass.emplace();
+    if (ctx.recompute) ctx.recompute();
+    return true;
+}
+
+}  // namespace aerolune

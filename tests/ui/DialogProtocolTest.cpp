@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "app/DialogProtocol.h"
+
+namespace aerolune {
+namespace {
+
+struct Harness {
+    AppState state;
+    MenuMarks menus;
+    int recomputes = 0;
+    CommandContext ctx{state, menus, nullptr, [this] { ++recomputes; }, {}};
+};
+
+// Every dialog command, accepted and cancelled: a cancelled dialog changes no
+// flag and does not redraw; an accepted one sets its flags and redraws once.
+TEST(DialogProtocol, EachCommandSetsItsFlagsOnlyWhenAccepted) {
+    struct Case {
+        const char* command;
+        int newFlag, newGrid, fromFile;  // after OK, from NewFlag 0, NewGrid 0, FromFile 1
+    };
+    const Case cases[] = {
+        {"Digit4", 1, 1, 0},         {"Digit5", 1, 1, 0},     {"AOT", 0, 0, 1},
+        {"flap1", 1, 0, 1},          {"mnuOptions", 1, 0, 1}, {"mnuBoundaryLayer", 0, 0, 1},
+        {"mnuGridControl", 1, 1, 1},  // a section read from a file stays current
+    };
+    EXPECT_EQ(dialogCommands().size(), std::size(cases));
+    for (const Case& c : cases) {
+        for (const bool ok : {true, false}) {
+            Harness r;
+            r.state.pub.NewFlag = int16_t{0};
+            r.state.pub.NewGrid = int16_t{0};
+            r.state.section.FromFile = 1;
+            r.state.shared.DialogCancelled = int16_t{1};
+            bool opened = false;
+            const DialogCommand* command = findDialogCommand(c.command);
+            ASSERT_NE(command, nullptr) << c.command;
+            const bool ran = runDialogCommand(r.ctx, *command, [&](CommandContext& ctx) {
+                opened = true;
+                EXPECT_EQ(ctx.state.shared.DialogCancelled.toInt(), 0);  // step 1 before the dialog
+                return ok;
+            });
+            SCOPED_TRACE(std::string(c.command) + (ok ? " OK" : " Cancel"));
+            EXPECT_TRUE(opened);
+            EXPECT_EQ(ran, ok);
+            EXPECT_EQ(r.recomputes, ok ? 1 : 0);
+            EXPECT_EQ(r.state.shared.DialogCancelled.toInt(), ok ? 0 : 1);
+            EXPECT_EQ(r.state.pub.NewFlag.toInt(), ok ? c.newFlag : 0);
+            EXPECT_EQ(r.state.pub.NewGrid.toInt(), ok ? c.newGrid : 0);
+            EXPECT_EQ(r.state.section.FromFile, ok ? c.fromFile : 1);
+        }
+    }
+}
+
+// The follow-up of the angle and flap commands runs after Cancel too, from
+// the values the dialog restored.
+TEST(DialogProtocol, FollowUpRunsWhetherOrNotCancelled) {
+    for (const bool ok : {true, false}) {
+        Harness r;
+        r.state.texts.Text2 = "4.5";
+        runDialogCommand(r.ctx, *findDialogCommand("AOT"), [&](CommandContext&) { return ok; });
+        EXPECT_EQ(r.state.texts.Text5, "4.5");
+
+        r.state.shared.FlapDeflection = int16_t{30};
+        r.state.shared.FlapLength = int16_t{25};
+        runDialogCommand(r.ctx, *findDialogCommand("flap1"), [&](CommandContext&) { return ok; });
+        EXPECT_NEAR(r.state.section.FlapRad, 30.0 / 180.0 * 3.14159265, 1e-6);  // float storage
+        EXPECT_FLOAT_EQ(r.state.section.FlapHinge, 0.75f);
+    }
+}
+
+// A dialog that flags its own cancellation, and a missing opener, both end
+// the command without a recomputation.
+TEST(DialogProtocol, DialogThatCancelsItselfOrIsMissingDoesNotRecompute) {
+    Harness r;
+    runDialogCommand(r.ctx, *findDialogCommand("Digit4"), [](CommandContext& ctx) {
+        ctx.state.shared.DialogCancelled = int16_t{1};
+        return true;
+    });
+    runDialogCommand(r.ctx, *findDialogCommand("Digit5"), DialogOpener{});
+    EXPECT_EQ(r.recomputes, 0);
+    EXPECT_EQ(findDialogCommand("air1"), nullptr);
+}
+
+}  // namespace
+}  // namespace aerolune
