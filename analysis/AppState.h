@@ -100,6 +100,7 @@ struct MainWindowPrivate {
     int16_t PolarCount = 0;
     int16_t DatPatternSet = 0;
     int16_t BlUpdatePending = 1;
+    int16_t PolarPlotKind = 1;  ///< polar view: 1 Cl-Cd polar, 2 Cl and Cm against angle, 3 transition points
 };
 
 /// The current section's definition and its inviscid solution.

@@ -1,13 +1,14 @@
 #include "app/Application.h"
 
 #include <QApplication>
-#include <QScreen>
-#include <QWindow>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "analysis/Pipeline.h"
+#include "app/Commands.h"
 #include "app/Form1Load.h"
+#include "app/Help.h"
 #include "app/WindowSeam.h"
-#include "common/Placement.h"
 #include "ui/Form1.h"
 #include "ui/Splash.h"
 #include "ui/toolkit/BusyCursor.h"
@@ -16,7 +17,21 @@
 
 namespace aerolune {
 
-Application::Application() = default;
+namespace {
+
+// Picture-bar buttons by index and the menu item each one runs; button 3
+// opens the Airfoils menu and button 5 the help of the view.
+const char* const kBarCommands[6] = {"air1", "temp1", "AOT", nullptr, "flap1", nullptr};
+
+}  // namespace
+
+Application::Application(std::unique_ptr<CommandRegistry> registry) : registry_(std::move(registry)) {
+    if (!registry_) {
+        registry_ = std::make_unique<CommandRegistry>();
+        registerCommands(*registry_);
+    }
+}
+
 Application::~Application() = default;
 
 void Application::StartUp() {
@@ -27,27 +42,53 @@ void Application::StartUp() {
     Form_Load();
 }
 
+CommandContext Application::context() {
+    CommandContext ctx{state_, menus_, form1_.get()};
+    ctx.recompute = [this] { Command1_Click(); };
+    ctx.redraw = [this] {
+        WindowSeam seam(*form1_, state_);
+        seam.drawView(state_);
+        showAll();
+    };
+    ctx.plotImage = [this] { return form1_ ? form1_->drawingArea()->grab().toImage() : QImage(); };
+    return ctx;
+}
+
 void Application::Form_Load() {
     form1_ = std::make_unique<ui::Form1>(state_);
     ui::CenterOnScreen(*form1_);
     applyLoadDefaults(state_);
+    form1_->PosPbox();
+    const QWidget* area = form1_->drawingArea();
+    if (area->width() > 0 && area->height() > 0)
+        state_.priv.PlotAspect = double(area->height()) / area->width();
     state_.shared.PixelTwipsX = static_cast<int16_t>(ui::twipsPerPixelX());
     state_.shared.PixelTwipsY = static_cast<int16_t>(ui::twipsPerPixelY());
-    const QWidget* area = form1_->drawingArea();
-    if (area->width() > 0 && area->height() > 0) {
-        state_.priv.PlotAspect = double(area->height()) / double(area->width());
-    }
-    form1_->showState();
+    // SetUpButtons ran when the bar was built; a button whose command does
+    // not exist in this build is dimmed.
+    for (int i = 0; i < 6; ++i)
+        if (kBarCommands[i]) form1_->setBarButtonEnabled(i, commandAvailable(*registry_, kBarCommands[i]));
+
+    form1_->onCommand = [this](const QString& item) { runCommand(item); };
+    form1_->onBarClick = [this](int i) { barClick(i); };
+    form1_->onSwatchClick = [this](int swatch) {
+        menus_.colourMenuSwatch = swatch;
+        runCommand("Label5_Click");
+    };
+    form1_->onColourChoice = [this](int swatch, const QString& item) {
+        menus_.colourMenuSwatch = swatch;
+        runCommand(item);
+    };
     form1_->onResize = [this] { Form_Resize(); };
+    showAll();
     form1_->show();
 }
 
 void Application::Form_Resize() {
     if (state_.priv.FirstResizeDone == 0 && splash_) splash_->show();
-    const QSize client = form1_->centralWidget() ? form1_->centralWidget()->size() : form1_->size();
-    state_.priv.PlotAspect =
-        plotAspectFor(ui::toTwipsX(client.width()), ui::toTwipsY(client.height()), ui::Form1::kStatusBarTwips,
-                      ui::Form1::kPictureBarTwips, state_.priv.PlotAspect);
+    const QSize client = form1_->clientTwips();
+    state_.priv.PlotAspect = plotAspectFor(client.width(), client.height(), ui::Form1::kStatusBarTwips,
+                                           ui::Form1::kPictureBarTwips, state_.priv.PlotAspect);
     Command1_Click();
     if (state_.priv.FirstResizeDone == 0) closeSplash();
     state_.priv.FirstResizeDone = 1;
@@ -63,16 +104,50 @@ void Application::closeSplash() {
 void Application::Command1_Click() {
     ui::BusyCursor hourglass;
     ++recomputeCount_;
+    const int vflag = state_.pub.VFlag.toInt();
+    form1_->drawingArea()->setCursor(usesZoomCursor(vflag) ? Qt::SizeAllCursor : Qt::CrossCursor);
+    menusBeforeRecompute(state_, menus_);
     // Keep the window tall enough to hold the read-out panel.
     if (!form1_->isMinimized() && ui::toTwipsY(form1_->height()) < 3500) {
         form1_->resize(form1_->width(), ui::toPixelsY(3500));
     }
-    const bool naca5 = state_.shared.SectionFamily.toInt() == 5;
-    form1_->action("Digit4")->setChecked(!naca5);
-    form1_->action("Digit5")->setChecked(naca5);
+    form1_->PosPbox();
     WindowSeam seam(*form1_, state_);
     recompute(state_, seam);
+    menusAfterRecompute(state_, menus_);
+    showAll();
+}
+
+void Application::showAll() {
+    if (!form1_) return;
+    std::map<std::string, bool> enabled;
+    for (const std::string& item : menuCommandNames())
+        enabled[item] = menus_.isEnabled(item) && commandAvailable(*registry_, item);
+    form1_->showMenus(menus_.checked, enabled);
+    form1_->setBarButtonEnabled(0, enabled["air1"]);
+    form1_->setLegendVisible(surfaceLegendShown(state_.pub.VFlag.toInt()));
     form1_->showState();
 }
+
+bool Application::runCommand(const QString& item) {
+    CommandContext ctx = context();
+    if (!runMenuCommand(ctx, *registry_, item.toStdString())) return false;
+    ++commandsRun_;
+    showAll();
+    return true;
+}
+
+void Application::barClick(int index) {
+    if (index == 3) {
+        QMenu* airfoils = form1_->menu("Edit1");
+        airfoils->popup(QCursor::pos());
+    } else if (index == 5) {
+        ContextHelp();
+    } else if (index >= 0 && index < 6) {
+        runCommand(kBarCommands[index]);
+    }
+}
+
+void Application::ContextHelp() { showHelp(form1_.get(), contextHelpFor(state_.pub.VFlag.toInt())); }
 
 }  // namespace aerolune

@@ -1,12 +1,15 @@
 #pragma once
-// The running program: it owns the application state and the windows, and
-// runs start-up, the main window's load and resize steps and the
-// recompute-and-redraw entry.
+// The running program: it owns the application state, the menu marks, the
+// registry of dialogs and commands and the windows, and runs start-up, the
+// main window's load and resize steps, the recompute-and-redraw entry and
+// the menu, picture-bar and legend commands.
 
 #include <QObject>
 #include <memory>
 
 #include "analysis/AppState.h"
+#include "app/CommandContext.h"
+#include "app/CommandRegistry.h"
 
 namespace aerolune::ui {
 class Form1;
@@ -18,21 +21,36 @@ namespace aerolune {
 class Application : public QObject {
     Q_OBJECT
 public:
-    Application();
+    /// \param registry the dialogs and commands; by default every one this build has
+    explicit Application(std::unique_ptr<CommandRegistry> registry = {});
     ~Application() override;
 
     /// Hourglass, splash, main window loaded and shown, default pointer.
     void StartUp();
 
     AppState& state() { return state_; }
+    MenuMarks& menus() { return menus_; }
+    CommandRegistry& registry() { return *registry_; }
     ui::Form1* form1() const { return form1_.get(); }
     ui::Splash* splash() const { return splash_.get(); }
 
     /// Recompute and redraw the current view.
     void Command1_Click();
+    /// Runs a menu item's command and shows what it changed; false when the
+    /// item has no command in this build.
+    bool runCommand(const QString& item);
+    /// A click on picture-bar button 0..5.
+    void barClick(int index);
+    /// ContextHelp: the help topic of the view shown.
+    void ContextHelp();
+    /// The context every command runs in.
+    CommandContext context();
+    /// Mirrors the state and the menu marks into the window.
+    void showAll();
 
     int recomputeCount() const { return recomputeCount_; }
     int splashClosedCount() const { return splashClosedCount_; }
+    int commandsRun() const { return commandsRun_; }
 
 private:
     void Form_Load();
@@ -40,10 +58,13 @@ private:
     void closeSplash();
 
     AppState state_;
+    MenuMarks menus_;
+    std::unique_ptr<CommandRegistry> registry_;
     std::unique_ptr<ui::Splash> splash_;
     std::unique_ptr<ui::Form1> form1_;
     int recomputeCount_ = 0;
     int splashClosedCount_ = 0;
+    int commandsRun_ = 0;
 };
 
 }  // namespace aerolune

@@ -20,7 +20,11 @@ namespace aerolune {
 /// item name. The window mirrors them into its menu after every command.
 struct MenuMarks {
     std::map<std::string, bool> checked;
-    std::map<std::string, bool> enabled;
+    /// The three boundary-layer items start unavailable; only mnuAirBl is
+    /// ever made available (by the first boundary-layer solution).
+    std::map<std::string, bool> enabled = {{"mnuAirBl", false}, {"mnuBlayer", false}, {"MnuUpdate", false}};
+    /// The swatch (0 lower, 1 upper surface) the colour menu was opened over.
+    int colourMenuSwatch = 0;
 
     bool isChecked(const std::string& item) const {
         auto it = checked.find(item);
@@ -39,6 +43,9 @@ struct CommandContext {
     QWidget* window = nullptr;
     /// Command1_Click: recompute and redraw the current view.
     std::function<void()> recompute;
+    /// Draws the current view again from the results as they are (a colour,
+    /// background or zoom change needs no new solution).
+    std::function<void()> redraw;
     /// The plot area's current picture, at its size on the screen.
     std::function<QImage()> plotImage;
 };

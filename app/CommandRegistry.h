@@ -35,7 +35,9 @@ struct CommandRegistry {
     std::map<std::string, DialogOpener> dialogs;
     /// By menu item name: "air1", "mnuDXF", "temp1", "mnuPSetup",
     /// "MnuAirfoilData", "mnuCopy", "mnuZoomIn", "mnuZoomOUt", "mnuReset",
-    /// "mnuShowPoints", "mnuBBg", "mnuWBg", "mnuWhite" .. "mnuGray".
+    /// "mnuShowPoints", "mnuBBg", "mnuWBg", "mnuWhite" .. "mnuGray" (for the
+    /// swatch ctx.menus.colourMenuSwatch), "Label5_Click" (a left click on
+    /// that swatch).
     std::map<std::string, CommandHandler> commands;
 
     bool hasDialog(const std::string& name) const { return dialogs.count(name) != 0; }

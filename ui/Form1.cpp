@@ -3,23 +3,50 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
+#include <QMenu>
 #include <QMenuBar>
-#include <QVBoxLayout>
+#include <QMouseEvent>
 
 #include "ui/Form1Menus.h"
+#include "ui/PictureBar.h"
+#include "ui/toolkit/Fonts.h"
+#include "ui/toolkit/Palette.h"
 #include "ui/toolkit/Twips.h"
 
 namespace aerolune::ui {
 
 namespace {
 
-QFrame* panel(QWidget* parent, const char* name) {
+constexpr int kReadoutWidth = 2055;  // SSPanel4, twips
+constexpr int kLegendLeft = 5100;
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return {toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height)};
+}
+
+QFrame* panel(QWidget* parent, const char* name, QFrame::Shadow shadow = QFrame::Raised) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
     frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
+    frame->setFrameShadow(shadow);
     return frame;
+}
+
+QWidget* rule(QWidget* parent, const char* name, const QColor& colour) {
+    auto* line = new QWidget(parent);
+    line->setObjectName(name);
+    line->setAutoFillBackground(true);
+    QPalette p = line->palette();
+    p.setColor(QPalette::Window, colour);
+    line->setPalette(p);
+    return line;
+}
+
+void setBackground(QWidget* w, const QColor& colour) {
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
 }
 
 }  // namespace
@@ -27,29 +54,38 @@ QFrame* panel(QWidget* parent, const char* name) {
 Form1::Form1(AppState& state) : state_(state) {
     setObjectName("Form1");
     setWindowTitle("Aerolune - Version 2.0");
-    setStyleSheet("QMainWindow { background: #c0c0c0; }");
+    setWindowIcon(QIcon(":/art/icon.svg"));
+    setBackground(this, QColor(0xC0, 0xC0, 0xC0));
 
     menus_ = buildMenuTree(*menuBar(), *this, form1MenuTable());
-    for (const char* name : {"mnuBBg", "mnuWBg", "Digit4", "Digit5"}) action(name)->setCheckable(true);
-    connect(action("exit1"), &QAction::triggered, this, [] { QApplication::quit(); });
+    for (const auto& [name, a] : menus_.actions) {
+        if (menus_.menus.count(name)) continue;
+        connect(a, &QAction::triggered, this, [this, n = name] {
+            if (onCommand) onCommand(n);
+        });
+    }
+    for (const char* name : {"cp22", "Velocity1", "mnuBlayer", "mnuFlowField", "mnuCp", "mnuMesh", "mnuBBg",
+                             "mnuWBg", "Digit4", "Digit5"})
+        action(name)->setCheckable(true);
+    // File and Airfoils share the access key F as written: a second Alt+F
+    // moves on from File to Airfoils.
+    buildClient();
+    const QSize client = defaultClientPixels();
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
 
-    auto* central = new QWidget(this);
-    auto* column = new QVBoxLayout(central);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(buildPictureBar());
-    auto* middle = new QHBoxLayout;
-    middle->setSpacing(0);
-    picture1_ = new QWidget(central);
-    picture1_->setObjectName("Picture1");
-    picture1_->setAutoFillBackground(true);
-    middle->addWidget(picture1_, 1);
-    middle->addWidget(buildDisplayPanel());
-    column->addLayout(middle, 1);
-    column->addWidget(buildStatusBar());
-    setCentralWidget(central);
-
-    resize(toPixelsX(kClientWidthTwips), toPixelsY(kClientHeightTwips) + menuBar()->sizeHint().height());
+QSize Form1::defaultClientPixels() const {
+    // Lay the menu bar out wide enough for every menu and take the right
+    // edge of the last one.
+    QMenuBar* bar = menuBar();
+    const QSize before = bar->size();
+    bar->resize(4000, bar->sizeHint().height());
+    int right = 0;
+    for (QAction* a : bar->actions())
+        if (a->isVisible()) right = std::max(right, bar->actionGeometry(a).right());
+    bar->resize(before);
+    const int menuWidth = right + 12;
+    return {std::max(toPixelsX(kClientWidthTwips), menuWidth), toPixelsY(kClientHeightTwips)};
 }
 
 QAction* Form1::action(const QString& name) const {
@@ -57,24 +93,83 @@ QAction* Form1::action(const QString& name) const {
     return it == menus_.actions.end() ? nullptr : it->second;
 }
 
-QWidget* Form1::buildPictureBar() {
-    auto* bar = new QWidget(this);
-    bar->setObjectName("Picture4");
-    bar->setFixedHeight(toPixelsY(kPictureBarTwips + 60));  // with the two etched rules
-    return bar;
+QMenu* Form1::menu(const QString& name) const {
+    auto it = menus_.menus.find(name);
+    return it == menus_.menus.end() ? nullptr : it->second;
 }
 
-QLabel* Form1::addCaption(QWidget* parent, const QString& text, int left, int top, bool heading) {
+void Form1::buildClient() {
+    client_ = new QWidget(this);
+    client_->setObjectName("Form1Client");
+    setCentralWidget(client_);
+    rules_[0] = rule(client_, "Picture3", QColor(0x80, 0x80, 0x80));
+    rules_[1] = rule(client_, "Picture2", Qt::white);
+    rules_[2] = rule(client_, "Picture6", QColor(0x80, 0x80, 0x80));
+    rules_[3] = rule(client_, "Picture7", Qt::white);
+    bar_ = new PictureBar(client_);
+    connect(bar_, &PictureBar::buttonClicked, this, [this](int i) {
+        if (onBarClick) onBarClick(i);
+    });
+    display_ = buildDisplayPanel(client_);
+    status_ = buildStatusBar(client_);
+    auto* area = new QWidget(client_);
+    setDrawingArea(area);
+    auto* stray = new QLabel("Label7", client_);  // third member of the legend caption array, never shown
+    stray->setObjectName("Label7(1)");
+    stray->hide();
+}
+
+void Form1::setDrawingArea(QWidget* area) {
+    if (picture1_ && picture1_ != area) picture1_->deleteLater();
+    picture1_ = area;
+    area->setParent(client_);
+    area->setObjectName("Picture1");
+    setBackground(area, Qt::black);
+    area->installEventFilter(this);
+    area->show();
+    PosPbox();
+}
+
+QSize Form1::clientTwips() const { return {toTwipsX(client_->width()), toTwipsY(client_->height())}; }
+
+void Form1::layoutClient() {
+    const int w = client_->width();
+    const int h = client_->height();
+    const int top = toPixelsY(kTopStripTwips);
+    const int statusHeight = toPixelsY(kStatusBarTwips);
+    const int panelWidth = toPixelsX(kDisplayPanelTwips);
+    const int ruleTops[4] = {0, 15, 840, 855};
+    for (int i = 0; i < 4; ++i)
+        rules_[i]->setGeometry(0, toPixelsY(ruleTops[i]), w, std::max(1, toPixelsY(15)));
+    bar_->setGeometry(0, toPixelsY(30), w, toPixelsY(kPictureBarTwips));
+    status_->setGeometry(0, std::max(top, h - statusHeight), w, statusHeight);
+    display_->setGeometry(std::max(0, w - panelWidth), top, panelWidth, std::max(0, h - top - statusHeight));
+    PosPbox();
+}
+
+void Form1::PosPbox() {
+    if (!picture1_ || !client_) return;
+    const QSize inner = clientTwips();
+    const int left = 75;
+    const int top = kPictureBarTwips + 100;
+    const int width = inner.width() - left - 100 - kDisplayPanelTwips;
+    const int height = inner.height() - kStatusBarTwips - kPictureBarTwips - 140;
+    if (width <= 0 || height <= 0) return;  // a window too small keeps the last placement
+    picture1_->setGeometry(twipsRect(left, top, width, height));
+}
+
+QLabel* Form1::addCaption(QWidget* parent, const QString& text, int left, int top, int room, bool heading) {
     auto* label = new QLabel(text, parent);
-    label->move(toPixelsX(left), toPixelsY(top));
+    QFont font = label->font();
     if (heading) {
-        QFont font = label->font();
         font.setPointSize(12);
         font.setBold(true);
         font.setItalic(true);
         font.setUnderline(true);
-        label->setFont(font);
     }
+    label->setFont(fontFittingLine(font, text, toPixelsX(room)));
+    label->move(toPixelsX(left), toPixelsY(top));
+    label->adjustSize();
     return label;
 }
 
@@ -82,106 +177,207 @@ QLineEdit* Form1::addField(QWidget* parent, const char* name, int left, int top)
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setReadOnly(true);
-    field->setGeometry(toPixelsX(left), toPixelsY(top), toPixelsX(855), toPixelsY(285));
+    field->setStyleSheet("QLineEdit { background: white; color: black; padding: 0px; }");
+    field->setGeometry(twipsRect(left, top, 855, 285));
     return field;
 }
 
-QLabel* Form1::addBox(QWidget* parent, const char* name, int left, int top, int width) {
+QLabel* Form1::addBox(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* box = new QLabel(parent);
     box->setObjectName(name);
     box->setFrameShape(QFrame::Box);
-    box->setStyleSheet("background: white;");
-    box->setGeometry(toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(285));
+    box->setLineWidth(1);
+    setBackground(box, Qt::white);
+    box->setGeometry(twipsRect(left, top, width, height));
     return box;
 }
 
-QWidget* Form1::buildDisplayPanel() {
-    QFrame* display = panel(this, "panDisplay");
-    display->setFixedWidth(toPixelsX(kDisplayPanelTwips));
+QWidget* Form1::buildDisplayPanel(QWidget* parent) {
+    QFrame* display = panel(parent, "panDisplay");
     QFrame* readout = panel(display, "SSPanel4");
-    readout->setGeometry(toPixelsX(15), toPixelsY(15), toPixelsX(2055), toPixelsY(4335));
-    readout->setFont(QFont("MS Sans Serif", 8));  // the read-out's boxes are sized for it
+    readout->setGeometry(twipsRect(15, 15, kReadoutWidth, 4335));
+    readout->setFont(QFont("MS Sans Serif", 8));
 
-    addCaption(readout, "Inputs", 120, 0, true);
-    addCaption(readout, "Airfoil", 120, 360);
-    addField(readout, "Text1", 120, 600);
-    addCaption(readout, "Angle", 1080, 360);
-    addField(readout, "Text5", 1080, 600);
-    addCaption(readout, "Flap Defl.", 120, 960);
+    // Captions of the left column end where the right column starts; those of
+    // the right column at the panel's edge.
+    const int leftRoom = 1020 - 120 - 30;
+    const auto rightRoom = [](int left) { return kReadoutWidth - left - 45; };
+    addCaption(readout, "Inputs", 120, 0, leftRoom + 900, true);
+    addCaption(readout, "Airfoil", 120, 360, leftRoom);
+    addField(readout, "Text1", 120, 600)->setToolTip("Airfoil Number");
+    addCaption(readout, "Angle", 1080, 360, rightRoom(1080));
+    addField(readout, "Text5", 1080, 600)->setToolTip("AOA Display");
+    addCaption(readout, "Flap Defl.", 120, 960, leftRoom);
     addBox(readout, "Label16", 120, 1200);
-    addCaption(readout, "Flap Length", 1080, 960);
+    addCaption(readout, "Flap Length", 1080, 960, rightRoom(1080));
     addBox(readout, "Label17", 1080, 1200);
-    addCaption(readout, "Results", 60, 1560, true);
-    QLabel* stalled = addCaption(readout, "Airfoil Stalled", 1080, 1620);
+    addCaption(readout, "Results", 60, 1560, leftRoom + 900, true);
+    QLabel* stalled = addCaption(readout, "Airfoil Stalled", 1080, 1620, rightRoom(1080));
     stalled->setObjectName("Label22");
-    stalled->setStyleSheet("color: red;");
-    addCaption(readout, "Cl", 120, 1920);
-    addField(readout, "Text3", 120, 2160)->setAlignment(Qt::AlignCenter);
-    addCaption(readout, "Cm(l.e.)", 1080, 1920);
-    addField(readout, "Text4", 1080, 2160);
-    addCaption(readout, "Cm (c/4)", 120, 2520);
+    stalled->setStyleSheet("color: #ff0000;");
+    stalled->hide();
+    addCaption(readout, "Cl", 120, 1920, leftRoom);
+    QLineEdit* cl = addField(readout, "Text3", 120, 2160);
+    cl->setAlignment(Qt::AlignCenter);
+    cl->setToolTip("CL Display");
+    addCaption(readout, "Cm(l.e.)", 1080, 1920, rightRoom(1080));
+    addField(readout, "Text4", 1080, 2160)->setToolTip("Cm Display");
+    addCaption(readout, "Cm (c/4)", 120, 2520, leftRoom);
     addBox(readout, "Label11", 120, 2760);
-    addCaption(readout, "Angle (Cl=0)", 1080, 2520);
+    addCaption(readout, "Angle (Cl=0)", 1080, 2520, rightRoom(1080));
     addBox(readout, "Label12", 1080, 2760);
-    addCaption(readout, "Cd", 120, 3120);
-    addBox(readout, "Label20", 120, 3360)->setText("0.0000");
-    addCaption(readout, "Cent. of Pres.", 1020, 3120);
+    addCaption(readout, "Cd", 120, 3120, leftRoom);
+    addBox(readout, "Label20", 120, 3360, 855, 315)->setText("0.0000");
+    addCaption(readout, "Cent. of Pres.", 1020, 3120, rightRoom(1020));
     addBox(readout, "Label13", 1080, 3360, 915);
 
-    auto* hidden = new QLineEdit(display);  // the hidden angle holder
-    hidden->setObjectName("Text2");
-    hidden->hide();
+    QFrame* coords = panel(readout, "SSPanel3", QFrame::Sunken);
+    coords->setGeometry(twipsRect(120, 3780, 1815, 375));
+    coords->setToolTip("Coordinates");
+    setBackground(coords, QColor(0x80, 0x80, 0x80));
+    auto* marker = new QLabel(coords);
+    marker->setObjectName("Image1(0)");
+    marker->setPixmap(
+        QPixmap(":/art/icon.svg").scaled(18, 19, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    marker->setGeometry(toPixelsX(60), toPixelsY(60), 18, 19);
+    auto* readoutText = new QLabel(coords);
+    readoutText->setObjectName("Label2");
+    readoutText->setStyleSheet("color: white;");
+    readoutText->setGeometry(twipsRect(480, 60, 1815 - 480 - 30, 255));
+
+    for (const char* name : {"Text2", "Text6"}) {  // hidden text holders
+        auto* hidden = new QLineEdit(display);
+        hidden->setObjectName(name);
+        hidden->hide();
+    }
     return display;
 }
 
-QWidget* Form1::buildStatusBar() {
-    QFrame* status = panel(this, "SSPanel1");
-    status->setFixedHeight(toPixelsY(kStatusBarTwips));
+QWidget* Form1::buildStatusBar(QWidget* parent) {
+    QFrame* status = panel(parent, "SSPanel1");
+    status->setFont(QFont("Comic Sans MS", 12));
     statusCaption_ = new QLabel(status);
     statusCaption_->setObjectName("SSPanel1Caption");
-    QFont font("Comic Sans MS");
-    font.setPointSize(12);
-    statusCaption_->setFont(font);
-    statusCaption_->setGeometry(toPixelsX(60), toPixelsY(60), toPixelsX(5000), toPixelsY(375));
+    statusCaption_->setGeometry(twipsRect(60, 30, kLegendLeft - 120, kStatusBarTwips - 60));
 
-    const struct { const char* name; const char* text; int left; int top; } legend[] = {
-        {"Label5(1)", "", 5100, 60}, {"Label5(0)", "", 5100, 240},
-        {"Label7(0)", "Upper Surface", 5340, 60}, {"Label7(2)", "Lower Surface", 5340, 240}};
-    for (const auto& item : legend) {
-        auto* label = new QLabel(item.text, status);
-        label->setObjectName(item.name);
-        label->move(toPixelsX(item.left), toPixelsY(item.top));
-        label->hide();
+    const struct {
+        int index;
+        int top;
+        const char* caption;
+    } rows[] = {{1, 60, "Upper Surface"}, {0, 240, "Lower Surface"}};
+    for (const auto& row : rows) {
+        auto* swatch = new QLabel(status);
+        swatch->setObjectName(QString("Label5(%1)").arg(row.index));
+        swatch->setFrameShape(QFrame::Box);
+        swatch->setGeometry(twipsRect(kLegendLeft, row.top, 195, 195));
+        swatch->installEventFilter(this);
+        swatch->hide();
+        swatches_[row.index] = swatch;
+        auto* caption = new QLabel(row.caption, status);
+        caption->setObjectName(row.index == 1 ? "Label7(0)" : "Label7(2)");
+        // Two rows share the bar: each caption fits its row's height.
+        caption->setFont(fontFittingLine(status->font(), row.caption, toPixelsX(1800), toPixelsY(195)));
+        caption->move(toPixelsX(5340), toPixelsY(row.top) - 1);
+        caption->adjustSize();
+        caption->hide();
+        legendCaptions_[row.index] = caption;
     }
     return status;
 }
 
+void Form1::setBoxText(const char* name, const std::string& text) {
+    auto* box = findChild<QLabel*>(name);
+    const QString value = QString::fromStdString(text);
+    box->setFont(fontFittingLine(box->parentWidget()->font(), value, box->contentsRect().width() - 2));
+    box->setText(value);
+}
+
 void Form1::showState() {
     const MainWindowTexts& t = state_.texts;
-    const struct { const char* name; const std::string& text; } fields[] = {
+    const struct {
+        const char* name;
+        const std::string& text;
+    } fields[] = {
         {"Text1", t.Text1}, {"Text2", t.Text2}, {"Text3", t.Text3}, {"Text4", t.Text4}, {"Text5", t.Text5}};
-    for (const auto& f : fields) findChild<QLineEdit*>(f.name)->setText(QString::fromStdString(f.text));
-    const struct { const char* name; const std::string& text; } boxes[] = {
-        {"Label11", t.Label11}, {"Label12", t.Label12}, {"Label13", t.Label13},
-        {"Label16", t.Label16}, {"Label17", t.Label17}, {"Label20", t.Label20}};
+    for (const auto& f : fields) {
+        auto* field = findChild<QLineEdit*>(f.name);
+        field->setText(QString::fromStdString(f.text));
+        field->setCursorPosition(0);
+    }
+    const struct {
+        const char* name;
+        const std::string& text;
+    } boxes[] = {{"Label11", t.Label11}, {"Label12", t.Label12}, {"Label13", t.Label13},
+                 {"Label16", t.Label16}, {"Label17", t.Label17}, {"Label20", t.Label20}};
     for (const auto& b : boxes) {
-        if (b.name == std::string("Label20") && b.text.empty()) continue;  // keeps "0.0000" until a drag estimate
-        findChild<QLabel*>(b.name)->setText(QString::fromStdString(b.text));
+        if (b.name == std::string("Label20") && b.text.empty())
+            continue;  // keeps "0.0000" until a drag estimate
+        setBoxText(b.name, b.text);
     }
     findChild<QLabel*>("Label22")->setVisible(t.Label22Visible);
-    statusCaption_->setText(QString::fromStdString(t.StatusCaption));
-    action("mnuShowPoints")->setText(QString::fromStdString(t.ShowPointsCaption));
+    const QString caption = QString::fromStdString(t.StatusCaption);
+    statusCaption_->setFont(
+        fontFittingLine(status_->font(), caption, statusCaption_->width(), statusCaption_->height()));
+    statusCaption_->setText(caption);
+    action("mnuShowPoints")->setText("&" + QString::fromStdString(t.ShowPointsCaption));
     action("mnuBBg")->setChecked(t.mnuBBgChecked);
     action("mnuWBg")->setChecked(t.mnuWBgChecked);
     const bool white = state_.priv.ForegroundIndex == 0;
-    QPalette palette = picture1_->palette();
-    palette.setColor(QPalette::Window, white ? Qt::white : Qt::black);
-    palette.setColor(QPalette::WindowText, white ? Qt::black : Qt::white);
-    picture1_->setPalette(palette);
+    setBackground(picture1_, white ? Qt::white : Qt::black);
+    const int colours[2] = {state_.priv.LowerSurfaceColor, state_.priv.UpperSurfaceColor};
+    for (int i = 0; i < 2; ++i) setBackground(swatches_[i], paletteColor(colours[i]));
+}
+
+void Form1::showMenus(const std::map<std::string, bool>& checked,
+                      const std::map<std::string, bool>& enabled) {
+    for (const auto& [name, on] : checked)
+        if (QAction* a = action(QString::fromStdString(name))) a->setChecked(on);
+    for (const auto& [name, on] : enabled)
+        if (QAction* a = action(QString::fromStdString(name))) a->setEnabled(on);
+}
+
+void Form1::setBarButtonEnabled(int index, bool enabled) { bar_->setButtonEnabled(index, enabled); }
+
+void Form1::setLegendVisible(bool visible) {
+    for (int i = 0; i < 2; ++i) {
+        swatches_[i]->setVisible(visible);
+        legendCaptions_[i]->setVisible(visible);
+    }
+}
+
+void Form1::openColourMenu(int swatch) {
+    QMenu* colours = menu("mnuColor");
+    QAction* chosen = colours->exec(QCursor::pos());
+    if (chosen && onColourChoice) onColourChoice(swatch, chosen->objectName());
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if (watched == picture1_ && type == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        menu("View1")->popup(QCursor::pos());
+        return true;
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (watched != swatches_[i]) continue;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && onSwatchClick) {
+            onSwatchClick(i);
+            return true;
+        }
+        const bool rightHeld = (type == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) ||
+                               (type == QEvent::MouseMove && (mouse->buttons() & Qt::RightButton));
+        if (rightHeld) {
+            openColourMenu(i);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    layoutClient();
     if (onResize) onResize();
 }
 

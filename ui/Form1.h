@@ -1,17 +1,21 @@
 #pragma once
 // The main window: picture bar, drawing area, the inputs-and-results panel on
-// the right and the status bar, with the menu tree. It shows the application
-// state and reports user actions; it computes nothing itself.
+// the right and the status bar with the surface legend, under the menu tree.
+// It shows the application state and reports user actions by name; it
+// computes nothing itself.
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <functional>
+#include <map>
 
 #include "analysis/AppState.h"
 #include "ui/toolkit/MenuTable.h"
 
 namespace aerolune::ui {
+
+class PictureBar;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -19,38 +23,79 @@ public:
     /// Design size of the client area, twips.
     static constexpr int kClientWidthTwips = 7635;
     static constexpr int kClientHeightTwips = 5730;
-    /// Heights of the picture bar and the status bar, twips.
+    /// Heights of the picture bar, the rules about it and the status bar, and
+    /// the width of the read-out panel, twips.
     static constexpr int kPictureBarTwips = 810;
+    static constexpr int kTopStripTwips = 870;
     static constexpr int kStatusBarTwips = 495;
     static constexpr int kDisplayPanelTwips = 2130;
 
     explicit Form1(AppState& state);
 
-    /// Copies the state's texts, captions and check marks into the widgets.
+    /// Copies the state's texts, captions, check marks, the legend and the
+    /// swatch colours into the widgets.
     void showState();
+    /// Mirrors check marks and availability into the menu items.
+    void showMenus(const std::map<std::string, bool>& checked, const std::map<std::string, bool>& enabled);
+    /// Enables or disables a picture-bar button (its command may not exist).
+    void setBarButtonEnabled(int index, bool enabled);
+    /// Whether the surface legend (swatches and captions) is shown.
+    void setLegendVisible(bool visible);
+
+    /// PosPbox: places the drawing area between the bars and the read-out.
+    void PosPbox();
+    /// Puts the plot widget in place of the drawing area (it takes the name Picture1).
+    void setDrawingArea(QWidget* area);
 
     QAction* action(const QString& name) const;
+    QMenu* menu(const QString& name) const;
     QWidget* drawingArea() const { return picture1_; }
+    PictureBar* pictureBar() const { return bar_; }
+    /// The client area's size in twips (below the menu bar).
+    QSize clientTwips() const;
+    /// The client size the window opens with: the design size, wider when the
+    /// menu bar needs more to show every menu.
+    QSize defaultClientPixels() const;
 
+    /// A menu item was chosen (by its table name).
+    std::function<void(const QString& item)> onCommand;
+    /// A picture-bar button was clicked (0..5).
+    std::function<void(int index)> onBarClick;
+    /// A swatch was clicked with the left button (0 lower, 1 upper surface).
+    std::function<void(int swatch)> onSwatchClick;
+    /// An item of the colour menu was chosen over a swatch.
+    std::function<void(int swatch, const QString& item)> onColourChoice;
     /// Called at the end of every resize (the first display included).
     std::function<void()> onResize;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* buildPictureBar();
-    QWidget* buildDisplayPanel();
-    QWidget* buildStatusBar();
+    void buildClient();
+    void layoutClient();
+    QWidget* buildDisplayPanel(QWidget* parent);
+    QWidget* buildStatusBar(QWidget* parent);
     QLineEdit* addField(QWidget* parent, const char* name, int left, int top);
-    QLabel* addBox(QWidget* parent, const char* name, int left, int top, int width = 855);
-    QLabel* addCaption(QWidget* parent, const QString& text, int left, int top, bool heading = false);
+    QLabel* addBox(QWidget* parent, const char* name, int left, int top, int width = 855, int height = 285);
+    QLabel* addCaption(QWidget* parent, const QString& text, int left, int top, int room,
+                       bool heading = false);
+    void setBoxText(const char* name, const std::string& text);
+    void openColourMenu(int swatch);
 
     AppState& state_;
     MenuTree menus_;
+    QWidget* client_ = nullptr;
+    QWidget* rules_[4] = {};
+    PictureBar* bar_ = nullptr;
+    QWidget* display_ = nullptr;
+    QWidget* status_ = nullptr;
     QWidget* picture1_ = nullptr;
     QLabel* statusCaption_ = nullptr;
+    QLabel* swatches_[2] = {};
+    QLabel* legendCaptions_[2] = {};
 };
 
 }  // namespace aerolune::ui

@@ -1,0 +1,51 @@
+#pragma once
+// The main window's menu commands, as functions on a CommandContext: the view
+// commands with their check marks, the dialog commands (DialogProtocol.h),
+// the commands other parts supply through the registry, EnableMenus and the
+// menu states the recomputation leaves.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/CommandRegistry.h"
+
+namespace aerolune {
+
+/// The view commands' check-mark group: choosing one checks it alone.
+inline constexpr const char* kViewCheckGroup[] = {"cp22",         "Velocity1", "mnuBlayer",
+                                                  "mnuFlowField", "mnuCp",     "mnuMesh"};
+
+/// The File items EnableMenus makes available again on every recomputation.
+inline constexpr const char* kFileItems[] = {"air1", "mnuDXF", "temp1", "mnuPSetup"};
+
+/// Every menu item that carries a command, in menu order.
+const std::vector<std::string>& menuCommandNames();
+
+/// Whether a menu item's command can run in this build: its dialog or its
+/// supplied command is registered. Items not built yet stay disabled.
+bool commandAvailable(const CommandRegistry& registry, std::string_view item);
+
+/// Runs the command of a menu item; false when the item has none or its
+/// dialog or command is not registered (nothing happens then).
+bool runMenuCommand(CommandContext& ctx, const CommandRegistry& registry, std::string_view item);
+
+/// EnableMenus: the four File items available again.
+void EnableMenus(MenuMarks& menus);
+
+/// Menu states before the recomputation (EnableMenus; Digit4 or Digit5
+/// checked by SectionFamily) and after it (Save ASCII File off in views 4, 5,
+/// 8 and 9; the airfoil's Boundary Layer sub-view once a boundary layer has
+/// been solved).
+void menusBeforeRecompute(const AppState& state, MenuMarks& menus);
+void menusAfterRecompute(const AppState& state, MenuMarks& menus);
+
+/// The surface legend (colour swatches and their captions) belongs to the
+/// Cp and velocity views.
+bool surfaceLegendShown(int vflag);
+
+/// The field views (mesh, streamlines, pressure contours) use the zoom
+/// pointer over the plot area; the others the cross-hair.
+bool usesZoomCursor(int vflag);
+
+}  // namespace aerolune

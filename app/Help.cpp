@@ -1,0 +1,53 @@
+#include "app/Help.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "ui/HelpViewer.h"
+
+namespace aerolune {
+
+namespace {
+
+QString& helpFolder() {
+    static QString folder;
+    return folder;
+}
+
+}  // namespace
+
+HelpCall tutorialHelp() { return {"aerolune1.hlp", kHelpContents, 10}; }
+
+HelpCall contextHelpFor(int vflag) {
+    switch (vflag) {
+        case 1:
+        case 2:
+        case 3:
+            return {"aerolune1.hlp", kHelpShowContext, 60};
+        case 4:
+            return {"aerolune1.hlp", kHelpShowContext, 190};
+        case 5:
+            return {"aerolune1.hlp", kHelpShowContext, 200};
+        case 6:
+            return {"aerolune1.hlp", kHelpShowContext, 160};
+        case 7:
+            return {"aerolune1.hlp", kHelpShowContext, 170};
+        case 10:
+            return {"aerolune1.hlp", kHelpShowContext, 150};
+        default:
+            return {"aerolune1.hlp", kHelpContents, 1};
+    }
+}
+
+QString helpDirectory() {
+    return helpFolder().isEmpty() ? QCoreApplication::applicationDirPath() : helpFolder();
+}
+
+void setHelpDirectory(const QString& folder) { helpFolder() = folder; }
+
+void showHelp(QWidget* owner, const HelpCall& call) {
+    const QString path = QDir(helpDirectory()).filePath(QString::fromLatin1(call.file));
+    ui::helpViewer(owner).open(path, call.data, call.command == kHelpContents);
+}
+
+}  // namespace aerolune

@@ -1,0 +1,297 @@
+// The main window as a user meets it: start-up state, menus, layout, the
+// picture bar, the help window and every menu item reaching its command.
+// Dialogs and the commands other parts supply are answered by test doubles.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <map>
+#include <set>
+
+#include "app/Application.h"
+#include "app/Commands.h"
+#include "app/Help.h"
+#include "ui/Form1.h"
+#include "ui/Form1Menus.h"
+#include "ui/Form2.h"
+#include "ui/HelpViewer.h"
+#include "ui/PictureBar.h"
+#include "ui/toolkit/Twips.h"
+
+namespace aerolune {
+namespace {
+
+const QString kHelpFolder = QStringLiteral(AEROLUNE_TEST_DATA "/../../help");
+
+// Every dialog answers OK and every supplied command counts its calls.
+struct Doubles {
+    std::map<std::string, int> calls;
+    std::unique_ptr<CommandRegistry> registry(bool withCopy = true) {
+        auto r = std::make_unique<CommandRegistry>();
+        for (const char* d : {"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
+                              "frmBoundaryLayer", "GridControl"})
+            r->dialogs[d] = [this, d](CommandContext&) { return ++calls[d] > 0; };
+        for (const std::string& item : menuCommandNames())
+            if (!commandAvailable(*r, item))
+                r->commands[item] = [this, item](CommandContext&) { ++calls[item]; };
+        if (withCopy)
+            r->commands["mnuCopy"] = [](CommandContext& c) {
+                QApplication::clipboard()->setImage(c.plotImage());
+            };
+        return r;
+    }
+};
+
+struct Started {
+    Doubles doubles;
+    Application app{doubles.registry()};
+    ui::Form1& form;
+    Started() : form((setHelpDirectory(kHelpFolder), app.StartUp(), *app.form1())) {}
+};
+
+QString plain(QString caption) { return caption.remove('&'); }
+
+TEST(MainWindow, StartsWithTheDocumentedMenuStates) {
+    Started s;
+    std::set<QString> checked;
+    for (QAction* a : s.form.findChildren<QAction*>())
+        if (a->isChecked()) checked.insert(a->objectName());
+    EXPECT_EQ(checked, (std::set<QString>{"mnuWBg", "Digit4"}));
+    for (const char* unavailable : {"mnuBlayer", "MnuUpdate"})
+        EXPECT_FALSE(s.form.action(unavailable)->isEnabled()) << unavailable;
+    // The first recomputation solved the boundary layer, which offers its sub-view.
+    EXPECT_TRUE(s.app.state().boundaryLayer.mnuAirBlEnabled);
+    EXPECT_TRUE(s.form.action("mnuAirBl")->isEnabled());
+    for (const char* item : {"air1", "mnuDXF", "temp1", "mnuPSetup", "Digit4", "mnuCopy"})
+        EXPECT_TRUE(s.form.action(item)->isEnabled()) << item;
+    EXPECT_FALSE(s.form.menu("mnuColor")->menuAction()->isVisible() &&
+                 s.form.menuBar()->actions().contains(s.form.menu("mnuColor")->menuAction()));
+    EXPECT_EQ(plain(s.form.action("mnuShowPoints")->text()), "Show Points");
+    EXPECT_EQ(plain(s.form.action("mnuClrPolar")->text()), "RESET POLAR");
+    EXPECT_EQ(plain(s.form.action("MnuUpdate")->text()), "Update  Boundary Layer Solution");
+    EXPECT_EQ(s.form.action("Digit4")->statusTip(), "NACA 4-Digit");
+    EXPECT_EQ(s.form.action("mnuCopy")->shortcut(), QKeySequence("Ctrl+C"));
+    EXPECT_FALSE(s.form.findChild<QWidget*>("Label5(0)")->isVisible());  // legend belongs to views 2 and 3
+}
+
+TEST(MainWindow, AccessKeysAreUniqueInEachDropDown) {
+    AppState state;
+    ui::Form1 form(state);
+    int menus = 0;
+    for (const ui::MenuItemSpec& spec : ui::form1MenuTable()) {
+        QMenu* menu = form.menu(spec.name);
+        if (!menu) continue;
+        std::set<QChar> keys;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            const QString text = a->text();
+            const int amp = text.indexOf('&');
+            ASSERT_GE(amp, 0) << text.toStdString();
+            EXPECT_TRUE(keys.insert(text[amp + 1].toLower()).second)
+                << menu->objectName().toStdString() << ": " << text.toStdString();
+        }
+        ++menus;
+    }
+    EXPECT_EQ(menus, 11);  // nine on the bar, the Airfoil sub-menu and the colour pop-up
+}
+
+// Walks the menu table: every item with a command reaches it, and only the
+// items the program keeps unavailable are disabled.
+TEST(MainWindow, EveryMenuItemReachesItsCommand) {
+    Started s;
+    const std::set<std::string> neverAvailable = {"mnuAirBl", "mnuBlayer", "MnuUpdate"};
+    int walked = 0;
+    for (const ui::MenuItemSpec& item : ui::form1MenuTable()) {
+        QAction* a = s.form.action(item.name);
+        if (!a || s.form.menu(item.name) || std::string(item.name) == "exit1") continue;
+        if (!a->isEnabled()) {
+            const bool saveOff = std::string(item.name) == "air1";  // views 4, 5, 8, 9
+            EXPECT_TRUE(neverAvailable.count(item.name) || saveOff) << item.name;
+            continue;
+        }
+        const int before = s.app.commandsRun();
+        a->trigger();
+        EXPECT_EQ(s.app.commandsRun(), before + 1) << item.name;
+        ++walked;
+    }
+    EXPECT_GE(walked, 50);
+    for (const char* dialog : {"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"})
+        EXPECT_GE(s.doubles.calls[dialog], 1) << dialog;
+}
+
+TEST(MainWindow, CancelledDialogLeavesTheViewWithoutRedrawing) {
+    Doubles doubles;
+    auto registry = doubles.registry();
+    for (auto& [name, open] : registry->dialogs) open = [](CommandContext&) { return false; };
+    Application app(std::move(registry));
+    app.StartUp();
+    app.runCommand("cp22");
+    for (const char* item :
+         {"Digit4", "Digit5", "AOT", "flap1", "mnuOptions", "mnuBoundaryLayer", "mnuGridControl"}) {
+        const int before = app.recomputeCount();
+        app.form1()->action(item)->trigger();
+        EXPECT_EQ(app.recomputeCount(), before) << item;
+        EXPECT_EQ(app.state().pub.VFlag.toInt(), 2) << item;
+        EXPECT_TRUE(app.form1()->action("cp22")->isChecked()) << item;
+    }
+}
+
+TEST(MainWindow, KeyboardReachesCopyAndBothMenusOnF) {
+    Started s;
+    QApplication::setActiveWindow(&s.form);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(&s.form, Qt::Key_C, Qt::ControlModifier);
+    const QImage image = QApplication::clipboard()->image();
+    EXPECT_EQ(image.size(), s.form.drawingArea()->size());
+
+    QStringList opened;
+    for (int press = 0; press < 2; ++press) {
+        QTest::keyClick(&s.form, Qt::Key_F, Qt::AltModifier);
+        QApplication::processEvents();
+        QWidget* popup = QApplication::activePopupWidget();
+        opened << (popup ? popup->objectName() : QString());
+        if (popup) popup->close();
+    }
+    EXPECT_EQ(opened, (QStringList{"file1", "Edit1"}));
+}
+
+TEST(MainWindow, CaptionsFitAndTheMenuBarDoesNotOverflow) {
+    Started s;
+    QApplication::processEvents();
+    auto* readout = s.form.findChild<QWidget*>("SSPanel4");
+    int captions = 0;
+    for (QLabel* label : readout->findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        const int need = label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_LE(need, label->contentsRect().width()) << label->text().toStdString();
+        EXPECT_LE(label->geometry().right(), readout->width()) << label->text().toStdString();
+        ++captions;
+    }
+    EXPECT_GE(captions, 15);
+    for (const char* name : {"Label7(0)", "Label7(2)"}) {
+        auto* label = s.form.findChild<QLabel*>(name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
+    }
+    auto* ext = s.form.menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
+    ASSERT_NE(ext, nullptr);
+    EXPECT_FALSE(ext->isVisible());
+    EXPECT_GE(s.form.width(), ui::toPixelsX(ui::Form1::kClientWidthTwips));
+}
+
+TEST(MainWindow, ResizingSmallAndBackKeepsTheLayout) {
+    Started s;
+    const QSize size = s.form.size();
+    const QRect plot = s.form.drawingArea()->geometry();
+    s.form.resize(200, 150);
+    QApplication::processEvents();
+    s.form.resize(size);
+    QApplication::processEvents();
+    EXPECT_EQ(s.form.drawingArea()->geometry(), plot);
+    const QWidget* display = s.form.findChild<QWidget*>("panDisplay");
+    EXPECT_EQ(display->geometry().right(), s.form.centralWidget()->width() - 1);  // docked right
+    EXPECT_EQ(s.form.findChild<QWidget*>("SSPanel1")->geometry().bottom(),
+              s.form.centralWidget()->height() - 1);
+}
+
+TEST(PictureBar, HitTestAndHover) {
+    AppState state;
+    ui::Form1 form(state);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ui::PictureBar& bar = *form.pictureBar();
+    const struct {
+        int x, y, hit;
+    } hits[] = {{100, 20, 0},   {1250, 400, 0},  {1300, 400, 1},  {1260, 400, -1},
+                {6100, 770, 5}, {6100, 771, -1}, {7300, 400, -1}, {500, 10, -1}};
+    for (const auto& h : hits) EXPECT_EQ(bar.hitTest(h.x, h.y), h.hit) << h.x << "," << h.y;
+    bar.setButtonEnabled(2, false);
+    EXPECT_EQ(bar.hitTest(2500, 400), -1);
+
+    const auto pixel = [](int xTwips) { return QPoint(ui::toPixelsX(xTwips), ui::toPixelsY(400)); };
+    QTest::mouseMove(&bar, pixel(200));
+    EXPECT_EQ(bar.state(0), ui::BarState::Raised);
+    QTest::mouseMove(&bar, pixel(7400));  // off the buttons
+    EXPECT_EQ(bar.state(0), ui::BarState::Flat);
+    EXPECT_EQ(bar.barHot(), -1);
+
+    std::vector<int> clicks;
+    QObject::connect(&bar, &ui::PictureBar::buttonClicked, [&](int i) { clicks.push_back(i); });
+    bar.setPressMilliseconds(0);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, pixel(7400));
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, pixel(4900));
+    EXPECT_EQ(clicks, std::vector<int>{4});
+    EXPECT_EQ(bar.state(4), ui::BarState::Raised);
+    for (int i = 0; i < 6; ++i) EXPECT_FALSE(bar.picture(i).isNull()) << i;
+}
+
+TEST(PictureBar, ButtonsRunTheirCommands) {
+    Started s;
+    s.app.barClick(2);
+    s.app.barClick(4);
+    s.app.barClick(1);
+    EXPECT_EQ(s.doubles.calls["Form6"], 1);
+    EXPECT_EQ(s.doubles.calls["Form7"], 1);
+    EXPECT_EQ(s.doubles.calls["Form3"], 1);
+    s.app.barClick(0);
+    EXPECT_EQ(s.doubles.calls["air1"], 1);
+}
+
+TEST(HelpWindow, OpensTopicsFromOurFiles) {
+    Started s;
+    ui::HelpViewer& viewer = ui::helpViewer(&s.form);
+    const struct {
+        int vflag, context;
+    } views[] = {{1, 60}, {4, 190}, {5, 200}, {6, 160}, {7, 170}, {10, 150}, {8, -1}};
+    for (const auto& v : views) {
+        s.app.state().pub.VFlag = int16_t(v.vflag);
+        s.app.ContextHelp();
+        EXPECT_TRUE(viewer.isVisible());
+        EXPECT_EQ(viewer.currentContext(), v.context) << v.vflag;
+        EXPECT_FALSE(viewer.browser()->toPlainText().isEmpty());
+    }
+    viewer.browser()->backward();
+    EXPECT_EQ(viewer.currentContext(), 150);
+    viewer.browser()->forward();
+    EXPECT_EQ(viewer.currentContext(), -1);
+    // The dialogs' topics are in the second file.
+    for (int context : {20, 30, 50, 70, 90}) {
+        showHelp(&s.form, {"aerolune2.hlp", kHelpShowContext, context});
+        EXPECT_EQ(viewer.currentContext(), context);
+    }
+    showHelp(&s.form, {"missing.hlp", kHelpShowContext, 60});
+    EXPECT_TRUE(viewer.browser()->toPlainText().contains("could not be read"));
+}
+
+TEST(HelpWindow, ParsesTopicsAndSkipsMalformedOnes) {
+    const auto topics =
+        ui::parseHelpFile("preamble\n@topic 60 Views\n<p>a</p>\n@topic x Bad\nlost\n@topic 70 T\nb\n");
+    ASSERT_EQ(topics.size(), 2u);
+    EXPECT_EQ(topics.at(60).title, "Views");
+    EXPECT_EQ(topics.at(60).html.trimmed(), "<p>a</p>");
+    EXPECT_EQ(topics.at(70).html.trimmed(), "b");
+}
+
+TEST(AboutBox, ModalWithOurTextCentredOverTheWindow) {
+    Started s;
+    ui::Form2 about(&s.form);
+    EXPECT_EQ(about.windowTitle(), "About Tarnby Labs' Aerolune");
+    EXPECT_TRUE(ui::Form2::aboutText().startsWith(" Aerolune Version 2.0" + QString(QChar(13))));
+    EXPECT_TRUE(about.isModal());
+    EXPECT_FALSE(about.windowFlags() & Qt::WindowCloseButtonHint);
+    auto* label1 = about.findChild<QLabel*>("Label1");
+    const QRect need = label1->fontMetrics().boundingRect(QRect(0, 0, label1->width(), 10000),
+                                                          Qt::TextWordWrap, label1->text());
+    EXPECT_LE(need.height(), label1->height());
+}
+
+}  // namespace
+}  // namespace aerolune
