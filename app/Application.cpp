@@ -9,6 +9,7 @@
 #include "app/Form1Load.h"
 #include "app/Help.h"
 #include "app/WindowSeam.h"
+#include "app/ZoomCursor.h"
 #include "ui/Form1.h"
 #include "ui/Splash.h"
 #include "ui/toolkit/BusyCursor.h"
@@ -104,8 +105,7 @@ void Application::closeSplash() {
 void Application::Command1_Click() {
     ui::BusyCursor hourglass;
     ++recomputeCount_;
-    const int vflag = state_.pub.VFlag.toInt();
-    form1_->drawingArea()->setCursor(usesZoomCursor(vflag) ? Qt::SizeAllCursor : Qt::CrossCursor);
+    form1_->drawingArea()->setCursor(plotCursor(state_));
     menusBeforeRecompute(state_, menus_);
     // Keep the window tall enough to hold the read-out panel.
     if (!form1_->isMinimized() && ui::toTwipsY(form1_->height()) < 3500) {

@@ -1,5 +1,6 @@
 #include "app/CommandRegistry.h"
 
+#include "app/ZoomCommands.h"
 #include "ui/Form2.h"
 
 namespace aerolune {
@@ -8,6 +9,15 @@ void registerCommands(CommandRegistry& registry) {
     // One line per dialog or command; see CommandRegistry.h.
     registry.dialogs["Form2"] = [](CommandContext& c) {
         return ui::Form2(c.window).exec() == QDialog::Accepted;
+    };
+    registry.commands["mnuZoomIn"] = [](CommandContext& c) {
+        if (zoomIn(c.state)) c.recompute();
+    };
+    registry.commands["mnuZoomOUt"] = [](CommandContext& c) {
+        if (zoomOut(c.state)) c.recompute();
+    };
+    registry.commands["mnuReset"] = [](CommandContext& c) {
+        if (resetZoom(c.state)) c.recompute();
     };
 }
 

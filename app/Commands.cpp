@@ -195,6 +195,4 @@ void menusAfterRecompute(const AppState& state, MenuMarks& menus) {
 
 bool surfaceLegendShown(int vflag) { return vflag == 2 || vflag == 3; }
 
-bool usesZoomCursor(int vflag) { return vflag == 4 || vflag == 5 || vflag == 6; }
-
 }  // namespace aerolune

@@ -44,8 +44,4 @@ void menusAfterRecompute(const AppState& state, MenuMarks& menus);
 /// Cp and velocity views.
 bool surfaceLegendShown(int vflag);
 
-/// The field views (mesh, streamlines, pressure contours) use the zoom
-/// pointer over the plot area; the others the cross-hair.
-bool usesZoomCursor(int vflag);
-
 }  // namespace aerolune

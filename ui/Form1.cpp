@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QStatusTipEvent>
 
 #include "ui/Form1Menus.h"
 #include "ui/PictureBar.h"
@@ -373,6 +374,17 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// A menu item's tip (its Tag) shows in the status bar while the item is
+// highlighted; the view's caption comes back when it is not.
+bool Form1::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        statusCaption_->setText(tip.isEmpty() ? QString::fromStdString(state_.texts.StatusCaption) : tip);
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {

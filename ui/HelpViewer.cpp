@@ -9,6 +9,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ui/toolkit/Placement.h"
+
 namespace aerolune::ui {
 
 namespace {
@@ -109,6 +111,7 @@ bool HelpViewer::open(const QString& path, int context, bool contents) {
     }
     const bool hasTopic = browser_->topics().count(context) != 0;
     browser_->setSource(contents || !hasTopic ? kContentsUrl : topicUrl(context));
+    if (!isVisible() && parentWidget()) CenterOverWindow(*this, *parentWidget()->window());
     show();
     raise();
     return ok;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -79,6 +80,14 @@ TEST(MainWindow, StartsWithTheDocumentedMenuStates) {
     EXPECT_EQ(plain(s.form.action("mnuClrPolar")->text()), "RESET POLAR");
     EXPECT_EQ(plain(s.form.action("MnuUpdate")->text()), "Update  Boundary Layer Solution");
     EXPECT_EQ(s.form.action("Digit4")->statusTip(), "NACA 4-Digit");
+    // A highlighted item's tip shows in the status bar until it is left.
+    auto* caption = s.form.findChild<QLabel*>("SSPanel1Caption");
+    const QString viewCaption = caption->text();
+    QStatusTipEvent tip("NACA 4-Digit"), none("");
+    QApplication::sendEvent(&s.form, &tip);
+    EXPECT_EQ(caption->text(), "NACA 4-Digit");
+    QApplication::sendEvent(&s.form, &none);
+    EXPECT_EQ(caption->text(), viewCaption);
     EXPECT_EQ(s.form.action("mnuCopy")->shortcut(), QKeySequence("Ctrl+C"));
     EXPECT_FALSE(s.form.findChild<QWidget*>("Label5(0)")->isVisible());  // legend belongs to views 2 and 3
 }
