@@ -3,31 +3,55 @@
 #include <QMessageBox>
 
 #include "analysis/AppState.h"
+#include "app/ViewDrawing.h"
+#include "plot/Views.h"
 #include "ui/Form1.h"
+#include "ui/PlotArea.h"
 #include "ui/frmBlwarning.h"
 
 namespace aerolune {
 
 std::string viewStatusTitle(int vflag) {
     switch (vflag) {
-        case 2: return ":  Cp v.s. Chord Position";
-        case 3: return ":  Velocity v.s. Chord Position";
-        case 4: return ":  Streamlines";
-        case 5: return ":  Pressure (Red - High; Blue - Low) ";
-        case 6: return ":  O-Grid";
-        case 7: return ":  Boundary Layer Solution";
+        case 1:
+            return " Distribution";
+        case 2:
+            return ":  Cp v.s. Chord Position";
+        case 3:
+            return ":  Velocity v.s. Chord Position";
+        case 4:
+            return ":  Streamlines";
+        case 5:
+            return ":  Pressure (Red - High; Blue - Low) ";
+        case 6:
+            return ":  O-Grid";
+        case 7:
+            return ":  Boundary Layer Solution";
         case 8:
-        case 9: return ":  Report";
-        default: return "";
+        case 9:
+            return ":  Report";
+        default:
+            return "";
     }
 }
 
 void WindowSeam::drawView(AppState& state) {
     const int vflag = state.pub.VFlag.toInt();
-    if (vflag == 10) return;  // the polar view's caption was set before its sweep
+    if (vflag == 10) return;  // drawn by drawPolar; its caption was set before the sweep
+    if (auto* area = qobject_cast<ui::PlotArea*>(form_.drawingArea())) {
+        drawCurrentView(state, area->surface());
+        area->update();
+    }
     std::string name = state.texts.Text1;
     if (vflag == 3) name = " NACA " + name;
     state.texts.StatusCaption = name + viewStatusTitle(vflag);
+}
+
+void WindowSeam::drawPolar(AppState& state) {
+    if (auto* area = qobject_cast<ui::PlotArea*>(form_.drawingArea())) {
+        plot::drawPolarView(area->surface(), state, state.priv.PolarPlotKind);
+        area->update();
+    }
 }
 
 void WindowSeam::setStatus(const std::string& caption) {

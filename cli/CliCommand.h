@@ -33,5 +33,6 @@ void registerCp(CLI::App& app, CommandRun& run);
 void registerField(CLI::App& app, CommandRun& run);
 void registerExport(CLI::App& app, CommandRun& run);
 void registerDxf(CLI::App& app, CommandRun& run);
+void registerPlot(CLI::App& app, CommandRun& run);
 
 }  // namespace aerolune::cli

@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
 
     CommandRun run;
     const Registration registrations[] = {registerAnalyse, registerPolar, registerCp,
-                                           registerExport, registerDxf, registerField};
+                                           registerExport, registerDxf, registerField,
+                                           registerPlot};
     for (Registration add : registrations) add(app, run);
 
     if (argc > 1 && argv[1][0] != '-') {

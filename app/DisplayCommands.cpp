@@ -1,0 +1,84 @@
+#include "app/DisplayCommands.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace aerolune {
+
+namespace {
+
+int16_t& swatchColour(AppState& state, int swatch) {
+    return swatch == 1 ? state.priv.UpperSurfaceColor : state.priv.LowerSurfaceColor;
+}
+
+void setBackground(AppState& state, bool white) {
+    state.texts.mnuWBgChecked = white;
+    state.texts.mnuBBgChecked = !white;
+    state.priv.ForegroundIndex = white ? 0 : 15;
+    const int16_t invisible = white ? 15 : 0;
+    for (int swatch : {0, 1}) {
+        int16_t& c = swatchColour(state, swatch);
+        if (c == invisible) c = state.priv.ForegroundIndex;
+    }
+}
+
+}  // namespace
+
+void mnuWBg_Click(AppState& state) { setBackground(state, true); }
+
+void mnuBBg_Click(AppState& state) { setBackground(state, false); }
+
+void swatchClick(AppState& state, int swatch) {
+    int16_t& c = swatchColour(state, swatch);
+    c = static_cast<int16_t>(c - 1);
+    if (state.priv.ForegroundIndex == 15) {
+        if (c < 8) c = 15;
+    } else if (c == 7) {
+        c = 0;
+    } else if (c < 0 || c > 14) {
+        // -1 after black; a colour outside the white background's cycle
+        // (15 left from the black background) rejoins it at the top.
+        c = 14;
+    }
+}
+
+int colourMenuValue(const AppState& state, ColourMenuItem item) {
+    switch (item) {
+        case ColourMenuItem::WhiteBlack:
+            return state.priv.ForegroundIndex;
+        case ColourMenuItem::Yellow:
+            return 14;
+        case ColourMenuItem::Magenta:
+            return 13;
+        case ColourMenuItem::Red:
+            return 12;
+        case ColourMenuItem::Cyan:
+            return 11;
+        case ColourMenuItem::Green:
+            return 10;
+        case ColourMenuItem::Blue:
+            return 9;
+        case ColourMenuItem::Gray:
+            return 8;
+    }
+    return state.priv.ForegroundIndex;
+}
+
+void colourMenuChoice(AppState& state, int swatch, ColourMenuItem item) {
+    swatchColour(state, swatch) = static_cast<int16_t>(colourMenuValue(state, item));
+}
+
+void mnuShowPoints_Click(AppState& state) {
+    const bool on = state.pub.PointRadius.toDouble() == 0;
+    state.pub.PointRadius = on ? 0.007 : 0.0;
+    state.texts.ShowPointsCaption = on ? "Hide Points" : "Show Points";
+}
+
+void mnuCopy_Click(const QImage& plotImage) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    clipboard->clear();
+    clipboard->setImage(plotImage);
+}
+
+}  // namespace aerolune

@@ -1,0 +1,42 @@
+#pragma once
+// The display commands of the plot area: background, the two curve colours
+// (swatch clicks and the colour menu), point markers and Copy. Each changes
+// the state only; the caller then redraws the current view (drawing only, no
+// recomputation) and mirrors captions and check marks into the window.
+
+#include <QImage>
+
+#include "analysis/AppState.h"
+
+namespace aerolune {
+
+/// mnuWBg: white background, black drawing colour (ForegroundIndex 0); a
+/// curve colour 15 becomes 0 so it stays visible.
+void mnuWBg_Click(AppState& state);
+
+/// mnuBBg: black background, white drawing colour (ForegroundIndex 15); a
+/// curve colour 0 becomes 15.
+void mnuBBg_Click(AppState& state);
+
+/// Label5_Click(index): steps swatch 0 (lower surface) or 1 (upper) to the
+/// next colour: 15, 14 .. 8 and round on black; 14 .. 8, 0 and round on white.
+void swatchClick(AppState& state, int swatch);
+
+/// The colour menu's items (mnuWhite "White/Black", mnuYellow .. mnuGray).
+enum class ColourMenuItem { WhiteBlack, Yellow, Magenta, Red, Cyan, Green, Blue, Gray };
+
+/// The palette index an item sets: White/Black the drawing colour, then 14,
+/// 13, 12, 11, 10, 9, 8.
+int colourMenuValue(const AppState& state, ColourMenuItem item);
+
+/// A colour menu item chosen for swatch 0 or 1.
+void colourMenuChoice(AppState& state, int swatch, ColourMenuItem item);
+
+/// mnuShowPoints: markers of radius 0.007 on, caption "Hide Points"; or off,
+/// caption "Show Points".
+void mnuShowPoints_Click(AppState& state);
+
+/// mnuCopy: the plot area's picture onto the clipboard as a bitmap.
+void mnuCopy_Click(const QImage& plotImage);
+
+}  // namespace aerolune

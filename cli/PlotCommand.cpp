@@ -1,0 +1,127 @@
+// aerolune-cli plot: one view of the program drawn by its own drawing code
+// into a PNG, SVG or PDF file, the format taken from the file's extension.
+
+#include <iostream>
+#include <memory>
+#include <string>
+
+#include "analysis/Pipeline.h"
+#include "cli/CliCommand.h"
+#include "cli/CliSeam.h"
+#include "cli/SectionOptions.h"
+#include "plot/Views.h"
+#include "plot/qt/PlotFile.h"
+
+namespace aerolune::cli {
+
+namespace {
+
+struct PlotView {
+    const char* name;
+    int vflag;
+    int xchoice;
+};
+
+constexpr PlotView kViews[] = {
+    {"airfoil-velocity", 1, 0},
+    {"airfoil-pressure", 1, 1},
+    {"airfoil-coordinates", 1, 2},
+    {"airfoil-bl", 1, 3},
+    {"cp", 2, 2},
+    {"velocity", 3, 2},
+    {"bl", 7, 2},
+    {"polar", 10, 2},
+};
+
+struct PlotOptions {
+    SectionOptions section;
+    std::string view;
+    double alpha = 0.0;
+    int kind = 1;
+    int blDisplay = 1;
+    std::string background = "white";
+    std::string size = "1200x800";
+    std::string output;
+};
+
+std::string sizeProblem(const std::string& text) {
+    int w = 0, h = 0;
+    char x = 0, extra = 0;
+    if (std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &extra) != 3 || (x != 'x' && x != 'X'))
+        return "the size must be WIDTHxHEIGHT in pixels, e.g. 1200x800";
+    if (w < 50 || h < 50 || w > 10000 || h > 10000)
+        return "the plot size must be 50 to 10000 pixels each way";
+    return "";
+}
+
+int runPlot(const PlotOptions& o) {
+    const PlotView* view = nullptr;
+    for (const PlotView& v : kViews)
+        if (o.view == v.name) view = &v;
+    if (!view) throw CliError("unknown view " + o.view);
+    AppState state = sectionState(o.section, o.alpha);
+    state.pub.VFlag = int16_t(view->vflag);
+    state.pub.XChoice = int16_t(view->xchoice);
+    state.pub.BlDisplayOpt = int16_t(o.blDisplay);
+    state.priv.PolarPlotKind = int16_t(o.kind);
+    state.priv.ForegroundIndex = o.background == "black" ? 15 : 0;
+    if (o.background == "black")
+        state.priv.LowerSurfaceColor = 15;  // the program's start-up colours on black
+    const bool needsLayer = view->vflag == 7 || view->xchoice == 3;
+    if (needsLayer) state.priv.BlUpdatePending = 1;  // the airfoil view draws a layer it does not compute
+    CliSeam seam;
+    recompute(state, seam);
+    seam.throwIfMessage();
+    if (needsLayer && !state.boundaryLayer.ok) {
+        std::cerr << "aerolune-cli: the boundary layer could not be computed: " << state.boundaryLayer.error
+                  << '\n';
+        return 1;
+    }
+
+    int w = 0, h = 0;
+    char x = 0;
+    std::sscanf(o.size.c_str(), "%d%c%d", &w, &x, &h);
+    const WriteResult written =
+        plot::writePlotFile(o.output, w, h, [&state](plot::Surface& s) { plot::drawLineView(s, state); });
+    if (!written.ok) {
+        std::cerr << "aerolune-cli: " << written.reason << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void registerPlot(CLI::App& app, CommandRun& run) {
+    auto options = std::make_shared<PlotOptions>();
+    CLI::App* sub = app.add_subcommand("plot", "draw one view into a PNG, SVG or PDF file");
+    std::vector<std::string> names;
+    for (const PlotView& v : kViews) names.emplace_back(v.name);
+    sub->add_option("view", options->view, "the view to draw")->required()->check(CLI::IsMember(names));
+    addSectionOptions(*sub, options->section);
+    sub->add_option("--alpha", options->alpha, "angle of attack, degrees")->capture_default_str();
+    sub->add_option("--kind", options->kind, "polar plot: 1 lift-drag, 2 Cl and Cm, 3 transition")
+        ->check(CLI::Range(1, 3))
+        ->capture_default_str();
+    sub->add_option("--bl-display", options->blDisplay,
+                    "boundary-layer plot: 1/2 upper/lower profiles, 3/4 thickness, 5/6 friction")
+        ->check(CLI::Range(1, 6))
+        ->capture_default_str();
+    sub->add_option("--background", options->background, "white or black")
+        ->check(CLI::IsMember({"white", "black"}))
+        ->capture_default_str();
+    sub->add_option("--size", options->size, "image size in pixels, WIDTHxHEIGHT")
+        ->check(CLI::Validator(sizeProblem, "WxH"))
+        ->capture_default_str();
+    sub->add_option("--output", options->output, "file to write: .png, .svg or .pdf")
+        ->required()
+        ->check(CLI::Validator(
+            [](const std::string& path) {
+                return plot::plotFormatForPath(path) ? std::string()
+                                                     : "the output must end in .png, .svg or .pdf";
+            },
+            "FILE"));
+    sub->callback([options, &run] { run = [options] { return runPlot(*options); }; });
+}
+
+}  // namespace aerolune::cli

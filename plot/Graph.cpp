@@ -1,0 +1,139 @@
+#include "plot/Graph.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/FormatPicture.h"
+
+namespace aerolune::plot {
+
+namespace {
+
+bool inside(double x, double y, const GraphAxes& a) {
+    // Written so a NaN counts as outside; a point on the border is inside.
+    return x >= a.xMin && x <= a.xMax && y >= a.yMin && y <= a.yMax;
+}
+
+void widen(double& lo, double& hi) {
+    if (!std::isfinite(lo) || !std::isfinite(hi)) {
+        lo = 0;
+        hi = 1;
+    } else if (hi < lo) {
+        std::swap(lo, hi);
+    }
+    if (hi == lo) {
+        const double h = lo == 0 ? 1.0 : 0.1 * std::fabs(lo);
+        lo -= h;
+        hi += h;
+    }
+}
+
+// The rotated y-axis title, centred on the height of the surface, printed in
+// a 12-pixel (screen) or 12-point (printer) Arial running upwards.
+void printYTitle(Surface& s, const std::string& title) {
+    const FontSpec previous = s.font();
+    FontSpec rotated{.face = "Arial", .escapementDegrees = 90};
+    if (s.isPrinter())
+        rotated.points = 12;
+    else
+        rotated.pixels = 12;
+    s.setFont(rotated);
+    const double ys = std::floor((s.scaleHeight() + s.textWidth(title)) / 2);
+    s.setCurrent(1, ys);
+    s.printText(title);
+    s.setFont(previous);
+}
+
+void printAt(Surface& s, double x, double y, const std::string& text) {
+    s.setCurrent(x, y);
+    s.printText(text);
+}
+
+void drawSeries(Surface& s, const GraphSeries& g, const GraphAxes& a, const PlotStyle& style) {
+    const std::size_t n = std::min(g.x.size(), g.y.size());
+    const Colour colour = g.colour == 15 ? style.foregroundIndex : g.colour;
+    s.setDrawWidth(g.drawWidth);
+    s.setDrawStyle(g.style);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        // A segment with an end outside the box is left out whole (no clipping).
+        if (inside(g.x[i], g.y[i], a) && inside(g.x[i + 1], g.y[i + 1], a))
+            s.line(g.x[i], g.y[i], g.x[i + 1], g.y[i + 1], colour);
+    }
+    s.setDrawWidth(1);
+    if (s.isPrinter() || style.pointRadius == 0) return;
+    // Markers on every point, screen only. The series' own colour, so a
+    // foreground series keeps visible markers on either background.
+    for (std::size_t i = 0; i < n; ++i)
+        if (std::isfinite(g.x[i]) && std::isfinite(g.y[i]))
+            s.circle(g.x[i], g.y[i], style.pointRadius, colour);
+}
+
+void drawTicksAndGrid(Surface& s, const GraphAxes& a, const PlotStyle& style, bool titled) {
+    // Text heights signed along the downward direction of the current scale.
+    const double down = s.scaleHeight() < 0 ? -1.0 : 1.0;
+    const double cw = s.textWidth("-");
+    const double th = down * s.textHeight("-") / 3;
+    const double dy = (a.yMax - a.yMin) / a.yDivisions;
+    const double dx = (a.xMax - a.xMin) / a.xDivisions;
+    const double yb = a.yMin + th;
+    const double xl = a.xMin - cw;
+    for (int k = 0; k <= a.xDivisions; ++k) {
+        const double xk = a.xMin + k * dx;
+        s.line(xk, a.yMin, xk, yb);
+        const std::string label = formatPicture(xk, "##0.0#");
+        printAt(s, xk - s.textWidth(label) / 2, yb + th, label);
+    }
+    if (titled) {
+        const DrawStyle callers = s.drawStyle();
+        s.setDrawStyle(DrawStyle::Dot);
+        for (int k = 0; k <= a.xDivisions; ++k)
+            s.line(a.xMin + k * dx, a.yMin, a.xMin + k * dx, a.yMax, style.gridColour());
+        for (int k = 0; k <= a.yDivisions; ++k)
+            s.line(xl, a.yMin + k * dy, a.xMax, a.yMin + k * dy, style.gridColour());
+        s.setDrawStyle(callers);
+    }
+    printAt(s, (a.xMin + a.xMax) / 2 - s.textWidth(a.xTitle) / 2, yb + 5 * th, a.xTitle);
+    if (titled) {
+        const double top = s.scaleTop() + down * s.textHeight("|") / 2;
+        printAt(s, (a.xMin + a.xMax) / 2 - s.textWidth(*a.title) / 2, top, *a.title);
+    }
+    for (int k = 0; k <= a.yDivisions; ++k) {
+        const double yk = a.yMin + k * dy;
+        s.line(xl, yk, a.xMin, yk);
+        const std::string label = formatPicture(yk, "##0.0#");
+        printAt(s, xl - s.textWidth(label), yk - down * s.textHeight(label) / 2, label);
+    }
+}
+
+}  // namespace
+
+GraphAxes guardedAxes(GraphAxes axes) {
+    widen(axes.xMin, axes.xMax);
+    widen(axes.yMin, axes.yMax);
+    axes.xDivisions = std::max(1, axes.xDivisions);
+    axes.yDivisions = std::max(1, axes.yDivisions);
+    return axes;
+}
+
+void graph(Surface& s, const GraphSeries& series, const GraphAxes& given, const PlotStyle& style) {
+    const GraphAxes a = guardedAxes(given);
+    const bool titled = a.title.has_value();
+    s.setScaleUnits(ScaleUnits::Pixels);
+    printYTitle(s, a.yTitle);
+
+    const double mx = 20 * (a.xMax - a.xMin) * s.textWidth("-") / s.scaleWidth();
+    const double my = 5 * (a.yMax - a.yMin) * s.textHeight("-") / s.scaleHeight();
+    const double right = titled && style.scaleGraph ? a.xMax + 3.5 * mx : a.xMax + mx / 2;
+    s.setScale(a.xMin - mx, a.yMax + my / 2, right, a.yMin - my);
+
+    drawSeries(s, series, a, style);
+    drawTicksAndGrid(s, a, style, titled);
+
+    const Colour fg = style.foregroundIndex;
+    s.line(a.xMax, a.yMax, a.xMax, a.yMin, fg);
+    s.line(a.xMax, a.yMin, a.xMin, a.yMin, fg);
+    s.line(a.xMin, a.yMin, a.xMin, a.yMax, fg);
+    s.line(a.xMin, a.yMax, a.xMax, a.yMax, fg);
+}
+
+}  // namespace aerolune::plot

@@ -1,0 +1,42 @@
+#include "plot/ViewData.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/AppState.h"
+
+namespace aerolune::plot {
+
+SurfaceData surfaceData(const AppState& state) {
+    const SectionState& sec = state.section;
+    const std::ptrdiff_t available = std::min(
+        {sec.NodeX.size(), sec.NodeY.size(), sec.CtrlX.size(), sec.SurfCp.size(), sec.SurfVel.size()});
+    const int n = static_cast<int>(
+        std::max<std::ptrdiff_t>(0, std::min<std::ptrdiff_t>(2 * state.shared.HalfPoints, available)));
+    SurfaceData d;
+    for (int i = 1; i <= n; ++i) {
+        d.x.push_back(sec.NodeX(i));
+        d.y.push_back(sec.NodeY(i));
+        d.ctrlX.push_back(sec.CtrlX(i));
+        d.cp.push_back(sec.SurfCp(i));
+        d.vel.push_back(sec.SurfVel(i));
+        if (std::isfinite(d.y.back())) {
+            d.yMax = std::max(d.yMax, d.y.back());
+            d.yMin = std::min(d.yMin, d.y.back());
+        }
+        if (std::isfinite(d.cp.back())) {
+            d.cpMax = std::max(d.cpMax, d.cp.back());
+            d.cpMin = std::min(d.cpMin, d.cp.back());
+        }
+        if (std::isfinite(d.vel.back())) {
+            d.vMax = std::max(d.vMax, d.vel.back());
+            d.absVMin = std::min(d.absVMin, std::fabs(d.vel.back()));
+        }
+    }
+    d.stagPoint = state.pub.StagPoint.toInt();
+    if (d.stagPoint == n / 2 + 1) d.stagPoint = n / 2;
+    if (d.stagPoint < 1 || d.stagPoint > n) d.stagPoint = 0;
+    return d;
+}
+
+}  // namespace aerolune::plot

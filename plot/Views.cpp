@@ -1,0 +1,29 @@
+#include "plot/Views.h"
+
+#include "analysis/AppState.h"
+
+namespace aerolune::plot {
+
+bool drawLineView(Surface& s, AppState& state) {
+    switch (state.pub.VFlag.toInt()) {
+        case 1:
+            drawAirfoilView(s, state);
+            return true;
+        case 2:
+            drawSurfacePlot(s, state, false);
+            return true;
+        case 3:
+            drawSurfacePlot(s, state, true);
+            return true;
+        case 7:
+            drawBoundaryLayerView(s, state);
+            return true;
+        case 10:
+            drawPolarView(s, state, state.priv.PolarPlotKind);
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace aerolune::plot

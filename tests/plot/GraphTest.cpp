@@ -1,0 +1,126 @@
+// The graph routine on the recording surface: which segments it draws, its
+// markers, its guard for an empty range, labels, grid and colours.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "plot/Graph.h"
+#include "plot/RecordingSurface.h"
+
+namespace aerolune::plot {
+namespace {
+
+using Kind = RecordedCall::Kind;
+
+std::vector<RecordedCall> linesIn(const RecordingSurface& s, int colour) {
+    std::vector<RecordedCall> out;
+    for (const auto& c : s.of(Kind::Line))
+        if (c.pen.colour == Colour(colour)) out.push_back(c);
+    return out;
+}
+
+const GraphAxes kAxes{.xMin = 0,
+                      .xMax = 1,
+                      .yMin = 0,
+                      .yMax = 1,
+                      .xDivisions = 5,
+                      .yDivisions = 5,
+                      .xTitle = "Chord Position",
+                      .yTitle = "Cp"};
+
+TEST(Graph, DrawsOnlySegmentsWithBothEndsInTheBox) {
+    struct Case {
+        const char* what;
+        std::vector<double> x, y;
+        std::size_t segments;
+    };
+    const Case cases[] = {
+        {"all outside", {-1, 2, 3}, {5, 5, 5}, 0},
+        {"end exactly on x max", {0.5, 1.0}, {0.5, 0.5}, 1},
+        {"end just beyond x max", {0.5, 1.0000001}, {0.5, 0.5}, 0},
+        {"corner points on the border", {0, 1, 1}, {0, 0, 1}, 2},
+        {"one point outside drops both its segments", {0.1, 0.2, 0.3, 0.4}, {0.5, 1.5, 0.5, 0.5}, 1},
+        {"NaN counts as outside", {0.1, NAN, 0.3}, {0.5, 0.5, 0.5}, 0},
+    };
+    for (const Case& c : cases) {
+        RecordingSurface s;
+        graph(s, {c.x, c.y, 12}, kAxes, PlotStyle{});
+        EXPECT_EQ(linesIn(s, 12).size(), c.segments) << c.what;
+        EXPECT_EQ(linesIn(s, 0).size(), 4u + 6 + 6) << c.what;  // frame, x ticks, y ticks always
+        EXPECT_NE(s.findText("Chord Position"), nullptr) << c.what;
+    }
+}
+
+TEST(Graph, MarkersOnTheScreenOnly) {
+    const std::vector<double> x{0.1, 0.2, 5.0}, y{0.1, 0.2, 0.3};  // markers ignore the box
+    struct Case {
+        bool printer;
+        double radius;
+        std::size_t circles;
+    };
+    for (const Case& c : {Case{false, 0.007, 3}, Case{true, 0.007, 0}, Case{false, 0.0, 0}}) {
+        RecordingSurface s(1200, 800, c.printer);
+        graph(s, {x, y, 9}, kAxes, PlotStyle{.pointRadius = c.radius});
+        const auto circles = s.of(Kind::Circle);
+        ASSERT_EQ(circles.size(), c.circles) << c.printer;
+        for (const auto& circle : circles) {
+            EXPECT_EQ(circle.r, c.radius);
+            EXPECT_EQ(circle.pen.colour, Colour(9));
+        }
+    }
+}
+
+TEST(Graph, EmptyRangeIsWidenedAroundTheValue) {
+    struct Case {
+        double lo, hi, expectLo, expectHi;
+    };
+    // A tenth of |y| each way, 1 around zero; reversed limits are put in order.
+    for (const Case& c : {Case{0.5, 0.5, 0.45, 0.55}, Case{0, 0, -1, 1}, Case{-2, -2, -2.2, -1.8},
+                          Case{NAN, 1, 0, 1}, Case{1, 0, 0, 1}}) {
+        const GraphAxes a = guardedAxes({.yMin = c.lo, .yMax = c.hi});
+        EXPECT_NEAR(a.yMin, c.expectLo, 1e-12) << c.lo;  // exact but for rounding of the tenth
+        EXPECT_NEAR(a.yMax, c.expectHi, 1e-12) << c.hi;
+    }
+    RecordingSurface s;
+    const std::vector<double> x{0, 0.5, 1}, cp{0.3, 0.3, 0.3};
+    graph(s, {x, cp, 12}, {.xMin = 0, .xMax = 1, .yMin = 0.3, .yMax = 0.3}, PlotStyle{});
+    EXPECT_EQ(linesIn(s, 12).size(), 2u);  // the constant series sits inside the widened box
+    for (const auto& c : s.calls()) EXPECT_TRUE(std::isfinite(c.x1) && std::isfinite(c.y1)) << c.text;
+}
+
+TEST(Graph, LabelsTitlesGridAndColours) {
+    struct Case {
+        bool titled;
+        int foreground;
+        int gridColour;
+    };
+    for (const Case& c : {Case{true, 0, 8}, Case{true, 15, 7}, Case{false, 0, -1}}) {
+        RecordingSurface s;
+        GraphAxes axes = kAxes;
+        axes.yMin = -0.25;
+        axes.yMax = 1;
+        if (c.titled) axes.title = "Lift/Drag Polar";
+        const std::vector<double> x{0.2, 0.4}, y{0.2, 0.4};
+        graph(s, {x, y, 15}, axes, PlotStyle{.foregroundIndex = c.foreground});
+        // Colour 15 means "the drawing colour": black lines on white.
+        EXPECT_EQ(s.of(Kind::Line).front().pen.colour, Colour(c.foreground));
+        for (const char* label : {"0.0", "0.2", "1.0", "-0.25", "0.75"})
+            EXPECT_NE(s.findText(label), nullptr) << label;
+        EXPECT_EQ(s.findText("Lift/Drag Polar") != nullptr, c.titled);
+        std::size_t dotted = 0;
+        for (const auto& line : s.of(Kind::Line))
+            if (line.pen.style == DrawStyle::Dot) {
+                ++dotted;
+                EXPECT_EQ(line.pen.colour, Colour(c.gridColour));
+            }
+        EXPECT_EQ(dotted, c.titled ? 12u : 0u);
+        const RecordedCall* yTitle = s.findText("Cp");
+        ASSERT_NE(yTitle, nullptr);
+        EXPECT_EQ(yTitle->font.escapementDegrees, 90);
+    }
+}
+
+}  // namespace
+}  // namespace aerolune::plot

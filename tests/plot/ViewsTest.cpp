@@ -1,0 +1,179 @@
+// The line views on the recording surface, from a state the recomputation
+// filled: drawing order, colours, texts and the guards for degenerate data.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/Pipeline.h"
+#include "plot/RecordingSurface.h"
+#include "plot/Views.h"
+#include "support/NullSeam.h"
+
+namespace aerolune::plot {
+namespace {
+
+using Kind = RecordedCall::Kind;
+
+AppState solvedState(const char* designation = "2412", const char* alpha = "4") {
+    AppState state;
+    state.texts.Text1 = designation;
+    state.texts.Text2 = alpha;
+    state.shared.DialogCancelled = int16_t{0};
+    test::NullSeam seam;
+    recompute(state, seam);
+    return state;
+}
+
+const AppState& solved() {
+    static const AppState state = solvedState();
+    return state;
+}
+
+TEST(SurfacePlot, LowerSurfaceFirstThenUpperInTheirColours) {
+    for (bool velocity : {false, true}) {
+        AppState state = solved();
+        state.priv.LowerSurfaceColor = 12;
+        state.priv.UpperSurfaceColor = 9;
+        RecordingSurface s;
+        drawSurfacePlot(s, state, velocity);
+        int last = -1;
+        std::size_t lower = 0, upper = 0;
+        for (const auto& c : s.of(Kind::Line)) {
+            if (c.pen.colour == Colour(12)) {
+                EXPECT_NE(last, 9) << "a lower-surface segment after the upper surface";
+                ++lower;
+                last = 12;
+            } else if (c.pen.colour == Colour(9)) {
+                ++upper;
+                last = 9;
+            }
+        }
+        // 60 stations a side: 59 segments each, less the few the strict box test drops at the ends.
+        EXPECT_GT(lower, 50u);
+        EXPECT_GT(upper, 50u);
+        EXPECT_NE(s.findText(velocity ? "Velocity Ratio" : "Cp"), nullptr);
+        EXPECT_NE(s.findText("Chord Position"), nullptr);
+    }
+}
+
+TEST(SurfacePlot, ConstantCpStillDrawsAFinitePlot) {
+    AppState state = solved();
+    for (int i = 1; i <= state.section.SurfCp.size(); ++i) state.section.SurfCp(i) = 0.25f;
+    RecordingSurface s;
+    drawSurfacePlot(s, state, false);
+    std::size_t curve = 0;
+    for (const auto& c : s.calls()) {
+        EXPECT_TRUE(std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) && std::isfinite(c.y2));
+        if (c.kind == Kind::Line && c.pen.colour == Colour(state.priv.UpperSurfaceColor)) ++curve;
+    }
+    EXPECT_GT(curve, 50u);
+}
+
+TEST(AirfoilView, SubViewsDrawTheirOverlays) {
+    struct Case {
+        int xchoice;
+        const char* title;
+        bool legend;
+        bool grid;
+        bool stagMarker;
+    };
+    const Case cases[] = {
+        {0, "Airfoil Surface Velocity Ratio", true, false, false},
+        {1, "Airfoil Surface Pressure Coefficient", true, false, false},
+        {2, nullptr, false, true, true},
+        {3, nullptr, false, false, false},
+    };
+    for (const Case& c : cases) {
+        AppState state = solved();
+        state.pub.XChoice = int16_t(c.xchoice);
+        RecordingSurface s;
+        drawAirfoilView(s, state);
+        if (c.title) EXPECT_NE(s.findText(c.title), nullptr) << c.xchoice;
+        EXPECT_EQ(s.of(Kind::FilledBox).size(), c.legend ? 11u : 0u) << c.xchoice;
+        EXPECT_EQ(s.findText("100%") != nullptr, c.grid) << c.xchoice;
+        EXPECT_EQ(s.of(Kind::FilledCircle).size(), c.stagMarker ? 1u : 0u) << c.xchoice;
+        std::size_t ramp = 0;
+        for (const auto& line : s.of(Kind::Line)) ramp += line.pen.colour.isPalette ? 0 : 1;
+        // Two lines per point 2..N-2 in the ramp's colours.
+        EXPECT_EQ(ramp, c.legend ? 2u * 117 : 0u) << c.xchoice;
+    }
+}
+
+TEST(AirfoilView, LegendRunsFromTheLowestValueOnTheLeft) {
+    AppState state = solved();
+    state.pub.XChoice = int16_t{1};
+    RecordingSurface s;
+    drawAirfoilView(s, state);
+    const auto boxes = s.of(Kind::FilledBox);
+    ASSERT_EQ(boxes.size(), 11u);
+    // Leftmost box: CpLow's colour, blue end of the ramp; rightmost: CpHigh's, red.
+    EXPECT_LT(boxes.front().x1, boxes.back().x1);
+    EXPECT_EQ(boxes.front().pen.colour.toRgb() & 0xFF, 0xFFu);
+    EXPECT_EQ(boxes.back().pen.colour.toRgb() >> 16, 0xFFu);
+}
+
+TEST(PolarView, ColoursCycleByBackground) {
+    struct Case {
+        int polar;
+        bool white;
+        int colour;
+    };
+    for (const Case& c : {Case{0, false, 9}, Case{5, false, 14}, Case{6, false, 9}, Case{0, true, 1},
+                          Case{8, true, 9}, Case{9, true, 1}})
+        EXPECT_EQ(polarColour(c.polar, c.white), c.colour) << c.polar << c.white;
+}
+
+TEST(PolarView, EachKindDrawsItsSeriesAndLegend) {
+    AppState state = solved();
+    StoredPolar& polar = state.analysis.polars.add({"NACA2412", "0.0 Deg.", "0.0 %c", 1e6});
+    for (int k = 0; k < 21; ++k) {
+        const double a = -20 + 2 * k;
+        polar.points.push_back({a, 0.05 * a, 8 + 0.02 * a * a, -0.05, 0.5, 0.7});
+    }
+    struct Case {
+        int kind;
+        const char* title;
+        std::size_t solid, dotted;
+    };
+    // 21 points, all inside every kind's box: 20 segments per series.
+    for (const Case& c : {Case{1, "Lift/Drag Polar", 20, 0}, Case{2, "Cl/Cm vs AOA", 40, 0},
+                          Case{3, "Transition Pt. (--- Lower Surf.)", 20, 20}}) {
+        RecordingSurface s;
+        drawPolarView(s, state, c.kind);
+        EXPECT_NE(s.findText(c.title), nullptr);
+        std::size_t solid = 0, dotted = 0;
+        for (const auto& line : s.of(Kind::Line))
+            if (line.pen.colour == Colour(1)) (line.pen.style == DrawStyle::Dot ? dotted : solid) += 1;
+        EXPECT_EQ(solid, c.solid + 1) << c.kind;  // the legend's swatch line
+        EXPECT_EQ(dotted, c.dotted) << c.kind;
+        EXPECT_NE(s.findText("       Airfoil  Flap     Re"), nullptr);
+        EXPECT_NE(s.findText("     NACA2 (0.0 %c,0.0 Deg.)1.00e+6"), nullptr);
+    }
+}
+
+TEST(BoundaryLayerView, EveryPlotTitledWithTheSolution) {
+    AppState state = solved();
+    ASSERT_TRUE(state.boundaryLayer.ok);
+    for (int opt = 1; opt <= 6; ++opt) {
+        state.pub.BlDisplayOpt = int16_t(opt);
+        RecordingSurface s;
+        EXPECT_TRUE(drawBoundaryLayerView(s, state));
+        bool titled = false;
+        for (const auto& t : s.texts())
+            titled = titled || t.rfind("CFD Boundary Layer Solution: Cl = ", 0) == 0;
+        EXPECT_TRUE(titled) << opt;
+        EXPECT_NE(
+            s.findText(opt <= 2 ? "Distance Above Surface"
+                                : (opt <= 4 ? "Distance (Normal from Airfoil)" : "Friction Coefficient")),
+            nullptr)
+            << opt;
+        if (opt <= 2) EXPECT_NE(s.findText("Profile Station"), nullptr);
+    }
+    state.boundaryLayer.ok = false;
+    RecordingSurface empty;
+    EXPECT_FALSE(drawBoundaryLayerView(empty, state));
+}
+
+}  // namespace
+}  // namespace aerolune::plot
