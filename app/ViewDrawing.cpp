@@ -1,6 +1,7 @@
 #include "app/ViewDrawing.h"
 
 #include "plot/Views.h"
+#include "ui/PlotArea.h"
 
 namespace aerolune {
 
@@ -22,6 +23,11 @@ void drawCurrentView(AppState& state, plot::Surface& surface) {
             plot::clearPlot(surface, plot::plotStyleFrom(state));
             break;
     }
+}
+
+void redrawPlotArea(AppState& state, ui::PlotArea& area) {
+    drawCurrentView(state, area.surface());
+    area.update();
 }
 
 }  // namespace aerolune

@@ -12,6 +12,7 @@ const MenuItemSpec kMenus[] = {
     {2, "air1", "&Save ASCII File", "", true, true, "Airfoil"},
     {2, "bar2", "-"},
     {2, "mnuDXF", "Export Airfoil &DXF File"},
+    {2, "mnuExportPlot", "Export Pl&ot..."},
     {2, "mnusep3", "-"},
     {2, "temp1", "&Print Airfoil Template", "", true, true, "Print"},
     {2, "mnuPSetup", "Printer Se&tup"},
