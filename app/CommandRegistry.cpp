@@ -1,5 +1,6 @@
 #include "app/CommandRegistry.h"
 
+#include "app/DisplayCommands.h"
 #include "app/ZoomCommands.h"
 #include "ui/Form2.h"
 
@@ -19,6 +20,7 @@ void registerCommands(CommandRegistry& registry) {
     registry.commands["mnuReset"] = [](CommandContext& c) {
         if (resetZoom(c.state)) c.recompute();
     };
+    registerDisplayCommands(registry);
 }
 
 }  // namespace aerolune

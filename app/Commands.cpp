@@ -132,6 +132,7 @@ const char* const kSuppliedCommands[] = {
     "air1",           "mnuDXF",        "mnuPSetup", "mnuCopy", "mnuZoomIn", "mnuZoomOUt",   "mnuReset",
     "MnuAirfoilData", "mnuShowPoints", "mnuBBg",    "mnuWBg",  "mnuWhite",  "mnuYellow",    "mnuMagenta",
     "mnuRed",         "mnuCyan",       "mnuGreen",  "mnuBlue", "mnuGray",   "Label5_Click",
+    "mnuExportPlot",
 };
 
 bool isSupplied(std::string_view item) {

@@ -3,6 +3,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "app/ExportPlotCommand.h"
+
 namespace aerolune {
 
 namespace {
@@ -79,6 +81,34 @@ void mnuCopy_Click(const QImage& plotImage) {
     if (!clipboard) return;
     clipboard->clear();
     clipboard->setImage(plotImage);
+}
+
+void registerDisplayCommands(CommandRegistry& registry) {
+    auto thenRedraw = [](std::function<void(CommandContext&)> change) {
+        return [change](CommandContext& c) {
+            change(c);
+            if (c.redraw) c.redraw();
+        };
+    };
+    registry.commands["mnuWBg"] = thenRedraw([](CommandContext& c) { mnuWBg_Click(c.state); });
+    registry.commands["mnuBBg"] = thenRedraw([](CommandContext& c) { mnuBBg_Click(c.state); });
+    registry.commands["mnuShowPoints"] = thenRedraw([](CommandContext& c) { mnuShowPoints_Click(c.state); });
+    registry.commands["Label5_Click"] =
+        thenRedraw([](CommandContext& c) { swatchClick(c.state, c.menus.colourMenuSwatch); });
+    const std::pair<const char*, ColourMenuItem> items[] = {
+        {"mnuWhite", ColourMenuItem::WhiteBlack}, {"mnuYellow", ColourMenuItem::Yellow},
+        {"mnuMagenta", ColourMenuItem::Magenta},  {"mnuRed", ColourMenuItem::Red},
+        {"mnuCyan", ColourMenuItem::Cyan},        {"mnuGreen", ColourMenuItem::Green},
+        {"mnuBlue", ColourMenuItem::Blue},        {"mnuGray", ColourMenuItem::Gray}};
+    for (const auto& [name, item] : items)
+        registry.commands[name] = thenRedraw(
+            [item = item](CommandContext& c) { colourMenuChoice(c.state, c.menus.colourMenuSwatch, item); });
+    registry.commands["mnuCopy"] = [](CommandContext& c) {
+        if (c.plotImage) mnuCopy_Click(c.plotImage());
+    };
+    registry.commands["mnuExportPlot"] = [](CommandContext& c) {
+        mnuExportPlot_Click(c.state, c.window, c.plotImage ? c.plotImage().size() : QSize());
+    };
 }
 
 }  // namespace aerolune

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "analysis/AppState.h"
+#include "app/CommandRegistry.h"
 
 namespace aerolune {
 
@@ -38,5 +39,9 @@ void mnuShowPoints_Click(AppState& state);
 
 /// mnuCopy: the plot area's picture onto the clipboard as a bitmap.
 void mnuCopy_Click(const QImage& plotImage);
+
+/// Plugs these commands, Copy and File > Export Plot into the menu's
+/// registry; each redraws the view (without recomputing) after its change.
+void registerDisplayCommands(CommandRegistry& registry);
 
 }  // namespace aerolune

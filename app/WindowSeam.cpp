@@ -4,7 +4,6 @@
 
 #include "analysis/AppState.h"
 #include "app/ViewDrawing.h"
-#include "plot/Views.h"
 #include "ui/Form1.h"
 #include "ui/PlotArea.h"
 #include "ui/frmBlwarning.h"
@@ -37,21 +36,11 @@ std::string viewStatusTitle(int vflag) {
 
 void WindowSeam::drawView(AppState& state) {
     const int vflag = state.pub.VFlag.toInt();
-    if (vflag == 10) return;  // drawn by drawPolar; its caption was set before the sweep
-    if (auto* area = qobject_cast<ui::PlotArea*>(form_.drawingArea())) {
-        drawCurrentView(state, area->surface());
-        area->update();
-    }
+    if (auto* area = qobject_cast<ui::PlotArea*>(form_.drawingArea())) redrawPlotArea(state, *area);
+    if (vflag == 10) return;  // the polar view's caption was set before its sweep
     std::string name = state.texts.Text1;
     if (vflag == 3) name = " NACA " + name;
     state.texts.StatusCaption = name + viewStatusTitle(vflag);
-}
-
-void WindowSeam::drawPolar(AppState& state) {
-    if (auto* area = qobject_cast<ui::PlotArea*>(form_.drawingArea())) {
-        plot::drawPolarView(area->surface(), state, state.priv.PolarPlotKind);
-        area->update();
-    }
 }
 
 void WindowSeam::setStatus(const std::string& caption) {

@@ -23,7 +23,6 @@ public:
     void setStatus(const std::string& caption) override;
     void showMessage(const std::string& text) override;
     void showSeparationWarning(const std::string& caption) override;
-    void drawPolar(AppState& state) override;
 
 private:
     ui::Form1& form_;

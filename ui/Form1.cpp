@@ -10,6 +10,7 @@
 
 #include "ui/Form1Menus.h"
 #include "ui/PictureBar.h"
+#include "ui/PlotArea.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/toolkit/Twips.h"
@@ -113,7 +114,7 @@ void Form1::buildClient() {
     });
     display_ = buildDisplayPanel(client_);
     status_ = buildStatusBar(client_);
-    auto* area = new QWidget(client_);
+    auto* area = new PlotArea(client_);
     setDrawingArea(area);
     auto* stray = new QLabel("Label7", client_);  // third member of the legend caption array, never shown
     stray->setObjectName("Label7(1)");

@@ -66,6 +66,8 @@ public:
     /// \param width, height image size, device pixels
     /// \param dpi logical resolution of the screen, pixels per inch
     ImageSurface(int width, int height, double dpi = 96.0);
+    /// Ends the painter while the image it paints on still exists.
+    ~ImageSurface() override { end(); }
 
     /// A new image of this size filled with the back colour; the scale
     /// rectangle stays.
