@@ -119,7 +119,7 @@ void graph(Surface& s, const GraphSeries& series, const GraphAxes& given, const 
     const GraphAxes a = guardedAxes(given);
     const bool titled = a.title.has_value();
     s.setScaleUnits(ScaleUnits::Pixels);
-    printYTitle(s, a.yTitle);
+    if (a.decorate) printYTitle(s, a.yTitle);
 
     const double mx = 20 * (a.xMax - a.xMin) * s.textWidth("-") / s.scaleWidth();
     const double my = 5 * (a.yMax - a.yMin) * s.textHeight("-") / s.scaleHeight();
@@ -127,6 +127,7 @@ void graph(Surface& s, const GraphSeries& series, const GraphAxes& given, const 
     s.setScale(a.xMin - mx, a.yMax + my / 2, right, a.yMin - my);
 
     drawSeries(s, series, a, style);
+    if (!a.decorate) return;
     drawTicksAndGrid(s, a, style, titled);
 
     const Colour fg = style.foregroundIndex;

@@ -20,6 +20,10 @@ struct GraphAxes {
     /// The titled form's graph title; the untitled form has none (and no
     /// grid, and leaves no legend room).
     std::optional<std::string> title;
+    /// False: the series alone, over the frame, ticks, grid and titles an
+    /// earlier call with the same axes drew (a view overlaying many series
+    /// draws them once; the picture is the same with the curves on top).
+    bool decorate = true;
 };
 
 struct GraphSeries {

@@ -91,9 +91,11 @@ void drawPolarView(Surface& s, const AppState& state, int kind) {
     PlotStyle style = plotStyleFrom(state);
     style.scaleGraph = true;  // room for the legend
     clearPlot(s, style);
-    const GraphAxes axes = polarAxes(kind, state.pub.MaxCdSetting.toDouble());
+    GraphAxes axes = polarAxes(kind, state.pub.MaxCdSetting.toDouble());
     const PolarStore& store = state.analysis.polars;
-    if (store.count() == 0) graph(s, {{}, {}, style.foregroundIndex}, axes, style);
+    // Frame, grid and titles once, then every polar's curves over them.
+    graph(s, {{}, {}, style.foregroundIndex}, axes, style);
+    axes.decorate = false;
     for (int p = 0; p < store.count(); ++p)
         drawPolar(s, store[p], kind, polarColour(p, style.whiteBackground()), axes, style);
     drawLegend(s, store, guardedAxes(axes), style);
