@@ -1,6 +1,7 @@
 #include "app/CommandRegistry.h"
 
 #include "app/DisplayCommands.h"
+#include "app/SettingsCommands.h"
 #include "app/ZoomCommands.h"
 #include "ui/Form2.h"
 
@@ -21,6 +22,7 @@ void registerCommands(CommandRegistry& registry) {
         if (resetZoom(c.state)) c.recompute();
     };
     registerDisplayCommands(registry);
+    registerSettingsAndFileCommands(registry);
 }
 
 }  // namespace aerolune

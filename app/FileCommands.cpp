@@ -32,14 +32,8 @@ std::string firstOpenName() { return QCoreApplication::applicationDirPath().toSt
 bool air1EnabledForView(int vflag) { return vflag != 4 && vflag != 5 && vflag != 8 && vflag != 9; }
 
 std::string readAirfoilNote(const ReadAirfoilResult& result) {
-    std::string note;
-    if (result.skippedPairs > 0)
-        note += std::to_string(result.skippedPairs) + " points beyond the " +
-                std::to_string(FileSection::kCapacity) + " a surface can hold were left out. ";
-    if (result.malformedFields > 0)
-        note += std::to_string(result.malformedFields) + " fields held no number and were skipped. ";
-    if (!note.empty()) note.pop_back();
-    return note;
+    if (result.malformedFields <= 0) return {};
+    return std::to_string(result.malformedFields) + " fields held no number and were skipped.";
 }
 
 void MnuAirfoilData_Click(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
