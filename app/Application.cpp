@@ -9,8 +9,10 @@
 #include "app/Form1Load.h"
 #include "app/Help.h"
 #include "app/WindowSeam.h"
+#include "app/ZoomCommands.h"
 #include "app/ZoomCursor.h"
 #include "ui/Form1.h"
+#include "ui/PlotArea.h"
 #include "ui/Splash.h"
 #include "ui/toolkit/BusyCursor.h"
 #include "ui/toolkit/Placement.h"
@@ -80,6 +82,8 @@ void Application::Form_Load() {
         menus_.colourMenuSwatch = swatch;
         runCommand(item);
     };
+    if (auto* plotArea = qobject_cast<ui::PlotArea*>(form1_->drawingArea()))
+        connectZoomDrag(*plotArea, state_, [this] { Command1_Click(); });
     form1_->onResize = [this] { Form_Resize(); };
     showAll();
     form1_->show();

@@ -1,5 +1,7 @@
 #include "app/ViewDrawing.h"
 
+#include "app/ZoomCursor.h"
+#include "plot/FieldPlots.h"
 #include "plot/Views.h"
 #include "ui/PlotArea.h"
 
@@ -11,8 +13,8 @@ void drawCurrentView(AppState& state, plot::Surface& surface) {
         case 4:
         case 5:
         case 6:
-            // The field views (streamlines, pressure contours, mesh) draw here.
             plot::clearPlot(surface, plot::plotStyleFrom(state));
+            plot::drawFieldView(surface, state, state.pub.VFlag.toInt());
             break;
         case 8:
         case 9:
@@ -27,6 +29,7 @@ void drawCurrentView(AppState& state, plot::Surface& surface) {
 
 void redrawPlotArea(AppState& state, ui::PlotArea& area) {
     drawCurrentView(state, area.surface());
+    area.setCursor(plotCursor(state));
     area.update();
 }
 

@@ -4,6 +4,8 @@
 // in the state and says whether the view must be redrawn. Other views do not
 // zoom; the commands leave them alone.
 
+#include <functional>
+
 #include "analysis/AppState.h"
 #include "plot/RubberBand.h"
 #include "plot/Surface.h"
@@ -40,5 +42,16 @@ private:
     plot::RubberBand band_;
     int view_ = 0;
 };
+
+namespace ui {
+class PlotArea;
+}
+
+/// Connects the plot area's left-button press, move and release to a zoom
+/// drag of its own: the rubber band is drawn on the area's image, and when a
+/// drag sets a new window, redraw runs (the recompute-and-redraw routine).
+/// Other buttons are left to the window's own handlers (the right button's
+/// pop-up menu).
+void connectZoomDrag(ui::PlotArea& area, AppState& state, std::function<void()> redraw);
 
 }  // namespace aerolune

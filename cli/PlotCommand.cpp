@@ -1,6 +1,8 @@
 // aerolune-cli plot: one view of the program drawn by its own drawing code
 // into a PNG, SVG or PDF file, the format taken from the file's extension.
 
+#include <cmath>
+#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -8,7 +10,9 @@
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
+#include "cli/MeshOptions.h"
 #include "cli/SectionOptions.h"
+#include "plot/FieldPlots.h"
 #include "plot/Views.h"
 #include "plot/qt/PlotFile.h"
 
@@ -31,6 +35,9 @@ constexpr PlotView kViews[] = {
     {"velocity", 3, 2},
     {"bl", 7, 2},
     {"polar", 10, 2},
+    {"streamlines", 4, 2},
+    {"pressure", 5, 2},
+    {"mesh", 6, 2},
 };
 
 struct PlotOptions {
@@ -42,7 +49,40 @@ struct PlotOptions {
     std::string background = "white";
     std::string size = "1200x800";
     std::string output;
+    std::string window;  ///< XMIN,XMAX,YMIN,YMAX of the field views' zoom; empty: the program's reset window
+    MeshOptions mesh{"41x21", 10.0, 1.05};  ///< the mesh view's, at the program's start-up values
 };
+
+// "XMIN,XMAX,YMIN,YMAX" as four finite numbers.
+bool parseWindow(const std::string& text, plot::FieldWindow& w) {
+    char extra = 0;
+    return std::sscanf(text.c_str(), "%lf,%lf,%lf,%lf%c", &w.xMin, &w.xMax, &w.yMin, &w.yMax, &extra) == 4 &&
+           std::isfinite(w.xMin) && std::isfinite(w.xMax) && std::isfinite(w.yMin) && std::isfinite(w.yMax);
+}
+
+std::string windowProblem(const std::string& text) {
+    plot::FieldWindow w;
+    if (!parseWindow(text, w)) return "the window is given as XMIN,XMAX,YMIN,YMAX in chords, e.g. -0.5,1.5,-1,1";
+    if (!(w.xMax > w.xMin) || !(w.yMax > w.yMin)) return "the window's maximum must be above its minimum";
+    return "";
+}
+
+// The field views' own settings: the zoom window and the mesh view's mesh.
+void applyFieldOptions(const PlotOptions& o, int vflag, AppState& state) {
+    plot::FieldWindow window;
+    if (parseWindow(o.window, window)) plot::storeViewWindow(state, vflag, window);
+    const FieldMeshSize mesh = meshSize(o.mesh);
+    state.pub.MeshX = int16_t(mesh.ni);
+    state.pub.MeshY = int16_t(mesh.nj);
+    state.pub.OuterRadius = mesh.radius;
+    state.pub.GridCluster = mesh.cluster;
+}
+
+void drawView(plot::Surface& s, AppState& state) {
+    if (plot::drawLineView(s, state)) return;
+    plot::clearPlot(s, plot::plotStyleFrom(state));
+    plot::drawFieldView(s, state, state.pub.VFlag.toInt());
+}
 
 std::string sizeProblem(const std::string& text) {
     int w = 0, h = 0;
@@ -67,6 +107,7 @@ int runPlot(const PlotOptions& o) {
     state.priv.ForegroundIndex = o.background == "black" ? 15 : 0;
     if (o.background == "black")
         state.priv.LowerSurfaceColor = 15;  // the program's start-up colours on black
+    applyFieldOptions(o, view->vflag, state);
     const bool needsLayer = view->vflag == 7 || view->xchoice == 3;
     if (needsLayer) state.priv.BlUpdatePending = 1;  // the airfoil view draws a layer it does not compute
     CliSeam seam;
@@ -82,7 +123,7 @@ int runPlot(const PlotOptions& o) {
     char x = 0;
     std::sscanf(o.size.c_str(), "%d%c%d", &w, &x, &h);
     const WriteResult written =
-        plot::writePlotFile(o.output, w, h, [&state](plot::Surface& s) { plot::drawLineView(s, state); });
+        plot::writePlotFile(o.output, w, h, [&state](plot::Surface& s) { drawView(s, state); });
     if (!written.ok) {
         std::cerr << "aerolune-cli: " << written.reason << '\n';
         return 1;
@@ -113,6 +154,11 @@ void registerPlot(CLI::App& app, CommandRun& run) {
     sub->add_option("--size", options->size, "image size in pixels, WIDTHxHEIGHT")
         ->check(CLI::Validator(sizeProblem, "WxH"))
         ->capture_default_str();
+    sub->add_option("--window", options->window,
+                    "zoom window of the streamlines, pressure and mesh views, XMIN,XMAX,YMIN,YMAX in chords "
+                    "(drawn at equal scale: the x range sets the scale, the y range the centre)")
+        ->check(CLI::Validator(windowProblem, "XMIN,XMAX,YMIN,YMAX"));
+    addMeshOptions(*sub, options->mesh);
     sub->add_option("--output", options->output, "file to write: .png, .svg or .pdf")
         ->required()
         ->check(CLI::Validator(

@@ -1,0 +1,55 @@
+// Redrawing the field views into a 1200 x 800 screen image, the grid-and-flow
+// computation included: streamlines and pressure contours on their 61 x 31
+// mesh, the mesh view at its default 41 x 21 and at the largest 191 x 91
+// (the mesh rebuilt on every redraw, as after a change of settings).
+
+#include <benchmark/benchmark.h>
+
+#include "analysis/Pipeline.h"
+#include "plot/FieldPlots.h"
+#include "plot/qt/PainterSurface.h"
+#include "plot/qt/PlotFile.h"
+
+namespace {
+
+using namespace aerolune;
+
+struct QuietSeam : ViewSeam {
+    void drawView(AppState&) override {}
+    void setStatus(const std::string&) override {}
+    void showMessage(const std::string&) override {}
+};
+
+AppState defaultSection() {
+    AppState state;
+    state.priv.BlUpdatePending = 0;
+    QuietSeam seam;
+    recompute(state, seam);
+    return state;
+}
+
+void redraw(benchmark::State& run, int view, int meshX, int meshY) {
+    plot::ensurePaintingAvailable();
+    AppState state = defaultSection();
+    state.pub.MeshX = int16_t(meshX);
+    state.pub.MeshY = int16_t(meshY);
+    plot::ImageSurface surface(1200, 800);
+    for (auto _ : run) {
+        state.pub.NewGrid = int16_t{1};
+        surface.clear();
+        plot::drawFieldView(surface, state, view);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_RedrawStreamlines(benchmark::State& run) { redraw(run, 4, 41, 21); }
+void BM_RedrawPressure(benchmark::State& run) { redraw(run, 5, 41, 21); }
+void BM_RedrawMesh41x21(benchmark::State& run) { redraw(run, 6, 41, 21); }
+void BM_RedrawMesh191x91(benchmark::State& run) { redraw(run, 6, 191, 91); }
+
+BENCHMARK(BM_RedrawStreamlines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawPressure)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawMesh41x21)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawMesh191x91)->Unit(benchmark::kMillisecond);
+
+}  // namespace
