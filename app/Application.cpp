@@ -8,6 +8,7 @@
 #include "app/Commands.h"
 #include "app/Form1Load.h"
 #include "app/Help.h"
+#include "app/ViewDrawing.h"
 #include "app/WindowSeam.h"
 #include "app/ZoomCommands.h"
 #include "app/ZoomCursor.h"
@@ -85,6 +86,12 @@ void Application::Form_Load() {
     if (auto* plotArea = qobject_cast<ui::PlotArea*>(form1_->drawingArea()))
         connectZoomDrag(*plotArea, state_, [this] { Command1_Click(); });
     form1_->onResize = [this] { Form_Resize(); };
+    // A plot area resized after its last drawing starts blank (the first show
+    // resizes it after the first recomputation has drawn): draw it again.
+    if (auto* area = qobject_cast<ui::PlotArea*>(form1_->drawingArea()))
+        connect(area, &ui::PlotArea::resized, this, [this, area] {
+            if (recomputeCount_ > 0) redrawPlotArea(state_, *area);
+        });
     showAll();
     form1_->show();
 }
