@@ -1,0 +1,89 @@
+#include "appwalk/Autopilot.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+
+namespace aerolune::test {
+
+namespace {
+
+// The dialogs name their buttons by position, not role: OK is found by its caption.
+QPushButton* okButton(QWidget& dialog) {
+    for (QPushButton* b : dialog.findChildren<QPushButton*>())
+        if (b->isVisible() && b->isEnabled() && b->text().remove('&').trimmed() == "OK") return b;
+    return nullptr;
+}
+
+}  // namespace
+
+Autopilot::Autopilot() {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &Autopilot::tick);
+    timer_.start();
+}
+
+void Autopilot::tick() {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+        ++popupsClosed;
+        popup->close();
+        return;
+    }
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) return;
+    // One answer per dialog. A dialog still waiting long after its answer (a
+    // refused entry, a nested dialog that left it open) would hang the walk:
+    // it is noted and cancelled.
+    if (dialog == answered_) {
+        if (++waited_ > 200) {
+            stuck << dialog->windowTitle();
+            waited_ = 0;
+            if (auto* d = qobject_cast<QDialog*>(dialog)) d->reject(); else dialog->close();
+        }
+        return;
+    }
+    answered_ = dialog;
+    waited_ = 0;
+    dialogs << dialog->windowTitle();
+    if (!answers_.empty()) {
+        Answer answer = std::move(answers_.front());
+        answers_.pop_front();
+        answer(*dialog);
+    } else {
+        answerByDefault(*dialog);
+    }
+}
+
+void Autopilot::answerByDefault(QWidget& dialog) {
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+        messages << box->text();
+        box->accept();
+    } else if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+        if (nextFile.isEmpty()) return files->reject();
+        filesUsed << nextFile;
+        files->selectFile(nextFile);
+        static_cast<QDialog*>(files)->accept();  // the dialog checks the name as on OK
+        nextFile.clear();
+    } else if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
+        // No printer on a test machine: the job goes into a PDF file. done()
+        // keeps these settings (accept() would take the dialog's own).
+        if (nextFile.isEmpty()) return print->reject();
+        filesUsed << nextFile;
+        print->printer()->setOutputFormat(QPrinter::PdfFormat);
+        print->printer()->setOutputFileName(nextFile);
+        print->done(QDialog::Accepted);
+        nextFile.clear();
+    } else if (QPushButton* ok = okButton(dialog)) {
+        QTest::mouseClick(ok, Qt::LeftButton);
+    } else if (auto* plain = qobject_cast<QDialog*>(&dialog)) {
+        plain->accept();
+    } else {
+        dialog.close();
+    }
+}
+
+}  // namespace aerolune::test

@@ -1,0 +1,35 @@
+#pragma once
+// What the walk checks after its steps: a drawing in the plot area, read-outs
+// that are numbers or say why they are not, and files that hold what they
+// should.
+
+#include <QImage>
+#include <QString>
+#include <gtest/gtest.h>
+#include <string>
+
+class QWidget;
+
+namespace aerolune::test {
+
+/// Pixels of any colour but the most common one (the background).
+int inkPixels(const QImage& image);
+
+/// The first text of a field, box or caption under root that shows a number
+/// which is not one (nan, inf); empty when there is none.
+QString insaneReadOut(const QWidget& root);
+
+/// Whether the text file at path exists, has at least minNumbers numbers and
+/// every number in it is finite.
+::testing::AssertionResult holdsFiniteNumbers(const QString& path, int minNumbers);
+
+/// The DXF file read by the DXF test's reader: audit errors and LINE count,
+/// as that reader reports them (audit errors -1: it could not read the file).
+struct DxfSummary {
+    int auditErrors = -1;
+    int otherEntities = -1;
+    int lines = 0;
+};
+DxfSummary readDxf(const std::string& readerScript, const std::string& path);
+
+}  // namespace aerolune::test
