@@ -47,9 +47,9 @@ void recordWarnings(QtMsgType type, const QMessageLogContext&, const QString& te
     warnings() << text;
 }
 
-// Views whose drawing this build does not have yet (field views, reports):
+// Views whose drawing this build does not have yet (the reports):
 // they show an empty plot until it is supplied.
-const std::set<int> kNotDrawnYet = {4, 5, 6, 8, 9};
+const std::set<int> kNotDrawnYet = {8, 9};
 
 struct Walk {
     Application app;
