@@ -1,0 +1,121 @@
+#include "print/Report.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/FourierReport.h"
+#include "analysis/LinAero.h"
+#include "common/FormatPicture.h"
+#include "common/PrintForm.h"
+
+namespace aerolune::print {
+
+namespace {
+
+constexpr const char* kNotComputed = "Not Comp.";
+constexpr const char* kNotApplicable = "N/A";
+
+// The cells one method gives for its lift and leading-edge moment.
+struct MethodCells {
+    std::string lift, cmLe, cmQuarter, centre;
+};
+
+MethodCells methodCells(double cl, double cm) {
+    MethodCells c;
+    c.lift = formatPicture(cl, "0.0###");
+    c.cmLe = formatPicture(cm, "0.0###");
+    // The quarter-chord moment as the moment about the leading edge moved by
+    // the lift's arm; written with a division by the lift, so no lift, no cell.
+    c.cmQuarter = cl != 0.0 ? formatPicture((0.25 + cm / cl) * cl, "0.0###") : kNotApplicable;
+    c.centre = std::fabs(cl) > kCentreOfPressureMinLift ? formatPicture(-(cm / cl) * 100.0, "00") + "%c"
+                                                        : kNotApplicable;
+    return c;
+}
+
+MethodCells notComputed() { return {kNotComputed, kNotComputed, kNotComputed, kNotComputed}; }
+
+}  // namespace
+
+std::vector<ReportLine> reportLines(const AppState& state) {
+    const MainWindowTexts& t = state.texts;
+    const MethodCells panel = methodCells(state.section.PanelCl.toDouble(), state.section.PanelCm.toDouble());
+    const BoundaryLayerSolution& bl = state.boundaryLayer;
+    const MethodCells layer = bl.ok ? methodCells(bl.cl, bl.cmLe) : notComputed();
+    const std::string cd = bl.ok ? formatPicture(state.pub.CdCFD.toDouble(), "0.0#####") : kNotComputed;
+
+    return {
+        {{" Aerolune Report"}, 14},
+        {{"    Angle of Attack:  " + t.Text5 + ",   Flap Defl.: " + t.Label16 +
+          ",   Flap Length: " + t.Label17}},
+        {{}},
+        {{"", "Thin Airfoil", "Panel ", "Panel/B. Layer"}},
+        {{"", "-----------------", "-------------", "------------------------"}},
+        {{"    Lift Coeff", t.Text3, panel.lift, layer.lift}},
+        {{"    Cm (L.E.)", t.Text4, panel.cmLe, layer.cmLe}},
+        {{"    Cm (c/4)", t.Label11, panel.cmQuarter, layer.cmQuarter}},
+        {{"    Angle (Cl=0)", t.Label12, kNotComputed, kNotComputed}},
+        {{"    Cent. of Pres", t.Label13, panel.centre, layer.centre}},
+        {{"    Drag Coefficient", kNotApplicable, t.Label20, cd}},
+        {{}},
+        {{}},
+    };
+}
+
+std::vector<ReportLine> fourierListingLines(const AppState& state) {
+    std::vector<ReportLine> lines;
+    const LinAero empty;
+    const LinAero& aero = state.priv.AeroObject ? *state.priv.AeroObject : empty;
+    for (const std::string& text : fourierReportLines(aero)) lines.push_back({{text}});
+    return lines;
+}
+
+int reportZoneWidth(const std::vector<ReportLine>& lines) {
+    std::size_t widest = kPrintZoneWidth - 1;
+    for (const ReportLine& line : lines)
+        for (std::size_t k = 0; k + 1 < line.zones.size(); ++k)
+            widest = std::max(widest, line.zones[k].size());
+    return static_cast<int>(widest) + 1;
+}
+
+std::string reportLineText(const ReportLine& line, int zoneWidth) {
+    std::string text;
+    for (std::size_t k = 0; k < line.zones.size(); ++k) {
+        const std::size_t start = k * static_cast<std::size_t>(zoneWidth);
+        if (text.size() < start) text.resize(start, ' ');
+        text += line.zones[k];
+    }
+    return text;
+}
+
+void drawReport(plot::Surface& pt, const std::vector<ReportLine>& lines) {
+    // Points with the origin at the top-left, whatever scale the last view
+    // left behind: the report is text from the top-left corner down.
+    pt.setScaleUnits(plot::ScaleUnits::Points);
+    pt.clear();
+    pt.setCurrent(pt.scaleLeft(), pt.scaleTop());
+    plot::FontSpec font = pt.font();
+    font.escapementDegrees = 0;
+    font.points = 8;
+    pt.setFont(font);
+    // Zones as wide as the text form's, and never narrower than an item that
+    // is followed by another, so the columns stay aligned in any face.
+    const double average = pt.textWidth("x");
+    double zone = reportZoneWidth(lines) * average;
+    for (const ReportLine& line : lines) {
+        font.points = line.points;
+        pt.setFont(font);
+        for (std::size_t k = 0; k + 1 < line.zones.size(); ++k)
+            zone = std::max(zone, pt.textWidth(line.zones[k]) + average);
+    }
+    for (const ReportLine& line : lines) {
+        font.points = line.points;
+        pt.setFont(font);
+        for (std::size_t k = 0; k < line.zones.size(); ++k) {
+            if (k > 0) pt.setCurrent(pt.scaleLeft() + k * zone, pt.currentY());
+            pt.printText(line.zones[k]);
+        }
+        pt.newLine();
+    }
+}
+
+}  // namespace aerolune::print

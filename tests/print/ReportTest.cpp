@@ -1,0 +1,133 @@
+// The report view and the Fourier listing: their cells against the state
+// they are drawn from, the cells that would divide by no lift, and the
+// columns on the plot area.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "analysis/LinAero.h"
+#include "analysis/Pipeline.h"
+#include "common/FormatPicture.h"
+#include "plot/RecordingSurface.h"
+#include "print/Report.h"
+#include "support/NullSeam.h"
+
+namespace aerolune::print {
+namespace {
+
+// Row label -> its three value cells.
+std::map<std::string, std::vector<std::string>> rows(const std::vector<ReportLine>& lines) {
+    std::map<std::string, std::vector<std::string>> out;
+    for (const ReportLine& l : lines)
+        if (l.zones.size() == 4 && !l.zones[0].empty())
+            out[l.zones[0]] = {l.zones[1], l.zones[2], l.zones[3]};
+    return out;
+}
+
+TEST(Report, Naca2412AtFourDegreesShowsTheStatesFigures) {
+    AppState state;
+    state.texts.Text1 = "2412";
+    state.texts.Text2 = "4";
+    state.texts.Text5 = "4 Deg.";
+    state.pub.VFlag = Variant(int16_t{8});  // the report view brings the boundary layer up to date
+    test::NullSeam seam;
+    recompute(state, seam);
+    ASSERT_TRUE(state.boundaryLayer.ok) << state.boundaryLayer.error;
+
+    const std::vector<ReportLine> lines = reportLines(state);
+    ASSERT_EQ(lines.size(), 13u);
+    EXPECT_EQ(lines[0].zones.at(0), " Aerolune Report");
+    EXPECT_EQ(lines[0].points, 14);
+    EXPECT_EQ(lines[1].zones.at(0),
+              "    Angle of Attack:  4 Deg.,   Flap Defl.: 0.0 Deg.,   Flap Length: 0.0 %c");
+
+    const double clP = state.section.PanelCl.toDouble(), cmP = state.section.PanelCm.toDouble();
+    const double clB = state.boundaryLayer.cl, cmB = state.boundaryLayer.cmLe;
+    auto f4 = [](double v) { return formatPicture(v, "0.0###"); };
+    auto cp = [](double cl, double cm) { return formatPicture(-(cm / cl) * 100.0, "00") + "%c"; };
+    const auto& t = state.texts;
+    const std::map<std::string, std::vector<std::string>> expected = {
+        {"    Lift Coeff", {t.Text3, f4(clP), f4(clB)}},
+        {"    Cm (L.E.)", {t.Text4, f4(cmP), f4(cmB)}},
+        {"    Cm (c/4)", {t.Label11, f4(cmP + 0.25 * clP), f4(cmB + 0.25 * clB)}},
+        {"    Angle (Cl=0)", {t.Label12, "Not Comp.", "Not Comp."}},
+        {"    Cent. of Pres", {t.Label13, cp(clP, cmP), cp(clB, cmB)}},
+        {"    Drag Coefficient", {"N/A", t.Label20, formatPicture(state.pub.CdCFD.toDouble(), "0.0#####")}},
+    };
+    EXPECT_EQ(rows(lines), expected);
+    // A cambered section at 4 degrees: real lift, a centre of pressure aft of the quarter chord.
+    EXPECT_GT(clP, 0.5);
+    EXPECT_NE(t.Label13, "N/A");
+}
+
+TEST(Report, CellsThatWouldDivideByNoLiftReadNotApplicable) {
+    struct Case {
+        double cl, cm;
+        bool layerOk;
+        std::vector<std::string> quarter, centre;  // panel and boundary-layer cells
+    } cases[] = {
+        {0.0, 0.0, true, {"N/A", "N/A"}, {"N/A", "N/A"}},  // symmetric section at 0 degrees
+        {0.008, -0.001, true, {"0.001", "0.001"}, {"N/A", "N/A"}},
+        {0.5, -0.1, true, {"0.025", "0.025"}, {"20%c", "20%c"}},
+        {0.5, -0.0125, true, {"0.1125", "0.1125"}, {"03%c", "03%c"}},  // 2.5 rounds away from zero
+        {0.5, -0.1, false, {"0.025", "Not Comp."}, {"20%c", "Not Comp."}},
+    };
+    for (const Case& c : cases) {
+        AppState state;
+        state.section.PanelCl = Variant(c.cl);
+        state.section.PanelCm = Variant(c.cm);
+        state.boundaryLayer.ok = c.layerOk;
+        state.boundaryLayer.cl = static_cast<float>(c.cl);
+        state.boundaryLayer.cmLe = static_cast<float>(c.cm);
+        const auto r = rows(reportLines(state));
+        EXPECT_EQ(r.at("    Cm (c/4)")[1], c.quarter[0]) << c.cl;
+        EXPECT_EQ(r.at("    Cm (c/4)")[2], c.quarter[1]) << c.cl;
+        EXPECT_EQ(r.at("    Cent. of Pres")[1], c.centre[0]) << c.cl;
+        EXPECT_EQ(r.at("    Cent. of Pres")[2], c.centre[1]) << c.cl;
+    }
+}
+
+TEST(Report, ColumnsStayAlignedAsTextAndOnThePlotArea) {
+    AppState state;
+    state.texts.Text3 = "0.250";
+    const std::vector<ReportLine> lines = reportLines(state);
+    const int zone = reportZoneWidth(lines);
+    EXPECT_EQ(zone, 21);  // "    Drag Coefficient" and a space
+    EXPECT_EQ(reportLineText(lines[5], zone), std::string("    Lift Coeff") + std::string(7, ' ') + "0.250" +
+                                                  std::string(16, ' ') + "0.0" + std::string(18, ' ') +
+                                                  "Not Comp.");
+
+    plot::RecordingSurface pt(1200, 800);
+    drawReport(pt, lines);
+    const std::vector<plot::RecordedCall> printed = pt.of(plot::RecordedCall::Kind::Text);
+    std::map<std::size_t, double> columnX;  // zone -> x of its items
+    std::size_t k = 0;
+    for (const ReportLine& line : lines) {
+        for (std::size_t z = 0; z < line.zones.size(); ++z, ++k) {
+            ASSERT_LT(k, printed.size());
+            ASSERT_EQ(printed[k].text, line.zones[z]);
+            if (!columnX.count(z)) columnX[z] = printed[k].x1;
+            EXPECT_DOUBLE_EQ(printed[k].x1, columnX[z]) << line.zones[z];
+        }
+    }
+    EXPECT_LT(columnX[1], columnX[2]);
+    EXPECT_LT(pt.textWidth("    Drag Coefficient"), columnX[1]);  // the widest label clears column 2
+}
+
+TEST(FourierListing, TwelveLinesFromTheCoefficients) {
+    AppState state;
+    state.priv.AeroObject = std::make_shared<LinAero>();
+    state.priv.AeroObject->A0 = 0.0123456f;
+    state.priv.AeroObject->A8 = -1.5f;
+    const std::vector<ReportLine> lines = fourierListingLines(state);
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0].zones.at(0), "   FOURIER COEFFICIENTS FOR");
+    EXPECT_EQ(lines[3].zones.at(0), "   A0 = 0.012346");
+    EXPECT_EQ(lines[11].zones.at(0), "   A8 = -1.500000");
+}
+
+}  // namespace
+}  // namespace aerolune::print

@@ -1,0 +1,197 @@
+// Rib templates: the dialog's fields, the ribs' chords, labels, skin lines
+// and sheets, and the templates drawn on a printer page.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "plot/RecordingSurface.h"
+#include "print/RibTemplates.h"
+#include "print/TemplateLayout.h"
+#include "print/TemplateSettings.h"
+
+namespace aerolune::print {
+namespace {
+
+using plot::RecordedCall;
+
+TEST(TemplateFields, RefusesWhatWouldPrintNothingOrForever) {
+    struct Case {
+        const char *root, *tip, *skin, *sections;
+        bool ok;
+        const char* problemStart;
+    } cases[] = {
+        {"6", "6", "0", "1", true, ""},
+        {"6", "0", "0", "1", true, ""},  // a single rib ignores the tip chord
+        {"6", "4", "0.1", "200", true, ""},
+        {"0", "6", "0", "1", false, "Root Chord"},
+        {"-3", "6", "0", "1", false, "Root Chord"},
+        {"abc", "6", "0", "1", false, "Root Chord"},
+        {"1e999", "6", "0", "1", false, "Root Chord"},
+        {"6", "0", "0", "2", false, "Tip Chord"},
+        {"6", "4", "0", "0", false, "Number of Sections"},
+        {"6", "4", "0", "2.5", false, "Number of Sections"},
+        {"6", "4", "0", "201", false, "Number of Sections"},
+    };
+    for (const Case& c : cases) {
+        const TemplateRequest r = readTemplateFields({c.root, c.tip, c.skin, c.sections, false});
+        EXPECT_EQ(r.ok(), c.ok) << c.root << " " << c.tip << " " << c.sections << ": " << r.problem;
+        EXPECT_EQ(r.problem.rfind(c.problemStart, 0), 0u) << r.problem;
+    }
+}
+
+TEST(TemplateLayout, ChordsSpanAndLabels) {
+    struct Case {
+        TemplateSettings settings;
+        std::vector<std::string> labels;  // one per rib, first sheet row
+    } cases[] = {
+        {{6, 4, 0, 1, false}, {"|__ 0012 Airfoil #1: chord = 6.00 in.;  span location = 0.0 %  Page 1"}},
+        {{6, 4, 0, 2, false},
+         {"|__ 0012 Airfoil #1: chord = 6.00 in.;  span location = 0.0 %  Page 1",
+          "|__ 0012 Airfoil #2: chord = 4.00 in.;  span location = 100.0 %  Page 1"}},
+        {{30, 20, 0, 3, true},
+         {"|__ 0012 Airfoil #1: chord = 30.00 cm.;  span location = 0.0 %  Page 1",
+          "|__ 0012 Airfoil #2: chord = 25.00 cm.;  span location = 50.0 %  Page 1",
+          "|__ 0012 Airfoil #3: chord = 20.00 cm.;  span location = 100.0 %  Page 1"}},
+    };
+    for (const Case& c : cases) {
+        const TemplateLayout layout = layoutTemplates(c.settings, 0.12, {21.0, 40.0, 0.2, 2.5});
+        ASSERT_EQ(layout.problem, "");
+        ASSERT_EQ(layout.ribs.size(), c.labels.size());
+        for (std::size_t k = 0; k < c.labels.size(); ++k) {
+            const RibPlacement& r = layout.ribs[k];
+            EXPECT_EQ(ribLabel("0012", r.section, r.chord, c.settings.unitText(), r.spanPercent, r.row + 1),
+                      c.labels[k]);
+        }
+    }
+}
+
+TEST(TemplateLayout, SheetsRowsAndWidth) {
+    // Letter paper in inches, labels 0.15 in high, the ruler strip 1 in.
+    const SheetSize letter{8.5, 11.0, 0.15, 1.0};
+    struct Case {
+        TemplateSettings settings;
+        double unitThickness;
+        int sheets;
+        std::vector<int> sheetOf;  // per placement
+        std::vector<int> rowOf;
+    } cases[] = {
+        // A 25-in chord needs three rows, each on its own sheet.
+        {{25, 25, 0, 1, false}, 0.12, 3, {0, 1, 2}, {0, 1, 2}},
+        // 2.45 in thick ribs with the gap: two fit across (7.5 in usable), the third starts sheet 2.
+        {{20.4, 20.4, 0, 3, false}, 0.12, 4, {0, 0, 1, 2, 2, 3}, {0, 0, 0, 1, 1, 1}},
+        // A tip longer than the root still gets all its rows.
+        {{10, 12, 0, 2, false}, 0.12, 2, {0, 0, 1, 1}, {0, 0, 1, 1}},
+    };
+    for (const Case& c : cases) {
+        const TemplateLayout layout = layoutTemplates(c.settings, c.unitThickness, letter);
+        ASSERT_EQ(layout.problem, "");
+        EXPECT_EQ(layout.sheets, c.sheets);
+        ASSERT_EQ(layout.ribs.size(), c.sheetOf.size());
+        for (std::size_t k = 0; k < c.sheetOf.size(); ++k) {
+            EXPECT_EQ(layout.ribs[k].sheet, c.sheetOf[k]) << k;
+            EXPECT_EQ(layout.ribs[k].row, c.rowOf[k]) << k;
+            const double right = layout.ribs[k].u + 0.225 + layout.ribs[k].chord * c.unitThickness;
+            EXPECT_LE(right, 7.5) << "rib " << k << " runs into the ruler strip";
+        }
+    }
+    EXPECT_NE(layoutTemplates({5000, 5000, 0, 1, false}, 0.001, letter).problem, "");  // > 100 sheets
+    EXPECT_NE(layoutTemplates({80, 80, 0, 1, false}, 0.12, letter).problem, "");       // 9.6 in thick
+    EXPECT_NE(layoutTemplates({11, 11, 0, 200, false}, 0.2, letter).problem, "");      // 200 sheets
+}
+
+// A diamond "section": leading edge at 0, trailing edge at 1, clockwise from
+// the trailing edge along the lower side, closed, with a repeated point.
+const std::vector<double> kX = {1.0, 0.5, 0.5, 0.0, 0.5, 1.0};
+const std::vector<double> kY = {0.0, -0.1, -0.1, 0.0, 0.1, 0.0};
+
+TEST(RibOutline, SkinLineSitsInsideAtTheSkinThickness) {
+    const double chord = 10.0, label = 0.2;
+    const RibOutline zero = ribOutline(kX, kY, chord, 0.0, label);
+    ASSERT_EQ(zero.innerX.size(), kX.size());
+    EXPECT_DOUBLE_EQ(zero.thickness, 2.0);
+    EXPECT_DOUBLE_EQ(*std::min_element(zero.Y.begin(), zero.Y.end()), 1.5 * label);
+    for (std::size_t i = 0; i + 1 < kX.size(); ++i) {  // skin 0: the segment midpoints
+        EXPECT_DOUBLE_EQ(zero.innerX[i], 0.5 * (zero.X[i] + zero.X[i + 1])) << i;
+        EXPECT_DOUBLE_EQ(zero.innerY[i], 0.5 * (zero.Y[i] + zero.Y[i + 1])) << i;
+    }
+    const RibOutline skin = ribOutline(kX, kY, chord, 0.25, label);
+    const double mid = 1.0 + 1.5 * label;  // the chord line on the sheet
+    for (std::size_t i = 0; i < kX.size(); ++i) {
+        ASSERT_TRUE(std::isfinite(skin.innerX[i]) && std::isfinite(skin.innerY[i])) << i;
+        // Inside: nearer the chord line than the outline's midpoint, by the
+        // skin thickness measured square to the side (exact for straight sides).
+        EXPECT_LT(std::fabs(skin.innerY[i] - mid), std::fabs(zero.innerY[i] - mid) + 1e-12) << i;
+    }
+    const double side = std::hypot(5.0, 1.0);
+    EXPECT_NEAR(std::fabs(skin.innerY[0] - zero.innerY[0]), 0.25 * 5.0 / side, 1e-12);
+    EXPECT_DOUBLE_EQ(skin.innerX.back(), skin.innerX.front());
+}
+
+// The figures a printer page receives, in inches: the outline's lines are
+// the solid black lines left of the ruler strip.
+struct Printed {
+    std::vector<RecordedCall> outline, inner, ruler;
+    std::vector<std::string> texts;
+    int newPages = 0;
+};
+
+Printed printOnLetter(const TemplateJob& job, std::string* problem = nullptr) {
+    plot::RecordingSurface page(8.5 * 600, 11 * 600, true, 600);
+    const std::string p = printRibTemplates(page, job);
+    if (problem) *problem = p;
+    Printed out;
+    const double strip = job.settings.centimetres ? 7.5 * 2.54 : 7.5;
+    for (const RecordedCall& c : page.calls()) {
+        if (c.kind == RecordedCall::Kind::NewPage) ++out.newPages;
+        if (c.kind == RecordedCall::Kind::Text) out.texts.push_back(c.text);
+        if (c.kind != RecordedCall::Kind::Line) continue;
+        if (std::min(c.x1, c.x2) >= strip)
+            out.ruler.push_back(c);
+        else
+            (c.pen.style == plot::DrawStyle::Dash ? out.inner : out.outline).push_back(c);
+    }
+    return out;
+}
+
+double extentY(const std::vector<RecordedCall>& lines) {
+    double lo = 1e300, hi = -1e300;
+    for (const RecordedCall& c : lines) {
+        lo = std::min({lo, c.y1, c.y2});
+        hi = std::max({hi, c.y1, c.y2});
+    }
+    return hi - lo;
+}
+
+TEST(RibTemplates, PrintsRibsRulerAndLabelsAtTheirSize) {
+    const Printed in = printOnLetter({{6, 6, 0.1, 1, false}, "0012", kX, kY});
+    ASSERT_EQ(in.outline.size(), kX.size() - 1);
+    ASSERT_EQ(in.inner.size(), kX.size() - 1);
+    EXPECT_DOUBLE_EQ(extentY(in.outline), 6.0);  // the chord down the page, inches
+    EXPECT_EQ(in.newPages, 0);
+    EXPECT_EQ(in.texts.at(in.texts.size() - 1).substr(0, 19), "|__ 0012 Airfoil #1");
+    // The two scales: 100 mm and 4 in, each as a line with its ticks.
+    std::vector<double> lengths;
+    for (const RecordedCall& c : in.ruler)
+        if (c.x1 == c.x2) lengths.push_back(std::fabs(c.y2 - c.y1));
+    ASSERT_EQ(lengths.size(), 2u);
+    EXPECT_NEAR(lengths[0], 10.0 / 2.54, 1e-12);
+    EXPECT_NEAR(lengths[1], 4.0, 1e-12);
+    EXPECT_NE(std::find(in.texts.begin(), in.texts.end(), "100 mm"), in.texts.end());
+
+    // A 40 cm chord on 27.94 cm paper: two sheet rows, the second labelled Page 2.
+    const Printed cm = printOnLetter({{40, 40, 0, 1, true}, "2412", kX, kY});
+    EXPECT_EQ(cm.newPages, 1);
+    EXPECT_EQ(cm.texts.back(), "|__ 2412 Airfoil #1: chord = 40.00 cm.;  span location = 0.0 %  Page 2");
+
+    std::string problem;
+    const Printed none = printOnLetter({{90, 90, 0, 1, false}, "0012", kX, kY}, &problem);
+    EXPECT_NE(problem, "");
+    EXPECT_TRUE(none.outline.empty() && none.texts.empty() && none.ruler.empty());
+}
+
+}  // namespace
+}  // namespace aerolune::print
