@@ -34,5 +34,7 @@ void registerField(CLI::App& app, CommandRun& run);
 void registerExport(CLI::App& app, CommandRun& run);
 void registerDxf(CLI::App& app, CommandRun& run);
 void registerPlot(CLI::App& app, CommandRun& run);
+void registerRibs(CLI::App& app, CommandRun& run);
+void registerReport(CLI::App& app, CommandRun& run);
 
 }  // namespace aerolune::cli

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     CommandRun run;
     const Registration registrations[] = {registerAnalyse, registerPolar, registerCp,
                                            registerExport, registerDxf, registerField,
-                                           registerPlot};
+                                           registerPlot,   registerRibs,  registerReport};
     for (Registration add : registrations) add(app, run);
 
     if (argc > 1 && argv[1][0] != '-') {

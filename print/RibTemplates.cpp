@@ -27,6 +27,19 @@ double unitThickness(const TemplateJob& job) {
 
 }  // namespace
 
+TemplateJob templateJob(const AppState& state, const TemplateSettings& settings) {
+    TemplateJob job{settings, state.texts.Text1, {}, {}};
+    const int n = state.shared.TotalPoints.toInt();
+    const SectionState& sec = state.section;
+    if (n < 2 || sec.NodeX.size() < n || sec.NodeY.size() < n) return job;
+    for (int i = 1; i <= n + 1; ++i) {
+        const int k = i <= n ? i : 1;
+        job.x.push_back(sec.NodeX(k));
+        job.y.push_back(sec.NodeY(k));
+    }
+    return job;
+}
+
 std::string printRibTemplates(plot::Surface& page, const TemplateJob& job) {
     const TemplateSettings& settings = job.settings;
     page.setScaleUnits(settings.centimetres ? plot::ScaleUnits::Centimetres : plot::ScaleUnits::Inches);

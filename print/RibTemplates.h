@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/AppState.h"
 #include "plot/Surface.h"
 #include "print/TemplateSettings.h"
 
@@ -19,6 +20,12 @@ struct TemplateJob {
     std::vector<double> x;  ///< closed contour, chords: last point equal to the first
     std::vector<double> y;
 };
+
+/// The job for the current section: its name from the airfoil field and its
+/// contour, nodes 1..TotalPoints closed with node 1.
+/// \param state the state after a recomputation
+/// \param settings the checked dialog settings
+TemplateJob templateJob(const AppState& state, const TemplateSettings& settings);
 
 /// Prints the job on a paged surface in the job's unit (inches or
 /// centimetres), 1 unit on the page being 1 unit on paper. The surface's

@@ -1,0 +1,75 @@
+#include "app/TemplateCommands.h"
+
+#include <QLocale>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "plot/qt/PagedSurface.h"
+#include "print/RibTemplates.h"
+#include "ui/Form3.h"
+#include "ui/toolkit/BusyCursor.h"
+
+namespace aerolune {
+
+namespace {
+
+void showRefusal(QWidget* owner, const std::string& problem) {
+    QMessageBox::warning(owner, "Print Templates", QString::fromStdString("Nothing was printed: " + problem));
+}
+
+}  // namespace
+
+QPrinter& templatePrinter() {
+    // Never destroyed: it must outlive every window, and the process ends with it.
+    static QPrinter* printer = [] {
+        auto* p = new QPrinter(QPrinter::HighResolution);
+        const bool imperial = QLocale::system().measurementSystem() != QLocale::MetricSystem;
+        p->setPageSize(QPageSize(imperial ? QPageSize::Letter : QPageSize::A4));
+        return p;
+    }();
+    return *printer;
+}
+
+std::string printTemplates(QPrinter& printer, const AppState& state, const print::TemplateFields& fields) {
+    const print::TemplateRequest request = print::readTemplateFields(fields);
+    if (!request.ok()) return request.problem;
+    const ui::BusyCursor busy;
+    // The painter's origin at the paper's corner and the margins kept here:
+    // every length is then the device's own resolution times inches.
+    printer.setFullPage(true);
+    const QPageLayout layout = printer.pageLayout();
+    const int dpi = printer.resolution();
+    const QRectF printable =
+        QRectF(layout.fullRectPixels(dpi)).marginsRemoved(QMarginsF(layout.marginsPixels(dpi)));
+    plot::PagedSurface page(printer, dpi, printable);
+    std::string problem = print::printRibTemplates(page, print::templateJob(state, request.settings));
+    if (!page.finish() && problem.empty()) problem = "the printer did not accept the job.";
+    return problem;
+}
+
+void showTemplateDialog(const AppState& state, QWidget* window) {
+    ui::Form3 form(QString::fromStdString(state.texts.Text1), window);
+    form.setPrintHandler([&state, &form](const print::TemplateFields& fields) {
+        const print::TemplateRequest request = print::readTemplateFields(fields);
+        if (!request.ok()) {
+            showRefusal(&form, request.problem);
+            return false;
+        }
+        QPrinter& printer = templatePrinter();
+        QPrintDialog dialog(&printer, &form);
+        if (dialog.exec() != QDialog::Accepted) return false;
+        const std::string problem = printTemplates(printer, state, fields);
+        if (!problem.empty()) showRefusal(&form, problem);
+        return problem.empty();
+    });
+    form.exec();
+}
+
+void showPrinterSetup(QWidget* window) {
+    QPageSetupDialog dialog(&templatePrinter(), window);
+    dialog.exec();
+}
+
+}  // namespace aerolune

@@ -1,0 +1,41 @@
+#pragma once
+// The rib-template commands: "Print Airfoil Template" (temp1, also the
+// picture bar's print button) shows the template dialog and prints the ribs
+// at true scale on a printer or into a PDF file; "Printer Setup" (mnuPSetup)
+// chooses the paper and orientation the templates are printed on.
+
+#include <string>
+
+#include "analysis/AppState.h"
+#include "print/TemplateSettings.h"
+
+class QPrinter;
+class QWidget;
+
+namespace aerolune {
+
+/// The printer the templates go to, for the length of the run, so the page
+/// setup chosen once is used by every later print: high resolution, paper
+/// of the desktop's measurement system until the user chooses another.
+QPrinter& templatePrinter();
+
+/// Prints the templates the dialog's fields describe for the current
+/// section on the printer (a real one or a PDF file), 1 inch on the page
+/// being 1 inch on paper, inside the page layout's margins. A job that
+/// cannot be printed draws nothing (no page, no file).
+/// \param printer the printer, its page layout and output already chosen
+/// \param state the state after the last recomputation
+/// \param fields the template dialog's fields
+/// \return empty when printed, else why nothing was printed
+std::string printTemplates(QPrinter& printer, const AppState& state, const print::TemplateFields& fields);
+
+/// temp1: the template dialog over the window; its OK checks the fields,
+/// opens the print dialog and prints; a refusal is shown and the dialog stays
+/// open for a correction.
+void showTemplateDialog(const AppState& state, QWidget* window);
+
+/// mnuPSetup: the page-setup dialog on the templates' printer; cancelling it
+/// changes nothing.
+void showPrinterSetup(QWidget* window);
+
+}  // namespace aerolune
