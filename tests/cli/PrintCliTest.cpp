@@ -1,0 +1,70 @@
+// aerolune-cli ribs and report: the templates' PDF, the report's lines, and
+// the statuses for bad usage (2) and a write that fails (1).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "analysis/Pipeline.h"
+#include "cli/CliRun.h"
+#include "print/Report.h"
+#include "support/NullSeam.h"
+
+namespace aerolune {
+namespace {
+
+TEST(CliPrint, RibsWritesThePdfOrSaysWhyNot) {
+    const std::string pdf = testing::TempDir() + "aerolune-ribs-test.pdf";
+    std::filesystem::remove(pdf);
+    const test::CliRun run = test::runCli(
+        "ribs --naca 2412 --root-chord 30 --tip-chord 20 --sections 3 --units cm --paper letter "
+        "--output " +
+        pdf);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::ifstream in(pdf, std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+    std::filesystem::remove(pdf);
+
+    const struct {
+        std::string args, mentions;
+    } usage[] = {
+        {"ribs --root-chord 6", "--output"},
+        {"ribs --root-chord 0 --output x.pdf", "Root Chord"},
+        {"ribs --root-chord 6 --sections 201 --output x.pdf", "Number of Sections"},
+        {"ribs --root-chord 6 --units mm --output x.pdf", "--units"},
+        {"ribs --root-chord 9000 --output x.pdf", "sheets"},
+    };
+    for (const auto& c : usage) test::expectUsageError(c.args, c.mentions);
+
+    const test::CliRun failed = test::runCli("ribs --root-chord 6 --output /nonexistent-dir/ribs.pdf");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("ribs.pdf"), std::string::npos) << failed.err;
+}
+
+TEST(CliPrint, ReportPrintsTheReportViewsLines) {
+    const test::CliRun run = test::runCli("report --naca 2412 --alpha 4 --points 80");
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    AppState state;
+    state.texts.Text1 = "2412";
+    state.texts.Text2 = "4";
+    state.texts.Text5 = "4";
+    state.shared.HalfPoints = 40;
+    state.shared.TotalPoints = Variant(int16_t{80});
+    state.pub.VFlag = Variant(int16_t{8});
+    test::NullSeam seam;
+    recompute(state, seam);
+    const std::vector<print::ReportLine> lines = print::reportLines(state);
+    std::ostringstream expected;
+    for (const print::ReportLine& line : lines)
+        expected << print::reportLineText(line, print::reportZoneWidth(lines)) << '\n';
+    EXPECT_EQ(run.out, expected.str());
+}
+
+}  // namespace
+}  // namespace aerolune
