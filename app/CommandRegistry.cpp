@@ -2,6 +2,7 @@
 
 #include "app/DisplayCommands.h"
 #include "app/SettingsCommands.h"
+#include "app/TemplateCommands.h"
 #include "app/ZoomCommands.h"
 #include "ui/Form2.h"
 
@@ -21,6 +22,11 @@ void registerCommands(CommandRegistry& registry) {
     registry.commands["mnuReset"] = [](CommandContext& c) {
         if (resetZoom(c.state)) c.recompute();
     };
+    registry.dialogs["Form3"] = [](CommandContext& c) {
+        showTemplateDialog(c.state, c.window);
+        return false;  // prints; no setting changed, nothing to recompute
+    };
+    registry.commands["mnuPSetup"] = [](CommandContext& c) { showPrinterSetup(c.window); };
     registerDisplayCommands(registry);
     registerSettingsAndFileCommands(registry);
 }

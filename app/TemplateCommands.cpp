@@ -6,6 +6,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "app/Help.h"
 #include "plot/qt/PagedSurface.h"
 #include "print/RibTemplates.h"
 #include "ui/Form3.h"
@@ -51,6 +52,7 @@ std::string printTemplates(QPrinter& printer, const AppState& state, const print
 
 void showTemplateDialog(const AppState& state, QWidget* window) {
     ui::Form3 form(QString::fromStdString(state.texts.Text1), window);
+    form.setHelpHandler([&form] { showHelp(&form, {"aerolune2.hlp", kHelpShowContext, 70}); });
     form.setPrintHandler([&state, &form](const print::TemplateFields& fields) {
         const print::TemplateRequest request = print::readTemplateFields(fields);
         if (!request.ok()) {

@@ -3,6 +3,7 @@
 #include "app/ZoomCursor.h"
 #include "plot/FieldPlots.h"
 #include "plot/Views.h"
+#include "print/Report.h"
 #include "ui/PlotArea.h"
 
 namespace aerolune {
@@ -17,9 +18,12 @@ void drawCurrentView(AppState& state, plot::Surface& surface) {
             plot::drawFieldView(surface, state, state.pub.VFlag.toInt());
             break;
         case 8:
-        case 9:
-            // The report views (coefficients report, Fourier listing) draw here.
             plot::clearPlot(surface, plot::plotStyleFrom(state));
+            print::drawReport(surface, print::reportLines(state));
+            break;
+        case 9:
+            plot::clearPlot(surface, plot::plotStyleFrom(state));
+            print::drawReport(surface, print::fourierListingLines(state));
             break;
         default:
             plot::clearPlot(surface, plot::plotStyleFrom(state));
