@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <iostream>
 
 #include "cli/CliCommand.h"
 #include "common/NumberText.h"
@@ -41,6 +42,7 @@ void applySection(AppState& state, const SectionOptions& o) {
         std::string name;
         const ReadAirfoilResult read = ReadAirfoil(o.file, name, state.section.file);
         if (!read.ok) throw CliError("cannot read the coordinate file " + o.file + ": " + read.reason);
+        if (!read.notice.empty()) std::cerr << "aerolune-cli: " << o.file << ": " << read.notice << '\n';
         state.texts.Text1 = name;
         state.section.FromFile = 1;
         return;

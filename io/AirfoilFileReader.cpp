@@ -11,6 +11,7 @@
 
 #include "io/DatabaseAirfoilParser.h"
 #include "io/NativeAirfoilParser.h"
+#include "io/SectionOutline.h"
 
 namespace aerolune {
 
@@ -32,10 +33,10 @@ namespace {
 
 // Points that coincide tell the section builder nothing, so only distinct
 // points count towards the three a surface needs.
-int32_t distinctPoints(const Array1<float>& xs, const Array1<float>& ys, int32_t count) {
+int32_t distinctPoints(const FileSurface& surface) {
     std::vector<std::pair<float, float>> points;
-    points.reserve(static_cast<std::size_t>(count));
-    for (int32_t i = 1; i <= count; ++i) points.emplace_back(xs(i), ys(i));
+    points.reserve(surface.size());
+    for (const FilePoint& p : surface) points.emplace_back(p.x, p.y);
     std::sort(points.begin(), points.end());
     return static_cast<int32_t>(std::unique(points.begin(), points.end()) - points.begin());
 }
@@ -44,9 +45,8 @@ std::string pointsText(int32_t n) { return std::to_string(n) + (n == 1 ? " point
 
 // Empty when the lists make a section, else why not.
 std::string whyUnusable(const ParsedAirfoil& parsed) {
-    const FileSection& l = parsed.lists;
-    int32_t upper = distinctPoints(l.FileXU, l.FileYU, l.FileNU);
-    int32_t lower = distinctPoints(l.FileXL, l.FileYL, l.FileNL);
+    int32_t upper = distinctPoints(parsed.first);
+    int32_t lower = distinctPoints(parsed.second);
     if (upper >= 3 && lower >= 3) return {};
     std::string reason = "no section could be read: the first surface has " + pointsText(upper) +
                          " and the second " + pointsText(lower) + ", each needs at least 3 distinct points";
@@ -64,6 +64,14 @@ ParsedAirfoil recognise(std::string_view text, const std::string& name, const Fi
     if (std::optional<ParsedAirfoil> lednicer = parseLednicerAirfoil(text)) return std::move(*lednicer);
     if (std::optional<ParsedAirfoil> selig = parseSeligAirfoil(text)) return std::move(*selig);
     return native;
+}
+
+void store(const FileSurface& surface, Array1<float>& xs, Array1<float>& ys, int32_t& count) {
+    count = static_cast<int32_t>(surface.size());
+    for (int32_t i = 1; i <= count; ++i) {
+        xs(i) = surface[static_cast<std::size_t>(i - 1)].x;
+        ys(i) = surface[static_cast<std::size_t>(i - 1)].y;
+    }
 }
 
 ReadAirfoilResult failure(std::string reason) {
@@ -114,13 +122,17 @@ ReadAirfoilResult readAirfoilText(std::string_view text, std::string& name, File
     ReadAirfoilResult result;
     result.layout = parsed.layout;
     result.malformedFields = parsed.malformedFields;
-    result.skippedPairs = parsed.skippedPairs;
     result.reason = whyUnusable(parsed);
-    result.ok = result.reason.empty();
-    if (!result.ok) return result;
+    if (!result.reason.empty()) return result;
+    const OutlineResult outline = settleOutline(parsed.first, parsed.second, FileSection::kCapacity);
+    result.reason = outline.reason;
+    if (!result.reason.empty()) return result;
 
+    result.ok = true;
+    result.notice = outline.notice;
     name = std::move(parsed.name);
-    lists = std::move(parsed.lists);
+    store(parsed.first, lists.FileXU, lists.FileYU, lists.FileNU);
+    store(parsed.second, lists.FileXL, lists.FileYL, lists.FileNL);
     return result;
 }
 

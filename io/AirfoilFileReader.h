@@ -8,9 +8,10 @@
 // in our own layout is always read in it; the other layouts are tried only
 // when it does not, and our own tolerant reading is the last resort.
 //
-// Limits, so that no file can make the reader run away: the lists hold
-// FileSection::kCapacity points per surface (pairs beyond are skipped and
-// counted), and a file larger than kMaxAirfoilFileBytes is refused unread.
+// Every point of the file is read. The lists hold FileSection::kCapacity
+// points per surface, so a longer surface is thinned evenly along its run
+// (never cut short); a file larger than kMaxAirfoilFileBytes is refused
+// unread, so that no file can make the reader run away.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,8 +23,7 @@
 
 namespace aerolune {
 
-/// Largest coordinate file the reader accepts. A file of 2 x 1000 points with
-/// a generous line is under 100 kB, so anything this large is not one.
+/// Largest coordinate file the reader accepts: some 100,000 points a surface.
 constexpr std::size_t kMaxAirfoilFileBytes = std::size_t{4} << 20;
 
 struct ReadAirfoilResult {
@@ -31,16 +31,22 @@ struct ReadAirfoilResult {
     std::string reason;                          ///< why the file is unreadable; empty when ok
     AirfoilLayout layout = AirfoilLayout::None;  ///< the layout the lists were read in
     int32_t malformedFields = 0;                 ///< fields of our own layout that held no number
-    int32_t skippedPairs = 0;                    ///< pairs beyond the list capacity
+    /// What the reader did to make the file a section (a surface joined to
+    /// the trailing edge, a surface thinned), one line for the user; empty
+    /// when the lists are the file's points as written.
+    std::string notice;
 };
 
 /// Reads the coordinate file at path. On success name and lists hold the file's
 /// section: FileXU/FileYU (FileNU points) the first surface of the file, which
 /// is the upper one, FileXL/FileYL (FileNL) the second. Our own layout keeps the
 /// file's order; Selig and Lednicer files come out from the leading edge to the
-/// trailing edge on both surfaces. When the file cannot be opened or read, is
-/// too large, or yields fewer than three distinct points on a surface, the
-/// result says why and name and lists are left exactly as they were.
+/// trailing edge on both surfaces. A surface that stops short of the trailing
+/// edge is joined to it and one longer than the lists is thinned (see
+/// settleOutline), and the notice says so. When the file cannot be opened or
+/// read, is too large, yields fewer than three distinct points on a surface,
+/// or gives a contour without chord or thickness or one that crosses itself,
+/// the result says why and name and lists are left exactly as they were.
 /// \param path the file to read
 /// \param name receives the section name (the airfoil field's text)
 /// \param lists receives the surface point lists, in chords as written in the file

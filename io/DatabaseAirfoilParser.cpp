@@ -71,16 +71,13 @@ bool isWhole(double v) { return v == std::floor(v); }
 // in unit chord has such a point, so this tells the two layouts apart.
 bool looksLikeCountLine(const Point& p) { return isWhole(p.x) && isWhole(p.y) && p.x >= 2 && p.y >= 2; }
 
-// Copies points [first, first + count) into a surface list, up to capacity.
-int32_t storeSurface(const std::vector<Point>& points, std::size_t first, std::size_t count,
-                     Array1<float>& xs, Array1<float>& ys, ParsedAirfoil& parsed) {
-    std::size_t kept = std::min<std::size_t>(count, FileSection::kCapacity);
-    for (std::size_t k = 0; k < kept; ++k) {
-        xs(static_cast<std::ptrdiff_t>(k + 1)) = static_cast<float>(points[first + k].x);
-        ys(static_cast<std::ptrdiff_t>(k + 1)) = static_cast<float>(points[first + k].y);
-    }
-    parsed.skippedPairs += static_cast<int32_t>(count - kept);
-    return static_cast<int32_t>(kept);
+// Points [first, first + count) as one surface.
+FileSurface surfaceOf(const std::vector<Point>& points, std::size_t first, std::size_t count) {
+    FileSurface surface;
+    surface.reserve(count);
+    for (std::size_t k = first; k < first + count; ++k)
+        surface.push_back({static_cast<float>(points[k].x), static_cast<float>(points[k].y)});
+    return surface;
 }
 
 }  // namespace
@@ -105,9 +102,8 @@ std::optional<ParsedAirfoil> parseLednicerAirfoil(std::string_view text) {
     ParsedAirfoil parsed;
     parsed.layout = AirfoilLayout::Lednicer;
     parsed.name = trimmed(lines[0]);
-    FileSection& lists = parsed.lists;
-    lists.FileNU = storeSurface(*points, 0, upperCount, lists.FileXU, lists.FileYU, parsed);
-    lists.FileNL = storeSurface(*points, upperCount, lowerCount, lists.FileXL, lists.FileYL, parsed);
+    parsed.first = surfaceOf(*points, 0, upperCount);
+    parsed.second = surfaceOf(*points, upperCount, lowerCount);
     return parsed;
 }
 
@@ -127,14 +123,11 @@ std::optional<ParsedAirfoil> parseSeligAirfoil(std::string_view text) {
     ParsedAirfoil parsed;
     parsed.layout = AirfoilLayout::Selig;
     parsed.name = trimmed(lines[0]);
-    FileSection& lists = parsed.lists;
-    lists.FileNU = storeSurface(points, 0, split + 1, lists.FileXU, lists.FileYU, parsed);
+    parsed.first = surfaceOf(points, 0, split + 1);
     // The leading-edge point now sits at index 0; the lower run starts there too.
-    std::vector<Point> lower;
-    lower.reserve(points.size() - split);
-    lower.push_back(points[0]);
-    lower.insert(lower.end(), points.begin() + static_cast<std::ptrdiff_t>(split) + 1, points.end());
-    lists.FileNL = storeSurface(lower, 0, lower.size(), lists.FileXL, lists.FileYL, parsed);
+    parsed.second = surfaceOf(points, 0, 1);
+    const FileSurface rest = surfaceOf(points, split + 1, points.size() - split - 1);
+    parsed.second.insert(parsed.second.end(), rest.begin(), rest.end());
     return parsed;
 }
 

@@ -21,16 +21,13 @@
 namespace aerolune {
 
 /// Reads a Lednicer file. The upper and lower lists come out in file order
-/// (leading edge first); points beyond FileSection::kCapacity on a surface are
-/// skipped. Returns nothing when the text is not in this layout: the count line
+/// (leading edge first). Returns nothing when the text is not in this layout: the count line
 /// must hold two whole numbers and exactly that many pair lines must follow.
 std::optional<ParsedAirfoil> parseLednicerAirfoil(std::string_view text);
 
 /// Reads a Selig file. The run of points is split at its first point of least
 /// x, which goes into both lists; both lists come out from the leading edge to
-/// the trailing edge (the upper part reversed from file order); points beyond
-/// FileSection::kCapacity on a surface, counted from the leading edge, are
-/// skipped. Returns nothing when the text is not in this layout (fewer than
+/// the trailing edge (the upper part reversed from file order). Returns nothing when the text is not in this layout (fewer than
 /// three pairs, any other line after the name, or a first line that looks like
 /// a Lednicer count line).
 std::optional<ParsedAirfoil> parseSeligAirfoil(std::string_view text);

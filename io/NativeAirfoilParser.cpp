@@ -33,20 +33,24 @@ int64_t readCount(FieldReader& reader, int32_t previous, ParsedAirfoil& parsed) 
     return static_cast<int64_t>(rounded);
 }
 
-void storeField(std::string_view token, float& entry, ParsedAirfoil& parsed) {
-    double value = 0.0;
-    if (parseNumberToken(token, value)) {
-        entry = static_cast<float>(value);
-    } else {
-        ++parsed.malformedFields;
-    }
+// The entry's value before this reading: the caller's list entry, or 0 where
+// the lists have none.
+float previousEntry(const Array1<float>& list, int64_t i) {
+    return i <= FileSection::kCapacity ? list(static_cast<std::ptrdiff_t>(i)) : 0.0f;
 }
 
-// Reads up to count pairs into xs/ys and returns how many are stored. Work is
-// bounded by the text: every pair consumes at least one character.
-int32_t readPairs(FieldReader& reader, int64_t count, Array1<float>& xs, Array1<float>& ys,
-                  ParsedAirfoil& parsed) {
-    int32_t stored = 0;
+float fieldValue(std::string_view token, float previous, ParsedAirfoil& parsed) {
+    double value = 0.0;
+    if (parseNumberToken(token, value)) return static_cast<float>(value);
+    ++parsed.malformedFields;
+    return previous;
+}
+
+// Reads up to count pairs. Work is bounded by the text: every pair consumes
+// at least one character.
+FileSurface readPairs(FieldReader& reader, int64_t count, const Array1<float>& xs, const Array1<float>& ys,
+                      ParsedAirfoil& parsed) {
+    FileSurface points;
     for (int64_t i = 1; i <= count; ++i) {
         std::string_view xToken;
         std::string_view yToken;
@@ -54,18 +58,11 @@ int32_t readPairs(FieldReader& reader, int64_t count, Array1<float>& xs, Array1<
             parsed.truncated = true;
             break;
         }
-        if (i > FileSection::kCapacity) {
-            ++parsed.skippedPairs;
-            double ignored = 0.0;
-            if (!parseNumberToken(xToken, ignored)) ++parsed.malformedFields;
-            if (!parseNumberToken(yToken, ignored)) ++parsed.malformedFields;
-            continue;
-        }
-        storeField(xToken, xs(i), parsed);
-        storeField(yToken, ys(i), parsed);
-        stored = static_cast<int32_t>(i);
+        const float x = fieldValue(xToken, previousEntry(xs, i), parsed);
+        const float y = fieldValue(yToken, previousEntry(ys, i), parsed);
+        points.push_back({x, y});
     }
-    return stored;
+    return points;
 }
 
 }  // namespace
@@ -74,23 +71,21 @@ ParsedAirfoil parseNativeAirfoil(std::string_view text, const std::string& previ
                                  const FileSection& previous) {
     ParsedAirfoil parsed;
     parsed.layout = AirfoilLayout::Native;
-    parsed.lists = previous;
     parsed.name = previousName;
 
     FieldReader reader(text);
     if (!reader.nextTextField(parsed.name)) parsed.truncated = true;
 
-    FileSection& lists = parsed.lists;
     int64_t upperCount = readCount(reader, previous.FileNU, parsed);
-    lists.FileNU = readPairs(reader, upperCount, lists.FileXU, lists.FileYU, parsed);
+    parsed.first = readPairs(reader, upperCount, previous.FileXU, previous.FileYU, parsed);
     int64_t lowerCount = readCount(reader, previous.FileNL, parsed);
-    lists.FileNL = readPairs(reader, lowerCount, lists.FileXL, lists.FileYL, parsed);
+    parsed.second = readPairs(reader, lowerCount, previous.FileXL, previous.FileYL, parsed);
     return parsed;
 }
 
 bool isCleanNativeRead(const ParsedAirfoil& parsed) {
     return parsed.layout == AirfoilLayout::Native && parsed.countsWellFormed && !parsed.truncated &&
-           parsed.malformedFields == 0 && parsed.lists.FileNU >= 3 && parsed.lists.FileNL >= 3;
+           parsed.malformedFields == 0 && parsed.first.size() >= 3 && parsed.second.size() >= 3;
 }
 
 }  // namespace aerolune

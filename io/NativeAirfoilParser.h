@@ -7,16 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "geometry/FileSection.h"
 #include "io/ParsedAirfoil.h"
 
 namespace aerolune {
 
-/// Reads text in the native layout. The lists start as a copy of previous, so
-/// a malformed field keeps what the entry held before. Counts stored are the
-/// pairs actually read, at most FileSection::kCapacity: a negative count reads
-/// no pairs, pairs beyond the capacity are read past but not stored, and a
-/// count larger than what the text holds stops at the end of the text. A
-/// malformed count keeps the previous count as the number of pairs to read.
+/// Reads text in the native layout. A malformed field keeps what the entry held
+/// before in previous (0 beyond the lists' capacity, where there was no
+/// entry). Every pair the text holds is kept: a negative count reads no pairs,
+/// and a count larger than what the text holds stops at the end of the text.
+/// A malformed count keeps the previous count as the number of pairs to read.
 /// \param text the whole file
 /// \param previousName the name kept when the text has no name field
 /// \param previous the lists before reading

@@ -4,8 +4,7 @@
 
 #include <cstdint>
 #include <string>
-
-#include "geometry/FileSection.h"
+#include <vector>
 
 namespace aerolune {
 
@@ -20,12 +19,22 @@ enum class AirfoilLayout {
 /// The name of a layout as shown to the user.
 const char* airfoilLayoutName(AirfoilLayout layout);
 
+/// One point as the lists store it (single precision, as read).
+struct FilePoint {
+    float x = 0.0f;
+    float y = 0.0f;
+    bool operator==(const FilePoint&) const = default;
+};
+
+/// Every point of one surface, in the order the reader keeps.
+using FileSurface = std::vector<FilePoint>;
+
 struct ParsedAirfoil {
     std::string name;
-    FileSection lists;
+    FileSurface first;              ///< the first surface of the file (the upper one)
+    FileSurface second;             ///< the second surface of the file
     AirfoilLayout layout = AirfoilLayout::None;
     int32_t malformedFields = 0;   ///< fields that held no number where one was due
-    int32_t skippedPairs = 0;      ///< pairs beyond the list capacity
     bool truncated = false;        ///< the text ended before the counts were met
     bool countsWellFormed = true;  ///< both counts were whole numbers >= 0
 };

@@ -13,7 +13,6 @@
 
 #include "io/AirfoilFileReader.h"
 #include "io/IoTestSupport.h"
-#include "io/NativeAirfoilParser.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -53,7 +52,8 @@ std::string brokenPromise(const std::string& text, int* successes = nullptr) {
     ReadAirfoilResult r = readAirfoilText(text, name, lists);
 
     if (r.ok != r.reason.empty()) return "ok and reason disagree";
-    if (r.malformedFields < 0 || r.skippedPairs < 0) return "negative diagnostic count";
+    if (r.malformedFields < 0) return "negative diagnostic count";
+    if (!r.ok && !r.notice.empty()) return "a failed read with a notice";
     if (r.ok && successes != nullptr) ++*successes;
     if (!r.ok) {
         if (name != beforeName || !sameLists(lists, before))
@@ -65,11 +65,6 @@ std::string brokenPromise(const std::string& text, int* successes = nullptr) {
             !finiteSurface(lists.FileXL, lists.FileYL, lists.FileNL)) {
             return "non-finite coordinate";
         }
-    }
-    ParsedAirfoil native = parseNativeAirfoil(text, beforeName, before);
-    if (native.lists.FileNU < 0 || native.lists.FileNU > FileSection::kCapacity || native.lists.FileNL < 0 ||
-        native.lists.FileNL > FileSection::kCapacity) {
-        return "native count out of range";
     }
     return {};
 }
@@ -132,8 +127,10 @@ TEST(ReadAirfoilFuzz, MutatedFilesKeepEveryPromise) {
             ASSERT_EQ(broken, "") << "seed " << seedNumber << " iteration " << iteration;
         }
     }
-    // Both sides of the promise are exercised: many mutants still read, many do not.
-    EXPECT_GT(successes, 4 * kIterations / 10);
+    // Both sides of the promise are exercised: many mutants still read, many
+    // do not (a stray digit that throws a point across the contour makes it
+    // cross itself, and such a file is refused).
+    EXPECT_GT(successes, 4 * kIterations / 25);
     EXPECT_LT(successes, 4 * kIterations * 9 / 10);
 }
 

@@ -3,7 +3,7 @@
 //
 //   clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -DAEROLUNE_CHECKED=1 -I. \
 //       tests/io/fuzz/ReadAirfoilFuzzer.cpp io/AirfoilFileReader.cpp io/FieldReader.cpp \
-//       io/NativeAirfoilParser.cpp io/DatabaseAirfoilParser.cpp -o read-airfoil-fuzzer
+//       io/NativeAirfoilParser.cpp io/DatabaseAirfoilParser.cpp io/SectionOutline.cpp -o read-airfoil-fuzzer
 //   ./read-airfoil-fuzzer -max_len=20000 -max_total_time=300 tests/data/reference/karman_trefftz
 //
 // The deterministic tests in AirfoilReaderFuzzTest.cpp check the same promises
@@ -32,6 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         if (lists.FileNL < 3 || lists.FileNL > FileSection::kCapacity) std::abort();
         for (int32_t i = 1; i <= lists.FileNU; ++i) {
             if (!std::isfinite(lists.FileXU(i)) || !std::isfinite(lists.FileYU(i))) std::abort();
+        }
+        for (int32_t i = 1; i <= lists.FileNL; ++i) {
+            if (!std::isfinite(lists.FileXL(i)) || !std::isfinite(lists.FileYL(i))) std::abort();
         }
     }
     return 0;
