@@ -115,6 +115,18 @@ void warnIfSeparated(BoundaryLayerSurface& surface, bool upper, ViewSeam& seam) 
     if (surface.separated) seam.showSeparationWarning(separationCaption(upper, surface.separationX));
 }
 
+// A layer that separates within the first 5 % of the chord has no trailing
+// edge to take a drag from: the estimate scales the nose's momentum thickness
+// up to the whole surface and gives a drag of 0.3 to 0.9. That is a failure
+// to report, not a result.
+constexpr double kNoseChord = 0.05;
+
+std::string noseSeparation(const BoundaryLayerSurface& surface, bool upper) {
+    if (surface.rows < 1 || surface.rows >= surface.n || surface.x(surface.rows) >= kNoseChord) return {};
+    return std::string(upper ? "the upper" : "the lower") + " layer separates at the leading edge (x = " +
+           formatPicture(surface.x(surface.rows), "0.000") + "): no drag can be estimated";
+}
+
 // newCLCm: the section re-solved on the displaced contour (Airfoil mode 1,
 // the undisplaced ordinates as argument 6). The state's own inviscid
 // solution is not touched.
@@ -152,6 +164,7 @@ std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
     for (bool upper : {false, true}) {
         BoundaryLayerSurface& surface = upper ? sol.upper : sol.lower;
         if (std::string problem = marchSurface(surface, set, substeps); !problem.empty()) return problem;
+        if (std::string problem = noseSeparation(surface, upper); !problem.empty()) return problem;
         cd += trailingEdgeDragTerm(surface);
         continuePastSeparation(surface);
         warnIfSeparated(surface, upper, seam);

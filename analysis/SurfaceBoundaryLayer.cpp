@@ -1,5 +1,6 @@
 #include "analysis/SurfaceBoundaryLayer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/TurbulentStep.h"
@@ -36,16 +37,27 @@ Steps stepsOf(const Array1<double>& Ue, const Array1<double>& s, int32_t n) {
     return st;
 }
 
+// Thwaites' correlations are fits to exact laminar solutions for lambda from
+// -0.09 (separation) to 0.25 (strong acceleration), and nothing outside. The
+// quintic for H in particular turns over beyond them: at lambda = 1 it gives
+// H = -700, and a laminar trailing-edge drag of theta Ue^((H + 5) / 2) then
+// runs to 1e143. The correlations are evaluated at lambda held to that range;
+// the separation test still sees lambda as it is.
+constexpr double kThwaitesLeast = -0.09;
+constexpr double kThwaitesMost = 0.25;
+
+double inThwaitesRange(double lambda) { return std::clamp(lambda, kThwaitesLeast, kThwaitesMost); }
+
 // The shape factor as a function of Thwaites' lambda.
 double thwaitesShape(double lambda) {
-    const double z = 0.25 - lambda;
+    const double z = 0.25 - inThwaitesRange(lambda);
     return 2.0 + 4.14 * z - 85.5 * z * z + 854.0 * std::pow(z, 3) - 3337.0 * std::pow(z, 4) +
            4576.0 * std::pow(z, 5);
 }
 
 double laminarShear(double lambda, double Ue, double re, double theta) {
     if (theta <= 0.0) return 0.0;
-    return std::pow(std::fabs(lambda + 0.09), 0.62) * Ue / (re * theta);
+    return std::pow(std::fabs(inThwaitesRange(lambda) + 0.09), 0.62) * Ue / (re * theta);
 }
 
 std::string invalidInput(const Array1<double>& Ue, const Array1<double>& s, int32_t n, double re) {

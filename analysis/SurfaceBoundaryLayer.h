@@ -32,7 +32,9 @@ struct SurfaceBoundaryLayerResult {
 /// Laminar (Thwaites), i = 2..n, with I the running trapezoidal integral of Ue^5:
 ///   theta(i)^2 = 0.45 nu I / Ue(i)^6,  lambda = theta^2 (g(i) + g(i-1)) / 2 / nu,
 ///   H = 2.0 + 4.14 z - 85.5 z^2 + 854 z^3 - 3337 z^4 + 4576 z^5,  z = 0.25 - lambda,
-///   delta* = H theta,  wall shear = |lambda + 0.09|^0.62 Ue / (re theta).
+///   delta* = H theta,  wall shear = |lambda + 0.09|^0.62 Ue / (re theta),
+/// with lambda held to -0.09..0.25 in H and the wall shear, the range the
+/// correlations are fitted over (H from 2.0 to 3.3).
 /// The march turns turbulent at the first station where lambda <= -0.09
 /// (laminar separation) or Re_theta > 2.9 Re_x^0.4 (Michel). At that station
 /// the wall shear is scaled by (ln Re_theta + 21.74) / 18.4, the jump of the

@@ -123,10 +123,10 @@ TEST(Pipeline, CancelledDialogRedrawsFromThePreviousResults) {
 }
 
 TEST(Pipeline, SeparationModelTakesTheEffectiveAngle) {
-    // NACA 2412 at 18 degrees separates over more than half the upper surface
+    // NACA 2412 at 20 degrees separates over more than half the upper surface
     // (stalled); with the separation model the thin-airfoil lift is taken at
     // the lower effective angle.
-    AppState plain = stateFor("2412", "18");
+    AppState plain = stateFor("2412", "20");
     AppState model = plain;
     model.pub.FlowSeperationModel = Variant(int16_t{1});
     RecordingSeam seam;
@@ -134,9 +134,9 @@ TEST(Pipeline, SeparationModelTakesTheEffectiveAngle) {
     recompute(model, seam);
     EXPECT_TRUE(plain.texts.Label22Visible);
     EXPECT_TRUE(model.texts.Label22Visible);
-    EXPECT_LT(model.analysis.EffectiveAngle, 18.0f);
+    EXPECT_LT(model.analysis.EffectiveAngle, 20.0f);
     EXPECT_EQ(model.priv.AeroObject->AngleOfAttack.toDouble(), model.analysis.EffectiveAngle);
-    EXPECT_EQ(plain.priv.AeroObject->AngleOfAttack.toDouble(), 18.0);
+    EXPECT_EQ(plain.priv.AeroObject->AngleOfAttack.toDouble(), 20.0);
     EXPECT_LT(readLeadingNumber(model.texts.Text3), readLeadingNumber(plain.texts.Text3) - 0.3);
     // The zero-lift angle is measured from the section's own angle either way.
     EXPECT_NE(model.texts.Label12, plain.texts.Label12);

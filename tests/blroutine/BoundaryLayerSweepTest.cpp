@@ -1,6 +1,6 @@
 // Every setting the boundary-layer dialog offers, on sections of 40 to 340
-// points at -20 to 20 degrees: a solution with finite numbers everywhere, and
-// a separation only ever as a warning; and the continuation of the result
+// points at -20 to 20 degrees: a solution with finite numbers everywhere, a
+// separation only ever as a warning (or, at the nose, a reported failure); and the continuation of the result
 // table past a separation.
 
 #include <gtest/gtest.h>
@@ -23,6 +23,11 @@ bool allFinite(const T* values, std::ptrdiff_t n) {
 
 void expectSound(const AppState& state, const WarningSeam& seam) {
     const BoundaryLayerSolution& bl = state.boundaryLayer;
+    if (!bl.ok && bl.error.find("separates at the leading edge") != std::string::npos) {
+        // A layer that separates at the nose has no drag to give: reported.
+        EXPECT_EQ(seam.messages.size(), 1u);
+        return;
+    }
     ASSERT_TRUE(bl.ok) << bl.error;
     EXPECT_TRUE(seam.messages.empty());
     std::size_t warnings = 0;
