@@ -139,10 +139,11 @@ std::string thinSurface(FileSurface& s, std::size_t capacity, bool upper) {
     if (m <= capacity || capacity < 2) return {};
     FileSurface kept;
     kept.reserve(capacity);
-    for (std::size_t k = 0; k < capacity; ++k) kept.push_back(s[(2 * k * (m - 1) + capacity - 1) / (2 * (capacity - 1))]);
+    for (std::size_t k = 0; k < capacity; ++k)
+        kept.push_back(s[(2 * k * (m - 1) + capacity - 1) / (2 * (capacity - 1))]);
     s = std::move(kept);
-    return std::string(upper ? "upper" : "lower") + " surface thinned evenly from " + std::to_string(m) + " to " +
-           std::to_string(capacity) + " points";
+    return std::string(upper ? "upper" : "lower") + " surface thinned evenly from " + std::to_string(m) +
+           " to " + std::to_string(capacity) + " points";
 }
 
 struct Crossing {
@@ -188,7 +189,8 @@ Crossing firstCrossing(const std::vector<Vec>& p, const Frame& f) {
     std::iota(order.begin(), order.end(), std::size_t{0});
     auto xmin = [&p, n](std::size_t i) { return std::min(p[i].x, p[(i + 1) % n].x); };
     auto xmax = [&p, n](std::size_t i) { return std::max(p[i].x, p[(i + 1) % n].x); };
-    std::sort(order.begin(), order.end(), [&xmin](std::size_t a, std::size_t b) { return xmin(a) < xmin(b); });
+    std::sort(order.begin(), order.end(),
+              [&xmin](std::size_t a, std::size_t b) { return xmin(a) < xmin(b); });
     for (std::size_t k = 0; k < n; ++k) {
         const std::size_t i = order[k];
         for (std::size_t m = k + 1; m < n && xmin(order[m]) <= xmax(i); ++m) {

@@ -27,10 +27,13 @@ struct Pt {
 // blunt (0.25 % of the chord thick).
 Pt naca4(double m, double p, double t, double x, bool closed, bool upper) {
     const double a4 = closed ? -0.1036 : -0.1015;
-    const double yt = 5 * t * (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x + a4 * x * x * x * x);
+    const double yt =
+        5 * t *
+        (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x + a4 * x * x * x * x);
     double yc = 0.0, dyc = 0.0;
     if (m > 0) {
-        yc = x < p ? m / (p * p) * (2 * p * x - x * x) : m / ((1 - p) * (1 - p)) * (1 - 2 * p + 2 * p * x - x * x);
+        yc = x < p ? m / (p * p) * (2 * p * x - x * x)
+                   : m / ((1 - p) * (1 - p)) * (1 - 2 * p + 2 * p * x - x * x);
         dyc = x < p ? 2 * m / (p * p) * (p - x) : 2 * m / ((1 - p) * (1 - p)) * (p - x);
     }
     const double side = upper ? 1.0 : -1.0, th = std::atan(dyc);
@@ -108,7 +111,8 @@ TEST(SectionOutline, ASurfaceThatStopsShortIsJoinedToTheTrailingEdge) {
         {"lower ends at 0.999", selig(naca2412, 81, 0.999), "lower surface ends at x = 0.999; joined"},
         {"lower ends at 0.95", selig(naca2412, 81, 0.95), "lower surface ends at x = 0.95"},
         {"lower ends at 0.90", selig(naca2412, 81, 0.90), "lower surface ends at x = 0.899; joined"},
-        {"the same file reversed", selig(naca2412, 81, 0.90, true), "lower surface ends at x = 0.899; joined"},
+        {"the same file reversed", selig(naca2412, 81, 0.90, true),
+         "lower surface ends at x = 0.899; joined"},
         {"blunt trailing edge", selig({0.02, 0.4, 0.12, false}, 81), ""},
     };
     for (const Case& c : cases) {
@@ -137,7 +141,8 @@ TEST(SectionOutline, LongSurfacesAreThinnedEvenlyNotCutShort) {
         EXPECT_EQ(r.lists.FileXU(1), 0.0f) << n;
         EXPECT_EQ(r.lists.FileXU(FileSection::kCapacity), 1.0f) << n;
         EXPECT_EQ(r.lists.FileXL(FileSection::kCapacity), 1.0f) << n;
-        EXPECT_NE(r.result.notice.find("upper surface thinned evenly from "), std::string::npos) << r.result.notice;
+        EXPECT_NE(r.result.notice.find("upper surface thinned evenly from "), std::string::npos)
+            << r.result.notice;
         EXPECT_NE(r.result.notice.find("to 1000 points"), std::string::npos) << r.result.notice;
         // 0.002: the 200-point file's lift; keeping the first 1000 points
         // from the nose gave 0.5 to 1.8 instead of 0.48.
@@ -152,16 +157,18 @@ TEST(SectionOutline, ContoursThatAreNoSectionAreRefusedWithTheirReason) {
         const char* reason;
     };
     const Case cases[] = {
-        {"all points at one x", "W\n3\n0.5,0\n0.5,0.1\n0.5,0.2\n3\n0.5,0\n0.5,-0.1\n0.5,-0.2\n", "has no chord"},
+        {"all points at one x", "W\n3\n0.5,0\n0.5,0.1\n0.5,0.2\n3\n0.5,0\n0.5,-0.1\n0.5,-0.2\n",
+         "has no chord"},
         {"zero thickness", "W\n3\n0,0\n0.5,0\n1,0\n3\n0,0\n0.5,0\n1,0\n", "has no thickness"},
         {"cambered plate, both surfaces alike", "W\n3\n0,0\n0.5,0.05\n1,0\n3\n0,0\n0.5,0.05\n1,0\n",
          "has no thickness"},
-        {"surfaces swap at mid-chord", "W\n4\n0,0\n0.3,0.05\n0.7,-0.05\n1,0\n4\n0,0\n0.3,-0.05\n0.7,0.05\n1,0\n",
+        {"surfaces swap at mid-chord",
+         "W\n4\n0,0\n0.3,0.05\n0.7,-0.05\n1,0\n4\n0,0\n0.3,-0.05\n0.7,0.05\n1,0\n",
          "crosses itself near x = 0.500"},
         {"a fold back along the upper surface", "W\n5\n0,0\n2,0\n0,0\n0,0\n2,2\n3\n0,0\n0,2\n2,27\n",
          "crosses itself"},
-        {"upper surface dips through the lower", "W\n4\n0,0\n0.4,0.06\n0.6,-0.08\n1,0\n3\n0,0\n0.5,-0.05\n1,0\n",
-         "crosses itself near x = 0.5"},
+        {"upper surface dips through the lower",
+         "W\n4\n0,0\n0.4,0.06\n0.6,-0.08\n1,0\n3\n0,0\n0.5,-0.05\n1,0\n", "crosses itself near x = 0.5"},
     };
     for (const Case& c : cases) {
         const Read r = read(c.text);
