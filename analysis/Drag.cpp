@@ -149,6 +149,12 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
     r.cd = r.lower.drag + r.upper.drag;
     r.AngleSt = angleDeg + r.cl + r.cu;
     r.SSFlag = (r.Ll > 0.5 || r.Lu > 0.5) ? 1 : 0;
+    // Whatever the cause, a figure that is not a number is a failure to
+    // report, never a result to show.
+    if (!std::isfinite(r.cd) || !std::isfinite(r.AngleSt)) {
+        r.error = "the drag estimate is not a finite number";
+        return r;
+    }
     r.ok = true;
     return r;
 }

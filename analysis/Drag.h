@@ -88,6 +88,7 @@ struct DragResult {
 /// held to pi/2 (90 degrees) so a vertical segment does not divide by zero,
 /// which leaves every segment within 57 degrees of the chord as the formula
 /// gives it. AngleSt = angle + c_l + c_u; SSFlag = 1 when L_l or L_u exceeds 0.5.
+/// A drag or angle that is not a finite number fails the estimate.
 /// \param nodeX,nodeY contour nodes 1..nptsst, chords
 /// \param SurfVel velocity ratio per panel 1..nptsst
 /// \param nptsst points about the section (even, at least 4)

@@ -1,5 +1,6 @@
 #include "analysis/Pipeline.h"
 
+#include <cmath>
 #include <memory>
 
 #include "analysis/BoundaryLayer.h"
@@ -39,7 +40,12 @@ void solveCurrentSection(AppState& state, int32_t halfPoints) {
 
 // Step 8d-e: thin-airfoil coefficients at the angle the separation model
 // chooses, and the results panel.
-void thinAirfoilStep(AppState& state, int32_t nptsst, float effectiveAngle) {
+bool finiteResults(const ThinAirfoilResult& t) {
+    return std::isfinite(t.CmQuarter) && std::isfinite(t.ClValue) && std::isfinite(t.CmLeValue) &&
+           std::isfinite(t.AlphaZeroLift) && (!t.hasCentreOfPressure || std::isfinite(t.centreOfPressure));
+}
+
+void thinAirfoilStep(AppState& state, ViewSeam& seam, int32_t nptsst, float effectiveAngle) {
     SectionState& sec = state.section;
     LinAero& aero = *state.priv.AeroObject;
     const bool useEffective = isOne(state.pub.FlowSeperationModel);
@@ -49,6 +55,10 @@ void thinAirfoilStep(AppState& state, int32_t nptsst, float effectiveAngle) {
     aero.AeroCoeff(sec.NodeY, sec.NodeX);
 
     const ThinAirfoilResult thin = thinAirfoilCoefficients(aero, sec.AlphaDeg);
+    if (!finiteResults(thin)) {
+        seam.showMessage(kResultsNotFiniteMessage);
+        return;
+    }
     sec.CmQuarter = Variant(thin.CmQuarter);
     sec.ClValue = thin.ClValue;
     sec.CmLeValue = thin.CmLeValue;
@@ -67,7 +77,7 @@ void solveAndFillPanel(AppState& state, ViewSeam& seam, int32_t halfPoints) {
     Drag(state, seam, nptsst, effectiveAngle, stalled);
     state.texts.Label22Visible = stalled == 1;
 
-    thinAirfoilStep(state, nptsst, effectiveAngle);
+    thinAirfoilStep(state, seam, nptsst, effectiveAngle);
 }
 
 }  // namespace

@@ -15,6 +15,11 @@ struct AppState;
 inline constexpr const char* kBoundaryLayerErrorMessage =
     "Redo your Boundary Layer Computation: An error occured in the BL Subroutine";
 
+/// The message shown when the thin-airfoil coefficients of a recomputation are
+/// not finite numbers; the results panel keeps the previous figures.
+inline constexpr const char* kResultsNotFiniteMessage =
+    "The analysis of this section gave no finite lift or moment; the results panel shows the previous figures.";
+
 class ViewSeam {
 public:
     virtual ~ViewSeam() = default;

@@ -95,6 +95,12 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
     point.cm = (0.25 + CmOverCl) * Cl;
     point.upperTransition = drag.transitionUpperX;
     point.lowerTransition = drag.transitionLowerX;
+    for (double v : {point.cl, point.cdTimes1000, point.cm, point.upperTransition, point.lowerTransition}) {
+        if (!std::isfinite(v)) {
+            error = "the polar point at " + std::to_string(angleDeg) + " degrees is not a finite number";
+            return false;
+        }
+    }
     return true;
 }
 

@@ -39,7 +39,7 @@ Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& d
 /// `angleDeg`): stagnation panel, drag steps 3-6, the viscous re-solve, the
 /// thin-airfoil lift and the quarter-chord moment (0.25 + Cm/Cl) x Cl (0 at
 /// Cl = 0). Returns false with `error` set when the boundary layer could not
-/// be computed.
+/// be computed or a figure of the point is not a finite number.
 bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, const PolarSettings& settings,
                 PolarPoint& point, std::string& error);
 

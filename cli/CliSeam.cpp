@@ -12,8 +12,8 @@ void CliSeam::throwIfMessage() const {
 }
 
 std::string plainDecimal(double value) {
-    if (std::isnan(value)) return "nan";
-    if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
+    // The last guard: whatever the cause, nothing that is not a number is printed.
+    if (!std::isfinite(value)) throw CliError("a result is not a finite number; nothing more is printed");
     if (value == 0.0) return "0";
     constexpr int kSignificant = 9;
     const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));

@@ -24,6 +24,7 @@ private:
 
 /// A number in plain decimal notation with at least 9 significant digits and
 /// no exponent; trailing zeros dropped ("0.00678", "-2.0772404", "120").
+/// Throws CliError for a value that is not finite.
 std::string plainDecimal(double value);
 
 }  // namespace aerolune::cli
