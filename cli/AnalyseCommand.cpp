@@ -9,6 +9,7 @@
 #include "cli/BoundaryLayerOptions.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
+#include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
 
 namespace aerolune::cli {
@@ -62,7 +63,7 @@ void registerAnalyse(CLI::App& app, CommandRun& run) {
     auto options = std::make_shared<AnalyseOptions>();
     CLI::App* sub = app.add_subcommand("analyse", "results panel of one angle: coefficients, drag, stall, transition");
     addSectionOptions(*sub, options->section);
-    sub->add_option("--alpha", options->alpha, "angle of attack, degrees")->capture_default_str();
+    addAlphaOption(*sub, options->alpha);
     addBoundaryLayerOptions(*sub, options->layer);
     sub->callback([options, &run] { run = [options] { return runAnalyse(*options); }; });
 }

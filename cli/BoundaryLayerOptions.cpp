@@ -4,6 +4,8 @@
 #include <iostream>
 #include <map>
 
+#include "cli/OptionChecks.h"
+
 namespace aerolune::cli {
 
 namespace {
@@ -42,7 +44,7 @@ void addBoundaryLayerOptions(CLI::App& sub, BoundaryLayerOptions& o) {
         ->check(CLI::Range(10, 100));
     sub.add_option("--roughness", o.roughness, "wall roughness, chords; 0 for natural transition")
         ->capture_default_str()
-        ->check(CLI::Range(0.0, 0.1));
+        ->check(finiteWithin(0.0, 0.1, "the roughness", "chords"));
 }
 
 void applyBoundaryLayerOptions(AppState& state, const BoundaryLayerOptions& o) {

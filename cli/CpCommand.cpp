@@ -7,6 +7,7 @@
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
+#include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
 
 namespace aerolune::cli {
@@ -40,7 +41,7 @@ void registerCp(CLI::App& app, CommandRun& run) {
     auto options = std::make_shared<CpOptions>();
     CLI::App* sub = app.add_subcommand("cp", "surface pressure coefficient and velocity ratio as CSV");
     addSectionOptions(*sub, options->section);
-    sub->add_option("--alpha", options->alpha, "angle of attack, degrees")->capture_default_str();
+    addAlphaOption(*sub, options->alpha);
     sub->callback([options, &run] { run = [options] { return runCp(*options); }; });
 }
 

@@ -6,6 +6,7 @@
 
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
+#include "cli/OptionChecks.h"
 #include "cli/CliSeam.h"
 #include "cli/SectionOptions.h"
 #include "io/DxfFile.h"
@@ -56,7 +57,8 @@ void registerDxf(CLI::App& app, CommandRun& run) {
         app.add_subcommand("dxf", "save the section contour as a DXF drawing, as the program exports it");
     addSectionOptions(*sub, options->section);
     sub->add_option("--output", options->output, "the file to write (replaced only once completely written)")
-        ->required();
+        ->required()
+        ->check(nonEmpty("the output file name"));
     sub->callback([options, &run] { run = [options] { return runDxf(*options); }; });
 }
 

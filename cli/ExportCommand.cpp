@@ -11,6 +11,7 @@
 #include "analysis/Pipeline.h"
 #include "cli/BoundaryLayerOptions.h"
 #include "cli/CliCommand.h"
+#include "cli/OptionChecks.h"
 #include "cli/CliSeam.h"
 #include "cli/SectionOptions.h"
 #include "io/AsciiFile.h"
@@ -142,7 +143,8 @@ void registerExport(CLI::App& app, CommandRun& run) {
         ->capture_default_str()
         ->check(finiteNumber());
     sub->add_option("--output", options->output, "the file to write (replaced only once completely written)")
-        ->required();
+        ->required()
+        ->check(nonEmpty("the output file name"));
     sub->callback([options, &run] { run = [options] { return runExport(*options); }; });
 }
 

@@ -13,6 +13,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
 #include "cli/MeshOptions.h"
+#include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
 #include "common/NumberText.h"
 
@@ -92,7 +93,7 @@ void registerField(CLI::App& app, CommandRun& run) {
         "field", "flow field on an O-mesh as CSV i,j,x,y,psi,cp; with --levels or --field the iso-segments "
                  "level,x1,y1,x2,y2 (level = the level's value)");
     addSectionOptions(*sub, options->section);
-    sub->add_option("--alpha", options->alpha, "angle of attack, degrees")->capture_default_str();
+    addAlphaOption(*sub, options->alpha);
     addMeshOptions(*sub, options->mesh);
     sub->add_option("--levels", options->levels,
                     "number of iso-levels (psi: from 1.5 down in steps of 3/(K-1), then the wall value; "

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "cli/CliCommand.h"
+#include "cli/OptionChecks.h"
 #include "common/NumberText.h"
 #include "geometry/SectionDefinition.h"
 #include "io/AirfoilFileReader.h"
@@ -16,6 +17,8 @@ namespace {
 
 constexpr int kMinPoints = 40;
 constexpr int kMaxPoints = 340;
+constexpr double kMinReynolds = 1e3;
+constexpr double kMaxReynolds = 1e9;
 
 int digitsValue(const std::string& text, std::size_t from, std::size_t count) {
     return std::stoi(text.substr(from, count));
@@ -58,8 +61,10 @@ void applySection(AppState& state, const SectionOptions& o) {
 }  // namespace
 
 void addSectionOptions(CLI::App& sub, SectionOptions& o) {
-    auto* naca = sub.add_option("--naca", o.naca, "NACA designation, 4 or 5 digits (default 0012)");
-    auto* file = sub.add_option("--file", o.file, "coordinate file of a general section");
+    auto* naca = sub.add_option("--naca", o.naca, "NACA designation, 4 or 5 digits (default 0012)")
+                     ->check(nonEmpty("the designation"));
+    auto* file = sub.add_option("--file", o.file, "coordinate file of a general section")
+                     ->check(nonEmpty("the file name"));
     naca->excludes(file);
     sub.add_option("--points", o.points, "points about the section, even, 40..340")
         ->capture_default_str()
@@ -70,19 +75,16 @@ void addSectionOptions(CLI::App& sub, SectionOptions& o) {
             },
             "EVEN"));
     sub.add_option("--flap-length", o.flapLength, "flap length, per cent chord, 0..50")
-        ->check(CLI::Range(0.0, 50.0))
+        ->check(finiteWithin(0.0, 50.0, "the flap length", "per cent chord"))
         ->each([&o](const std::string&) { o.flapGiven = true; });
     sub.add_option("--flap-deflection", o.flapDeflection, "flap deflection, degrees, -30..30")
-        ->check(CLI::Range(-30.0, 30.0))
+        ->check(finiteWithin(-30.0, 30.0, "the flap deflection", "degrees"))
         ->each([&o](const std::string&) { o.flapGiven = true; });
-    sub.add_option("--re", o.re, "Reynolds number on the chord")
+    // Below 1e3 no layer is attached anywhere; above 1e9 the correlations
+    // of both boundary-layer methods are far beyond their data.
+    sub.add_option("--re", o.re, "Reynolds number on the chord, 1e3..1e9")
         ->capture_default_str()
-        ->check(CLI::Validator(
-            [](const std::string& text) {
-                const double re = readLeadingNumber(text);
-                return re > 0.0 && std::isfinite(re) ? std::string() : "the Reynolds number must be a positive number";
-            },
-            "POSITIVE"));
+        ->check(finiteWithin(kMinReynolds, kMaxReynolds, "the Reynolds number"));
     sub.add_option("--model", o.model, "simple: flat-plate drag, geometric angle; semi: own drag, effective angle")
         ->capture_default_str()
         ->check(CLI::IsMember({"simple", "semi"}));

@@ -114,7 +114,7 @@ TEST(Cli, BoundaryLayerTransitionIsPrintedOrNone) {
 }
 
 TEST(Cli, SemiModelStallsAtHighAngle) {
-    const CliRun run = runCli("analyse --naca 2412 --alpha 18 --model semi");
+    const CliRun run = runCli("analyse --naca 2412 --alpha 20 --model semi");
     ASSERT_EQ(run.status, 0) << run.err;
     std::map<std::string, double> value;
     for (const auto& [name, text] : nameValues(run.out)) value[name] = readLeadingNumber(text);
@@ -195,6 +195,20 @@ TEST(Cli, BadInputIsOneLineAndStatus2) {
         {"analyse --re 0", "Reynolds"},
         {"analyse --flap-length 80", "--flap-length"},
         {"analyse --alpha sideways", "--alpha"},
+        // Numbers the conversion would take and compute nonsense from.
+        {"analyse --alpha nan", "--alpha"},
+        {"cp --alpha inf", "--alpha"},
+        {"field --alpha 1e400", "--alpha"},
+        {"analyse --alpha ''", "--alpha"},
+        {"analyse --alpha 1e308", "--alpha"},
+        {"cp --alpha 1e10", "--alpha"},
+        {"analyse --flap-length nan --flap-deflection 5", "--flap-length"},
+        {"polar --flap-length 20 --flap-deflection nan", "--flap-deflection"},
+        {"analyse --naca ''", "--naca"},
+        {"analyse --file ''", "--file"},
+        {"analyse --re 1e-300", "--re"},
+        {"polar --re 1e12", "--re"},
+        {"analyse --bl --roughness nan", "--roughness"},
         {"analyse --naca 2412 --file x.dat", "excludes"},
         {"frobnicate", "frobnicate"},
         {"", "subcommand"},
