@@ -38,20 +38,46 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
-}  // namespace
-
-WriteResult writeFileReplacing(const std::string& path, std::string_view bytes) {
+// The file a save writes: the path itself, or the file at the end of a chain
+// of symbolic links. Empty with `reason` set when there is no regular file to
+// write (or to create) there.
+fs::path saveTarget(const std::string& path, std::string& reason) {
     std::error_code ec;
     fs::path target = path;
     if (fs::is_symlink(target, ec)) {
-        fs::path resolved = fs::weakly_canonical(target, ec);
-        if (!ec) target = resolved;
+        target = fs::canonical(target, ec);
+        if (ec) {
+            reason = ec == std::errc::no_such_file_or_directory
+                         ? "it is a symbolic link to a file that does not exist"
+                         : "it is a symbolic link that cannot be followed: " + ec.message();
+            return {};
+        }
     }
-    if (fs::is_directory(target, ec)) return {false, "cannot save \"" + path + "\": it is a folder"};
+    const fs::file_status status = fs::status(target, ec);
+    if (status.type() == fs::file_type::directory) {
+        reason = "it is a folder";
+        return {};
+    }
+    // A device, pipe or socket would be replaced by a plain file, and the
+    // system lose it: only a regular file, or no file yet, is written.
+    if (fs::exists(status) && status.type() != fs::file_type::regular) {
+        reason = "it is not a regular file (a device, pipe or socket)";
+        return {};
+    }
+    return target;
+}
+
+}  // namespace
+
+WriteResult writeFileReplacing(const std::string& path, std::string_view bytes) {
+    std::string why;
+    const fs::path target = saveTarget(path, why);
+    if (target.empty()) return {false, "cannot save \"" + path + "\": " + why};
 
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    // A short name of its own, so that any name the target may have fits.
+    std::string temporary = (folder / ".aerolune-save-XXXXXX").string();
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) return failed(path, "cannot create a file in \"" + folder.string() + "\"", errno);
 

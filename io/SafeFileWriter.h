@@ -16,7 +16,9 @@ struct WriteResult {
 
 /// Replaces the file at path with bytes. A new file gets the usual permissions
 /// (as the process's file-creation mask allows); an existing one keeps its own.
-/// A path that is a symbolic link replaces the file it points to.
+/// A path that is a symbolic link replaces the file at the end of the link
+/// (the link stays); a link to nothing is refused. A path that is a folder,
+/// a device, a pipe or a socket is refused and left alone.
 /// \param path the file to write
 /// \param bytes the whole content
 WriteResult writeFileReplacing(const std::string& path, std::string_view bytes);

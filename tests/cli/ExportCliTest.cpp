@@ -3,6 +3,8 @@
 // that fails says why, exits with status 1 and leaves what stood there alone.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -253,14 +255,32 @@ TEST(ExportCli, ReadOnlyFolderOrAFolderAsTargetLeavesTheOldFileAlone) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
 }
 
+TEST(ExportCli, ADeviceOrALinkToNothingIsLeftAsItWas) {
+    test::TempDir dir;
+    const std::string device = dir.file("null"), dangling = dir.file("dangling");
+    fs::create_symlink(dir.file("nowhere"), dangling);
+    std::vector<std::string> targets{dangling};
+    // A copy of /dev/null, where the superuser runs the test.
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) targets.push_back(device);
+    for (const std::string& target : targets) {
+        const fs::file_type before = fs::symlink_status(target).type();
+        const CliRun run = runCli("export coordinates --output " + target);
+        EXPECT_EQ(run.status, 1) << target;
+        EXPECT_NE(run.err.find(target), std::string::npos) << run.err;
+        EXPECT_EQ(fs::symlink_status(target).type(), before) << target;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("nowhere")));
+}
+
 TEST(ExportCli, ABoundaryLayerThatCannotBeComputedSavesNothing) {
-    // A Reynolds number of 100 is too low for the finite-difference layer: the
-    // program shows its error message box, and the save fails with it.
+    // The finite-difference layer of a thin section at 10 degrees separates
+    // at the nose: the program shows its error message box, and the save
+    // fails with it.
     test::TempDir dir;
     const std::string previous = "a good file saved earlier\r\n";
     const std::string path = dir.file("kept.dat");
     test::writeFile(path, previous);
-    const CliRun run = runCli("export bl-upper-thickness --naca 0012 --alpha 2 --re 100 --output " + path);
+    const CliRun run = runCli("export bl-upper-thickness --naca 0006 --alpha 10 --output " + path);
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find(kBoundaryLayerErrorMessage), std::string::npos) << run.err;
     EXPECT_EQ(test::readFile(path), previous);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -115,6 +116,43 @@ TEST(SafeSave, PermissionsOfNewAndExistingFiles) {
     ASSERT_TRUE(writeFileReplacing(link, "d").ok);
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(test::readFile(own), "d");
+}
+
+TEST(SafeSave, TargetsThatAreNotFilesAreRefusedAndLeftAlone) {
+    test::TempDir dir;
+    struct Case {
+        const char* what;
+        std::string path;
+        bool made;
+        fs::file_type type;  // what stands there before and after
+        const char* reason;
+    };
+    const std::string pipe = dir.file("pipe"), device = dir.file("null"), dangling = dir.file("dangling");
+    const std::string loop = dir.file("loop");
+    fs::create_symlink(dir.file("nowhere"), dangling);
+    fs::create_symlink(loop, loop);
+    const Case cases[] = {
+        {"named pipe", pipe, ::mkfifo(pipe.c_str(), 0600) == 0, fs::file_type::fifo, "not a regular file"},
+        // A copy of /dev/null: only the superuser may make one.
+        {"device", device, ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0, fs::file_type::character,
+         "not a regular file"},
+        {"link to nothing", dangling, true, fs::file_type::symlink, "does not exist"},
+        {"link to itself", loop, true, fs::file_type::symlink, "cannot be followed"},
+    };
+    for (const Case& c : cases) {
+        if (!c.made) continue;
+        const WriteResult r = writeFileReplacing(c.path, "data");
+        EXPECT_FALSE(r.ok) << c.what;
+        EXPECT_NE(r.reason.find(c.reason), std::string::npos) << c.what << ": " << r.reason;
+        EXPECT_EQ(fs::symlink_status(c.path).type(), c.type) << c.what;
+    }
+    EXPECT_FALSE(fs::exists(dir.file("nowhere")));
+
+    // Any name the system allows can be saved to: the temporary file's own
+    // name is short.
+    const std::string longName = dir.file(std::string(250, 'n') + ".dat");
+    ASSERT_TRUE(writeFileReplacing(longName, "long").ok);
+    EXPECT_EQ(test::readFile(longName), "long");
 }
 
 TEST(FileDialogTexts, SaveTitlesFollowTheView) {
