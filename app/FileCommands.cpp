@@ -32,8 +32,13 @@ std::string firstOpenName() { return QCoreApplication::applicationDirPath().toSt
 bool air1EnabledForView(int vflag) { return vflag != 4 && vflag != 5 && vflag != 8 && vflag != 9; }
 
 std::string readAirfoilNote(const ReadAirfoilResult& result) {
-    if (result.malformedFields <= 0) return {};
-    return std::to_string(result.malformedFields) + " fields held no number and were skipped.";
+    // What the reader did to the contour (a surface joined to the trailing
+    // edge, a surface thinned), as it says it.
+    std::string note = result.notice.empty() ? std::string() : result.notice + ". ";
+    if (result.malformedFields > 0)
+        note += std::to_string(result.malformedFields) + " fields held no number and were skipped. ";
+    if (!note.empty()) note.pop_back();
+    return note;
 }
 
 void MnuAirfoilData_Click(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
