@@ -50,10 +50,10 @@ void surfaceStations(const PanelContour& c, const StagnationCrossing& stag, bool
 /// The panel count the layer's steps are at least as fine as. The march
 /// needs steps near the transition point of about this size: one panel of a
 /// coarser section is split into equal steps (see marchingSubsteps).
-inline constexpr int32_t kMarchingPanelEquivalent = 240;
+inline constexpr int32_t kMarchingPanelEquivalent = 480;
 
 /// Steps each station interval is split into for nptsst points about the
-/// section: ceil(240 / nptsst), at least 1.
+/// section: ceil(480 / nptsst), at least 1.
 int32_t marchingSubsteps(int32_t nptsst);
 
 /// The stations with every interval split into `substeps` equal steps of arc

@@ -203,7 +203,15 @@ constexpr double kShortBubble = 0.1;
 constexpr double kRecovery = 3.0;
 bool SurfaceMarch::openBubble(int k) {
     if (bubble_ || k < 2) return false;
-    const double xs = x_[k - 1], us = ue_[k - 1];
+    // Separation where the wall shear, extrapolated linearly from the last
+    // two laminar stations, reaches zero (within the failed step).
+    double xs = x_[k - 1];
+    const std::size_t rows = result_.rows.size();
+    if (rows >= 2) {
+        const double c1 = result_.rows[rows - 1].cfFreeStream, c2 = result_.rows[rows - 2].cfFreeStream;
+        if (c2 > c1 && c1 > 0.0) xs = std::min(x_[k], x_[k - 1] + c1 * (x_[k - 1] - x_[k - 2]) / (c2 - c1));
+    }
+    const double us = ue_[k - 1] + (xs - x_[k - 1]) / (x_[k] - x_[k - 1]) * (ue_[k] - ue_[k - 1]);
     const double l1 = 4.0e4 / (us * set_.reynolds);
     if (l1 > kShortBubble * xs) return false;
     bubble_ = true;
