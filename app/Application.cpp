@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -12,6 +13,7 @@
 #include "app/WindowSeam.h"
 #include "app/ZoomCommands.h"
 #include "app/ZoomCursor.h"
+#include "plot/PlotBox.h"
 #include "ui/Form1.h"
 #include "ui/PlotArea.h"
 #include "ui/Splash.h"
@@ -83,8 +85,15 @@ void Application::Form_Load() {
         menus_.colourMenuSwatch = swatch;
         runCommand(item);
     };
-    if (auto* plotArea = qobject_cast<ui::PlotArea*>(form1_->drawingArea()))
+    if (auto* plotArea = qobject_cast<ui::PlotArea*>(form1_->drawingArea())) {
         connectZoomDrag(*plotArea, state_, [this] { Command1_Click(); });
+        // The status bar's read-out follows the mouse in the view's own units.
+        if (auto* readout = form1_->findChild<QLabel*>("Label2"))
+            connect(plotArea, &ui::PlotArea::mouseMoved, readout,
+                    [readout](QPointF, QPointF world, Qt::MouseButtons) {
+                        readout->setText(QString::fromStdString(plot::cursorReadout(world.x(), world.y())));
+                    });
+    }
     form1_->onResize = [this] { Form_Resize(); };
     // A plot area resized after its last drawing starts blank (the first show
     // resizes it after the first recomputation has drawn): draw it again.

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QRegularExpression>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTextBrowser>
@@ -171,6 +173,22 @@ TEST(MainWindow, KeyboardReachesCopyAndBothMenusOnF) {
         if (popup) popup->close();
     }
     EXPECT_EQ(opened, (QStringList{"file1", "Edit1"}));
+}
+
+TEST(MainWindow, ReadoutFollowsTheMouseOverThePlot) {
+    Started s;
+    QWidget* plot = s.form.drawingArea();
+    const QPointF centre(plot->width() / 2.0, plot->height() / 2.0);
+    QMouseEvent move(QEvent::MouseMove, centre, plot->mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
+    // x in "0.00", then "  x   ", then y in "0.000"; the section view spans
+    // about -0.1..1.1 chords, so its middle is well inside (0, 1).
+    const QString text = s.form.findChild<QLabel*>("Label2")->text();
+    const QRegularExpressionMatch m = QRegularExpression(R"(^(-?\d+\.\d\d)  x   -?\d+\.\d\d\d$)").match(text);
+    ASSERT_TRUE(m.hasMatch()) << text.toStdString();
+    EXPECT_GT(m.captured(1).toDouble(), 0.0);
+    EXPECT_LT(m.captured(1).toDouble(), 1.0);
 }
 
 TEST(MainWindow, CaptionsFitAndTheMenuBarDoesNotOverflow) {
