@@ -98,8 +98,8 @@ TEST(MainWindow, AccessKeysAreUniqueInEachDropDown) {
     AppState state;
     ui::Form1 form(state);
     int menus = 0;
-    for (const ui::MenuItemSpec& spec : ui::form1MenuTable()) {
-        QMenu* menu = form.menu(spec.name);
+    for (const ui::MenuItemSpec& item : ui::form1MenuTable()) {
+        QMenu* menu = form.menu(item.name);
         if (!menu) continue;
         std::set<QChar> keys;
         for (QAction* a : menu->actions()) {
