@@ -87,6 +87,7 @@ Array1<float> displacedOrdinates(const PanelContour& c, const BoundaryLayerSurfa
         const double normalY = length > 0.0 ? (ax + bx) / length : 0.0;
         y(j) = static_cast<float>(nodeY(j) + normalY * delta);
     }
+    closeDisplacementThickness(c.nodeX, c.nodeY, y.data(), N);
     y(1) = trailingEdgeOrdinate(nodeY(1), nodeY(2), y(2), nodeY(N), y(N));
     y(N + 1) = y(1);
     return y;

@@ -1,8 +1,8 @@
 #pragma once
 // The lift-drag polar of the current section: an angle sweep from -20 to 20
 // degrees, each angle solved, its drag estimated, the section re-solved on the
-// contour displaced by the boundary layer and its lift and moment taken from
-// thin-airfoil theory on that contour.
+// contour displaced by the boundary layer; the lift is that re-solve's panel
+// lift, the moment comes from thin-airfoil theory on the displaced contour.
 
 #include <cstdint>
 #include <string>
@@ -19,7 +19,7 @@ namespace aerolune {
 struct PolarSettings {
     double re = 1.0e6;                  ///< Reynolds number on the chord
     int32_t PolarSolution = 1;          ///< 1: turbulent surfaces take the flat-plate drag
-    int32_t FlowSeperationModel = 0;    ///< 1: thin-airfoil lift at the effective angle
+    int32_t FlowSeperationModel = 0;    ///< 1: lift and moment at the effective angle
 };
 
 /// Angle k (1..21) of the sweep, degrees: -20 + (k - 1) / 20 x 40.
@@ -36,10 +36,11 @@ double polarAngle(int32_t k);
 Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& drag);
 
 /// One point of the sweep on the given solution arrays (already solved at
-/// `angleDeg`): stagnation panel, drag steps 3-6, the viscous re-solve, the
-/// thin-airfoil lift and the quarter-chord moment (0.25 + Cm/Cl) x Cl (0 at
-/// Cl = 0). Returns false with `error` set when the boundary layer could not
-/// be computed or a figure of the point is not a finite number.
+/// `angleDeg`): stagnation panel, drag steps 3-6, the viscous re-solve and
+/// its panel lift, and the quarter-chord moment (0.25 + Cm/Cl) x Cl of the
+/// thin-airfoil coefficients of the displaced contour (0 at Cl = 0). Returns
+/// false with `error` set when the boundary layer could not be computed or a
+/// figure of the point is not a finite number.
 bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, const PolarSettings& settings,
                 PolarPoint& point, std::string& error);
 

@@ -100,4 +100,25 @@ void applyViscousTrailingEdge(EdgeVelocityRun lower, EdgeVelocityRun upper) {
         if (ok[k]) blend(k == 0 ? lower : upper, runs[k], xStart, xEdge, edgeSpeed);
 }
 
+void closeDisplacementThickness(const float* nodeX, const float* nodeY, float* y, int32_t n) {
+    if (n < 4 || n % 2 != 0) return;
+    const int32_t half = n / 2;
+    const double xEdge = nodeX[0];
+    double xFront = xEdge;
+    for (int32_t j = 0; j < n; ++j) xFront = std::min(xFront, static_cast<double>(nodeX[j]));
+    const double closure = kThicknessClosure * (xEdge - xFront);
+    if (!(closure > 0.0)) return;
+    // Zero-based: lower node j (1..half-1) pairs with upper node n - j.
+    for (int32_t j = 1; j < half; ++j) {
+        const int32_t m = n - j;
+        const double x = 0.5 * (nodeX[j] + nodeX[m]);
+        const double w = (xEdge - x) / closure;
+        if (w >= 1.0) continue;
+        const double up = y[m] - nodeY[m], down = y[j] - nodeY[j];
+        const double camber = 0.5 * (up + down), thickening = 0.5 * (up - down) * std::max(0.0, w);
+        y[m] = static_cast<float>(nodeY[m] + camber + thickening);
+        y[j] = static_cast<float>(nodeY[j] + camber - thickening);
+    }
+}
+
 }  // namespace aerolune

@@ -1,6 +1,6 @@
 // The edge velocity the layers see near the trailing edge: the inviscid
 // stagnation replaced by a run to one speed shared by both surfaces, the same
-// however the stations are spaced.
+// however the stations are spaced; and the displaced contour closed there.
 
 #include <gtest/gtest.h>
 
@@ -60,6 +60,31 @@ TEST(TrailingEdgeFlow, SurfacesTooShortToFitKeepTheirSpeeds) {
     applyViscousTrailingEdge({&lo.x, &lo.Ue, 3}, {&up.x, &up.Ue, 41});
     for (int32_t i = 1; i <= 3; ++i) EXPECT_EQ(lo.Ue(i), loBefore.Ue(i));
     EXPECT_NEAR(up.Ue(41), 0.8, 1e-12);  // its own line's edge speed
+}
+
+TEST(TrailingEdgeFlow, DisplacementClosesItsThickeningAndKeepsItsCamber) {
+    // A flat plate of 2 x 20 panels, node 1 at the trailing edge (x = 1), the
+    // lower surface first. The upper surface is displaced by 0.004, the lower
+    // by 0.001: camber part 0.0015 everywhere, thickening 0.0025, faded
+    // linearly to zero over the last kThicknessClosure of the chord.
+    const int32_t n = 40;
+    std::vector<float> x(n), y(n, 0.0f), displaced(n);
+    for (int32_t j = 0; j < n; ++j) {
+        x[j] = static_cast<float>(0.5 * (1.0 + std::cos(M_PI * j / (n / 2))));
+        displaced[j] = j > n / 2 ? 0.004f : (j < n / 2 ? -0.001f : 0.0f);
+    }
+    displaced[0] = 0.0015f;
+    const std::vector<float> before = displaced;
+    closeDisplacementThickness(x.data(), y.data(), displaced.data(), n);
+    for (int32_t j = 1; j < n / 2; ++j) {
+        const int32_t m = n - j;
+        // Tolerance 1e-9: single-precision ordinates of size 0.004.
+        EXPECT_NEAR(0.5 * (displaced[m] + displaced[j]), 0.0015, 1e-9) << x[j];
+        const double w = std::min(1.0, (1.0 - x[j]) / kThicknessClosure);
+        EXPECT_NEAR(0.5 * (displaced[m] - displaced[j]), 0.0025 * w, 1e-9) << x[j];
+    }
+    EXPECT_EQ(displaced[0], before[0]);  // the edge node is the caller's
+    EXPECT_EQ(displaced[n / 2], before[n / 2]);
 }
 
 }  // namespace
