@@ -94,7 +94,8 @@ bool drawBoundaryLayerView(Surface& s, const AppState& state) {
     const bool upper = opt % 2 == 1;
     const BoundaryLayerSurface& surf = upper ? bl.upper : bl.lower;
     const std::string side = upper ? "Upper Surface" : "Lower Surface";
-    GraphAxes axes{.yMin = 0};
+    GraphAxes axes;
+    axes.yMin = 0;
     axes.title = "CFD Boundary Layer Solution: Cl = " + formatPicture(bl.cl, "0.00000") +
                  "  Cd = " + formatPicture(bl.CdCFD, "#0.00000");
     if (opt <= 2) {

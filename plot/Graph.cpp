@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <string>
 
 #include "common/FormatPicture.h"
 
@@ -68,6 +71,29 @@ void drawSeries(Surface& s, const GraphSeries& g, const GraphAxes& a, const Plot
             s.circle(g.x[i], g.y[i], style.pointRadius, colour);
 }
 
+// "##0.0#" unless it prints two neighbouring ticks alike (a friction axis
+// spans thousandths); then the fewest decimals that tell them apart and put
+// every label within a twentieth of a step of its tick.
+std::string tickPicture(double lo, double step, int divisions) {
+    const auto fits = [&](const std::string& picture, bool strict) {
+        for (int k = 0; k <= divisions; ++k) {
+            const double value = lo + k * step;
+            const std::string label = formatPicture(value, picture);
+            if (k < divisions && label == formatPicture(value + step, picture)) return false;
+            if (strict && std::fabs(std::strtod(label.c_str(), nullptr) - value) > 0.05 * std::fabs(step))
+                return false;
+        }
+        return true;
+    };
+    if (fits("##0.0#", false)) return "##0.0#";
+    std::string picture;
+    for (int decimals = 3; decimals <= 8; ++decimals) {
+        picture = "##0." + std::string(static_cast<std::size_t>(decimals), '0');
+        if (fits(picture, true)) break;
+    }
+    return picture;
+}
+
 void drawTicksAndGrid(Surface& s, const GraphAxes& a, const PlotStyle& style, bool titled) {
     // Text heights signed along the downward direction of the current scale.
     const double down = s.scaleHeight() < 0 ? -1.0 : 1.0;
@@ -77,11 +103,17 @@ void drawTicksAndGrid(Surface& s, const GraphAxes& a, const PlotStyle& style, bo
     const double dx = (a.xMax - a.xMin) / a.xDivisions;
     const double yb = a.yMin + th;
     const double xl = a.xMin - cw;
+    const std::string xPicture = tickPicture(a.xMin, dx, a.xDivisions);
+    double freeFrom = -std::numeric_limits<double>::infinity();
     for (int k = 0; k <= a.xDivisions; ++k) {
         const double xk = a.xMin + k * dx;
         s.line(xk, a.yMin, xk, yb);
-        const std::string label = formatPicture(xk, "##0.0#");
-        printAt(s, xk - s.textWidth(label) / 2, yb + th, label);
+        // A label that would touch the one before it is left out (a narrow plot).
+        const std::string label = formatPicture(xk, xPicture);
+        const double left = xk - s.textWidth(label) / 2;
+        if (left < freeFrom) continue;
+        printAt(s, left, yb + th, label);
+        freeFrom = left + s.textWidth(label) + cw / 2;
     }
     if (titled) {
         const DrawStyle callers = s.drawStyle();
@@ -97,12 +129,28 @@ void drawTicksAndGrid(Surface& s, const GraphAxes& a, const PlotStyle& style, bo
         const double top = s.scaleTop() + down * s.textHeight("|") / 2;
         printAt(s, (a.xMin + a.xMax) / 2 - s.textWidth(*a.title) / 2, top, *a.title);
     }
+    const std::string yPicture = tickPicture(a.yMin, dy, a.yDivisions);
+    double lastLabel = -std::numeric_limits<double>::infinity();
     for (int k = 0; k <= a.yDivisions; ++k) {
         const double yk = a.yMin + k * dy;
         s.line(xl, yk, a.xMin, yk);
-        const std::string label = formatPicture(yk, "##0.0#");
+        const std::string label = formatPicture(yk, yPicture);
+        if (yk - lastLabel < s.textHeight(label)) continue;  // would overlap the label below
         printAt(s, xl - s.textWidth(label), yk - down * s.textHeight(label) / 2, label);
+        lastLabel = yk;
     }
+}
+
+// World width right of the frame for the legend: 3.5 margins, or more when
+// the caller's legend needs it. With W pixels across a world width of
+// span + mx + R, the room R spans R W / (span + mx + R) pixels; solved for R.
+// Called in pixel scale units, so scaleWidth() is W.
+double legendRoom(const Surface& s, const GraphAxes& a, double mx) {
+    const double w = s.scaleWidth();
+    if (!(w > 0) || !(a.legendPixels > 0)) return 3.5 * mx;
+    const double pixels = std::min(a.legendPixels, 0.4 * w);
+    const double needed = pixels * (a.xMax - a.xMin + mx) / (w - pixels);
+    return std::max(3.5 * mx, needed);
 }
 
 }  // namespace
@@ -123,7 +171,7 @@ void graph(Surface& s, const GraphSeries& series, const GraphAxes& given, const 
 
     const double mx = 20 * (a.xMax - a.xMin) * s.textWidth("-") / s.scaleWidth();
     const double my = 5 * (a.yMax - a.yMin) * s.textHeight("-") / s.scaleHeight();
-    const double right = titled && style.scaleGraph ? a.xMax + 3.5 * mx : a.xMax + mx / 2;
+    const double right = titled && style.scaleGraph ? a.xMax + legendRoom(s, a, mx) : a.xMax + mx / 2;
     s.setScale(a.xMin - mx, a.yMax + my / 2, right, a.yMin - my);
 
     drawSeries(s, series, a, style);

@@ -24,6 +24,10 @@ struct GraphAxes {
     /// earlier call with the same axes drew (a view overlaying many series
     /// draws them once; the picture is the same with the curves on top).
     bool decorate = true;
+    /// Titled form with the style's scaleGraph: the room left at the right
+    /// of the frame is at least this many device pixels (a legend measured
+    /// by its caller), but never more than 40 % of the surface's width.
+    double legendPixels = 0;
 };
 
 struct GraphSeries {

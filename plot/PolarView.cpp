@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,50 @@ GraphAxes polarAxes(int kind, double maxCd) {
                     "Transition Pt. (--- Lower Surf.)"};
         default:
             return {-1.6, 2.4, 0, maxCd, 10, 8, "Lift Coefficient", "Cd X 1000", "Lift/Drag Polar"};
+    }
+}
+
+struct Extent {
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -std::numeric_limits<double>::infinity();
+    void add(double v) {
+        if (!std::isfinite(v)) return;
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    }
+};
+
+// What the lift axis carries: lift (x of kinds 1 and 3), or lift and moment
+// (y of kind 2), over every stored polar.
+Extent liftAxisData(const PolarStore& store, int kind) {
+    Extent e;
+    for (const StoredPolar& polar : store.polars())
+        for (const PolarPoint& p : polar.points) {
+            e.add(p.cl);
+            if (kind == 2) e.add(p.cm);
+        }
+    return e;
+}
+
+// The layout's fixed range when the data fit in it. Otherwise it is widened
+// outwards to whole tick steps, the step doubled until there are no more
+// divisions than before, so no curve is cut and the labels keep their room.
+void fitRange(double& lo, double& hi, int& divisions, const Extent& data) {
+    if (data.lo >= lo && data.hi <= hi) return;
+    constexpr double eps = 1e-9;  // tick positions that are whole steps up to rounding
+    const double wantLo = std::min(lo, data.lo);
+    const double wantHi = std::max(hi, data.hi);
+    double step = (hi - lo) / divisions;
+    for (int doubling = 0; doubling < 64; ++doubling, step *= 2) {
+        const double newLo = std::floor(wantLo / step + eps) * step;
+        const double newHi = std::ceil(wantHi / step - eps) * step;
+        const int n = static_cast<int>(std::lround((newHi - newLo) / step));
+        if (n <= divisions) {
+            lo = newLo;
+            hi = newHi;
+            divisions = n;
+            return;
+        }
     }
 }
 
@@ -64,23 +111,59 @@ std::string legendText(const PolarHeader& h) {
     return text + formatPicture(h.re, "0.00e+");
 }
 
+std::vector<std::string> legendLines(const PolarStore& store) {
+    std::vector<std::string> lines{"       Airfoil  Flap     Re"};
+    for (int p = 0; p < store.count(); ++p) lines.push_back(legendText(store[p].header));
+    return lines;
+}
+
+double widest(const Surface& s, const std::vector<std::string>& lines) {
+    double w = 0;
+    for (const std::string& line : lines) w = std::max(w, s.textWidth(line));
+    return w;
+}
+
+// Pixels the legend needs right of the frame at the current font: a gap of
+// one "X" before it and half of one after it.
+double legendPixels(Surface& s, const std::vector<std::string>& lines) {
+    s.setScaleUnits(ScaleUnits::Pixels);
+    return widest(s, lines) + 1.5 * s.textWidth("X");
+}
+
+// A smaller font while the widest line runs past the right edge of the plot
+// area (a narrow window, a long flap label); not below a size still legible.
+void shrinkToFit(Surface& s, const std::vector<std::string>& lines, double room) {
+    constexpr double smallestPoints = 5;
+    FontSpec font = s.font();
+    double& size = font.pixels > 0 ? font.pixels : font.points;
+    const double smallest = font.pixels > 0 ? smallestPoints * 96 / 72 : smallestPoints;
+    for (double w = widest(s, lines); w > room && size > smallest; w = widest(s, lines)) {
+        size = std::max(smallest, std::min(size - 0.5, size * room / w));
+        s.setFont(font);
+    }
+}
+
 // The legend in the room the graphs left at their right.
 void drawLegend(Surface& s, const PolarStore& store, const GraphAxes& axes, const PlotStyle& style) {
+    const std::vector<std::string> lines = legendLines(store);
+    const FontSpec callers = s.font();
+    const double x = axes.xMax + s.textWidth("X");
+    shrinkToFit(s, lines, s.scaleLeft() + s.scaleWidth() - x - s.textWidth("X") / 2);
     const double down = s.scaleHeight() < 0 ? -1.0 : 1.0;
     const double h = down * s.textHeight("X");
-    const double x = axes.xMax + s.textWidth("X");
     const double bottom = s.scaleTop() + s.scaleHeight();
     double y = axes.yMax;
     s.setDrawStyle(DrawStyle::Solid);
     s.setCurrent(x, y);
-    s.printText("       Airfoil  Flap     Re");
+    s.printText(lines.front());
     for (int p = 0; p < store.count(); ++p) {
         y += h;
         if ((y + h - bottom) * down > 0) break;  // the next line would leave the plot area
         s.line(x, y + h / 2, x + s.textWidth("X"), y + h / 2, polarColour(p, style.whiteBackground()));
         s.setCurrent(x, y);
-        s.printText(legendText(store[p].header));
+        s.printText(lines[static_cast<std::size_t>(p) + 1]);
     }
+    s.setFont(callers);
 }
 
 }  // namespace
@@ -93,6 +176,11 @@ void drawPolarView(Surface& s, const AppState& state, int kind) {
     clearPlot(s, style);
     GraphAxes axes = polarAxes(kind, state.pub.MaxCdSetting.toDouble());
     const PolarStore& store = state.analysis.polars;
+    if (kind == 2)
+        fitRange(axes.yMin, axes.yMax, axes.yDivisions, liftAxisData(store, kind));
+    else
+        fitRange(axes.xMin, axes.xMax, axes.xDivisions, liftAxisData(store, kind));
+    axes.legendPixels = legendPixels(s, legendLines(store));
     // Frame, grid and titles once, then every polar's curves over them.
     graph(s, {{}, {}, style.foregroundIndex}, axes, style);
     axes.decorate = false;

@@ -23,7 +23,7 @@ void drawSurfacePlot(Surface& s, AppState& state, bool velocity) {
     const std::vector<double>& values = velocity ? d.vel : d.cp;
     const std::size_t half = d.ctrlX.size() / 2;
     const std::span<const double> x(d.ctrlX), v(values);
-    GraphAxes axes{.xMin = 0, .xMax = 1, .xDivisions = 5, .yDivisions = 5};
+    GraphAxes axes;  // x 0..1 and y in 5 divisions each
     axes.yMin = velocity ? d.absVMin : d.cpMin;
     axes.yMax = velocity ? d.vMax : d.cpMax;
     graph(s, {x.first(half), v.first(half), style.lowerSurfaceColor}, axes, style);

@@ -122,5 +122,36 @@ TEST(Graph, LabelsTitlesGridAndColours) {
     }
 }
 
+TEST(Graph, TickLabelsStayDistinctAndApart) {
+    struct Case {
+        double xLo, xHi;
+        int xDivisions;
+        double yHi;    ///< y runs 0..yHi in 5 divisions
+        double width;  ///< surface pixels; the recording font's "-1.2" is 25.6 pixels wide
+        std::vector<const char*> shown, hidden;
+    };
+    const Case cases[] = {
+        // A friction axis: "##0.0#" would print 0.0, 0.0, 0.0, 0.01, 0.01, 0.01.
+        {0, 1, 5, 0.01, 1200, {"0.000", "0.002", "0.008", "0.010"}, {"0.01"}},
+        // Steps of 0.0024: "0.005" would stand at 0.0048; four decimals are exact.
+        {0, 1, 5, 0.012, 1200, {"0.0024", "0.0048", "0.0120"}, {"0.005"}},
+        // The lift axis of a polar, 10 divisions: all labels on a wide plot,
+        // every other one on a narrow plot where neighbours would touch.
+        {-1.6, 2.4, 10, 50, 1200, {"-1.6", "-1.2", "0.4", "2.4"}, {}},
+        {-1.6, 2.4, 10, 50, 400, {"-1.6", "-0.8", "0.0", "2.4"}, {"-1.2", "-0.4"}},
+    };
+    for (const Case& c : cases) {
+        RecordingSurface s(c.width, 800);
+        GraphAxes axes = kAxes;
+        axes.xMin = c.xLo;
+        axes.xMax = c.xHi;
+        axes.xDivisions = c.xDivisions;
+        axes.yMax = c.yHi;
+        graph(s, {{}, {}, 15}, axes, PlotStyle{});
+        for (const char* label : c.shown) EXPECT_NE(s.findText(label), nullptr) << label << " at " << c.width;
+        for (const char* label : c.hidden) EXPECT_EQ(s.findText(label), nullptr) << label << " at " << c.width;
+    }
+}
+
 }  // namespace
 }  // namespace aerolune::plot

@@ -152,6 +152,46 @@ TEST(PolarView, EachKindDrawsItsSeriesAndLegend) {
     }
 }
 
+TEST(PolarView, LiftAxisHoldsTheDataAndTheLegendFitsTheArea) {
+    struct Case {
+        int kind;
+        double liftSlope;  ///< per degree over the sweep -20..20
+        double width, height;
+        const char *lowLabel, *highLabel;  ///< ends of the lift axis
+    };
+    // Slope 0.05: Cl -1..1 keeps the fixed ranges. Slope 0.12: Cl -2.4..2.4
+    // (a flapped, cambered section) widens them in doubled tick steps.
+    const Case cases[] = {
+        {1, 0.05, 1200, 800, "-1.6", "2.4"}, {1, 0.12, 1200, 800, "-2.4", "2.4"},
+        {2, 0.05, 1200, 800, "-2.0", "2.0"}, {2, 0.12, 1200, 800, "-3.0", "3.0"},
+        {3, 0.12, 1200, 800, "-2.4", "2.4"}, {1, 0.05, 500, 380, "-1.6", "2.4"},
+    };
+    for (const Case& c : cases) {
+        AppState state = solved();
+        StoredPolar& polar = state.analysis.polars.add({"NACA23015", "20.0 Deg.", "25.0 %c", 3e6});
+        for (int k = 0; k < 21; ++k) {
+            const double a = -20 + 2 * k;
+            polar.points.push_back({a, c.liftSlope * a, 10, -0.1, 0.5, 0.7});
+        }
+        RecordingSurface s(c.width, c.height);
+        drawPolarView(s, state, c.kind);
+        std::size_t curve = 0;
+        for (const auto& line : s.of(Kind::Line)) curve += line.pen.colour == Colour(1) ? 1 : 0;
+        EXPECT_EQ(curve, (c.kind == 1 ? 20u : 40u) + 1) << "every segment and the swatch, kind " << c.kind;
+        EXPECT_NE(s.findText(c.lowLabel), nullptr) << c.kind << " " << c.liftSlope;
+        EXPECT_NE(s.findText(c.highLabel), nullptr) << c.kind << " " << c.liftSlope;
+        const RecordedCall* row = s.findText("     NACA2 (25.0 %c,20.0 Deg.)3.00e+6");
+        ASSERT_NE(row, nullptr);
+        const RecordedCall* header = s.findText("       Airfoil  Flap     Re");
+        ASSERT_NE(header, nullptr);
+        for (const RecordedCall* text : {header, row}) {
+            s.setFont(text->font);
+            EXPECT_LE(text->x1 + s.textWidth(text->text), s.scaleLeft() + s.scaleWidth())
+                << "legend past the plot area at " << c.width << " pixels";
+        }
+    }
+}
+
 TEST(BoundaryLayerView, EveryPlotTitledWithTheSolution) {
     AppState state = solved();
     ASSERT_TRUE(state.boundaryLayer.ok);
