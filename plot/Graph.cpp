@@ -113,7 +113,7 @@ void drawTicksAndGrid(Surface& s, const GraphAxes& a, const PlotStyle& style, bo
         const double left = xk - s.textWidth(label) / 2;
         if (left < freeFrom) continue;
         printAt(s, left, yb + th, label);
-        freeFrom = left + s.textWidth(label) + cw / 2;
+        freeFrom = left + s.textWidth(label) + s.textWidth("0");
     }
     if (titled) {
         const DrawStyle callers = s.drawStyle();
