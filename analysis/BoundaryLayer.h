@@ -26,7 +26,10 @@ std::string boundaryLayerTitle(double cl, double cd);
 
 /// BoundaryLayer(NodeX, NodeY, SurfVel, TotalPoints) on the state's current
 /// solution, with the settings BlPoints, BlLimit, BlOptions (model BlOptions
-/// - 1), BlRough, re and BlVelView.
+/// - 1), BlRough, re and BlVelView. The layers are marched on edge speeds
+/// coupled to the displaced section by a few under-relaxed sweeps (march,
+/// displace, re-solve), then once more at the fine marching step for the
+/// results below.
 ///
 /// Computed when CompBlFlag is 1 or DialogCancelled is 0; otherwise (the
 /// settings dialog was cancelled) the previous solution stays. The lower
