@@ -1,8 +1,6 @@
 // aerolune-cli export: the file "Save ASCII File" writes for one view, after
 // the recomputation the program runs when that view is shown.
 
-#include <cmath>
-#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -11,8 +9,8 @@
 #include "analysis/Pipeline.h"
 #include "cli/BoundaryLayerOptions.h"
 #include "cli/CliCommand.h"
-#include "cli/OptionChecks.h"
 #include "cli/CliSeam.h"
+#include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
 #include "io/AsciiFile.h"
 #include "io/BoundaryLayerExportSource.h"
@@ -80,16 +78,6 @@ public:
     }
 };
 
-// The angle is read as the angle dialog reads it, any finite number.
-CLI::Validator finiteNumber() {
-    return CLI::Validator(
-        [](const std::string& text) {
-            return std::isfinite(std::strtod(text.c_str(), nullptr)) ? std::string()
-                                                                     : "the angle must be a finite number";
-        },
-        "FINITE");
-}
-
 int runExport(const ExportOptions& o) {
     const ExportView& view = viewNamed(o.view);
     AppState state = sectionState(o.section, o.alpha);
@@ -139,9 +127,7 @@ void registerExport(CLI::App& app, CommandRun& run) {
         ->required()
         ->check(CLI::IsMember(names));
     addSectionOptions(*sub, options->section);
-    sub->add_option("--alpha", options->alpha, "angle of attack, degrees")
-        ->capture_default_str()
-        ->check(finiteNumber());
+    addAlphaOption(*sub, options->alpha);
     sub->add_option("--output", options->output, "the file to write (replaced only once completely written)")
         ->required()
         ->check(nonEmpty("the output file name"));

@@ -11,6 +11,7 @@
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
 #include "cli/MeshOptions.h"
+#include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
 #include "plot/FieldPlots.h"
 #include "plot/Views.h"
@@ -62,7 +63,8 @@ bool parseWindow(const std::string& text, plot::FieldWindow& w) {
 
 std::string windowProblem(const std::string& text) {
     plot::FieldWindow w;
-    if (!parseWindow(text, w)) return "the window is given as XMIN,XMAX,YMIN,YMAX in chords, e.g. -0.5,1.5,-1,1";
+    if (!parseWindow(text, w))
+        return "the window is given as XMIN,XMAX,YMIN,YMAX in chords, e.g. -0.5,1.5,-1,1";
     if (!(w.xMax > w.xMin) || !(w.yMax > w.yMin)) return "the window's maximum must be above its minimum";
     return "";
 }
@@ -140,7 +142,7 @@ void registerPlot(CLI::App& app, CommandRun& run) {
     for (const PlotView& v : kViews) names.emplace_back(v.name);
     sub->add_option("view", options->view, "the view to draw")->required()->check(CLI::IsMember(names));
     addSectionOptions(*sub, options->section);
-    sub->add_option("--alpha", options->alpha, "angle of attack, degrees")->capture_default_str();
+    addAlphaOption(*sub, options->alpha);
     sub->add_option("--kind", options->kind, "polar plot: 1 lift-drag, 2 Cl and Cm, 3 transition")
         ->check(CLI::Range(1, 3))
         ->capture_default_str();

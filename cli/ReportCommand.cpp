@@ -7,6 +7,7 @@
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
+#include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
 #include "print/Report.h"
 
@@ -38,7 +39,7 @@ void registerReport(CLI::App& app, CommandRun& run) {
     CLI::App* sub =
         app.add_subcommand("report", "the report view: thin airfoil, panel and boundary-layer figures");
     addSectionOptions(*sub, options->section);
-    sub->add_option("--alpha", options->alpha, "angle of attack, degrees")->capture_default_str();
+    addAlphaOption(*sub, options->alpha);
     sub->callback([options, &run] { run = [options] { return runReport(*options); }; });
 }
 

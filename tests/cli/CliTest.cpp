@@ -202,6 +202,7 @@ TEST(Cli, BadInputIsOneLineAndStatus2) {
         {"analyse --alpha ''", "--alpha"},
         {"analyse --alpha 1e308", "--alpha"},
         {"cp --alpha 1e10", "--alpha"},
+        {"report --alpha 90.5", "--alpha"},
         {"analyse --flap-length nan --flap-deflection 5", "--flap-length"},
         {"polar --flap-length 20 --flap-deflection nan", "--flap-deflection"},
         {"analyse --naca ''", "--naca"},

@@ -300,6 +300,7 @@ TEST(ExportCli, BadOptionsAreStatus2AndWriteNothing) {
         {"export cp --alpha inf" + out, "--alpha"},
         {"export cp --alpha nan" + out, "--alpha"},
         {"export cp --alpha steep" + out, "--alpha"},
+        {"export cp --alpha 1e10" + out, "--alpha"},
         {"export cp --points 41" + out, "even"},
         {"dxf --naca 2012" + out, "camber position"},
         {"dxf --alpha 3" + out, "--alpha"},  // the contour does not depend on the angle

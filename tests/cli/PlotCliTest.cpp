@@ -46,6 +46,7 @@ TEST(PlotCli, BadUsageAndFailedWrites) {
     for (const Usage& u :
          {Usage{"plot no-such-view" + out, "view"}, Usage{"plot cp --size 10x10" + out, "size"},
           Usage{"plot cp --size wide" + out, "size"}, Usage{"plot cp --kind 4" + out, "kind"},
+          Usage{"plot cp --alpha -91" + out, "--alpha"}, Usage{"plot cp --alpha inf" + out, "--alpha"},
           Usage{"plot cp --output x.gif", ".png"}})
         expectUsageError(u.first, u.second);
     const CliRun run = runCli("plot cp --output " + testing::TempDir() + "no-such-folder/cp.png");
