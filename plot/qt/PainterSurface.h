@@ -27,13 +27,25 @@ public:
 
     /// Finishes painting (a file device writes itself out); drawing again
     /// starts a new painter on the same device.
-    void end();
+    /// \return false when painting could not start or the device failed to finish
+    bool end();
 
 protected:
     PainterSurface(double pixelWidth, double pixelHeight, double dpiX, double dpiY, bool printer);
+    /// Draws on device with a drawable area of its own size and resolution
+    /// (a page's printable area).
+    PainterSurface(QPaintDevice* device, double pixelWidth, double pixelHeight, double dpi, bool printer);
     /// Points the surface at another device of another size (the screen
     /// image after a resize).
     void setDevice(QPaintDevice* device);
+    QPaintDevice* device() const { return device_; }
+
+    /// Starts the painter on the device (done at the first figure); false
+    /// when the device refuses it, and then nothing is drawn.
+    virtual bool beginPainting(QPainter& painter);
+    /// The Qt pen and font of a surface pen and font on this device.
+    virtual QPen makePen(const Pen& pen) const;
+    virtual QFont makeFont(const FontSpec& font) const;
 
     void drawClear(Colour back) override;
     void drawLine(double x1, double y1, double x2, double y2, const Pen& pen) override;
@@ -46,12 +58,14 @@ protected:
     double deviceTextHeight(const FontSpec& font) const override;
 
 private:
-    QPainter& painter();
-    void applyPen(const Pen& pen, bool filled);
+    /// The active painter, or null when painting could not start.
+    QPainter* painter();
+    QPainter* applyPen(const Pen& pen, bool filled);
     const QFontMetricsF& metrics(const FontSpec& font) const;
 
     QPaintDevice* device_ = nullptr;
     std::unique_ptr<QPainter> painter_;
+    bool failed_ = false;
     // The last font asked for, built once: graphs measure and print the same
     // few fonts hundreds of times per redraw.
     mutable FontSpec cachedSpec_;
