@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "analysis/BoundaryLayerSolution.h"
@@ -155,6 +156,17 @@ struct KeptMesh {
     double Cluster = 0.0;    ///< radial clustering ratio asked for
 };
 
+/// The definition of the last section the builder could make, put back when
+/// a changed definition asks for one it cannot make.
+struct BuiltDefinition {
+    std::string Text1, Label16, Label17;
+    SharedSettings shared;  ///< its family, digits, flap and point counts
+    int32_t FromFile = 0;
+    float FlapRad = 0.0f;
+    float FlapHinge = 1.0f;
+    FileSection file;
+};
+
 /// Everything the program keeps for the length of a run.
 struct AppState {
     SharedSettings shared;
@@ -165,6 +177,7 @@ struct AppState {
     AnalysisResults analysis;
     KeptMesh keptMesh;
     BoundaryLayerSolution boundaryLayer;  ///< the finite-difference boundary layer (BoundaryLayer)
+    std::optional<BuiltDefinition> lastBuilt;
 };
 
 }  // namespace aerolune

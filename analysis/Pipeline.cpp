@@ -8,6 +8,7 @@
 #include "analysis/PipelineSolve.h"
 #include "analysis/Polar.h"
 #include "analysis/ResultsPanel.h"
+#include "analysis/SectionGuard.h"
 #include "analysis/ThinAirfoil.h"
 #include "common/NumberText.h"
 #include "common/VectorState.h"
@@ -111,11 +112,12 @@ void recompute(AppState& state, ViewSeam& seam) {
     clearUpperVectorState();  // the last redraw may have left the vector unit slow
     state.priv.AeroObject = std::make_shared<LinAero>();
     SectionState& sec = state.section;
-    const int32_t halfPoints = state.shared.HalfPoints;
 
     // Step 6.
     sec.SectionNumber = sectionNumberFromText(state.texts.Text1);
     sec.AlphaDeg = static_cast<float>(readLeadingNumber(state.texts.Text2));
+    if (!guardSection(state, seam)) return;
+    const int32_t halfPoints = state.shared.HalfPoints;
 
     // Step 7.
     if (state.pub.VFlag.toInt() == kPolarView) {

@@ -12,7 +12,9 @@
 namespace aerolune {
 
 /// The analysis of one recomputation, in this order:
-///  6. SectionNumber and AlphaDeg from Text1 and Text2;
+///  6. SectionNumber and AlphaDeg from Text1 and Text2; a section the
+///     builder cannot make is refused (guardSection): the last one it could
+///     make is put back, or with none nothing more is done;
 ///  7. view 10 only: the status " Current Airfoil: " + Text1, the surface
 ///     legend hidden, Polar(2 x HalfPoints) and its plots;
 ///  8. when DialogCancelled is 0 or BlUpdatePending is 1: Airfoil, PanelCl and

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "analysis/Polar.h"
+#include "analysis/SectionGuard.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
 #include "cli/SectionOptions.h"
@@ -19,6 +20,7 @@ int runPolar(const SectionOptions& o) {
     AppState state = sectionState(o, 0.0);
     state.section.SectionNumber = sectionNumberFromText(state.texts.Text1);
     CliSeam seam;
+    if (!guardSection(state, seam)) seam.throwIfMessage();
     Polar(state, seam, 2 * state.shared.HalfPoints);
     // A sweep stopped by an error still prints the points it reached.
     std::cout << polarExportText(polarExportBlocks(state.analysis.polars, state.priv.PolarCount));

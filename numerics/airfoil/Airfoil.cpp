@@ -25,6 +25,11 @@ constexpr int kMaxHalfPoints = 2000;
 constexpr double kMaxDeflection = 45.0 * std::numbers::pi / 180.0;
 constexpr double kMinHinge = 0.2;
 
+// How far (chords) a surface may run back towards its trailing edge and still
+// be laid on chordwise stations: well above rounding, well below anything
+// that changes the laid contour.
+constexpr double kTurnBackSlack = 1e-6;
+
 double finiteOr(float value, double fallback) { return std::isfinite(value) ? value : fallback; }
 
 // Angle in radians, reduced to one turn first so a large typed angle keeps its precision.
@@ -41,6 +46,10 @@ std::vector<Point> filePoints(const float* xs, const float* ys, const int32_t* c
     points.reserve(static_cast<std::size_t>(n));
     for (int32_t i = 1; i <= n; ++i) points.push_back({x(i), y(i)});
     return points;
+}
+
+bool turnsBack(const SurfaceCurve& surface) {
+    return furthestX(surface, surface.tBegin) > surface.at(surface.tEnd).x + kTurnBackSlack;
 }
 
 struct FlapSetting {
@@ -61,19 +70,15 @@ FlapSetting flapSetting(const float* flapRad, const float* flapHinge) {
     return flap;
 }
 
-// The section's nodes for mode 0, or nothing when the file lists cannot make one.
-std::optional<Contour> buildSection(int32_t* designation, float* flapRad, float* flapHinge, int halfPoints,
-                                    float* fileYU, float* fileYL, float* fileXU, float* fileXL, int32_t* fileNU,
-                                    int32_t* fileNL, bool fromFile) {
-    SectionCurves curves;
-    if (fromFile) {
-        auto file = fileSectionCurves(filePoints(fileXU, fileYU, fileNU), filePoints(fileXL, fileYL, fileNL));
-        if (!file) return std::nullopt;
-        curves = *file;
-    } else {
-        curves = nacaCurves(parseDesignation(designation ? *designation : 12));
-    }
-    FlapSetting flap = flapSetting(flapRad, flapHinge);
+// The section's surfaces before any flap, or nothing when the file lists cannot make one.
+std::optional<SectionCurves> sectionCurves(const int32_t* designation, const float* fileYU, const float* fileYL,
+                                           const float* fileXU, const float* fileXL, const int32_t* fileNU,
+                                           const int32_t* fileNL, bool fromFile) {
+    if (!fromFile) return nacaCurves(parseDesignation(designation ? *designation : 12));
+    return fileSectionCurves(filePoints(fileXU, fileYU, fileNU), filePoints(fileXL, fileYL, fileNL));
+}
+
+Contour layContour(const SectionCurves& curves, const FlapSetting& flap, int halfPoints) {
     SectionShape shape = flap.present ? flappedShape(curves, flap.hinge, flap.deflection) : plainShape(curves);
     return layNodes(shape, halfPoints);
 }
@@ -128,22 +133,49 @@ void Airfoil(int32_t* designation, float* alphaDeg, float* nodeX, float* ctrlX, 
         return;
     }
 
-    bool fromFile = source && *source == 1;
-    std::optional<Contour> contour = buildSection(designation, flapRad, flapHinge, h, fileYU, fileYL, fileXU,
-                                                  fileXL, fileNU, fileNL, fromFile);
-    if (!contour) {
+    const bool fromFile = source && *source == 1;
+    const std::optional<SectionCurves> curves =
+        sectionCurves(designation, fileYU, fileYL, fileXU, fileXL, fileNU, fileNL, fromFile);
+    if (!curves) {
         std::vector<double> zeros(static_cast<std::size_t>(2 * h), 0.0);
         for (float* array : {nodeX, ctrlX, nodeY, cp, velocity}) writeArray(array, zeros);
         return;
     }
-    PanelSolution solution = solvePanels(*contour, alpha);
-    writeArray(nodeX, contour->x);
-    writeArray(nodeY, contour->y);
+    const Contour contour = layContour(*curves, flapSetting(flapRad, flapHinge), h);
+    PanelSolution solution = solvePanels(contour, alpha);
+    writeArray(nodeX, contour.x);
+    writeArray(nodeY, contour.y);
     writeArray(ctrlX, solution.ctrlX);
     writeArray(cp, solution.cp);
     writeArray(velocity, solution.velocity);
     writeValue(cl, solution.cl);
     writeValue(cmLe, solution.cmLe);
+}
+
+SectionFault AirfoilSectionFault(int32_t* designation, float* flapRad, float* flapHinge, int32_t* halfPoints,
+                                 float* fileYU, float* fileYL, float* fileXU, float* fileXL, int32_t* fileNU,
+                                 int32_t* fileNL, int32_t* source) {
+    using Kind = SectionFault::Kind;
+    if (!halfPoints || *halfPoints < kMinHalfPoints || *halfPoints > kMaxHalfPoints) return {Kind::NoSection};
+    const std::optional<SectionCurves> curves =
+        sectionCurves(designation, fileYU, fileYL, fileXU, fileXL, fileNU, fileNL, source && *source == 1);
+    if (!curves) return {Kind::NoSection};
+    const FlapSetting flap = flapSetting(flapRad, flapHinge);
+    if (flap.present ? flapTurnsBack(*curves, flap.hinge, flap.deflection, kTurnBackSlack)
+                     : turnsBack(curves->upper) || turnsBack(curves->lower))
+        return {Kind::TurnsBack};
+    const ContourFault laid = contourFault(layContour(*curves, flap, *halfPoints));
+    switch (laid.kind) {
+        case ContourFault::Kind::None:
+            return {};
+        case ContourFault::Kind::SurfacesCross:
+            return {Kind::SurfacesCross, laid.x};
+        case ContourFault::Kind::NoThickness:
+            return {Kind::NoThickness};
+        case ContourFault::Kind::NotFinite:
+            break;
+    }
+    return {Kind::NoSection};
 }
 
 }  // namespace aerolune

@@ -70,4 +70,22 @@ void Airfoil(int32_t* designation, float* alphaDeg, float* nodeX, float* ctrlX, 
              int32_t* reserved, float* fileYU, float* fileYL, float* fileXU, float* fileXL, int32_t* fileNU,
              int32_t* fileNL, int32_t* source, int32_t* mode);
 
+/// Why the builder cannot make the section Airfoil (mode 0) would build from
+/// these arguments, which are read as Airfoil reads them:
+/// - NoSection: the point count is out of range or the file lists make no section;
+/// - TurnsBack: a surface (with the flap turned) runs back past the vertical
+///   before its trailing edge, so chordwise stations cannot follow it;
+/// - SurfacesCross: on the laid stations the upper surface lies below the
+///   lower one ahead of the last half per cent of the chord (x: the first
+///   such station, chords);
+/// - NoThickness: the laid contour encloses no area.
+struct SectionFault {
+    enum class Kind { None, NoSection, TurnsBack, SurfacesCross, NoThickness };
+    Kind kind = Kind::None;
+    double x = 0.0;
+};
+SectionFault AirfoilSectionFault(int32_t* designation, float* flapRad, float* flapHinge, int32_t* halfPoints,
+                                 float* fileYU, float* fileYL, float* fileXU, float* fileXL, int32_t* fileNU,
+                                 int32_t* fileNL, int32_t* source);
+
 }  // namespace aerolune

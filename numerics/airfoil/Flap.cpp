@@ -63,12 +63,25 @@ std::function<double(double)> closingSide(const SurfaceCurve& surface, const Hin
     };
 }
 
+Hinge hingeOf(const SectionCurves& curves, double hinge, double deflection) {
+    const double yUpper = ordinateAtX(curves.upper, hinge);
+    const double yLower = ordinateAtX(curves.lower, hinge);
+    return {{hinge, 0.5 * (yUpper + yLower)}, std::cos(deflection), std::sin(deflection)};
+}
+
 }  // namespace
 
+bool flapTurnsBack(const SectionCurves& curves, double hinge, double deflection, double slack) {
+    const Hinge h = hingeOf(curves, hinge, deflection);
+    for (const SurfaceCurve* surface : {&curves.upper, &curves.lower}) {
+        const SurfaceCurve turned = turnedPart(*surface, h);
+        if (furthestX(turned, turned.tBegin) > turned.at(turned.tEnd).x + slack) return true;
+    }
+    return false;
+}
+
 SectionShape flappedShape(const SectionCurves& curves, double hinge, double deflection) {
-    double yUpper = ordinateAtX(curves.upper, hinge);
-    double yLower = ordinateAtX(curves.lower, hinge);
-    Hinge h{{hinge, 0.5 * (yUpper + yLower)}, std::cos(deflection), std::sin(deflection)};
+    const Hinge h = hingeOf(curves, hinge, deflection);
     SectionShape shape;
     if (deflection > 0.0) {
         shape.upperY = openingSide(curves.upper, h, 1.0);

@@ -14,4 +14,11 @@ namespace aerolune {
 /// \param deflection radians, positive turns the trailing edge down
 SectionShape flappedShape(const SectionCurves& curves, double hinge, double deflection);
 
+/// True when the flap turns a surface back past the vertical before the
+/// trailing edge (its x falls again towards the edge): the chordwise stations
+/// cannot follow such a surface, and a contour laid on them is not the section.
+/// \param curves,hinge,deflection as for flappedShape
+/// \param slack how far (chords) a surface may run back and still pass
+bool flapTurnsBack(const SectionCurves& curves, double hinge, double deflection, double slack);
+
 }  // namespace aerolune

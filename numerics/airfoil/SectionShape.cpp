@@ -1,5 +1,6 @@
 #include "numerics/airfoil/SectionShape.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -33,6 +34,14 @@ double parameterAtX(const SurfaceCurve& curve, double x) {
         if (std::fabs(ft) < 1e-14) return t;
     }
     return 0.5 * (a + b);
+}
+
+double furthestX(const SurfaceCurve& curve, double from) {
+    constexpr int kSamples = 2000;
+    double furthest = curve.at(curve.tEnd).x;
+    for (int i = 0; i < kSamples; ++i)
+        furthest = std::max(furthest, curve.at(from + (curve.tEnd - from) * i / kSamples).x);
+    return furthest;
 }
 
 SectionShape plainShape(const SectionCurves& curves) {
@@ -69,6 +78,27 @@ Contour layNodes(const SectionShape& shape, int halfPoints) {
         contour.y[h + k] = shape.upperY(xs);
     }
     return contour;
+}
+
+ContourFault contourFault(const Contour& contour) {
+    using Kind = ContourFault::Kind;
+    const int h = contour.halfPoints;
+    const std::size_t n = contour.x.size();
+    double twiceArea = 0.0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!std::isfinite(contour.x[i]) || !std::isfinite(contour.y[i])) return {Kind::NotFinite};
+        const std::size_t j = (i + 1) % n;
+        twiceArea +=
+            contour.x[j] * contour.y[i] - contour.x[i] * contour.y[j];  // clockwise: lower surface first
+    }
+    // Surfaces that swap in the last half per cent of the chord are a sharp
+    // edge written to few decimals, not a section that crosses itself.
+    const double edgeZone = contour.x[h] + 0.995 * (contour.x[0] - contour.x[h]);
+    for (int k = 1; k < h && contour.x[h + k] < edgeZone; ++k)
+        if (contour.y[h + k] < contour.y[h - k]) return {Kind::SurfacesCross, contour.x[h + k]};
+    // A section 0.01 % thick encloses about 7e-5 chord squared.
+    if (!(0.5 * twiceArea >= 1e-6)) return {Kind::NoThickness};
+    return {};
 }
 
 }  // namespace aerolune

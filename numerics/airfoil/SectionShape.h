@@ -25,6 +25,10 @@ struct SurfaceCurve {
 /// falsi, which keeps the root bracketed). Clamped to the ends outside the range.
 double parameterAtX(const SurfaceCurve& curve, double x);
 
+/// Largest abscissa of `curve` from parameter `from` to its end, sampled
+/// finely: beyond the end's own x when the surface runs back before it ends.
+double furthestX(const SurfaceCurve& curve, double from);
+
 /// Ordinate of `curve` at abscissa `x`.
 inline double ordinateAtX(const SurfaceCurve& curve, double x) { return curve.at(parameterAtX(curve, x)).y; }
 
@@ -64,5 +68,15 @@ double cosineStation(int k, int halfPoints, double x0, double x1);
 /// Lay the nodes of `shape` on H cosine-spaced stations, both surfaces at the
 /// same abscissae.
 Contour layNodes(const SectionShape& shape, int halfPoints);
+
+/// What is wrong with a laid contour: a node that is not a finite number, the
+/// upper surface below the lower one at a station ahead of the last half per
+/// cent of the chord (the surfaces cross), or no enclosed area.
+struct ContourFault {
+    enum class Kind { None, NotFinite, SurfacesCross, NoThickness };
+    Kind kind = Kind::None;
+    double x = 0.0;  ///< the station where the surfaces cross, chords
+};
+ContourFault contourFault(const Contour& contour);
 
 }  // namespace aerolune

@@ -210,5 +210,84 @@ TEST(Pipeline, PolarErrorKeepsThePolarAndItsPointsSoFar) {
     EXPECT_TRUE(state.analysis.polars[0].points.empty());
 }
 
+// Definitions the section builder lays as some other contour. Each is refused
+// with its reason and the last section it could make comes back whole: name,
+// flap, results.
+TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
+    constexpr float kThirtyDegrees = 0.5235988f;
+    struct Case {
+        const char* what;
+        void (*define)(AppState&);
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a short flap turns a steep trailing edge past the vertical",
+         [](AppState& s) {
+             s.texts.Text1 = "9930";
+             s.section.FlapRad = kThirtyDegrees;
+             s.section.FlapHinge = 0.995f;
+         },
+         "turns back"},
+        {"a long flap on a thin, strongly cambered section",
+         [](AppState& s) {
+             s.texts.Text1 = "9901";
+             s.texts.Label16 = "30 Deg.";
+             s.shared.FlapDeflection = Variant(int16_t{30});
+             s.section.FlapRad = kThirtyDegrees;
+             s.section.FlapHinge = 0.5f;
+         },
+         "turns back"},
+        {"file lists too short for a section",
+         [](AppState& s) {
+             s.texts.Text1 = "two points";
+             s.section.FromFile = 1;
+             s.section.file.FileNU = s.section.file.FileNL = 2;
+         },
+         "makes no section"},
+    };
+    for (const Case& c : cases) {
+        AppState state = stateFor("2412", "4");
+        RecordingSeam seam;
+        recompute(state, seam);
+        const std::string cl = state.texts.Text3;
+        const double panelCl = state.section.PanelCl.toDouble();
+        c.define(state);
+        seam.calls.clear();
+        recompute(state, seam);
+        ASSERT_EQ(seam.calls.size(), 2u) << c.what;
+        EXPECT_NE(seam.calls[0].find(c.reason), std::string::npos) << c.what << ": " << seam.calls[0];
+        EXPECT_NE(seam.calls[0].find("the previous section is kept"), std::string::npos) << c.what;
+        EXPECT_EQ(state.texts.Text1, "2412") << c.what;
+        EXPECT_EQ(state.texts.Label16, "0.0 Deg.") << c.what;
+        EXPECT_EQ(state.shared.FlapDeflection.toDouble(), 0.0) << c.what;
+        EXPECT_EQ(state.section.FlapRad, 0.0f) << c.what;
+        EXPECT_EQ(state.section.FromFile, 0) << c.what;
+        EXPECT_EQ(state.texts.Text3, cl) << c.what;
+        EXPECT_EQ(state.section.PanelCl.toDouble(), panelCl) << c.what;
+    }
+
+    // With no section made before there is nothing to keep: the message, and
+    // no figures at all.
+    AppState first = stateFor("9901", "4");
+    first.section.FlapRad = kThirtyDegrees;
+    first.section.FlapHinge = 0.5f;
+    RecordingSeam seam;
+    recompute(first, seam);
+    ASSERT_EQ(seam.calls.size(), 1u);
+    EXPECT_NE(seam.calls[0].find("The section 9901 cannot be built"), std::string::npos) << seam.calls[0];
+    EXPECT_TRUE(first.texts.Text3.empty());
+
+    // Steep but still a function of x (the upper surface reaches the edge at
+    // about 89 degrees): built.
+    AppState steep = stateFor("5930", "4");
+    steep.section.FlapRad = kThirtyDegrees;
+    steep.section.FlapHinge = 0.5f;
+    seam.calls.clear();
+    recompute(steep, seam);
+    for (const std::string& call : seam.calls)
+        EXPECT_EQ(call.find("cannot be built"), std::string::npos) << call;
+    EXPECT_FALSE(steep.texts.Text3.empty());
+}
+
 }  // namespace
 }  // namespace aerolune
