@@ -65,7 +65,10 @@ int runField(const FieldOptions& o) {
     CliSeam seam;
     recompute(state, seam);
     const ClosedContour contour = closedContour(state);
-    if (contour.n == 0) throw CliError("the section could not be built");
+    if (contour.n == 0) {
+        seam.throwIfMessage();  // the reason, when the recomputation gave one
+        throw CliError("the section could not be built");
+    }
 
     const FieldMesh mesh = buildFieldMesh(contour, meshSize(o.mesh));
     const FlowField flow = computeFlowField(contour, mesh, state.pub.StagPoint.toInt());

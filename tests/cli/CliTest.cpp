@@ -210,6 +210,8 @@ TEST(Cli, BadInputIsOneLineAndStatus2) {
         {"analyse --re 1e-300", "--re"},
         {"polar --re 1e12", "--re"},
         {"analyse --bl --roughness nan", "--roughness"},
+        // A flap that turns the trailing edge of the section back past the vertical.
+        {"field --naca 9930 --flap-length 0.5 --flap-deflection 30", "turns back"},
         {"analyse --naca 2412 --file x.dat", "excludes"},
         {"frobnicate", "frobnicate"},
         {"", "subcommand"},
