@@ -217,33 +217,16 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
     constexpr float kThirtyDegrees = 0.5235988f;
     struct Case {
         const char* what;
-        void (*define)(AppState&);
+        const char* text1;
+        float flapRad, flapHinge;
+        int32_t fromFile;  // 1: the file lists, two points each
         const char* reason;
     };
     const Case cases[] = {
-        {"a short flap turns a steep trailing edge past the vertical",
-         [](AppState& s) {
-             s.texts.Text1 = "9930";
-             s.section.FlapRad = kThirtyDegrees;
-             s.section.FlapHinge = 0.995f;
-         },
+        {"a short flap turns a steep trailing edge past the vertical", "9930", kThirtyDegrees, 0.995f, 0,
          "turns back"},
-        {"a long flap on a thin, strongly cambered section",
-         [](AppState& s) {
-             s.texts.Text1 = "9901";
-             s.texts.Label16 = "30 Deg.";
-             s.shared.FlapDeflection = Variant(int16_t{30});
-             s.section.FlapRad = kThirtyDegrees;
-             s.section.FlapHinge = 0.5f;
-         },
-         "turns back"},
-        {"file lists too short for a section",
-         [](AppState& s) {
-             s.texts.Text1 = "two points";
-             s.section.FromFile = 1;
-             s.section.file.FileNU = s.section.file.FileNL = 2;
-         },
-         "makes no section"},
+        {"a long flap on a thin, strongly cambered section", "9901", kThirtyDegrees, 0.5f, 0, "turns back"},
+        {"file lists too short for a section", "two points", 0.0f, 1.0f, 1, "makes no section"},
     };
     for (const Case& c : cases) {
         AppState state = stateFor("2412", "4");
@@ -251,7 +234,13 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
         recompute(state, seam);
         const std::string cl = state.texts.Text3;
         const double panelCl = state.section.PanelCl.toDouble();
-        c.define(state);
+        state.texts.Text1 = c.text1;
+        state.texts.Label16 = "30 Deg.";
+        state.shared.FlapDeflection = Variant(int16_t{30});
+        state.section.FlapRad = c.flapRad;
+        state.section.FlapHinge = c.flapHinge;
+        state.section.FromFile = c.fromFile;
+        state.section.file.FileNU = state.section.file.FileNL = 2;
         seam.calls.clear();
         recompute(state, seam);
         ASSERT_EQ(seam.calls.size(), 2u) << c.what;
@@ -262,6 +251,7 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
         EXPECT_EQ(state.shared.FlapDeflection.toDouble(), 0.0) << c.what;
         EXPECT_EQ(state.section.FlapRad, 0.0f) << c.what;
         EXPECT_EQ(state.section.FromFile, 0) << c.what;
+        EXPECT_EQ(state.section.file.FileNU, 0) << c.what;
         EXPECT_EQ(state.texts.Text3, cl) << c.what;
         EXPECT_EQ(state.section.PanelCl.toDouble(), panelCl) << c.what;
     }
