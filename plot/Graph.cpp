@@ -94,6 +94,21 @@ std::string tickPicture(double lo, double step, int divisions) {
     return picture;
 }
 
+// Every x tick labelled, or on a narrow plot every second (third...) one,
+// the fewest left out so that neighbouring labels keep a digit's width apart.
+int xLabelStride(const Surface& s, const GraphAxes& a, const std::string& picture) {
+    const double dx = (a.xMax - a.xMin) / a.xDivisions;
+    const double gap = s.textWidth("0");
+    const auto halfWidth = [&](int k) { return s.textWidth(formatPicture(a.xMin + k * dx, picture)) / 2; };
+    for (int stride = 1; stride < a.xDivisions; ++stride) {
+        bool apart = true;
+        for (int k = 0; k + stride <= a.xDivisions && apart; k += stride)
+            apart = halfWidth(k) + halfWidth(k + stride) + gap <= stride * dx;
+        if (apart) return stride;
+    }
+    return a.xDivisions;
+}
+
 void drawTicksAndGrid(Surface& s, const GraphAxes& a, const PlotStyle& style, bool titled) {
     // Text heights signed along the downward direction of the current scale.
     const double down = s.scaleHeight() < 0 ? -1.0 : 1.0;
@@ -104,16 +119,13 @@ void drawTicksAndGrid(Surface& s, const GraphAxes& a, const PlotStyle& style, bo
     const double yb = a.yMin + th;
     const double xl = a.xMin - cw;
     const std::string xPicture = tickPicture(a.xMin, dx, a.xDivisions);
-    double freeFrom = -std::numeric_limits<double>::infinity();
+    const int stride = xLabelStride(s, a, xPicture);
     for (int k = 0; k <= a.xDivisions; ++k) {
         const double xk = a.xMin + k * dx;
         s.line(xk, a.yMin, xk, yb);
-        // A label that would touch the one before it is left out (a narrow plot).
+        if (k % stride != 0) continue;
         const std::string label = formatPicture(xk, xPicture);
-        const double left = xk - s.textWidth(label) / 2;
-        if (left < freeFrom) continue;
-        printAt(s, left, yb + th, label);
-        freeFrom = left + s.textWidth(label) + s.textWidth("0");
+        printAt(s, xk - s.textWidth(label) / 2, yb + th, label);
     }
     if (titled) {
         const DrawStyle callers = s.drawStyle();
@@ -141,16 +153,27 @@ void drawTicksAndGrid(Surface& s, const GraphAxes& a, const PlotStyle& style, bo
     }
 }
 
-// World width right of the frame for the legend: 3.5 margins, or more when
-// the caller's legend needs it. With W pixels across a world width of
-// span + mx + R, the room R spans R W / (span + mx + R) pixels; solved for R.
-// Called in pixel scale units, so scaleWidth() is W.
-double legendRoom(const Surface& s, const GraphAxes& a, double mx) {
+struct Margins {
+    double left, right;  ///< world x units beyond x min and x max
+};
+
+// Room at the sides of the frame. The titled form with the style's
+// scaleGraph leaves 3.5 margins at the right, or, when the caller's legend
+// needs more, that many pixels, narrowing the frame while the left margin
+// (the y title and tick labels) keeps its pixels. Called in pixel scale
+// units, so scaleWidth() is the device width W.
+Margins sideMargins(const Surface& s, const GraphAxes& a, double mx, bool legend) {
+    if (!legend) return {mx, mx / 2};
+    const Margins usual{mx, 3.5 * mx};
     const double w = s.scaleWidth();
-    if (!(w > 0) || !(a.legendPixels > 0)) return 3.5 * mx;
-    const double pixels = std::min(a.legendPixels, 0.4 * w);
-    const double needed = pixels * (a.xMax - a.xMin + mx) / (w - pixels);
-    return std::max(3.5 * mx, needed);
+    const double span = a.xMax - a.xMin;
+    const double perWorld = w / (span + usual.left + usual.right);  // pixels per world unit, usual layout
+    const double legendPixels = std::min(a.legendPixels, 0.4 * w);
+    if (!(legendPixels > usual.right * perWorld)) return usual;
+    const double leftPixels = usual.left * perWorld;
+    const double narrowed = (w - leftPixels - legendPixels) / span;
+    if (!(narrowed > 0)) return usual;
+    return {leftPixels / narrowed, legendPixels / narrowed};
 }
 
 }  // namespace
@@ -171,8 +194,8 @@ void graph(Surface& s, const GraphSeries& series, const GraphAxes& given, const 
 
     const double mx = 20 * (a.xMax - a.xMin) * s.textWidth("-") / s.scaleWidth();
     const double my = 5 * (a.yMax - a.yMin) * s.textHeight("-") / s.scaleHeight();
-    const double right = titled && style.scaleGraph ? a.xMax + legendRoom(s, a, mx) : a.xMax + mx / 2;
-    s.setScale(a.xMin - mx, a.yMax + my / 2, right, a.yMin - my);
+    const Margins side = sideMargins(s, a, mx, titled && style.scaleGraph);
+    s.setScale(a.xMin - side.left, a.yMax + my / 2, a.xMax + side.right, a.yMin - my);
 
     drawSeries(s, series, a, style);
     if (!a.decorate) return;

@@ -26,7 +26,8 @@ struct GraphAxes {
     bool decorate = true;
     /// Titled form with the style's scaleGraph: the room left at the right
     /// of the frame is at least this many device pixels (a legend measured
-    /// by its caller), but never more than 40 % of the surface's width.
+    /// by its caller), but never more than 40 % of the surface's width; the
+    /// frame narrows, the left margin keeps its pixels.
     double legendPixels = 0;
 };
 

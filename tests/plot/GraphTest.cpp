@@ -122,6 +122,27 @@ TEST(Graph, LabelsTitlesGridAndColours) {
     }
 }
 
+TEST(Graph, LegendRoomNarrowsTheFrameNotTheLeftMargin) {
+    // Pixels right of the frame on a 1000-pixel surface: 3.5 margins (284
+    // pixels with the recording font) unless the legend needs more, and
+    // then its width up to 40 % of the surface.
+    struct Case {
+        double legendPixels, room;
+    };
+    double usualLeft = 0;
+    for (const Case& c : {Case{0, 284.26}, Case{200, 284.26}, Case{350, 350}, Case{600, 400}}) {
+        RecordingSurface s(1000, 600);
+        GraphAxes axes = kAxes;
+        axes.title = "Lift/Drag Polar";
+        axes.legendPixels = c.legendPixels;
+        graph(s, {{}, {}, 15}, axes, PlotStyle{.scaleGraph = true});
+        const auto pixelX = [&](double x) { return (x - s.scaleLeft()) / s.scaleWidth() * 1000; };
+        if (c.legendPixels == 0) usualLeft = pixelX(axes.xMin);
+        EXPECT_NEAR(pixelX(axes.xMin), usualLeft, 1e-6) << "the y title and labels keep their room";
+        EXPECT_NEAR(1000 - pixelX(axes.xMax), c.room, 0.01) << c.legendPixels;  // 0.01: the rounded 284.26
+    }
+}
+
 TEST(Graph, TickLabelsStayDistinctAndApart) {
     struct Case {
         double xLo, xHi;
