@@ -4,12 +4,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "io/AirfoilFileReader.h"
 #include "io/AsciiFile.h"
 #include "io/BoundaryLayerExportSource.h"
 #include "io/DxfFile.h"
 #include "io/FileDialogTexts.h"
 #include "io/KeptMeshExport.h"
-#include "io/SavedCoordinatesFile.h"
 #include "ui/toolkit/BusyCursor.h"
 
 namespace aerolune {
@@ -53,7 +53,7 @@ void MnuAirfoilData_Click(AppState& state, FileDialogMemory& memory, const FileC
     ReadAirfoilResult read;
     {
         ui::BusyCursor hourglass;
-        read = readAirfoilOrSaved(*chosen, state.texts.Text1, state.section.file);
+        read = ReadAirfoil(*chosen, state.texts.Text1, state.section.file);
     }
     if (!read.ok) {
         // The reader left the name and the lists as they were: the section stays.

@@ -69,8 +69,25 @@ void showTemplateDialog(const AppState& state, QWidget* window) {
     form.exec();
 }
 
+namespace {
+
+QtMessageHandler forwardedMessages = nullptr;
+
+// The page setup dialog warns on standard error whenever the printer prints
+// into a PDF file (the only printer of a machine without a print system, and
+// the one chosen by a user who printed into a file), though it sets up the
+// pages of that printer as well as of any other: that one text is not passed on.
+void dropPdfPrinterNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.contains("Cannot be used on non-native printers")) return;
+    if (forwardedMessages) forwardedMessages(type, context, text);
+}
+
+}  // namespace
+
 void showPrinterSetup(QWidget* window) {
+    forwardedMessages = qInstallMessageHandler(dropPdfPrinterNotice);
     QPageSetupDialog dialog(&templatePrinter(), window);
+    qInstallMessageHandler(forwardedMessages);
     dialog.exec();
 }
 

@@ -11,6 +11,7 @@
 
 #include "io/DatabaseAirfoilParser.h"
 #include "io/NativeAirfoilParser.h"
+#include "io/SavedCoordinatesFile.h"
 #include "io/SectionOutline.h"
 
 namespace aerolune {
@@ -118,7 +119,10 @@ std::optional<std::string> loadFile(const std::string& path, std::string& reason
 ReadAirfoilResult readAirfoilText(std::string_view text, std::string& name, FileSection& lists) {
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return failure("the file is empty");
 
-    ParsedAirfoil parsed = recognise(text, name, lists);
+    // A coordinates file this program saved is read as the same section in
+    // our own layout, so every reader takes back what the program writes.
+    const std::optional<std::string> saved = savedCoordinatesAsInput(text);
+    ParsedAirfoil parsed = recognise(saved ? std::string_view(*saved) : text, name, lists);
     ReadAirfoilResult result;
     result.layout = parsed.layout;
     result.malformedFields = parsed.malformedFields;

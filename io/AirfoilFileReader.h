@@ -39,7 +39,8 @@ struct ReadAirfoilResult {
 
 /// Reads the coordinate file at path. On success name and lists hold the file's
 /// section: FileXU/FileYU (FileNU points) the first surface of the file, which
-/// is the upper one, FileXL/FileYL (FileNL) the second. Our own layout keeps the
+/// is the upper one, FileXL/FileYL (FileNL) the second. A coordinates file that
+/// Save ASCII File wrote is read as the section it holds. Our own layout keeps the
 /// file's order; Selig and Lednicer files come out from the leading edge to the
 /// trailing edge on both surfaces. A surface that stops short of the trailing
 /// edge is joined to it and one longer than the lists is thinned (see

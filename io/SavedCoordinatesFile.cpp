@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 namespace aerolune {
@@ -102,21 +101,6 @@ std::optional<std::string> savedCoordinatesAsInput(std::string_view text) {
     appendSurface(*up, out);
     appendSurface(*low, out);
     return out;
-}
-
-ReadAirfoilResult readAirfoilOrSaved(const std::string& path, std::string& name, FileSection& lists) {
-    std::ifstream file(path, std::ios::binary);
-    std::string text(kMaxAirfoilFileBytes + 1, '\0');
-    if (file) {
-        file.read(text.data(), static_cast<std::streamsize>(text.size()));
-        text.resize(static_cast<std::size_t>(file.gcount()));
-        if (text.size() <= kMaxAirfoilFileBytes) {
-            if (std::optional<std::string> input = savedCoordinatesAsInput(text))
-                return readAirfoilText(*input, name, lists);
-        }
-    }
-    // Anything else, unreadable files included, is the reader's to judge and explain.
-    return ReadAirfoil(path, name, lists);
 }
 
 }  // namespace aerolune

@@ -5,24 +5,16 @@
 // lower surface. It is recognised strictly (the title, both header lines,
 // each followed by exactly its count of pair lines) so that no other file is
 // taken for it, and handed to the reader in our own input layout, so that it
-// passes every check a coordinate file does.
+// passes every check a coordinate file does (ReadAirfoil does this itself).
 
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "io/AirfoilFileReader.h"
 
 namespace aerolune {
 
 /// The same section in our input layout (name, count, pairs, count, pairs),
 /// the numbers as written; nothing when text is not a saved coordinates file.
 std::optional<std::string> savedCoordinatesAsInput(std::string_view text);
-
-/// ReadAirfoil, which also reads a saved coordinates file.
-/// \param path the file to read
-/// \param name receives the section name
-/// \param lists receive the surface point lists
-ReadAirfoilResult readAirfoilOrSaved(const std::string& path, std::string& name, FileSection& lists);
 
 }  // namespace aerolune

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -29,7 +30,6 @@ Autopilot::Autopilot() {
 
 void Autopilot::tick() {
     if (QWidget* popup = QApplication::activePopupWidget()) {
-        ++popupsClosed;
         popup->close();
         return;
     }
@@ -42,20 +42,28 @@ void Autopilot::tick() {
         if (++waited_ > 200) {
             stuck << dialog->windowTitle();
             waited_ = 0;
-            if (auto* d = qobject_cast<QDialog*>(dialog)) d->reject(); else dialog->close();
+            if (auto* d = qobject_cast<QDialog*>(dialog))
+                d->reject();
+            else
+                dialog->close();
         }
         return;
     }
     answered_ = dialog;
     waited_ = 0;
     dialogs << dialog->windowTitle();
+    Answer answer = [this](QWidget& d) { answerByDefault(d); };
     if (!answers_.empty()) {
-        Answer answer = std::move(answers_.front());
+        answer = std::move(answers_.front());
         answers_.pop_front();
-        answer(*dialog);
-    } else {
-        answerByDefault(*dialog);
     }
+    // Answered from its own event, not from this tick: an answer that opens a
+    // nested dialog (OK in the templates dialog opens the print dialog) runs
+    // a local event loop, and this timer does not fire again until its tick
+    // has returned.
+    QTimer::singleShot(0, this, [answer = std::move(answer), target = QPointer<QWidget>(dialog)] {
+        if (target) answer(*target);
+    });
 }
 
 void Autopilot::answerByDefault(QWidget& dialog) {
@@ -65,7 +73,12 @@ void Autopilot::answerByDefault(QWidget& dialog) {
     } else if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
         if (nextFile.isEmpty()) return files->reject();
         filesUsed << nextFile;
-        files->selectFile(nextFile);
+        // Typed into the name box as a user does: selectFile() leaves the box
+        // alone while it has the focus.
+        if (auto* name = files->findChild<QLineEdit*>("fileNameEdit"))
+            name->setText(nextFile);
+        else
+            files->selectFile(nextFile);
         static_cast<QDialog*>(files)->accept();  // the dialog checks the name as on OK
         nextFile.clear();
     } else if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {

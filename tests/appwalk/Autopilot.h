@@ -3,8 +3,8 @@
 // trigger menu items that open them. A step may queue its own answer for the
 // next dialog; otherwise message boxes are read and closed with OK, file
 // dialogs are given the file the walk names, print dialogs print into a PDF
-// file, and any other dialog is confirmed with its OK button. Pop-up menus
-// are closed, as a user who clicks beside them.
+// file, and any other dialog is confirmed with its OK button. A pop-up menu
+// that waits for a choice is closed, as by a click beside it.
 
 #include <QObject>
 #include <QPointer>
@@ -35,7 +35,6 @@ public:
     QStringList dialogs;    ///< titles of the dialogs answered, in order
     QStringList filesUsed;  ///< files chosen in file and print dialogs
     QStringList stuck;      ///< dialogs still open long after their answer
-    int popupsClosed = 0;
 
 private:
     void tick();

@@ -6,9 +6,10 @@
 #include <QRegularExpression>
 #include <QWidget>
 #include <cmath>
-#include <cstdio>
 #include <sstream>
 #include <unordered_map>
+
+#include "support/DxfReader.h"
 
 namespace aerolune::test {
 
@@ -36,7 +37,8 @@ QString insaneReadOut(const QWidget& root) {
 
 ::testing::AssertionResult holdsFiniteNumbers(const QString& path, int minNumbers) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return ::testing::AssertionFailure() << "cannot read " << path.toStdString();
+    if (!f.open(QIODevice::ReadOnly))
+        return ::testing::AssertionFailure() << "cannot read " << path.toStdString();
     const QString text = QString::fromLatin1(f.readAll());
     static const QRegularExpression notANumber(R"(\b(nan|inf|infinity)\b)",
                                                QRegularExpression::CaseInsensitiveOption);
@@ -46,21 +48,14 @@ QString insaneReadOut(const QWidget& root) {
     int n = 0;
     for (auto it = number.globalMatch(text); it.hasNext(); it.next()) ++n;
     if (n < minNumbers)
-        return ::testing::AssertionFailure() << path.toStdString() << " holds " << n << " numbers, expected "
-                                             << minNumbers << " or more";
+        return ::testing::AssertionFailure()
+               << path.toStdString() << " holds " << n << " numbers, expected " << minNumbers << " or more";
     return ::testing::AssertionSuccess();
 }
 
-DxfSummary readDxf(const std::string& readerScript, const std::string& path) {
+DxfSummary readDxf(const std::string& python, const std::string& path) {
     DxfSummary s;
-    const std::string command = "python3 '" + readerScript + "' '" + path + "' 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return s;
-    std::string out;
-    char buffer[4096];
-    while (std::size_t got = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, got);
-    pclose(pipe);
-    std::istringstream in(out);
+    std::istringstream in(readDxfWithEzdxf(python, path));
     std::string key, line;
     in >> key >> s.auditErrors >> key >> s.otherEntities;
     while (std::getline(in, line))

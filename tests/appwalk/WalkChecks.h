@@ -3,9 +3,10 @@
 // that are numbers or say why they are not, and files that hold what they
 // should.
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QString>
-#include <gtest/gtest.h>
 #include <string>
 
 class QWidget;
@@ -23,13 +24,13 @@ QString insaneReadOut(const QWidget& root);
 /// every number in it is finite.
 ::testing::AssertionResult holdsFiniteNumbers(const QString& path, int minNumbers);
 
-/// The DXF file read by the DXF test's reader: audit errors and LINE count,
-/// as that reader reports them (audit errors -1: it could not read the file).
+/// The DXF file read by the tests' DXF reader with the given python: audit
+/// errors and LINE count (audit errors -1: it could not read the file).
 struct DxfSummary {
     int auditErrors = -1;
     int otherEntities = -1;
     int lines = 0;
 };
-DxfSummary readDxf(const std::string& readerScript, const std::string& path);
+DxfSummary readDxf(const std::string& python, const std::string& path);
 
 }  // namespace aerolune::test

@@ -105,6 +105,20 @@ TEST(ReadAirfoil, KarmanTrefftzNativeAndSeligFilesGiveTheSameLists) {
     expectSameSurface(lowerOf(selig.lists), lowerOf(native.lists), "lower");
 }
 
+TEST(ReadAirfoil, TheProgramsOwnSavedCoordinatesFileReadsBack) {
+    // 30 points a surface from the leading edge; the upper list lacks the
+    // trailing edge and the lower one the leading edge: each gets it back.
+    Read saved = readPath(dataPath("../io/golden/coordinates_n60.txt"));
+    ASSERT_TRUE(saved.result.ok) << saved.result.reason;
+    EXPECT_EQ(saved.name, "0012");
+    ASSERT_EQ(saved.lists.FileNU, 31);
+    ASSERT_EQ(saved.lists.FileNL, 31);
+    EXPECT_EQ(saved.lists.FileXU(1), saved.lists.FileXL(1));
+    EXPECT_EQ(saved.lists.FileYU(1), saved.lists.FileYL(1));
+    EXPECT_EQ(saved.lists.FileXU(31), saved.lists.FileXL(31));
+    EXPECT_EQ(saved.lists.FileYU(31), saved.lists.FileYL(31));
+}
+
 std::string pairLines(const Surface& s, const char* separator, const char* lineEnd) {
     std::string text;
     char buffer[64];

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,30 +10,11 @@
 #include "io/DxfFile.h"
 #include "io/IoTestSupport.h"
 #include "numerics/airfoil/Airfoil.h"
+#include "support/DxfReader.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
 namespace {
-
-// The first interpreter that can import ezdxf: Debian's own python3 may sit
-// behind another one on the PATH.
-std::string pythonWithEzdxf() {
-    for (const char* candidate : {"python3", "/usr/bin/python3"}) {
-        std::string probe = std::string(candidate) + " -c 'import ezdxf' >/dev/null 2>&1";
-        if (std::system(probe.c_str()) == 0) return candidate;
-    }
-    return {};
-}
-
-std::string runCommand(const std::string& command) {
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return output;
-    char buffer[4096];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
-    ::pclose(pipe);
-    return output;
-}
 
 struct DxfLine {
     std::string layer;
@@ -59,7 +38,7 @@ Naca2412 buildNaca2412() {
 }
 
 TEST(DxfReadBack, Naca2412At120PointsReadsAsTheContour) {
-    const std::string python = pythonWithEzdxf();
+    const std::string python = test::pythonWithEzdxf();
     ASSERT_FALSE(python.empty()) << "no python3 with ezdxf: install python3-ezdxf (scripts/install-deps.sh)";
 
     const Naca2412 section = buildNaca2412();
@@ -73,8 +52,7 @@ TEST(DxfReadBack, Naca2412At120PointsReadsAsTheContour) {
     WriteResult written = WriteDxfFile(path, section.x, section.y, 120);
     ASSERT_TRUE(written.ok) << written.reason;
 
-    std::istringstream out(
-        runCommand(python + " '" + test::dataPath("../io/dxf_check.py") + "' '" + path + "'"));
+    std::istringstream out(test::readDxfWithEzdxf(python, path));
     std::string key;
     int auditErrors = -1, otherEntities = -1;
     out >> key >> auditErrors >> key >> otherEntities;
