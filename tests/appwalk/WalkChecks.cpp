@@ -1,5 +1,7 @@
 #include "appwalk/WalkChecks.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +63,33 @@ DxfSummary readDxf(const std::string& python, const std::string& path) {
     while (std::getline(in, line))
         if (line.rfind("LINE ", 0) == 0) ++s.lines;
     return s;
+}
+
+StderrCapture::StderrCapture() : file_(std::tmpfile()) {
+    if (file_ == nullptr) return;
+    std::fflush(stderr);
+    saved_ = ::dup(STDERR_FILENO);
+    ::dup2(::fileno(file_), STDERR_FILENO);
+}
+
+StderrCapture::~StderrCapture() {
+    text();
+    if (file_ != nullptr) std::fclose(file_);
+}
+
+std::string StderrCapture::text() {
+    if (file_ == nullptr) return "standard error could not be captured";
+    if (saved_ >= 0) {
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+        saved_ = -1;
+    }
+    std::string out;
+    std::rewind(file_);
+    char buffer[4096];
+    while (std::size_t got = std::fread(buffer, 1, sizeof buffer, file_)) out.append(buffer, got);
+    return out;
 }
 
 }  // namespace aerolune::test

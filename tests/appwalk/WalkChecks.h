@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QString>
+#include <cstdio>
 #include <string>
 
 class QWidget;
@@ -32,5 +33,21 @@ struct DxfSummary {
     int lines = 0;
 };
 DxfSummary readDxf(const std::string& python, const std::string& path);
+
+/// Everything written on standard error (by the program, Qt's default
+/// handler or a child process) from construction until text() is called.
+class StderrCapture {
+public:
+    StderrCapture();
+    ~StderrCapture();
+    StderrCapture(const StderrCapture&) = delete;
+    StderrCapture& operator=(const StderrCapture&) = delete;
+    /// Stops the capture (standard error is the terminal again) and returns what was written.
+    std::string text();
+
+private:
+    int saved_ = -1;
+    std::FILE* file_ = nullptr;
+};
 
 }  // namespace aerolune::test

@@ -2,7 +2,7 @@
 // program starts it, every menu item and picture-bar button used, the dialogs
 // changed and confirmed (one cancelled), every view drawn, every save and
 // export written and read back, templates printed into a PDF. Any Qt warning
-// on the way fails the walk.
+// or other text on standard error on the way fails the walk.
 
 #include <gtest/gtest.h>
 
@@ -128,6 +128,7 @@ std::vector<QAction*> everyMenuItem(ui::Form1& form) {
 }
 
 TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
+    test::StderrCapture standardError;
     qInstallMessageHandler(recordWarnings);
     setHelpDirectory(QString(AEROLUNE_TEST_DATA) + "/../../help");
     Walk w;
@@ -273,6 +274,7 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     EXPECT_EQ(QApplication::exec(), 0) << "File > Exit";
     EXPECT_TRUE(warnings().isEmpty()) << warnings().join("\n").toStdString();
     qInstallMessageHandler(nullptr);
+    EXPECT_EQ(standardError.text(), "");
 }
 
 }  // namespace
