@@ -30,6 +30,7 @@ Autopilot::Autopilot() {
 
 void Autopilot::tick() {
     if (QWidget* popup = QApplication::activePopupWidget()) {
+        popups << popup->objectName();
         popup->close();
         return;
     }

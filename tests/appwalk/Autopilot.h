@@ -35,6 +35,7 @@ public:
     QStringList dialogs;    ///< titles of the dialogs answered, in order
     QStringList filesUsed;  ///< files chosen in file and print dialogs
     QStringList stuck;      ///< dialogs still open long after their answer
+    QStringList popups;     ///< object names of the pop-up menus closed (by the walk too)
 
 private:
     void tick();

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -55,7 +56,6 @@ struct Walk {
     test::Autopilot pilot;
     QTemporaryDir dir;
     QStringList steps;
-    QStringList popups;  ///< object names of the pop-up menus seen
 
     ui::Form1& form() { return *app.form1(); }
     QString file(const QString& name) const { return dir.filePath(name); }
@@ -87,7 +87,7 @@ struct Walk {
         QApplication::processEvents();
         // A pop-up menu is looked at and closed, as by a click beside it.
         while (QWidget* popup = QApplication::activePopupWidget()) {
-            popups << popup->objectName();
+            pilot.popups << popup->objectName();
             popup->close();
             QApplication::processEvents();
         }
@@ -171,15 +171,19 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
         if (i == 1) w.pilot.nextFile = w.file("bar.pdf");
         w.clickBar(i);
     }
-    EXPECT_TRUE(w.popups.contains("Edit1")) << "button 3 opens the Airfoils menu";
+    EXPECT_TRUE(w.pilot.popups.contains("Edit1")) << "button 3 opens the Airfoils menu";
     EXPECT_TRUE(test::holdsFiniteNumbers(w.file("start.dat"), 2 * 60));  // x, y of 120 points at start
     EXPECT_TRUE(test::holdsFiniteNumbers(w.file("bar.dat"), 2 * 60));
     EXPECT_GT(test::inkPixels(QImage(w.file("plot.png"))), 200) << "File > Export Plot";
 
-    // 3. Section, angle, flap, points and Reynolds number typed into their
+    // 3. Section, angle, flap, points, mesh and Reynolds number set in their
     // dialogs and confirmed; one dialog cancelled.
     using test::enter;
     using test::press;
+    w.pilot.answerNext([](QWidget& d) { test::spin(d, "SpinButton2", true), press(d, "Command1"); });
+    w.choose("Digit5");
+    EXPECT_EQ(w.app.state().shared.SectionFamily.toInt(), 5);
+    EXPECT_EQ(w.fieldText("Text1").size(), 5u) << w.fieldText("Text1");
     w.pilot.answerNext([](QWidget& d) {
         enter(d, "Text1", "2"), enter(d, "Text2", "4"), enter(d, "Text3", "12"), press(d, "Command1");
     });
@@ -208,6 +212,12 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     w.pilot.answerNext([](QWidget& d) { enter(d, "Text1", "2000000"), press(d, "Command1"); });
     w.choose("mnuBoundaryLayer");
     EXPECT_EQ(w.app.state().pub.re.toDouble(), 2e6);
+    w.pilot.answerNext([](QWidget& d) {
+        d.findChild<QSlider*>("Slider1")->setValue(50);
+        press(d, "Command1");
+    });
+    w.choose("mnuGridControl");
+    EXPECT_DOUBLE_EQ(w.app.state().pub.GridCluster.toDouble(), std::exp(0.05));
     EXPECT_TRUE(w.pilot.allAnswersUsed());
 
     // 4. The DXF export of this section, read by the DXF test's reader: one
@@ -253,8 +263,12 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     w.choose("MnuAirfoilData", w.file("mnuCoordinates.dat"));
     EXPECT_EQ(w.app.state().section.FromFile, 1);
 
-    // 6. Rib templates printed into a PDF, the plot copied.
+    // 6. Rib templates for a tapered wing printed into a PDF, the plot copied.
+    w.pilot.answerNext([](QWidget& d) {
+        enter(d, "Text1", "4"), enter(d, "Text2", "3"), enter(d, "Text3", "0.1"), press(d, "SSCommand1");
+    });
     w.choose("temp1", w.file("ribs.pdf"));
+    EXPECT_TRUE(w.pilot.allAnswersUsed());
     for (const char* pdf : {"templates.pdf", "bar.pdf", "ribs.pdf"}) {
         QFile f(w.file(pdf));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << pdf;
