@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 namespace aerolune::test {
 
@@ -36,10 +37,17 @@ void Autopilot::tick() {
     }
     QWidget* dialog = QApplication::activeModalWidget();
     if (dialog == nullptr) return;
-    // One answer per dialog. A dialog still waiting long after its answer (a
-    // refused entry, a nested dialog that left it open) would hang the walk:
-    // it is noted and cancelled.
-    if (dialog == answered_) {
+    // One answer per showing of a dialog: a dialog whose answer opened another
+    // one is active again while that answer finishes, and must not be
+    // answered twice. A dialog still waiting long after its answer (a refused
+    // entry, a nested dialog that left it open) would hang the walk: it is
+    // noted and cancelled.
+    std::erase_if(answered_, [](const QPointer<QWidget>& d) { return d.isNull() || !d->isVisible(); });
+    if (dialog != watched_) {
+        watched_ = dialog;
+        waited_ = 0;
+    }
+    if (std::find(answered_.begin(), answered_.end(), dialog) != answered_.end()) {
         if (++waited_ > 200) {
             stuck << dialog->windowTitle();
             waited_ = 0;
@@ -50,8 +58,7 @@ void Autopilot::tick() {
         }
         return;
     }
-    answered_ = dialog;
-    waited_ = 0;
+    answered_.push_back(dialog);
     dialogs << dialog->windowTitle();
     Answer answer = [this](QWidget& d) { answerByDefault(d); };
     if (!answers_.empty()) {

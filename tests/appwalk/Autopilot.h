@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -43,7 +44,8 @@ private:
 
     QTimer timer_;
     std::deque<Answer> answers_;
-    QPointer<QWidget> answered_;
+    std::vector<QPointer<QWidget>> answered_;  ///< shown dialogs already answered
+    QPointer<QWidget> watched_;                ///< the active dialog waited_ counts for
     int waited_ = 0;
 };
 

@@ -282,7 +282,28 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     std::cout << "steps: " << w.steps.size() << ", dialogs answered: " << w.pilot.dialogs.size()
               << ", messages: " << w.pilot.messages.join(" | ").toStdString() << "\n";
 
-    // 7. File > Exit ends the program's event loop.
+    // 7. The mouse on the plot area of the mesh view: the read-out follows it,
+    // a left drag zooms into its box, Reset gives the whole view back and a
+    // right click opens the View menu.
+    w.choose("mnuMesh");
+    QWidget& area = *w.form().drawingArea();
+    const QImage whole = area.grab().toImage();
+    const QPoint from(area.width() / 4, area.height() / 4), to(area.width() / 2, area.height() / 2);
+    QTest::mouseMove(&area, from);
+    static const QRegularExpression readout(R"(^-?\d+\.\d\d  x   -?\d+\.\d\d\d$)");
+    EXPECT_TRUE(readout.match(w.boxText("Label2").c_str()).hasMatch()) << w.boxText("Label2");
+    QTest::mousePress(&area, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&area, to);
+    QTest::mouseRelease(&area, Qt::LeftButton, {}, to);
+    w.settle();
+    EXPECT_NE(area.grab().toImage(), whole) << "a drag zooms in";
+    w.choose("mnuReset");
+    EXPECT_EQ(area.grab().toImage(), whole) << "Reset shows the whole view";
+    QTest::mouseClick(&area, Qt::RightButton, {}, to);
+    w.settle();
+    EXPECT_TRUE(w.pilot.popups.contains("View1"));
+
+    // 8. File > Exit ends the program's event loop.
     QTimer::singleShot(0, &w.form(), [&w] { w.form().action("exit1")->trigger(); });
     QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not a timing check
     EXPECT_EQ(QApplication::exec(), 0) << "File > Exit";
