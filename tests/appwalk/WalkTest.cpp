@@ -31,6 +31,7 @@
 #include "io/AirfoilFileReader.h"
 #include "support/DxfReader.h"
 #include "ui/Form1.h"
+#include "ui/HelpViewer.h"
 #include "ui/PictureBar.h"
 #include "ui/toolkit/Twips.h"
 #include "uidialogs/DialogTestSupport.h"
@@ -56,6 +57,8 @@ struct Walk {
     test::Autopilot pilot;
     QTemporaryDir dir;
     QStringList steps;
+    static constexpr int kUnreadableHelp = -2;
+    std::vector<int> helpShown;  ///< topics the help window showed (-1 contents, -2 an unreadable file)
 
     ui::Form1& form() { return *app.form1(); }
     QString file(const QString& name) const { return dir.filePath(name); }
@@ -92,8 +95,13 @@ struct Walk {
             QApplication::processEvents();
         }
         // The help window is not modal: a user reads it and closes it.
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != &form() && w->isVisible() && !w->inherits("QMenu")) w->close();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w == &form() || !w->isVisible() || w->inherits("QMenu")) continue;
+            if (auto* viewer = qobject_cast<ui::HelpViewer*>(w))
+                helpShown.push_back(viewer->browser()->topics().empty() ? kUnreadableHelp
+                                                                        : viewer->currentContext());
+            w->close();
+        }
         EXPECT_TRUE(form().isVisible());
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_GT(test::inkPixels(form().drawingArea()->grab().toImage()), 200) << "the plot area is blank";
@@ -172,6 +180,8 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
         w.clickBar(i);
     }
     EXPECT_TRUE(w.pilot.popups.contains("Edit1")) << "button 3 opens the Airfoils menu";
+    ASSERT_FALSE(w.helpShown.empty());
+    EXPECT_GE(w.helpShown.back(), 0) << "button 6 opens the airfoil view's help topic";
     EXPECT_TRUE(test::holdsFiniteNumbers(w.file("start.dat"), 2 * 60));  // x, y of 120 points at start
     EXPECT_TRUE(test::holdsFiniteNumbers(w.file("bar.dat"), 2 * 60));
     EXPECT_GT(test::inkPixels(QImage(w.file("plot.png"))), 200) << "File > Export Plot";
@@ -279,7 +289,9 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     EXPECT_GT(test::inkPixels(QApplication::clipboard()->image()), 200);
 
     for (const QString& m : w.pilot.messages) EXPECT_FALSE(m.contains("Error")) << m.toStdString();
+    EXPECT_EQ(std::count(w.helpShown.begin(), w.helpShown.end(), Walk::kUnreadableHelp), 0);
     std::cout << "steps: " << w.steps.size() << ", dialogs answered: " << w.pilot.dialogs.size()
+              << ", help windows: " << w.helpShown.size()
               << ", messages: " << w.pilot.messages.join(" | ").toStdString() << "\n";
 
     // 7. The mouse on the plot area of the mesh view: the read-out follows it,
