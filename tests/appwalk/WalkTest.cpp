@@ -315,7 +315,23 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     w.settle();
     EXPECT_TRUE(w.pilot.popups.contains("View1"));
 
-    // 8. File > Exit ends the program's event loop.
+    // 8. The surface legend's colour swatches in the pressure distribution: a
+    // click gives the upper surface the next colour, holding the right button
+    // offers the colour menu.
+    w.choose("cp22");
+    QWidget* upper = w.form().findChild<QWidget*>("Label5(1)");
+    QWidget* lower = w.form().findChild<QWidget*>("Label5(0)");
+    ASSERT_TRUE(upper && lower && upper->isVisible());
+    const QImage before = area.grab().toImage();
+    QTest::mouseClick(upper, Qt::LeftButton);
+    w.settle();
+    EXPECT_NE(area.grab().toImage(), before) << "the upper surface drawn in its new colour";
+    QTest::mousePress(lower, Qt::RightButton);
+    w.settle();
+    QTest::mouseRelease(lower, Qt::RightButton);
+    EXPECT_TRUE(w.pilot.popups.contains("mnuColor"));
+
+    // 9. File > Exit ends the program's event loop.
     QTimer::singleShot(0, &w.form(), [&w] { w.form().action("exit1")->trigger(); });
     QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not a timing check
     EXPECT_EQ(QApplication::exec(), 0) << "File > Exit";
