@@ -135,17 +135,11 @@ std::vector<QAction*> everyMenuItem(ui::Form1& form) {
     return items;
 }
 
-TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
-    test::StderrCapture standardError;
-    qInstallMessageHandler(recordWarnings);
-    setHelpDirectory(QString(AEROLUNE_TEST_DATA) + "/../../help");
-    Walk w;
-    ASSERT_TRUE(w.dir.isValid());
-    w.app.StartUp();
-    w.settle();
-    EXPECT_EQ(w.fieldText("Text1"), "0012");
+using test::enter;
+using test::press;
 
-    // 1. Every menu item once, with the answers a user would give. Saves and
+void everyMenuItemOnce(Walk& w) {
+    // Every menu item once, with the answers a user would give. Saves and
     // exports go to the temporary folder; General Airfoils reads a section
     // from a coordinate file.
     const std::map<QString, QString> files = {
@@ -170,8 +164,10 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     // was available.
     unavailable.erase("mnuAirBl");
     EXPECT_EQ(unavailable, (std::set<std::string>{"mnuBlayer", "MnuUpdate"}));
+}
 
-    // 2. The picture bar in the airfoil view: save, templates, angle, the
+void pictureBar(Walk& w) {
+    // The picture bar in the airfoil view: save, templates, angle, the
     // sections menu, flap, help.
     w.choose("mnuCoordinates");
     for (int i = 0; i < ui::PictureBar::kButtons; ++i) {
@@ -185,11 +181,11 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     EXPECT_TRUE(test::holdsFiniteNumbers(w.file("start.dat"), 2 * 60));  // x, y of 120 points at start
     EXPECT_TRUE(test::holdsFiniteNumbers(w.file("bar.dat"), 2 * 60));
     EXPECT_GT(test::inkPixels(QImage(w.file("plot.png"))), 200) << "File > Export Plot";
+}
 
-    // 3. Section, angle, flap, points, mesh and Reynolds number set in their
+void dialogsChangedConfirmedAndOneCancelled(Walk& w) {
+    // Section, angle, flap, points, mesh and Reynolds number set in their
     // dialogs and confirmed; one dialog cancelled.
-    using test::enter;
-    using test::press;
     w.pilot.answerNext([](QWidget& d) { test::spin(d, "SpinButton2", true), press(d, "Command1"); });
     w.choose("Digit5");
     EXPECT_EQ(w.app.state().shared.SectionFamily.toInt(), 5);
@@ -229,8 +225,10 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     w.choose("mnuGridControl");
     EXPECT_DOUBLE_EQ(w.app.state().pub.GridCluster.toDouble(), std::exp(0.05));
     EXPECT_TRUE(w.pilot.allAnswersUsed());
+}
 
-    // 4. The DXF export of this section, read by the DXF test's reader: one
+void dxfReadBack(Walk& w) {
+    // The DXF export of this section, read by the DXF test's reader: one
     // line between neighbouring points.
     w.choose("mnuDXF", w.file("naca2412.dxf"));
     const std::string python = test::pythonWithEzdxf();
@@ -242,8 +240,10 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
         EXPECT_GT(dxf.lines, 100) << name;
     }
     EXPECT_EQ(test::readDxf(python, w.file("naca2412.dxf").toStdString()).lines, 159);
+}
 
-    // 5. Every view drawn and, where it has data, saved: the files hold
+void everyViewDrawnAndSaved(Walk& w) {
+    // Every view drawn and, where it has data, saved: the files hold
     // numbers and only numbers that are finite.
     const char* const views[] = {
         "mnuCoordinates",   "mnuAirVel",       "MnuAirPres",         "cp22",           "Velocity1",
@@ -272,8 +272,10 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     EXPECT_GE(lists.FileNU + lists.FileNL, 160);
     w.choose("MnuAirfoilData", w.file("mnuCoordinates.dat"));
     EXPECT_EQ(w.app.state().section.FromFile, 1);
+}
 
-    // 6. Rib templates for a tapered wing printed into a PDF, the plot copied.
+void templatesPrintedAndPlotCopied(Walk& w) {
+    // Rib templates for a tapered wing printed into a PDF, the plot copied.
     w.pilot.answerNext([](QWidget& d) {
         enter(d, "Text1", "4"), enter(d, "Text2", "3"), enter(d, "Text3", "0.1"), press(d, "SSCommand1");
     });
@@ -287,14 +289,10 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     }
     w.choose("mnuCopy");
     EXPECT_GT(test::inkPixels(QApplication::clipboard()->image()), 200);
+}
 
-    for (const QString& m : w.pilot.messages) EXPECT_FALSE(m.contains("Error")) << m.toStdString();
-    EXPECT_EQ(std::count(w.helpShown.begin(), w.helpShown.end(), Walk::kUnreadableHelp), 0);
-    std::cout << "steps: " << w.steps.size() << ", dialogs answered: " << w.pilot.dialogs.size()
-              << ", help windows: " << w.helpShown.size()
-              << ", messages: " << w.pilot.messages.join(" | ").toStdString() << "\n";
-
-    // 7. The mouse on the plot area of the mesh view: the read-out follows it,
+void mouseOnThePlotArea(Walk& w) {
+    // The mouse on the plot area of the mesh view: the read-out follows it,
     // a left drag zooms into its box, Reset gives the whole view back and a
     // right click opens the View menu.
     w.choose("mnuMesh");
@@ -314,11 +312,14 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     QTest::mouseClick(&area, Qt::RightButton, {}, to);
     w.settle();
     EXPECT_TRUE(w.pilot.popups.contains("View1"));
+}
 
-    // 8. The surface legend's colour swatches in the pressure distribution: a
+void legendSwatches(Walk& w) {
+    // The surface legend's colour swatches in the pressure distribution: a
     // click gives the upper surface the next colour, holding the right button
     // offers the colour menu.
     w.choose("cp22");
+    QWidget& area = *w.form().drawingArea();
     QWidget* upper = w.form().findChild<QWidget*>("Label5(1)");
     QWidget* lower = w.form().findChild<QWidget*>("Label5(0)");
     ASSERT_TRUE(upper && lower && upper->isVisible());
@@ -330,8 +331,34 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     w.settle();
     QTest::mouseRelease(lower, Qt::RightButton);
     EXPECT_TRUE(w.pilot.popups.contains("mnuColor"));
+}
 
-    // 9. File > Exit ends the program's event loop.
+TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
+    test::StderrCapture standardError;
+    qInstallMessageHandler(recordWarnings);
+    setHelpDirectory(QString(AEROLUNE_TEST_DATA) + "/../../help");
+    Walk w;
+    ASSERT_TRUE(w.dir.isValid());
+    w.app.StartUp();
+    w.settle();
+    EXPECT_EQ(w.fieldText("Text1"), "0012");
+
+    everyMenuItemOnce(w);
+    pictureBar(w);
+    dialogsChangedConfirmedAndOneCancelled(w);
+    dxfReadBack(w);
+    everyViewDrawnAndSaved(w);
+    templatesPrintedAndPlotCopied(w);
+    mouseOnThePlotArea(w);
+    legendSwatches(w);
+
+    for (const QString& m : w.pilot.messages) EXPECT_FALSE(m.contains("Error")) << m.toStdString();
+    EXPECT_EQ(std::count(w.helpShown.begin(), w.helpShown.end(), Walk::kUnreadableHelp), 0);
+    std::cout << "steps: " << w.steps.size() << ", dialogs answered: " << w.pilot.dialogs.size()
+              << ", help windows: " << w.helpShown.size()
+              << ", messages: " << w.pilot.messages.join(" | ").toStdString() << "\n";
+
+    // File > Exit ends the program's event loop.
     QTimer::singleShot(0, &w.form(), [&w] { w.form().action("exit1")->trigger(); });
     QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not a timing check
     EXPECT_EQ(QApplication::exec(), 0) << "File > Exit";
