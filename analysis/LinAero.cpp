@@ -49,18 +49,46 @@ float leadingEdgeMidpoint(const Array1<float>& xc, const Array1<float>& zc, floa
     return std::isfinite(value) ? static_cast<float>(value) : nodeOrdinate;
 }
 
-// The trailing-edge node is the camber line's last point, placed at x = 1. A
-// deflected flap swings it forward (to x = 0.997 for 20 % at 10 degrees), and
-// moving its ordinate to x = 1 unchanged would bend the last interval of the
-// camber line back towards the chord: the thin-airfoil lift of that flap would
-// drop from 0.61 to 0.52. The camber line is therefore carried on along its
-// last segment, through the node, to x = 1. A node at x = 1, as every
-// unflapped section has, keeps its ordinate exactly.
-float trailingEdgeOrdinate(float xNode, float zNode, float xLast, float zLast) {
-    if (xNode == 1.0f || !(xNode > xLast)) return zNode;
-    const double slope = (static_cast<double>(zNode) - zLast) / (static_cast<double>(xNode) - xLast);
-    const double value = zNode + slope * (1.0 - xNode);
-    return std::isfinite(value) ? static_cast<float>(value) : zNode;
+// The trailing-edge node is the camber line's last point. A deflected flap
+// swings it forward (to x = 0.933 for 50 % at 30 degrees), so the camber line
+// ends short of the forced station x = 1. Carrying it on to x = 1 along its
+// last segment is no property of the section: where a surface runs nearly
+// vertical into the edge (a 5930 with that flap reaches it at -89 degrees) the
+// last segment's slope grows with the point count and so did the lift (cl 18
+// at 40 points, -508 at 340). Instead the camber line is taken over the
+// section's own projected chord, from the leading edge to the trailing-edge
+// node, and stretched to unit length in both coordinates so its slopes stay
+// as they are; the coefficients are scaled back to the unit reference chord.
+// That keeps the flap's lift within 2 % of the small-deflection hinge theory
+// up to 30 degrees, where carrying the flap line on to x = 1 gave 10 % more.
+// A node at x = 1, as every unflapped section has, leaves everything as it was.
+double projectedChord(float xNode, float xLast) {
+    if (xNode == 1.0f || !(xNode > xLast) || !(xNode < 1.0f)) return 1.0;
+    return xNode;
+}
+
+// A thick section turned by a large flap can fold its upper surface over at
+// the edge: it reaches the trailing edge vertically (the 5930 with a 50 % flap
+// at 30 degrees), and the midpoints of the node pairs inherit that vertical
+// end. The Glauert integrals weigh the edge as 1 / (pi - theta), so a camber
+// line ending vertically has no finite thin-airfoil lift: resolved ever
+// closer to the edge it grows without bound (cl 7.1 at 40 points, 9.2 at 340).
+// On a flapped camber line the last half per cent of the projected chord is
+// therefore taken as straight, the chord from the camber line there to the
+// edge node; finer points then no longer reach into the fold. An unflapped
+// camber line, or a flapped one whose end the stations do not resolve that
+// finely, is left as it is.
+void straightenFlapEnd(Array1<float>& xc, Array1<float>& zc) {
+    constexpr double kEndLength = 0.005;  // projected chords
+    const int32_t n = static_cast<int32_t>(xc.size());
+    const double xe = 1.0 - kEndLength;
+    int32_t k = n - 1;  // last station at or ahead of xe
+    while (k > 1 && xc(k) > xe) --k;
+    if (k >= n - 1 || !(xc(k + 1) > xc(k))) return;
+    const double t = (xe - xc(k)) / (static_cast<double>(xc(k + 1)) - xc(k));
+    const double ze = zc(k) + t * (static_cast<double>(zc(k + 1)) - zc(k));
+    const double slope = (zc(n) - ze) / kEndLength;
+    for (int32_t i = k + 1; i < n; ++i) zc(i) = static_cast<float>(ze + slope * (xc(i) - xe));
 }
 
 }  // namespace
@@ -75,6 +103,9 @@ void LinAero::AeroCoeff(const Array1<float>& z, const Array1<float>& x) {
     // 2. camber stations: the upper-surface node abscissae from the leading edge
     xc_.resize(static_cast<std::size_t>(NH_));
     for (int32_t i = 1; i <= NH_ - 1; ++i) xc_(i) = x(NH_ + i - 1);
+    const double chord = NH_ >= 2 && nodes >= 1 ? projectedChord(x(1), xc_(NH_ - 1)) : 1.0;
+    if (chord != 1.0)
+        for (int32_t i = 2; i <= NH_ - 1; ++i) xc_(i) = static_cast<float>(xc_(i) / chord);
     xc_(1) = 0.0f;
     xc_(NH_) = 1.0f;
 
@@ -83,14 +114,17 @@ void LinAero::AeroCoeff(const Array1<float>& z, const Array1<float>& x) {
     zc_.resize(static_cast<std::size_t>(NH_));
     for (int32_t i = 1; i <= NH_ - 1; ++i) zc_(i) = (z(NH_ - i + 1) + z(NH_ + i - 1)) / 2.0f;
     zc_(NH_) = nodes >= 1 ? z(1) : 0.0f;
+    if (chord != 1.0)
+        for (int32_t i = 1; i <= NH_; ++i) zc_(i) = static_cast<float>(zc_(i) / chord);
 
     // 3a. the two ends, where the nodes are not a pair at the forced station
     zc_(1) = leadingEdgeMidpoint(xc_, zc_, zc_(1));
-    if (NH_ >= 2 && nodes >= 1) zc_(NH_) = trailingEdgeOrdinate(x(1), z(1), xc_(NH_ - 1), zc_(NH_ - 1));
+    if (chord != 1.0 && NH_ >= 3) straightenFlapEnd(xc_, zc_);
 
-    // 4. the Fourier coefficients
-    linaero(&alpha_, zc_.data(), xc_.data(), &NH_, &order_, &A0, &A1, &A2, &A3, &A4, &A5, &A6,
-            &A7, &A8);
+    // 4. the Fourier coefficients, on the unit reference chord
+    linaero(&alpha_, zc_.data(), xc_.data(), &NH_, &order_, &A0, &A1, &A2, &A3, &A4, &A5, &A6, &A7, &A8);
+    if (chord != 1.0)
+        for (float* a : {&A0, &A1, &A2, &A3, &A4, &A5, &A6, &A7, &A8}) *a = static_cast<float>(*a * chord);
 }
 
 }  // namespace aerolune

@@ -12,10 +12,10 @@ namespace aerolune {
 
 class LinAero {
 public:
-    Variant NumberOfPoints;                 ///< points about the section (2 x HalfPoints)
+    Variant NumberOfPoints;                  ///< points about the section (2 x HalfPoints)
     Variant SimulationOrder = int16_t{100};  ///< quadrature order handed to linaero
     Variant AngleOfAttack = int16_t{0};      ///< degrees
-    float A0 = 0.0f;                        ///< Fourier coefficients of the camber slope
+    float A0 = 0.0f;                         ///< Fourier coefficients of the camber slope
     float A1 = 0.0f;
     float A2 = 0.0f;
     float A3 = 0.0f;
@@ -44,8 +44,11 @@ public:
     /// stations are forced to x = 0 and x = 1. Where the end nodes are not a
     /// pair at those stations the camber line is continued to them instead:
     /// at the leading edge from the midpoints behind it (a cambered NACA nose
-    /// lies off the midpoint line), at the trailing edge along the last
-    /// segment when a deflected flap has moved the node ahead of x = 1.
+    /// lies off the midpoint line). When a deflected flap has moved the
+    /// trailing-edge node ahead of x = 1, the camber line is taken over the
+    /// section's projected chord (leading edge to that node), stretched to
+    /// unit length with its slopes kept, and A0..A8 are scaled back to the
+    /// unit reference chord.
     ///
     /// Nodes 1 .. NumberOfPoints are read. When NumberOfPoints asks for more
     /// nodes than the arrays hold, the camber line is shortened to the nodes
@@ -55,17 +58,17 @@ public:
     /// \param x node abscissae NodeX(1..), chords
     void AeroCoeff(const Array1<float>& z, const Array1<float>& x);
 
-    /// Camber stations of the last AeroCoeff call (1..NH), chords.
+    /// Camber stations of the last AeroCoeff call (1..NH), projected chords.
     const Array1<float>& camberStations() const { return xc_; }
-    /// Camber ordinates of the last AeroCoeff call (1..NH), chords.
+    /// Camber ordinates of the last AeroCoeff call (1..NH), projected chords.
     const Array1<float>& camberOrdinates() const { return zc_; }
 
 private:
-    int32_t NH_ = 0;         // camber stations
-    int32_t order_ = 0;      // quadrature order
-    float alpha_ = 0.0f;     // angle of attack, radians
-    Array1<float> zc_;       // camber ordinates 1..NH
-    Array1<float> xc_;       // camber stations 1..NH
+    int32_t NH_ = 0;      // camber stations
+    int32_t order_ = 0;   // quadrature order
+    float alpha_ = 0.0f;  // angle of attack, radians
+    Array1<float> zc_;    // camber ordinates 1..NH
+    Array1<float> xc_;    // camber stations 1..NH
 };
 
 }  // namespace aerolune

@@ -19,23 +19,29 @@ out=${1:?usage: screenshot.sh [--check] [--program PATH] OUT.png [KEYS...]}
 shift
 [ -x "$program" ] || { echo "no program at $program"; exit 1; }
 
-display=""
-for n in $(seq 70 99); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number to the descriptor
+# given by -displayfd once it accepts connections: probing for a free number
+# first and starting the server afterwards races with parallel runs.
+dfile=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dfile" >/dev/null 2>&1 &
 xpid=$!
 apid=""
 cleanup() {
   [ -n "$apid" ] && kill "$apid" 2>/dev/null || true
   kill "$xpid" 2>/dev/null || true
+  rm -f "$dfile"
   wait 2>/dev/null || true
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X${display#:}" ] && break; sleep 0.1; done
+number=""
+for _ in $(seq 100); do
+  # The number is complete once its line ends.
+  [ "$(wc -l <"$dfile")" -ge 1 ] && { number=$(tr -dc 0-9 <"$dfile"); break; }
+  kill -0 "$xpid" 2>/dev/null || break
+  sleep 0.1
+done
+[ -n "$number" ] || { echo "the X server did not start"; exit 1; }
+export DISPLAY=":$number"
 
 QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"${out%.png}.log" &
 apid=$!

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "analysis/LinAero.h"
 #include "analysis/ThinAirfoil.h"
@@ -81,7 +82,8 @@ TEST(AirfoilThinAirfoil, ListedCoefficientsDoNotDependOnThePointCount) {
         const float b[] = {fine.A0, fine.A1, fine.A2, fine.A3};
         // Source: the 340-point result. Tolerance 0.002: measured differences
         // are up to 0.0012 (the nose extrapolation differs with the spacing).
-        for (int n = 0; n < 4; ++n) EXPECT_TRUE(nearlyEqual(a[n], b[n], 0.002)) << n << ": " << a[n] << " vs " << b[n];
+        for (int n = 0; n < 4; ++n)
+            EXPECT_TRUE(nearlyEqual(a[n], b[n], 0.002)) << n << ": " << a[n] << " vs " << b[n];
     }
 }
 
@@ -101,20 +103,67 @@ TEST(AirfoilThinAirfoil, SymmetricSectionHasNoCamberTerms) {
     }
 }
 
-// A 20 % plain flap on the 0012 at +-10 degrees. Thin-airfoil flap theory:
-// dCl = 2 (pi - theta_h + sin theta_h) delta = 0.603 with cos theta_h = -0.6.
-TEST(AirfoilThinAirfoil, FlapLiftFollowsThinAirfoilFlapTheory) {
-    const double thetaH = std::acos(1.0 - 2.0 * 0.8);
-    for (double flapDeg : {-10.0, 10.0}) {
-        SCOPED_TRACE(flapDeg);
-        LinAero aero;
-        const auto r = thinAirfoil(aero, buildSection(12, 60, flapDeg, 0.8f), 0.0);
-        const double delta = flapDeg * kPi / 180.0;
-        const double dCl = 2.0 * (kPi - thetaH + std::sin(thetaH)) * delta;
-        // Source: the formula above (small deflection). Tolerance 5 %: the
-        // section's flap is a rotated thick contour, and its camber line
-        // follows tan(delta), 1 % steeper than delta at 10 degrees.
-        EXPECT_TRUE(nearlyEqual(r.ClValue, dCl, 0.0, 0.05)) << r.ClValue << " vs " << dCl;
+// Plain flaps of 10 to 50 % at 5 to 30 degrees on the 0012 and 2412: the
+// change the flap makes against the hinge theory (thin-airfoil theory for a
+// camber line kinked at the hinge x_h = 1 - E, cos(theta_h) = 1 - 2 x_h):
+//   dCl     = 2 delta (pi - theta_h + sin(theta_h))
+//   dAlpha0 = -dCl / (2 pi)
+//   dCm,c/4 = -(delta / 2) sin(theta_h) (1 - cos(theta_h)).
+TEST(AirfoilThinAirfoil, FlapsFollowTheHingeTheory) {
+    struct Case {
+        int32_t designation;
+        double lengthPercent, flapDeg;
+    } cases[] = {{12, 10, 5},  {12, 30, 15},   {12, 50, 30},   {12, 20, -10}, {12, 20, 10},
+                 {12, 10, 30}, {2412, 10, 15}, {2412, 30, 30}, {2412, 50, 5}, {2412, 50, 30}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.designation) + " " + std::to_string(c.lengthPercent) + " % at " +
+                     std::to_string(c.flapDeg));
+        const float hinge = static_cast<float>(1.0 - c.lengthPercent / 100.0);
+        LinAero plain, flapped;
+        const auto r0 = thinAirfoil(plain, buildSection(c.designation, 60), 2.0);
+        const auto r = thinAirfoil(flapped, buildSection(c.designation, 60, c.flapDeg, hinge), 2.0);
+        const double delta = c.flapDeg * kPi / 180.0;
+        const double thetaH = std::acos(1.0 - 2.0 * hinge);
+        const double dCl = 2.0 * delta * (kPi - thetaH + std::sin(thetaH));
+        const double dAlpha0Deg = -dCl / (2.0 * kPi) * 180.0 / kPi;
+        const double dCm = -0.5 * delta * std::sin(thetaH) * (1.0 - std::cos(thetaH));
+        // Source: the hinge theory above, a small-deflection result; the
+        // section's flap line turns by tan(delta) over the projected length
+        // E cos(delta), which departs from it in delta^2. Tolerance 4 % of the
+        // lift and zero-lift angle changes (measured up to 3.3 %). Tolerance
+        // 5 % + 0.6 delta^2 of the moment change (21 % at 30 degrees): the
+        // thick contour's rounded hinge costs up to 4.3 % at any deflection,
+        // and a bare flat plate with that flap line is already 10 % off at 30
+        // degrees (measured 18.5 % there).
+        EXPECT_TRUE(nearlyEqual(r.ClValue - r0.ClValue, dCl, 0.0, 0.04))
+            << r.ClValue - r0.ClValue << " vs " << dCl;
+        EXPECT_TRUE(nearlyEqual(r.AlphaZeroLift - r0.AlphaZeroLift, dAlpha0Deg, 0.0, 0.04))
+            << r.AlphaZeroLift - r0.AlphaZeroLift << " vs " << dAlpha0Deg;
+        const double cmTolerance = 0.05 + 0.6 * delta * delta;
+        EXPECT_TRUE(nearlyEqual(r.CmQuarter - r0.CmQuarter, dCm, 0.0, cmTolerance))
+            << r.CmQuarter - r0.CmQuarter << " vs " << dCm;
+    }
+}
+
+// Highly cambered thick sections whose flapped surface reaches the trailing
+// edge nearly vertically (down to -89 degrees for the 5930 with a 50 % flap at
+// 30 degrees). The thin-airfoil figures are a property of the camber line and
+// may not follow the point count; carried on to x = 1 along its last segment
+// the camber line gave the 5930 cl = 18 at 40 points and -508 at 340.
+TEST(AirfoilThinAirfoil, SteepFlappedEdgesDoNotFollowThePointCount) {
+    for (int32_t designation : {5930, 5901, 9530}) {
+        SCOPED_TRACE(designation);
+        const float hinge = 0.5f;
+        LinAero coarse, fine;
+        const auto a = thinAirfoil(coarse, buildSection(designation, 20, 30.0, hinge), 4.0);
+        const auto b = thinAirfoil(fine, buildSection(designation, 170, 30.0, hinge), 4.0);
+        // Source: the 340-point result. Tolerance 4 %: the 5930's camber line
+        // still steepens into the edge between 40 and 120 points (measured
+        // 2.5 % in lift, 3 % in zero-lift angle and moment).
+        EXPECT_TRUE(nearlyEqual(a.ClValue, b.ClValue, 0.0, 0.04)) << a.ClValue << " vs " << b.ClValue;
+        EXPECT_TRUE(nearlyEqual(a.AlphaZeroLift, b.AlphaZeroLift, 0.0, 0.04))
+            << a.AlphaZeroLift << " vs " << b.AlphaZeroLift;
+        EXPECT_TRUE(nearlyEqual(a.CmQuarter, b.CmQuarter, 0.0, 0.04)) << a.CmQuarter << " vs " << b.CmQuarter;
     }
 }
 
