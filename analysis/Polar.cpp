@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/LinAero.h"
+#include "analysis/PolarDisplacement.h"
 #include "analysis/ThinAirfoil.h"
 #include "analysis/TrailingEdgeFlow.h"
 #include "geometry/SectionDefinition.h"
@@ -13,50 +14,86 @@ namespace aerolune {
 
 namespace {
 
-// The shape factor that enters the displacement is held to the range of the
-// correlation it comes from. Thwaites' laminar H runs from 2.0 (lambda =
-// 0.25) to about 3.3 (lambda = -0.09, separation); outside that range its
-// polynomial turns negative or runs away, as it does where the edge speed
-// rises steeply into the trailing edge. The turbulent H of the equilibrium
-// step climbs without bound as the layer nears separation, where a small
-// change of the local gradient moves it a lot, so the station that first
-// catches it (and with it the point count) would decide the displacement.
-// It is held to 1.8: the lower end of the range in which integral methods
-// place turbulent separation (H of 1.8 to 2.4, e.g. Head's entrainment
-// method), and about the shape factor of the attached turbulent layers at
-// the trailing edges of the reference sections (1.76 to 1.82 for NACA 0012
-// and 2412 at 4 degrees, Re 1e6).
-constexpr double kLaminarShapeMin = 2.0, kLaminarShapeMax = 3.3;
-constexpr double kTurbulentShapeMin = 1.0, kTurbulentShapeMax = 1.8;
-
-// delta* of one layer at station k for the displaced contour: theta x H,
-// with H held as above.
-double displacementOf(const SurfaceBoundaryLayerResult& bl, int32_t k) {
-    const bool turbulent = k >= bl.TransitionPoint && bl.TransitionPoint < bl.theta.size();
-    const double H = turbulent ? std::clamp(bl.H(k), kTurbulentShapeMin, kTurbulentShapeMax)
-                               : std::clamp(bl.H(k), kLaminarShapeMin, kLaminarShapeMax);
-    return std::isfinite(H) && std::isfinite(bl.theta(k)) ? bl.theta(k) * H : 0.0;
-}
-
 // delta* at the control point of panel i: the stagnation panel is station 1
 // of both layers; panels before it belong to the lower march, after it to the
 // upper one.
-double panelDeltaStar(const DragResult& drag, int32_t i) {
-    const int32_t stag = drag.stagPoint;
+double panelDeltaStar(const Array1<double>& lower, const Array1<double>& upper, int32_t stag, int32_t i) {
     if (i == stag) return 0.0;
-    if (i < stag) return displacementOf(drag.lower, stag - i + 1);
-    return displacementOf(drag.upper, i - stag + 1);
+    if (i < stag) return lower(stag - i + 1);
+    return upper(i - stag + 1);
+}
+
+// Thin-airfoil lift of the section with the given node ordinates.
+double thinAirfoilLift(const SectionSolution& sol, const Array1<float>& y, float solveAngle,
+                       double angleDeg) {
+    LinAero aero;
+    aero.AngleOfAttack = Variant(static_cast<double>(solveAngle));
+    aero.NumberOfPoints = Variant(2 * sol.halfPoints);
+    aero.SimulationOrder = Variant(int16_t{200});
+    aero.AeroCoeff(y, sol.NodeX);
+    return thinAirfoilCoefficients(aero, angleDeg).ClValue;
+}
+
+// The re-solve on the displaced contour with one under-relaxed sweep of
+// direct viscous-inviscid coupling. Leaves the relaxed displaced ordinates
+// in sol.NodeY and its lift in sol.cl.
+//
+// The first displacement comes from layers marched on the inviscid speeds,
+// whose adverse gradient at the rear of a lifting section is steeper than
+// the displaced section's: there the displacement itself eases the pressure
+// recovery, and a layer marched on the inviscid speeds thickens too fast.
+// Method: direct iteration of the displacement, under-relaxed, as in the
+// direct coupling schemes reviewed by Lock and Williams (Prog. Aerospace
+// Sci. 24, 1987): the layers are marched again on the speeds of the
+// displaced section (over the undisplaced surface, as the first time), and
+// the displacement taken is delta*_0 + w (delta*_1 - delta*_0), w =
+// kCouplingRelaxation. The relaxed step is a small change of the displaced
+// camber line, so its change of lift is taken from thin-airfoil theory,
+// which is linear in the camber, instead of from a third panel solution
+// (the two differ by at most 0.011 in lift on NACA 0012, 2412 and 4412 at
+// |angle| <= 8 degrees, Re 1e6, and the sweep saves a factorisation per
+// angle).
+// The sweep halves the lift's dependence on the point count (NACA 2412 at 4
+// degrees, Re 1e6: 0.8 % from 80 to 340 points, 2.3 % without it). A second
+// march that fails leaves the first displacement.
+constexpr double kCouplingRelaxation = 0.5;
+
+void resolveCoupled(SectionState& section, SectionSolution& sol, const DragResult& drag, double angleDeg,
+                    float solveAngle, const PolarSettings& settings) {
+    const int32_t n = 2 * sol.halfPoints;
+    const Array1<float> undisplaced = sol.NodeY;
+    const Array1<float> first = displacedOrdinates(sol, drag, settings.re);
+    resolveDisplaced(section, sol, first, solveAngle);
+    sol.NodeY = undisplaced;
+
+    const DragResult coupled =
+        dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n,
+                     stagnationPanel(sol.SurfVel.data(), n), angleDeg, settings.re, settings.PolarSolution);
+    if (!coupled.ok) {
+        sol.NodeY = first;
+        return;
+    }
+    const Array1<float> second = displacedOrdinates(sol, coupled, settings.re);
+    Array1<float> relaxed = first;
+    for (int32_t j = 1; j <= n + 1; ++j)
+        relaxed(j) = static_cast<float>(first(j) + kCouplingRelaxation * (second(j) - first(j)));
+    sol.cl = static_cast<float>(sol.cl + thinAirfoilLift(sol, relaxed, solveAngle, angleDeg) -
+                                thinAirfoilLift(sol, first, solveAngle, angleDeg));
+    sol.NodeY = relaxed;
 }
 
 }  // namespace
 
 double polarAngle(int32_t k) { return -20.0 + static_cast<double>(k - 1) / (kPolarPoints - 1) * 40.0; }
 
-Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& drag) {
+Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& drag, double re) {
     const int32_t n = 2 * sol.halfPoints;
+    const Array1<double> lower = polarDisplacement(drag.lowerStations, drag.lower, re);
+    const Array1<double> upper = polarDisplacement(drag.upperStations, drag.upper, re);
     Array1<float> y(static_cast<std::size_t>(n + 1));
     for (int32_t j = 2; j <= n; ++j) {
-        const double dstar = 0.5 * (panelDeltaStar(drag, j - 1) + panelDeltaStar(drag, j));
+        const double dstar = 0.5 * (panelDeltaStar(lower, upper, drag.stagPoint, j - 1) +
+                                    panelDeltaStar(lower, upper, drag.stagPoint, j));
         const double dx = sol.NodeX(j + 1) - sol.NodeX(j);
         const double dy = sol.NodeY(j + 1) - sol.NodeY(j);
         const double ds = std::hypot(dx, dy);
@@ -73,8 +110,8 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
                 PolarPoint& point, std::string& error) {
     const int32_t n = 2 * sol.halfPoints;
     const int32_t stag = stagnationPanel(sol.SurfVel.data(), n);
-    const DragResult drag = dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n, stag, angleDeg,
-                                         settings.re, settings.PolarSolution);
+    const DragResult drag = dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n, stag,
+                                         angleDeg, settings.re, settings.PolarSolution);
     if (!drag.ok) {
         error = drag.error;
         return false;
@@ -84,7 +121,7 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
     // 6 % of NACA 2412's at 4 degrees). Under the effective-angle model the
     // displaced section is solved at the effective angle.
     const double solveAngle = settings.FlowSeperationModel == 1 ? drag.AngleSt : angleDeg;
-    resolveDisplaced(section, sol, displacedOrdinates(sol, drag), static_cast<float>(solveAngle));
+    resolveCoupled(section, sol, drag, angleDeg, static_cast<float>(solveAngle), settings);
 
     // The moment about c/4 from thin-airfoil theory on the displaced camber
     // line: (0.25 + Cm/Cl) x Cl of its own coefficients, that is CmLe + Cl / 4.
@@ -112,7 +149,8 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
     return true;
 }
 
-std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSettings& settings, StoredPolar& polar) {
+std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSettings& settings,
+                       StoredPolar& polar) {
     polar.points.clear();
     const int32_t halfPoints = nptsst / 2;
     if (halfPoints < kMinHalfPoints) return "too few points about the section";
@@ -138,7 +176,8 @@ bool Polar(AppState& state, ViewSeam& seam, int32_t nptsst) {
     store.truncate(state.priv.PolarCount);
     state.section.SectionNumber = sectionNumberFromText(state.texts.Text1);
 
-    const PolarHeader header{state.texts.Text1, state.texts.Label16, state.texts.Label17, state.pub.re.toDouble()};
+    const PolarHeader header{state.texts.Text1, state.texts.Label16, state.texts.Label17,
+                             state.pub.re.toDouble()};
     if (store.find(header)) {
         state.priv.PolarCount = static_cast<int16_t>(store.count());
         return true;

@@ -26,18 +26,19 @@ struct PolarSettings {
 double polarAngle(int32_t k);
 
 /// The node ordinates displaced outwards by the displacement thickness of the
-/// drag estimate's layers: y + (dx / ds) delta*, with dx / ds the x-component
+/// drag estimate's layers (polarDisplacement): y + (dx / ds) delta*, with dx / ds the x-component
 /// of the unit tangent from the node to the next, so the displacement is
 /// taken along the normal. A node between two panels takes the mean delta* of
 /// both; the trailing-edge node, shared by the two surfaces, moves to the
 /// middle of their displaced edges so the contour stays closed.
 /// \param sol the inviscid solution the estimate was made on
 /// \param drag the estimate (its stagnation panel and both layers)
-Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& drag);
+/// \param re Reynolds number on the chord
+Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& drag, double re);
 
 /// One point of the sweep on the given solution arrays (already solved at
-/// `angleDeg`): stagnation panel, drag steps 3-6, the viscous re-solve and
-/// its panel lift, and the quarter-chord moment (0.25 + Cm/Cl) x Cl of the
+/// `angleDeg`): stagnation panel, drag steps 3-6, the viscous re-solve with
+/// one under-relaxed coupling sweep and its panel lift, and the quarter-chord moment (0.25 + Cm/Cl) x Cl of the
 /// thin-airfoil coefficients of the displaced contour (0 at Cl = 0). Returns
 /// false with `error` set when the boundary layer could not be computed or a
 /// figure of the point is not a finite number.

@@ -1,0 +1,89 @@
+#include "analysis/PolarDisplacement.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace aerolune {
+
+namespace {
+
+constexpr double kLaminarShapeMin = 2.0, kLaminarShapeMax = 3.3;
+constexpr double kStartShape = 1.4;
+// H1 at the turn of the two fits (H = 1.6); the inverse picks its branch by it.
+const double kH1Turn = headShapeH1(1.6);
+// H1 of a separated layer (the least H1 the march allows).
+const double kH1Separated = headShapeH1(kHeadSeparationShape);
+
+struct State {
+    double theta, E;  ///< momentum thickness; E = Ue theta H1
+};
+
+double ludwiegTillmann(double H, double ReTheta) {
+    return 0.246 * std::pow(10.0, -0.678 * H) * std::pow(std::max(ReTheta, 10.0), -0.268);
+}
+
+// d/ds of (theta, E) at edge speed Ue and gradient g.
+State slope(const State& y, double Ue, double g, double re) {
+    const double theta = std::max(y.theta, 1e-12);
+    const double H1 = std::max(y.E / (Ue * theta), kH1Separated);
+    const double H = headShapeH(H1);
+    const double Cf = ludwiegTillmann(H, Ue * theta * re);
+    const double F = 0.0306 * std::pow(H1 - 3.0, -0.6169);
+    return {0.5 * Cf - (H + 2.0) * theta / Ue * g, Ue * F};
+}
+
+// One interval between two stations on Heun's rule, in equal sub-steps.
+State advance(State y, double Ua, double Ub, double ds, double re) {
+    if (!(ds > 0.0)) return y;
+    const int steps = std::max(1, static_cast<int>(std::ceil(ds / kHeadStep)));
+    const double h = ds / steps, g = (Ub - Ua) / ds;
+    for (int k = 0; k < steps; ++k) {
+        const double u0 = Ua + g * h * k, u1 = u0 + g * h;
+        const State k0 = slope(y, u0, g, re);
+        const State p{y.theta + h * k0.theta, y.E + h * k0.E};
+        const State k1 = slope(p, u1, g, re);
+        y = {std::max(y.theta + 0.5 * h * (k0.theta + k1.theta), 1e-12), y.E + 0.5 * h * (k0.E + k1.E)};
+        // Separated: H held at the separation value.
+        y.E = std::max(y.E, u1 * y.theta * kH1Separated);
+    }
+    return y;
+}
+
+}  // namespace
+
+double headShapeH1(double H) {
+    if (H <= 1.6) return 3.3 + 0.8234 * std::pow(std::max(H - 1.1, 1e-3), -1.287);
+    return 3.3 + 1.5501 * std::pow(H - 0.6778, -3.064);
+}
+
+double headShapeH(double H1) {
+    const double excess = std::max(H1 - 3.3, 1e-6);
+    if (H1 >= kH1Turn) return 1.1 + std::pow(excess / 0.8234, -1.0 / 1.287);
+    return 0.6778 + std::pow(excess / 1.5501, -1.0 / 3.064);
+}
+
+Array1<double> polarDisplacement(const SurfaceStations& st, const SurfaceBoundaryLayerResult& bl, double re) {
+    const int32_t n = std::min(st.n, static_cast<int32_t>(bl.theta.size()));
+    Array1<double> dstar(static_cast<std::size_t>(std::max(n, 0)));
+    const int32_t i0 = bl.TransitionPoint >= 1 && bl.TransitionPoint < n ? bl.TransitionPoint : n + 1;
+    for (int32_t k = 1; k <= std::min(n, i0 - 1); ++k) {
+        const double H = std::clamp(bl.H(k), kLaminarShapeMin, kLaminarShapeMax);
+        dstar(k) = std::isfinite(H) && std::isfinite(bl.theta(k)) ? bl.theta(k) * H : 0.0;
+    }
+    if (i0 > n) return dstar;
+
+    const double minSpeed = 0.05;  // the trailing-edge run never stops the flow either
+    State y{bl.theta(i0), std::max(st.Ue(i0), minSpeed) * bl.theta(i0) * headShapeH1(kStartShape)};
+    for (int32_t k = i0; k <= n; ++k) {
+        if (k > i0)
+            y = advance(y, std::max(st.Ue(k - 1), minSpeed), std::max(st.Ue(k), minSpeed),
+                        st.s(k) - st.s(k - 1), re);
+        const double Ue = std::max(st.Ue(k), minSpeed);
+        const double H1 = std::max(y.E / (Ue * y.theta), kH1Separated);
+        const double d = y.theta * headShapeH(H1);
+        dstar(k) = std::isfinite(d) && d > 0.0 ? d : dstar(k - 1);
+    }
+    return dstar;
+}
+
+}  // namespace aerolune
