@@ -87,6 +87,63 @@ std::string reportLineText(const ReportLine& line, int zoneWidth) {
     return text;
 }
 
+namespace {
+
+// The body text's size, points; the zones are counted in its characters.
+constexpr double kBodyPoints = 8;
+// The body text is never made smaller than this to fit: in a very small plot
+// area the report runs past the edge rather than turning into specks.
+constexpr double kSmallestReportPoints = 4;
+
+// The zone width, world units, of the lines with their fonts scaled by
+// `scale`: the text form's zone in average character widths, and never
+// narrower than an item that is followed by another, so the columns stay
+// aligned in any face.
+double zoneWidth(plot::Surface& pt, plot::FontSpec font, const std::vector<ReportLine>& lines, double scale) {
+    font.points = kBodyPoints * scale;
+    pt.setFont(font);
+    const double average = pt.textWidth("x");
+    double zone = reportZoneWidth(lines) * average;
+    for (const ReportLine& line : lines) {
+        font.points = line.points * scale;
+        pt.setFont(font);
+        for (std::size_t k = 0; k + 1 < line.zones.size(); ++k)
+            zone = std::max(zone, pt.textWidth(line.zones[k]) + average);
+    }
+    return zone;
+}
+
+// The right end, world units from the left edge, of the longest line.
+double reportExtent(plot::Surface& pt, plot::FontSpec font, const std::vector<ReportLine>& lines,
+                    double scale, double zone) {
+    double extent = 0;
+    for (const ReportLine& line : lines) {
+        if (line.zones.empty()) continue;
+        font.points = line.points * scale;
+        pt.setFont(font);
+        const std::size_t last = line.zones.size() - 1;
+        extent = std::max(extent, last * zone + pt.textWidth(line.zones[last]));
+    }
+    return extent;
+}
+
+// The factor, at most 1, that fits the report into the surface's width. A
+// printed page holds the report at its own sizes; a narrow plot area gets it
+// smaller rather than cut off at its right edge. Text widths do not shrink
+// exactly in proportion with the size, so the fit is checked and tightened.
+double fitScale(plot::Surface& pt, const plot::FontSpec& font, const std::vector<ReportLine>& lines) {
+    const double available = std::fabs(pt.scaleWidth());
+    double scale = 1;
+    for (int pass = 0; pass < 4; ++pass) {
+        const double extent = reportExtent(pt, font, lines, scale, zoneWidth(pt, font, lines, scale));
+        if (!(extent > available) || !(available > 0)) break;
+        scale *= 0.99 * available / extent;
+    }
+    return std::max(scale, kSmallestReportPoints / kBodyPoints);
+}
+
+}  // namespace
+
 void drawReport(plot::Surface& pt, const std::vector<ReportLine>& lines) {
     // Points with the origin at the top-left, whatever scale the last view
     // left behind: the report is text from the top-left corner down.
@@ -95,20 +152,10 @@ void drawReport(plot::Surface& pt, const std::vector<ReportLine>& lines) {
     pt.setCurrent(pt.scaleLeft(), pt.scaleTop());
     plot::FontSpec font = pt.font();
     font.escapementDegrees = 0;
-    font.points = 8;
-    pt.setFont(font);
-    // Zones as wide as the text form's, and never narrower than an item that
-    // is followed by another, so the columns stay aligned in any face.
-    const double average = pt.textWidth("x");
-    double zone = reportZoneWidth(lines) * average;
+    const double scale = fitScale(pt, font, lines);
+    const double zone = zoneWidth(pt, font, lines, scale);
     for (const ReportLine& line : lines) {
-        font.points = line.points;
-        pt.setFont(font);
-        for (std::size_t k = 0; k + 1 < line.zones.size(); ++k)
-            zone = std::max(zone, pt.textWidth(line.zones[k]) + average);
-    }
-    for (const ReportLine& line : lines) {
-        font.points = line.points;
+        font.points = line.points * scale;
         pt.setFont(font);
         for (std::size_t k = 0; k < line.zones.size(); ++k) {
             if (k > 0) pt.setCurrent(pt.scaleLeft() + k * zone, pt.currentY());

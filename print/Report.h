@@ -45,7 +45,10 @@ std::string reportLineText(const ReportLine& line, int zoneWidth);
 int reportZoneWidth(const std::vector<ReportLine>& lines);
 
 /// Clears the surface and prints the lines from its top-left corner, a zone
-/// being reportZoneWidth average character widths of the 8-point font.
+/// being reportZoneWidth average character widths of the 8-point font. When
+/// the longest line would run past the surface's right edge, every font is
+/// made smaller in proportion (down to a 4-point body) so the report fits;
+/// a surface wide enough, as a printed page, gets the report at its sizes.
 /// \param pt the plot area
 void drawReport(plot::Surface& pt, const std::vector<ReportLine>& lines);
 

@@ -117,6 +117,36 @@ TEST(Report, ColumnsStayAlignedAsTextAndOnThePlotArea) {
     EXPECT_LT(pt.textWidth("    Drag Coefficient"), columnX[1]);  // the widest label clears column 2
 }
 
+TEST(Report, BothReportViewsFitTheDefaultPlotAreaAndKeepTheirSizesOnAPage) {
+    AppState state;
+    state.texts.Text5 = "-12.5 Deg.";
+    state.texts.Label16 = "-15.0 Deg.";
+    state.texts.Label17 = "25.0 %c";
+    state.priv.AeroObject = std::make_shared<LinAero>();
+    state.priv.AeroObject->A1 = -123.456789f;
+    struct Case {
+        const char* view;
+        std::vector<ReportLine> lines;
+    } cases[] = {{"coefficients", reportLines(state)}, {"Fourier listing", fourierListingLines(state)}};
+    for (const Case& c : cases) {
+        // The plot area of the window at its opening size, pixels; and a page.
+        plot::RecordingSurface screen(390, 345), page(816, 1056, true);
+        for (plot::RecordingSurface* pt : {&screen, &page}) {
+            drawReport(*pt, c.lines);
+            const std::vector<plot::RecordedCall> printed = pt->of(plot::RecordedCall::Kind::Text);
+            ASSERT_FALSE(printed.empty()) << c.view;
+            for (const plot::RecordedCall& t : printed) {
+                pt->setFont(t.font);
+                EXPECT_LE(t.x1 + pt->textWidth(t.text), pt->scaleLeft() + pt->scaleWidth() + 1e-9)
+                    << c.view << ": " << t.text;
+            }
+        }
+        // The page has room for the report at its own sizes (title 14 or body 8 points).
+        const std::vector<plot::RecordedCall> onPage = page.of(plot::RecordedCall::Kind::Text);
+        EXPECT_EQ(onPage.back().font.points, 8) << c.view;
+    }
+}
+
 TEST(FourierListing, TwelveLinesFromTheCoefficients) {
     AppState state;
     state.priv.AeroObject = std::make_shared<LinAero>();
