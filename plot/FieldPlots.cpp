@@ -69,10 +69,18 @@ void drawSectionOutline(Surface& surface, const FieldMesh& mesh, int foreground)
 void drawPressureLegend(Surface& surface, const FieldLevelSet& levels) {
     // Text heights are lengths; "one line lower" runs against y when y grows upwards.
     const double down = surface.scaleHeight() < 0.0 ? -1.0 : 1.0;
-    const LegendFrame frame{surface.scaleLeft(),          surface.scaleTop(),
-                            surface.scaleWidth(),         surface.scaleHeight(),
-                            surface.textWidth(kLegendWidthText), down * surface.textHeight("X")};
+    const LegendFrame frame{surface.scaleLeft(),
+                            surface.scaleTop(),
+                            surface.scaleWidth(),
+                            surface.scaleHeight(),
+                            surface.textWidth(kLegendWidthText),
+                            down * surface.textHeight("X")};
     const LegendLayout layout = pressureLegendLayout(frame, levels.count());
+    // A box of the background colour under the legend keeps it readable where
+    // contour lines run through the corner it takes.
+    const double bottom = (layout.rows.empty() ? layout.titleY : layout.rows.back().y) + frame.lineHeight;
+    surface.line(layout.x, layout.titleY, frame.scaleLeft + frame.scaleWidth, bottom, surface.backColor(),
+                 BoxMode::Filled);
     surface.setCurrent(layout.x, layout.titleY);
     surface.printText(kPressureLegendTitle);
     const double swatchWidth = surface.textWidth(kLegendSwatchText);

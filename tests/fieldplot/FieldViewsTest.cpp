@@ -84,6 +84,19 @@ TEST(FieldViews, PressureLegendListsTheRowsThatFit) {
         const auto rows = surface.of(Kind::Text);
         for (std::size_t r = 1; r < rows.size(); ++r)
             EXPECT_GE(rows[r].y1 - surface.textHeight("X"), bottom - 1e-9);
+        // One box of the background colour, drawn first, under every legend line.
+        const auto boxes = surface.of(Kind::FilledBox);
+        ASSERT_EQ(boxes.size(), 1u) << c.heightPx;
+        EXPECT_EQ(surface.calls().front().kind, Kind::FilledBox);
+        const RecordedCall& box = boxes[0];
+        EXPECT_EQ(box.pen.colour, surface.backColor());
+        EXPECT_DOUBLE_EQ(std::max(box.x1, box.x2), surface.scaleLeft() + surface.scaleWidth());
+        for (const RecordedCall& t : rows) {
+            EXPECT_GE(t.x1, std::min(box.x1, box.x2));
+            for (double y : {t.y1, t.y1 - surface.textHeight("X")})  // y grows upwards here
+                EXPECT_TRUE(y >= std::min(box.y1, box.y2) - 1e-9 && y <= std::max(box.y1, box.y2) + 1e-9)
+                    << y;
+        }
     }
 }
 
