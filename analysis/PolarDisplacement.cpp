@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numerics/blayer/Transition.h"
+
 namespace aerolune {
 
 namespace {
@@ -62,18 +64,64 @@ double headShapeH(double H1) {
     return 0.6778 + std::pow(excess / 1.5501, -1.0 / 3.064);
 }
 
+namespace {
+
+struct TurbulentStart {
+    int32_t station;  ///< n + 1 when the layer stays laminar to the trailing edge
+    double theta;     ///< momentum thickness the entrainment march starts from
+};
+
+// Michel's transition test as the drag estimate applies it.
+bool michelHolds(const SurfaceStations& st, double theta, int32_t k, double re) {
+    return st.Ue(k) * theta * re > 2.9 * std::pow(st.s(k) * st.Ue(k) * re, 0.4);
+}
+
+// The station where the entrainment march starts, and the displacement of
+// a separated laminar layer up to it (see the header).
+TurbulentStart turbulentStart(const SurfaceStations& st, const SurfaceBoundaryLayerResult& bl, int32_t n,
+                              double re, Array1<double>& dstar) {
+    const int32_t is = bl.TransitionPoint;
+    if (!bl.laminarSeparation || is < 2 || michelHolds(st, bl.theta(is), is, re)) return {is, bl.theta(is)};
+    // The attached laminar layer's amplification up to the separation.
+    double N = 0.0, rate = 0.0;
+    for (int32_t k = 2; k <= is; ++k) {
+        const double H =
+            k == is ? kSeparatedLaminarShape : std::clamp(bl.H(k), kLaminarShapeMin, kLaminarShapeMax);
+        const double r = blayer::amplificationRate(H, bl.theta(k), st.Ue(k) * bl.theta(k) * re);
+        N += 0.5 * (rate + r) * (st.s(k) - st.s(k - 1));
+        rate = r;
+    }
+    // The separated shear layer: theta held, H that of the separation profile.
+    const double theta = bl.theta(is);
+    for (int32_t k = is; k <= n; ++k) {
+        if (k > is) {
+            const double rk = blayer::amplificationRate(kSeparatedLaminarShape, theta, st.Ue(k) * theta * re);
+            N += 0.5 * (rate + rk) * (st.s(k) - st.s(k - 1));
+            rate = rk;
+        }
+        dstar(k) = kSeparatedLaminarShape * theta;
+        if (k > is && N >= blayer::criticalAmplification) return {k, theta};
+    }
+    return {n + 1, theta};
+}
+
+}  // namespace
+
 Array1<double> polarDisplacement(const SurfaceStations& st, const SurfaceBoundaryLayerResult& bl, double re) {
     const int32_t n = std::min(st.n, static_cast<int32_t>(bl.theta.size()));
     Array1<double> dstar(static_cast<std::size_t>(std::max(n, 0)));
-    const int32_t i0 = bl.TransitionPoint >= 1 && bl.TransitionPoint < n ? bl.TransitionPoint : n + 1;
-    for (int32_t k = 1; k <= std::min(n, i0 - 1); ++k) {
+    const int32_t is = bl.TransitionPoint >= 1 && bl.TransitionPoint < n ? bl.TransitionPoint : n + 1;
+    for (int32_t k = 1; k <= std::min(n, is - 1); ++k) {
         const double H = std::clamp(bl.H(k), kLaminarShapeMin, kLaminarShapeMax);
         dstar(k) = std::isfinite(H) && std::isfinite(bl.theta(k)) ? bl.theta(k) * H : 0.0;
     }
+    if (is > n) return dstar;
+    const TurbulentStart start = turbulentStart(st, bl, n, re, dstar);
+    const int32_t i0 = start.station;
     if (i0 > n) return dstar;
 
     const double minSpeed = 0.05;  // the trailing-edge run never stops the flow either
-    State y{bl.theta(i0), std::max(st.Ue(i0), minSpeed) * bl.theta(i0) * headShapeH1(kStartShape)};
+    State y{start.theta, std::max(st.Ue(i0), minSpeed) * start.theta * headShapeH1(kStartShape)};
     for (int32_t k = i0; k <= n; ++k) {
         if (k > i0)
             y = advance(y, std::max(st.Ue(k - 1), minSpeed), std::max(st.Ue(k), minSpeed),

@@ -74,5 +74,42 @@ TEST(PolarDisplacement, ShapeFactorRisesInARetardedFlowAndIsHeldAtSeparation) {
     }
 }
 
+TEST(PolarDisplacement, LaminarSeparationRunsOnAsABubbleUntilE9) {
+    // Ue = 1 - 0.2 s, laminar (H 2.6) with one theta up to a laminar
+    // separation at s = 0.4. Below Michel's criterion the separated layer is
+    // a bubble: delta* = 4.03 theta_s until the amplification reaches e^9
+    // (at Re 1e6 and theta 4e-4 about 0.1 chord on), or to the edge when
+    // Re_theta stays below the critical 35 of the separation profile (Re 1e5,
+    // theta 3e-4). Where Michel's criterion holds as well (theta 2e-3) the
+    // turbulent march starts at the separation with H = 1.4. Exact up to
+    // rounding (1e-12 relative).
+    struct Case {
+        double re, theta;
+        bool laminarToTheEdge, bubble;
+    };
+    for (const Case c :
+         {Case{1e6, 4e-4, false, true}, Case{1e5, 3e-4, true, true}, Case{1e6, 2e-3, false, false}}) {
+        Surface layer(
+            101, [](double s) { return 1.0 - 0.2 * s; }, c.theta);
+        const int32_t separation = 41;
+        for (int32_t k = 2; k <= separation; ++k) layer.bl.theta(k) = c.theta;
+        layer.bl.TransitionPoint = separation;
+        layer.bl.laminarSeparation = true;
+        const Array1<double> d = polarDisplacement(layer.st, layer.bl, c.re);
+        const double bubble = kSeparatedLaminarShape * c.theta;
+        SCOPED_TRACE(c.theta);
+        if (!c.bubble) {
+            EXPECT_NEAR(d(separation), 1.4 * c.theta, 1e-12 * c.theta);
+            continue;
+        }
+        EXPECT_NEAR(d(separation + 5), bubble, 1e-12 * bubble);
+        if (c.laminarToTheEdge) {
+            EXPECT_NEAR(d(101), bubble, 1e-12 * bubble);
+        } else {
+            EXPECT_LT(d(separation + 15), bubble);  // turbulent, started from theta_s at H = 1.4
+        }
+    }
+}
+
 }  // namespace
 }  // namespace aerolune
