@@ -1,8 +1,8 @@
 #pragma once
 // The lift-drag polar of the current section: an angle sweep from -20 to 20
 // degrees, each angle solved, its drag estimated, the section re-solved on the
-// contour displaced by the boundary layer; the lift is that re-solve's panel
-// lift, the moment comes from thin-airfoil theory on the displaced contour.
+// contour displaced by the boundary layer; the lift and the quarter-chord
+// moment are that re-solve's panel figures.
 
 #include <cstdint>
 #include <string>
@@ -17,9 +17,9 @@ namespace aerolune {
 
 /// The settings a sweep reads besides the section itself.
 struct PolarSettings {
-    double re = 1.0e6;                  ///< Reynolds number on the chord
-    int32_t PolarSolution = 1;          ///< 1: turbulent surfaces take the flat-plate drag
-    int32_t FlowSeperationModel = 0;    ///< 1: lift and moment at the effective angle
+    double re = 1.0e6;                ///< Reynolds number on the chord
+    int32_t PolarSolution = 1;        ///< 1: turbulent surfaces take the flat-plate drag
+    int32_t FlowSeperationModel = 0;  ///< 1: lift and moment at the effective angle
 };
 
 /// Angle k (1..21) of the sweep, degrees: -20 + (k - 1) / 20 x 40.
@@ -38,8 +38,8 @@ Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& d
 
 /// One point of the sweep on the given solution arrays (already solved at
 /// `angleDeg`): stagnation panel, drag steps 3-6, the viscous re-solve with
-/// one under-relaxed coupling sweep and its panel lift, and the quarter-chord moment (0.25 + Cm/Cl) x Cl of the
-/// thin-airfoil coefficients of the displaced contour (0 at Cl = 0). Returns
+/// one under-relaxed coupling sweep and its panel lift and quarter-chord
+/// moment (the relaxed step's change of both from thin-airfoil theory). Returns
 /// false with `error` set when the boundary layer could not be computed or a
 /// figure of the point is not a finite number.
 bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, const PolarSettings& settings,
@@ -48,7 +48,8 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
 /// The whole sweep into `polar` (which it empties first). Stops at the first
 /// point whose boundary layer cannot be computed, keeping the points before it.
 /// \return empty when every point was computed, else why the sweep stopped
-std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSettings& settings, StoredPolar& polar);
+std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSettings& settings,
+                       StoredPolar& polar);
 
 /// Polar(nptsst) on the state: the header from Text1, Label16, Label17 and re;
 /// nothing is recomputed when a stored polar has the same header; otherwise

@@ -2,10 +2,10 @@
 // contour of the viscous re-solve, and results identical whether or not the
 // section solver reused its factorisation.
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "analysis/Polar.h"
 #include "analysis/PolarDisplacement.h"
@@ -19,7 +19,8 @@ PolarHeader header(const std::string& name, double re = 1e6) { return {name, "0.
 
 TEST(PolarStore, DropsTheOldestWhenFull) {
     PolarStore store;
-    for (int32_t k = 1; k <= kPolarCapacity + 5; ++k) store.add(header("S" + std::to_string(k))).points.resize(3);
+    for (int32_t k = 1; k <= kPolarCapacity + 5; ++k)
+        store.add(header("S" + std::to_string(k))).points.resize(3);
     ASSERT_EQ(store.count(), kPolarCapacity);
     EXPECT_EQ(store[0].header.name, "S6");
     EXPECT_EQ(store[kPolarCapacity - 1].header.name, "S" + std::to_string(kPolarCapacity + 5));
@@ -67,13 +68,13 @@ TEST(Polar, SymmetricSectionGivesAnOddLiftCurveAndAnEvenDrag) {
         EXPECT_NEAR(lo.cl, -hi.cl, 1e-3) << lo.angle;
         EXPECT_NEAR(lo.cdTimes1000, hi.cdTimes1000, 1e-3 * hi.cdTimes1000) << lo.angle;
         EXPECT_NEAR(lo.cm, -hi.cm, 1e-3) << lo.angle;
-        // Thin-airfoil theory: no moment about c/4 without camber. The
-        // displaced contour adds a little; the reference solver's viscous
+        // No camber, little moment about c/4: the reference solver's viscous
         // moment stays within 0.006 of zero for |alpha| <= 8 degrees
-        // (xfoil_viscous_polars.csv). Tolerance 0.015 there: measured 0.0115
-        // at 8 degrees, where the upper layer's displacement near the
-        // trailing edge cambers the displaced contour.
-        if (hi.angle <= 8.0) EXPECT_NEAR(hi.cm, 0.0, 0.015) << hi.angle;
+        // (xfoil_viscous_polars.csv). Tolerance 0.01 there, the aim for the
+        // polar's moment against the reference: measured 0.0025 at 8 degrees
+        // (the thin-airfoil moment of the displaced camber line, used before,
+        // gave 0.0115).
+        if (hi.angle <= 8.0) EXPECT_NEAR(hi.cm, 0.0, 0.01) << hi.angle;
         EXPECT_NEAR(lo.upperTransition, hi.lowerTransition, 1e-3) << lo.angle;
     }
     EXPECT_NEAR(polar.points[10].cl, 0.0, 1e-4);
@@ -115,9 +116,8 @@ TEST(Polar, DisplacedContourMovesOutwards) {
     SectionSolution sol;
     solveSection(section, 40, 4.0f, sol);
     const int32_t n = 80;
-    const DragResult drag =
-        dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n,
-                     stagnationPanel(sol.SurfVel.data(), n), 4.0, 1e6, 1);
+    const DragResult drag = dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n,
+                                         stagnationPanel(sol.SurfVel.data(), n), 4.0, 1e6, 1);
     ASSERT_TRUE(drag.ok);
     const Array1<float> y = displacedOrdinates(sol, drag, 1e6);
     // Upper nodes (x past 5 % chord) move up, lower ones down, by at most the
@@ -164,10 +164,9 @@ TEST(Polar, ReusedFactorisationGivesTheResultsOfAFreshSolve) {
         EXPECT_EQ(point.cm, swept.cm) << polarAngle(k);
         // The moment about c/4: thin-airfoil -0.05312 (analytic.csv); the
         // reference solver's viscous value stays within 0.005 of it for
-        // |alpha| <= 6 degrees (xfoil_viscous_polars.csv). Tolerance 0.015
-        // there: measured 0.0114 above it at 6 degrees (the displacement's
-        // camber near the trailing edge, as for NACA 0012).
-        if (std::fabs(polarAngle(k)) <= 6.0) EXPECT_NEAR(swept.cm, -0.05312, 0.015) << polarAngle(k);
+        // |alpha| <= 6 degrees (xfoil_viscous_polars.csv). Tolerance 0.01
+        // there, the aim against the reference: measured 0.0026 at 2 degrees.
+        if (std::fabs(polarAngle(k)) <= 6.0) EXPECT_NEAR(swept.cm, -0.05312, 0.01) << polarAngle(k);
         EXPECT_EQ(point.upperTransition, swept.upperTransition) << polarAngle(k);
         EXPECT_EQ(point.lowerTransition, swept.lowerTransition) << polarAngle(k);
     }
