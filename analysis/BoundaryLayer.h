@@ -28,8 +28,9 @@ std::string boundaryLayerTitle(double cl, double cd);
 /// solution, with the settings BlPoints, BlLimit, BlOptions (model BlOptions
 /// - 1), BlRough, re and BlVelView. The layers are marched on edge speeds
 /// coupled to the displaced section by a few under-relaxed sweeps (march,
-/// displace, re-solve), then once more at the fine marching step for the
-/// results below.
+/// displace, re-solve; on the section built with 120 points when it has more,
+/// their change to the speeds carried over by position along the contour),
+/// then once more at the fine marching step for the results below.
 ///
 /// Computed when CompBlFlag is 1 or DialogCancelled is 0; otherwise (the
 /// settings dialog was cancelled) the previous solution stays. The lower
