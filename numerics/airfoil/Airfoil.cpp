@@ -70,6 +70,15 @@ FlapSetting flapSetting(const float* flapRad, const float* flapHinge) {
     return flap;
 }
 
+// A NACA surface that runs back in x anywhere ahead of the trailing edge, or
+// of the hinge when there is a flap: a thick, strongly cambered section folds
+// its lower surface over behind the nose (the 9130 by 0.018 chord near
+// x = 0.1), and chordwise stations cannot follow a fold.
+bool folds(const SurfaceCurve& surface, const FlapSetting& flap) {
+    const double end = flap.present ? parameterAtX(surface, flap.hinge) : surface.tEnd;
+    return furthestRunBack(surface, surface.tBegin, end) > kTurnBackSlack;
+}
+
 // The section's surfaces before any flap, or nothing when the file lists cannot make one.
 std::optional<SectionCurves> sectionCurves(const int32_t* designation, const float* fileYU, const float* fileYL,
                                            const float* fileXU, const float* fileXL, const int32_t* fileNU,
@@ -157,12 +166,16 @@ SectionFault AirfoilSectionFault(int32_t* designation, float* flapRad, float* fl
                                  int32_t* fileNL, int32_t* source) {
     using Kind = SectionFault::Kind;
     if (!halfPoints || *halfPoints < kMinHalfPoints || *halfPoints > kMaxHalfPoints) return {Kind::NoSection};
+    const bool fromFile = source && *source == 1;
     const std::optional<SectionCurves> curves =
-        sectionCurves(designation, fileYU, fileYL, fileXU, fileXL, fileNU, fileNL, source && *source == 1);
+        sectionCurves(designation, fileYU, fileYL, fileXU, fileXL, fileNU, fileNL, fromFile);
     if (!curves) return {Kind::NoSection};
     const FlapSetting flap = flapSetting(flapRad, flapHinge);
-    if (flap.present ? flapTurnsBack(*curves, flap.hinge, flap.deflection, kTurnBackSlack)
-                     : turnsBack(curves->upper) || turnsBack(curves->lower))
+    const bool backwards = flap.present ? flapTurnsBack(*curves, flap.hinge, flap.deflection, kTurnBackSlack)
+                                        : turnsBack(curves->upper) || turnsBack(curves->lower);
+    // A coordinate list is checked at its trailing edge only, as it always
+    // was: its rounding may let a surface run back by a hair at the nose.
+    if (backwards || (!fromFile && (folds(curves->upper, flap) || folds(curves->lower, flap))))
         return {Kind::TurnsBack};
     const ContourFault laid = contourFault(layContour(*curves, flap, *halfPoints));
     switch (laid.kind) {

@@ -8,6 +8,15 @@ namespace aerolune {
 
 namespace {
 
+// How far (chords) the upper surface may reach ahead of the mean line's start
+// with the nodes still starting there and the sliver ahead left out: up to
+// 1e-4 (the 2412 reaches 7.8e-5 ahead) even the 340-point contour keeps its
+// nose panels within three times their neighbours' length. A nose reaching
+// further (the 4412 by 3.0e-4, the 23012 by 6.5e-4, the 64012 by 2.7e-3) left
+// a step there, the first upper panel up to 30 times its neighbours, so it is
+// laid from its foremost point instead.
+constexpr double kNoseReach = 1e-4;
+
 // Standard 5-digit mean lines 210..250 at the design lift coefficient 0.3:
 // break point m and constant k1, indexed by the position digit 1..5.
 constexpr double kFiveDigitM[5] = {0.0580, 0.1260, 0.2025, 0.2900, 0.3910};
@@ -83,7 +92,7 @@ Point surfacePoint(const NacaParameters& section, double t, double side) {
 }
 
 // Where a cambered upper surface turns round at the nose its x dips below
-// zero; the stations (x >= 0) are found on the branch beyond that turn.
+// zero: the parameter of its foremost point.
 double upperTurningParameter(const NacaParameters& section) {
     if (section.meanLine == NacaParameters::MeanLine::Symmetric) return 0.0;
     double a = 0.0;
@@ -104,11 +113,31 @@ double upperTurningParameter(const NacaParameters& section) {
 }  // namespace
 
 SectionCurves nacaCurves(const NacaParameters& section) {
+    auto upper = [section](double t) { return surfacePoint(section, t, 1.0); };
+    auto lower = [section](double t) { return surfacePoint(section, t, -1.0); };
+    const double turn = upperTurningParameter(section);
+    const Point foremost = upper(turn);
     SectionCurves curves;
-    curves.upper = {[section](double t) { return surfacePoint(section, t, 1.0); }, upperTurningParameter(section), 1.0};
-    curves.lower = {[section](double t) { return surfacePoint(section, t, -1.0); }, 0.0, 1.0};
-    curves.leadingEdge = {0.0, 0.0};
+    curves.upper = {upper, turn, 1.0};
     curves.trailingEdge = {1.0, meanLineAt(section, 1.0).yc};
+    if (foremost.x >= -kNoseReach) {
+        curves.lower = {lower, 0.0, 1.0};
+        curves.leadingEdge = {0.0, 0.0};
+        return curves;
+    }
+    // The contour turns round at its foremost point: the lower side runs from
+    // there back over the nose to the mean line's start (parameter -turn..0)
+    // and on along the lower surface, so x grows along both sides. The chord
+    // is then taken from that point to the trailing edge: the section is
+    // moved and scaled so the chord runs from x = 0 to x = 1, as every laid
+    // contour's does.
+    const double scale = 1.0 / (1.0 - foremost.x);
+    auto onChord = [foremost, scale](Point p) { return Point{(p.x - foremost.x) * scale, p.y * scale}; };
+    curves.upper = {[upper, onChord](double t) { return onChord(upper(t)); }, turn, 1.0};
+    curves.lower = {[upper, lower, onChord](double s) { return onChord(s < 0.0 ? upper(-s) : lower(s)); },
+                    -turn, 1.0};
+    curves.leadingEdge = onChord(foremost);
+    curves.trailingEdge = onChord(curves.trailingEdge);
     return curves;
 }
 

@@ -35,7 +35,11 @@ double halfThicknessAt(const NacaParameters& section, double x);
 
 /// The section's surfaces as curves of the mean-line parameter; a station's
 /// point is found by solving for that parameter, so the exact NACA point lies
-/// on the station.
+/// on the station. The leading edge is the mean line's start, unless the
+/// upper surface reaches more than 1e-4 chord ahead of it: then the contour's
+/// foremost point is the leading edge, the lower side runs from there over
+/// the nose, and the section is moved and scaled to a unit chord from that
+/// point to the trailing edge.
 SectionCurves nacaCurves(const NacaParameters& section);
 
 }  // namespace aerolune

@@ -44,6 +44,18 @@ double furthestX(const SurfaceCurve& curve, double from) {
     return furthest;
 }
 
+double furthestRunBack(const SurfaceCurve& curve, double from, double to) {
+    constexpr int kSamples = 2000;
+    double furthest = curve.at(from).x;
+    double runBack = 0.0;
+    for (int i = 1; i <= kSamples; ++i) {
+        const double x = curve.at(from + (to - from) * i / kSamples).x;
+        furthest = std::max(furthest, x);
+        runBack = std::max(runBack, furthest - x);
+    }
+    return runBack;
+}
+
 SectionShape plainShape(const SectionCurves& curves) {
     SectionShape shape;
     shape.upperY = [upper = curves.upper](double x) { return ordinateAtX(upper, x); };

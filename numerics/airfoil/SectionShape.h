@@ -29,6 +29,12 @@ double parameterAtX(const SurfaceCurve& curve, double x);
 /// finely: beyond the end's own x when the surface runs back before it ends.
 double furthestX(const SurfaceCurve& curve, double from);
 
+/// How far (chords) `curve` runs back in x between parameters `from` and `to`
+/// at most, behind the furthest point it has reached, sampled finely: 0 when x
+/// never decreases along it. Chordwise stations cannot follow a surface that
+/// folds back like this.
+double furthestRunBack(const SurfaceCurve& curve, double from, double to);
+
 /// Ordinate of `curve` at abscissa `x`.
 inline double ordinateAtX(const SurfaceCurve& curve, double x) { return curve.at(parameterAtX(curve, x)).y; }
 

