@@ -67,8 +67,10 @@ double headShapeH(double H1) {
 namespace {
 
 struct TurbulentStart {
-    int32_t station;  ///< n + 1 when the layer stays laminar to the trailing edge
-    double theta;     ///< momentum thickness the entrainment march starts from
+    int32_t station;        ///< n + 1 when the layer stays laminar to the trailing edge
+    double theta;           ///< momentum thickness the entrainment march starts from
+    double bubble = 0;      ///< the bubble's displacement thickness; 0 without a bubble
+    double fallLength = 0;  ///< arc length over which that displacement falls away
 };
 
 // Michel's transition test as the drag estimate applies it.
@@ -91,16 +93,18 @@ TurbulentStart turbulentStart(const SurfaceStations& st, const SurfaceBoundaryLa
         N += 0.5 * (rate + r) * (st.s(k) - st.s(k - 1));
         rate = r;
     }
-    // The separated shear layer: theta held, H that of the separation profile.
+    // The bubble's laminar part: theta and the displacement held.
     const double theta = bl.theta(is);
+    const double bubble = kLaminarShapeMax * theta;
     for (int32_t k = is; k <= n; ++k) {
         if (k > is) {
             const double rk = blayer::amplificationRate(kSeparatedLaminarShape, theta, st.Ue(k) * theta * re);
             N += 0.5 * (rate + rk) * (st.s(k) - st.s(k - 1));
             rate = rk;
         }
-        dstar(k) = kSeparatedLaminarShape * theta;
-        if (k > is && N >= blayer::criticalAmplification) return {k, theta};
+        dstar(k) = bubble;
+        if (k > is && N >= blayer::criticalAmplification)
+            return {k, theta, bubble, kReattachmentLengths * (st.s(k) - st.s(is))};
     }
     return {n + 1, theta};
 }
@@ -130,6 +134,10 @@ Array1<double> polarDisplacement(const SurfaceStations& st, const SurfaceBoundar
         const double H1 = std::max(y.E / (Ue * y.theta), kH1Separated);
         const double d = y.theta * headShapeH(H1);
         dstar(k) = std::isfinite(d) && d > 0.0 ? d : dstar(k - 1);
+        if (start.fallLength > 0.0) {
+            const double left = 1.0 - (st.s(k) - st.s(i0)) / start.fallLength;
+            dstar(k) = std::max(dstar(k), start.bubble * left);
+        }
     }
     return dstar;
 }
