@@ -82,23 +82,25 @@ void surfaceStations(const PanelContour& c, const StagnationCrossing& stag, bool
 
 int32_t marchingSubsteps(int32_t nptsst) {
     if (nptsst <= 0) return 1;
-    return std::max<int32_t>(1, (kMarchingPanelEquivalent + nptsst - 1) / nptsst);
+    return std::max<int32_t>(1, kMarchingPanelEquivalent / nptsst);
 }
 
-MarchingArrays marchingArrays(const BoundaryLayerSurface& surface, int32_t substeps) {
+MarchingArrays marchingArrays(const BoundaryLayerSurface& surface, int32_t substeps, double maxStep) {
     MarchingArrays m;
-    const int32_t k = std::max<int32_t>(1, substeps);
-    const auto size = static_cast<std::size_t>(std::max<int32_t>(0, surface.n - 1) * k + 1);
-    m.s.reserve(size);
-    m.Ue.reserve(size);
+    m.step.reserve(static_cast<std::size_t>(std::max<int32_t>(0, surface.n)));
     for (int32_t i = 1; i < surface.n; ++i) {
+        const double ds = surface.s(i + 1) - surface.s(i);
+        int32_t k = std::max<int32_t>(1, substeps);
+        if (maxStep > 0.0 && ds > k * maxStep) k = static_cast<int32_t>(std::ceil(ds / maxStep));
+        m.step.push_back(static_cast<int32_t>(m.s.size()));
         for (int32_t j = 0; j < k; ++j) {
             const double f = static_cast<double>(j) / k;
-            m.s.push_back(surface.s(i) + f * (surface.s(i + 1) - surface.s(i)));
+            m.s.push_back(surface.s(i) + f * ds);
             m.Ue.push_back(surface.Ue(i) + f * (surface.Ue(i + 1) - surface.Ue(i)));
         }
     }
     if (surface.n >= 1) {
+        m.step.push_back(static_cast<int32_t>(m.s.size()));
         m.s.push_back(surface.s(surface.n));
         m.Ue.push_back(surface.Ue(surface.n));
     }

@@ -9,6 +9,7 @@
 
 #include "BoundaryLayerRun.h"
 #include "analysis/BoundaryLayerPost.h"
+#include "analysis/BoundaryLayerStations.h"
 #include "numerics/blayer/Blayer2.h"
 
 namespace aerolune::test {
@@ -139,6 +140,47 @@ TEST(BoundaryLayerPost, TrailingEdgeDragIsSquireAndYoungAtTheLastSolvedStation) 
     EXPECT_NEAR(trailingEdgeDragTerm(s), 2.0 * 0.002 * 0.5 / 0.3 * std::pow(0.9, 3.25), 1e-12);
     s.rows = 1;
     EXPECT_EQ(trailingEdgeDragTerm(s), 0.0);
+}
+
+TEST(BoundaryLayerStations, IntervalsSplitIntoWholeStepsNoLongerThanTheLongest) {
+    // Stations at s = 0, 0.001, 0.021, 0.026 with Ue = 0, 1, 2, 2; the
+    // longest step 0.0065 (kMarchingStep, pi / 480).
+    BoundaryLayerSurface surface;
+    surface.n = 4;
+    surface.s.resize(4);
+    surface.Ue.resize(4);
+    const double s[] = {0.0, 0.001, 0.021, 0.026}, ue[] = {0.0, 1.0, 2.0, 2.0};
+    for (int32_t i = 1; i <= 4; ++i) {
+        surface.s(i) = s[i - 1];
+        surface.Ue(i) = ue[i - 1];
+    }
+    struct Case {
+        int32_t substeps;
+        double maxStep;
+        std::vector<int32_t> step;  // 0-based step of each station
+    };
+    // 0.02 / 0.0065 needs 4 steps, 0.005 one; at least 2 each when asked;
+    // no limit: the substeps alone.
+    const Case cases[] = {{1, kMarchingStep, {0, 1, 5, 6}},
+                          {2, kMarchingStep, {0, 2, 6, 8}},
+                          {5, kMarchingStep, {0, 5, 10, 15}},
+                          {1, 0.0, {0, 1, 2, 3}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.substeps << " substeps, longest " << c.maxStep);
+        const MarchingArrays m = marchingArrays(surface, c.substeps, c.maxStep);
+        ASSERT_EQ(m.step, c.step);
+        ASSERT_EQ(m.s.size(), static_cast<std::size_t>(c.step.back() + 1));
+        for (int32_t i = 1; i <= 4; ++i) {
+            EXPECT_DOUBLE_EQ(m.s[c.step[i - 1]], s[i - 1]);
+            EXPECT_DOUBLE_EQ(m.Ue[c.step[i - 1]], ue[i - 1]);
+        }
+        for (std::size_t k = 1; k < m.s.size(); ++k)
+            if (c.maxStep > 0.0) EXPECT_LE(m.s[k] - m.s[k - 1], c.maxStep + 1e-15);
+    }
+    // The middle of the long interval lies halfway in s and Ue.
+    const MarchingArrays m = marchingArrays(surface, 1, kMarchingStep);
+    EXPECT_NEAR(m.s[3], 0.011, 1e-15);
+    EXPECT_NEAR(m.Ue[3], 1.5, 1e-15);
 }
 
 }  // namespace
