@@ -219,20 +219,21 @@ void coupleSpeeds(SectionState& sec, const ContourCopy& contour, const SolverSet
 // The coupling of a finer section runs on the same section built with
 // kCouplingPoints points, and the change it makes to the edge speed is
 // carried over to the fine section's panels by their position along the
-// contour, linearly, as a coarse-grid correction is carried to the fine
-// grid in Brandt's multi-level method (Math. Comp. 31, 1977): the coarse
-// level serves only the slowly varying interaction term. The displacement changes the speeds smoothly,
-// over tenths of the chord, which the coarse section resolves, while the
-// fine section keeps its own inviscid speeds with their sharper suction peak
-// for the final march. Each sweep's march and re-solve then cost what they
-// cost at 120 points whatever the section's point count: about 2.7 ms a
-// sweep, against 12 ms on the 340-point section itself (the re-solve's
-// factorisation grows with the cube of the points), where the two sweeps took
-// three fifths of the routine's time. Nor did the fine sweeps bring the
-// layer nearer the reference solver: at 340 points and 64 across, coupled on
-// the section itself, CdCFD of the 15 reference cases was 0.97 to 1.16 of
-// the reference's and transition up to 0.15 chord early; coupled at 120
-// points, 0.97 to 1.05 and at most 0.08 chord early (0.07 at 120 points).
+// contour, linearly, as a coarse-grid correction is carried to the fine grid
+// in Brandt's multi-level method (Math. Comp. 31, 1977): the coarse level
+// serves only the slowly varying interaction term. The displacement changes
+// the speeds smoothly, over tenths of the chord, which the coarse section
+// resolves, while the fine section keeps its own inviscid speeds with their
+// sharper suction peak for the final march. Each sweep's march and re-solve
+// then cost what they cost at 120 points whatever the section's point count:
+// about 2 ms a sweep, against 12 ms on the 340-point section itself (the
+// re-solve's factorisation grows with the cube of the points), where the two
+// sweeps took three fifths of the routine's time. Nor did the fine sweeps
+// bring the layer nearer the reference solver: at 340 points and 64 across,
+// coupled on the section itself, CdCFD of the 15 reference cases was 0.97
+// to 1.16 of the reference's and transition up to 0.15 chord early; coupled
+// at 120 points, 0.97 to 1.07 and at most 0.08 chord early (0.07 at 120
+// points).
 constexpr int32_t kCouplingPoints = 120;
 
 // Where each panel's control point lies along the contour from node 1,
