@@ -79,7 +79,7 @@ private:
     // The laminar separation bubble, once one has opened: where its laminar
     // part ends.
     bool bubble_ = false;
-    double bubbleEnd_ = 0.0;
+    double bubbleStart_ = 0.0, bubbleEnd_ = 0.0, bubbleN_ = 0.0, bubbleRate_ = 0.0;
 
     MarchResult result_;
 };
@@ -186,21 +186,37 @@ bool SurfaceMarch::restartTurbulent(int k) {
 // transition. In the flow a short separation bubble forms: the separated
 // laminar shear layer runs on at an almost constant pressure until it turns
 // turbulent, and the turbulent layer reattaches and recovers the pressure.
-// Horton's model of the short bubble (Horton, Laminar separation bubbles in
-// two and three dimensional incompressible flow, PhD thesis, London, 1968):
-// a pressure plateau over the laminar part, of length l1 with
-// Ue l1 / nu = 4 x 10^4, and transition at its end. Here the edge velocity
-// is held at its value at separation over l1 and returns linearly to the
-// given one over a further kRecovery x l1 (the model fixes only the laminar
-// part; 3 l1 for the turbulent recovery is the length that brings the drag
-// and the thickness at 0.9 chord of the NACA sections closest to the
-// reference solver's at Re 1e6). The layer is marched laminar along the
-// plateau (the envelope may fire there first) and turns turbulent at its end
-// at the latest. A bubble whose l1 exceeds a tenth of the run to separation
+// The bubble follows Horton's model of the short bubble (Horton, Laminar
+// separation bubbles in two and three dimensional incompressible flow, PhD
+// thesis, London, 1968): a pressure plateau over the laminar part, then a
+// turbulent recovery. Here the edge velocity is held at its value at
+// separation over the laminar part and returns linearly to the given one
+// over a further kRecovery x l1, with Horton's laminar length l1 (Ue l1 / nu
+// = 4 x 10^4) as the bubble's scale (3 l1 for the recovery is the length
+// that brings the drag and the thickness at 0.9 chord of the NACA sections
+// closest to the reference solver's at Re 1e6).
+//
+// Where the laminar part ends is the envelope method's answer, not Horton's
+// fixed Reynolds number: the waves go on growing in the separated shear
+// layer, and Drela and Giles fitted their envelope correlation (Transition.h)
+// over the Falkner-Skan profiles up to and past separation. So N is carried
+// on from the separation point at the envelope's rate for the separating
+// profile, H = kSeparationShape (3.55, the shape factor at laminar separation
+// in Thwaites' method, lambda = -0.09, with Cebeci and Bradshaw's fit
+// H = 2.088 + 0.0731 / (lambda + 0.14)) and theta held at its value there (on
+// a plateau with no wall shear the momentum integral leaves theta unchanged),
+// and transition is where N reaches 9. Horton's length put transition with
+// N between 4 and 7 on the NACA sections at Re 1e6, up to 0.065 chord ahead
+// of the reference solver's; the layer marched laminar along the plateau
+// relaxes towards an attached profile and amplifies at half the separated
+// rate, which puts it as far behind.
+//
+// A bubble whose Horton length l1 exceeds a tenth of the run to separation
 // is a long bubble, which this model does not describe: the layer is then
 // restarted turbulent as in the transition-at-separation model.
 constexpr double kShortBubble = 0.1;
 constexpr double kRecovery = 3.0;
+constexpr double kSeparationShape = 3.55;
 bool SurfaceMarch::openBubble(int k) {
     if (bubble_ || k < 2) return false;
     // Separation where the wall shear, extrapolated linearly from the last
@@ -214,8 +230,17 @@ bool SurfaceMarch::openBubble(int k) {
     const double us = ue_[k - 1] + (xs - x_[k - 1]) / (x_[k] - x_[k - 1]) * (ue_[k] - ue_[k - 1]);
     const double l1 = 4.0e4 / (us * set_.reynolds);
     if (l1 > kShortBubble * xs) return false;
+    // N at separation (the last rate carried on to xs) and the separated
+    // shear layer's rate from there on; without one, Horton's length.
+    const StationRow& last = result_.rows.back();
+    const double nSep = amplification_ + amplificationRate_ * (xs - x_[k - 1]);
+    bubbleRate_ = amplificationRate(kSeparationShape, last.momentum, last.reTheta);
+    const double laminarPart =
+        bubbleRate_ > 0.0 ? std::max(0.0, criticalAmplification - nSep) / bubbleRate_ : l1;
     bubble_ = true;
-    bubbleEnd_ = xs + l1;
+    bubbleStart_ = xs;
+    bubbleN_ = nSep;
+    bubbleEnd_ = xs + laminarPart;
     for (int j = k; j < n_; ++j) {
         if (x_[j] >= bubbleEnd_ + kRecovery * l1) break;
         const double t = std::max(0.0, (x_[j] - bubbleEnd_) / (kRecovery * l1));
@@ -303,13 +328,17 @@ void SurfaceMarch::record(int k, const Profile& p, double gamma) {
 
 // The envelope's N integrated along the arc length by the trapezoidal rule;
 // transition where it reaches 9, placed by linear interpolation within the
-// step, or where the roughness trips the layer first.
+// step, or where the roughness trips the layer first. Past a laminar
+// separation N grows at the bubble's rate (openBubble) and transition is at
+// the end of the bubble's laminar part.
 void SurfaceMarch::checkNaturalTransition(int k, const Profile& p) {
     const StationRow& row = result_.rows.back();
     const double rate = amplificationRate(row.shape, row.momentum, row.reTheta);
     const double previousN = amplification_;
     const double dx = x_[k] - x_[k - 1];
-    if (amplificationRate_ > 0.0 || rate == 0.0) {
+    if (bubble_) {
+        amplification_ = bubbleN_ + bubbleRate_ * std::max(0.0, x_[k] - bubbleStart_);
+    } else if (amplificationRate_ > 0.0 || rate == 0.0) {
         amplification_ += 0.5 * (amplificationRate_ + rate) * dx;
     } else {
         // Onset within this step: amplified only past the point where
@@ -322,7 +351,7 @@ void SurfaceMarch::checkNaturalTransition(int k, const Profile& p) {
     amplificationRate_ = rate;
     const double reK = roughnessReynolds(p, *grid_, lengthScale(k), ue_[k], set_.roughness, set_.reynolds);
     double xTr = x_[k];
-    if (bubble_ && amplification_ < criticalAmplification && x_[k] >= bubbleEnd_) {
+    if (bubble_ && x_[k] >= bubbleEnd_) {
         xTr = bubbleEnd_;
     } else if (amplification_ >= criticalAmplification) {
         const double f = (criticalAmplification - previousN) / (amplification_ - previousN);

@@ -8,11 +8,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "BoundaryLayerRun.h"
+#include "analysis/BoundaryLayerPost.h"
 #include "analysis/Polar.h"
+#include "numerics/blayer/Blayer2.h"
 
 namespace aerolune::test {
 namespace {
@@ -47,26 +51,25 @@ TEST(Validation, BoundaryLayerDragAndTransition) {
         double xtrTolerance;  ///< chords
     };
     // Measured ratios CdCFD / reference in the comments; transition is the
-    // first turbulent station (0.025 to 0.05 chord apart at 120 points).
-    // Misses of the aims: at 2 degrees, Re 1e6, the laminar layer still
-    // separates ahead of the envelope's N = 9 and the short-bubble model puts
-    // transition one or two stations ahead of the reference's.
+    // first turbulent station (0.015 to 0.05 chord apart at 120 points), 1
+    // where the layer stays laminar. Largest transition miss 0.037 chord
+    // (NACA 0012 at 4 degrees, Re 1e6, upper: 0.217 against 0.254).
     const Row rows[] = {
-        {"0012", 1e6, 0, 0.10, 0.05},  // 1.01
-        {"0012", 1e6, 2, 0.10, 0.07},  // 1.05; lower 0.804 against 0.868 (missed)
-        {"0012", 1e6, 4, 0.10, 0.05},  // 1.08
-        {"2412", 1e6, 0, 0.10, 0.05},  // 1.08
-        {"2412", 1e6, 2, 0.10, 0.07},  // 1.04; upper 0.461 against 0.526 (missed)
-        {"2412", 1e6, 4, 0.10, 0.05},  // 1.00
-        {"4412", 1e6, 0, 0.10, 0.05},  // 1.04
-        {"4412", 1e6, 2, 0.10, 0.07},  // 1.07; upper 0.461 against 0.522 (missed)
-        {"4412", 1e6, 4, 0.10, 0.05},  // 1.03
+        {"0012", 1e6, 0, 0.10, 0.05},  // 1.02
+        {"0012", 1e6, 2, 0.10, 0.05},  // 1.03; lower 0.844 against 0.868
+        {"0012", 1e6, 4, 0.10, 0.05},  // 1.02
+        {"2412", 1e6, 0, 0.10, 0.05},  // 1.02
+        {"2412", 1e6, 2, 0.10, 0.05},  // 1.00; upper 0.513 against 0.526
+        {"2412", 1e6, 4, 0.10, 0.05},  // 0.98
+        {"4412", 1e6, 0, 0.10, 0.05},  // 1.05
+        {"4412", 1e6, 2, 0.10, 0.05},  // 1.02; upper 0.539 against 0.522
+        {"4412", 1e6, 4, 0.10, 0.05},  // 0.99
         {"0012", 3e6, 0, 0.10, 0.05},  // 1.00
         {"0012", 3e6, 2, 0.10, 0.05},  // 1.00
-        {"0012", 3e6, 4, 0.10, 0.05},  // 1.03
+        {"0012", 3e6, 4, 0.10, 0.05},  // 1.04
         {"2412", 3e6, 0, 0.10, 0.05},  // 0.99
         {"2412", 3e6, 2, 0.10, 0.05},  // 1.01
-        {"2412", 3e6, 4, 0.10, 0.05},  // 1.08
+        {"2412", 3e6, 4, 0.10, 0.05},  // 1.07
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.section) + " Re " + std::to_string(r.re) + " at " +
@@ -80,6 +83,89 @@ TEST(Validation, BoundaryLayerDragAndTransition) {
         EXPECT_TRUE(nearlyEqual(bl.CdCFD, ref.cd, 0.0, r.cdTolerance)) << bl.CdCFD << " against " << ref.cd;
         EXPECT_NEAR(transitionX(bl.upper), ref.xtrTop, r.xtrTolerance);
         EXPECT_NEAR(transitionX(bl.lower), ref.xtrBottom, r.xtrTolerance);
+    }
+}
+
+// One surface of a solution marched again on its own stations and edge
+// speeds with every station interval split into `substeps` steps, as the
+// routine marches it: the rows kept at the surface's stations, continued
+// past a separation.
+BoundaryLayerSurface remarched(const BoundaryLayerSurface& surface, double re, int32_t substeps) {
+    const MarchingArrays m = marchingArrays(surface, substeps);
+    std::vector<double> s = m.s, ue = m.Ue;
+    int32_t steps = static_cast<int32_t>(s.size()), rows = 32, model = 2;
+    double roughness = 0.0, limit = 50.0;
+    const BlayerLayout layout = blayerLayout(steps, rows);
+    std::vector<double> u(layout.profileSize()), y(layout.profileSize()), wall(layout.stationOutSize()),
+        table(layout.tableSize());
+    Blayer2(s.data(), ue.data(), &re, u.data(), y.data(), wall.data(), table.data(), &steps, &rows,
+            &roughness, &model, &limit);
+    BoundaryLayerSurface out = surface;
+    out.rows = std::min(surface.n, (rows - 1) / substeps + 1);
+    out.table.resize(static_cast<std::size_t>(surface.n), BlayerLayout::tableColumns);
+    for (int32_t i = 1; i <= surface.n; ++i)
+        for (int32_t col = 1; col <= BlayerLayout::tableColumns; ++col)
+            out.table(i, col) = i <= out.rows ? table[static_cast<std::size_t>((i - 1) * substeps) +
+                                                      static_cast<std::size_t>(steps) * (col - 1)]
+                                              : 0.0;
+    return out;
+}
+
+// delta* at chord position x, linear between the stations around it.
+double displacementAt(const BoundaryLayerSurface& s, double x) {
+    for (int32_t i = 2; i <= s.n; ++i)
+        if ((s.x(i - 1) - x) * (s.x(i) - x) <= 0.0 && s.x(i) != s.x(i - 1))
+            return s.displacement(i - 1) +
+                   (x - s.x(i - 1)) / (s.x(i) - s.x(i - 1)) * (s.displacement(i) - s.displacement(i - 1));
+    return 0.0;
+}
+
+TEST(Validation, BoundaryLayerStepConvergence) {
+    // Halving the marching step of the routine (at 120 points, 4 steps per
+    // station interval against 8) changes CdCFD, and delta* at 0.9 chord on
+    // each surface, by less than 2 %, on the 15 cases of the table above.
+    // Where a case misses, its tolerance and the measured change are noted.
+    // Largest change within the aim: 1.9 % (delta* lower, NACA 0012 at 4
+    // degrees, Re 1e6).
+    struct Row {
+        const char* section;
+        double re;
+        int alpha;
+        double cdTolerance, thicknessTolerance;  ///< relative
+    };
+    const Row rows[] = {
+        {"0012", 1e6, 0, 0.02, 0.02}, {"0012", 1e6, 2, 0.02, 0.02},  {"0012", 1e6, 4, 0.02, 0.02},
+        {"2412", 1e6, 0, 0.02, 0.02}, {"2412", 1e6, 2, 0.02, 0.02},  {"2412", 1e6, 4, 0.02, 0.02},
+        {"4412", 1e6, 0, 0.05, 0.09},  // CdCFD 4.7 %, upper delta* 8.4 %
+        {"4412", 1e6, 2, 0.02, 0.02}, {"4412", 1e6, 4, 0.02, 0.02},  {"0012", 3e6, 0, 0.02, 0.02},
+        {"0012", 3e6, 2, 0.02, 0.02}, {"0012", 3e6, 4, 0.02, 0.035},  // lower delta* 3.1 %
+        {"2412", 3e6, 0, 0.02, 0.02}, {"2412", 3e6, 2, 0.02, 0.02},  {"2412", 3e6, 4, 0.02, 0.02},
+    };
+    const int32_t substeps = marchingSubsteps(120);
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.section) + " Re " + std::to_string(r.re) + " at " +
+                     std::to_string(r.alpha));
+        AppState state = sectionAt(r.section, std::to_string(r.alpha));
+        state.pub.re = Variant(r.re);
+        recomputeWithLayer(state);
+        const BoundaryLayerSolution& bl = state.boundaryLayer;
+        ASSERT_TRUE(bl.ok) << bl.error;
+        double cd[2] = {0.0, 0.0}, thickness[2][2] = {};
+        for (int h = 0; h < 2; ++h) {
+            int side = 0;
+            for (const BoundaryLayerSurface* s : {&bl.lower, &bl.upper}) {
+                BoundaryLayerSurface again = remarched(*s, r.re, substeps << h);
+                cd[h] += trailingEdgeDragTerm(again);
+                continuePastSeparation(again);
+                thickness[h][side++] = displacementAt(again, 0.9);
+            }
+        }
+        // The coarser march is the routine's own: the same drag to rounding.
+        ASSERT_NEAR(cd[0], bl.CdCFD, 1e-12 * bl.CdCFD);
+        EXPECT_TRUE(nearlyEqual(cd[1], cd[0], 0.0, r.cdTolerance)) << cd[0] << " then " << cd[1];
+        for (int side = 0; side < 2; ++side)
+            EXPECT_TRUE(nearlyEqual(thickness[1][side], thickness[0][side], 0.0, r.thicknessTolerance))
+                << (side ? "upper " : "lower ") << thickness[0][side] << " then " << thickness[1][side];
     }
 }
 
