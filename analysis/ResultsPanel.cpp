@@ -15,6 +15,11 @@ void fillResultsPanel(MainWindowTexts& texts, const ThinAirfoilResult& thin) {
     texts.Label13 = thin.hasCentreOfPressure ? formatPicture(thin.centreOfPressure, "##0") + " %c" : "N/A";
 }
 
+void setFlapReadouts(MainWindowTexts& texts, double deflectionDeg, double lengthPct) {
+    texts.Label16 = formatPicture(deflectionDeg, "##0.0#") + " Deg.";
+    texts.Label17 = formatPicture(lengthPct, "##0.0#") + " %c";
+}
+
 std::string dragText(double cd) { return formatPicture(cd, "##0.000000"); }
 
 SurfaceExtremes surfaceExtremes(const Array1<float>& NodeY, const Array1<float>& SurfCp,

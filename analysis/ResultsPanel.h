@@ -17,6 +17,14 @@ namespace aerolune {
 /// \param thin the thin-airfoil coefficients of this recomputation
 void fillResultsPanel(MainWindowTexts& texts, const ThinAirfoilResult& thin);
 
+/// The flap read-outs Label16 (" Deg.") and Label17 (" %c") from the values the
+/// analysis takes, in the start-up's "0.0" form: the same text whether the
+/// flap came from start-up, the flap dialog or the command line, never the raw
+/// typed text ("1e1" or "5abc" would show what was not analysed).
+/// \param deflectionDeg flap deflection, degrees
+/// \param lengthPct flap length, per cent chord
+void setFlapReadouts(MainWindowTexts& texts, double deflectionDeg, double lengthPct);
+
 /// The drag coefficient as Label20 shows it ("##0.000000").
 std::string dragText(double cd);
 

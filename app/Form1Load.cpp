@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "analysis/ResultsPanel.h"
+
 namespace aerolune {
 
 namespace {
@@ -70,8 +72,7 @@ void applyLoadDefaults(AppState& state) {
     texts.Text2 = "0";
     texts.Text5 = texts.Text2 + " Deg.";
     texts.Text1 = "0012";
-    texts.Label16 = "0.0 Deg.";
-    texts.Label17 = "0.0 %c";
+    setFlapReadouts(texts, 0.0, 0.0);  // "0.0 Deg.", "0.0 %c"
 
     pub.NewFlag = int16_t{1};
     shared.Naca4Camber = int16_t{0};

@@ -1,6 +1,6 @@
 #include "app/Help.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 
 #include "ui/HelpViewer.h"
@@ -39,13 +39,15 @@ HelpCall contextHelpFor(int vflag) {
     }
 }
 
-QString helpDirectory() {
-    return helpFolder().isEmpty() ? QCoreApplication::applicationDirPath() : helpFolder();
-}
+QString helpDirectory() { return helpFolder().isEmpty() ? QApplication::applicationDirPath() : helpFolder(); }
 
 void setHelpDirectory(const QString& folder) { helpFolder() = folder; }
 
 void showHelp(QWidget* owner, const HelpCall& call) {
+    // A help window opened from a dialog that waits for its answer belongs to
+    // that dialog: owned by the main window, the dialog would block it and the
+    // user could not scroll or follow a link until the dialog was closed.
+    if (QWidget* waiting = QApplication::activeModalWidget()) owner = waiting;
     const QString path = QDir(helpDirectory()).filePath(QString::fromLatin1(call.file));
     ui::helpViewer(owner).open(path, call.data, call.command == kHelpContents);
 }

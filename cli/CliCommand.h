@@ -13,9 +13,23 @@
 
 namespace aerolune::cli {
 
+/// Exit statuses: 0 the work was done; 1 it could not be done (a file that
+/// cannot be written, a section the builder refuses, an analysis that fails or
+/// gives no finite result); 2 the command line itself is wrong (an unknown
+/// subcommand or option, a value out of range, a file that cannot be read).
+constexpr int kStatusFailed = 1;
+constexpr int kStatusUsage = 2;
+
 /// A problem with what the user asked for: main() prints the message as one
-/// line on standard error and exits with status 2.
+/// line on standard error and exits with kStatusUsage.
 struct CliError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+/// The request was well formed but the analysis cannot give a result from it:
+/// main() prints the message as one line and exits with kStatusFailed, as for
+/// any other work that could not be done.
+struct AnalysisError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 

@@ -8,12 +8,13 @@
 namespace aerolune::cli {
 
 void CliSeam::throwIfMessage() const {
-    if (!messages_.empty()) throw CliError(messages_.front());
+    if (!messages_.empty()) throw AnalysisError(messages_.front());
 }
 
 std::string plainDecimal(double value) {
     // The last guard: whatever the cause, nothing that is not a number is printed.
-    if (!std::isfinite(value)) throw CliError("a result is not a finite number; nothing more is printed");
+    if (!std::isfinite(value))
+        throw AnalysisError("a result is not a finite number; nothing more is printed");
     if (value == 0.0) return "0";
     constexpr int kSignificant = 9;
     const int magnitude = static_cast<int>(std::floor(std::log10(std::fabs(value))));

@@ -15,7 +15,7 @@ public:
     void setStatus(const std::string&) override {}
     void showMessage(const std::string& text) override { messages_.push_back(text); }
 
-    /// Throws CliError with the first message shown, if any.
+    /// Throws AnalysisError with the first message shown, if any.
     void throwIfMessage() const;
 
 private:
@@ -24,7 +24,7 @@ private:
 
 /// A number in plain decimal notation with at least 9 significant digits and
 /// no exponent; trailing zeros dropped ("0.00678", "-2.0772404", "120").
-/// Throws CliError for a value that is not finite.
+/// Throws AnalysisError for a value that is not finite.
 std::string plainDecimal(double value);
 
 }  // namespace aerolune::cli

@@ -67,7 +67,7 @@ int runField(const FieldOptions& o) {
     const ClosedContour contour = closedContour(state);
     if (contour.n == 0) {
         seam.throwIfMessage();  // the reason, when the recomputation gave one
-        throw CliError("the section could not be built");
+        throw AnalysisError("the section could not be built");
     }
 
     const FieldMesh mesh = buildFieldMesh(contour, meshSize(o.mesh));

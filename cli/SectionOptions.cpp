@@ -5,6 +5,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "analysis/ResultsPanel.h"
 #include "cli/CliCommand.h"
 #include "cli/OptionChecks.h"
 #include "common/NumberText.h"
@@ -36,8 +37,7 @@ void applyFlap(AppState& state, const SectionOptions& o) {
     state.shared.FlapDeflection = Variant(o.flapDeflection);
     state.section.FlapRad = flapRadians(o.flapDeflection);
     state.section.FlapHinge = flapHinge(o.flapLength);
-    state.texts.Label16 = formatGeneral(o.flapDeflection) + " Deg.";
-    state.texts.Label17 = formatGeneral(o.flapLength) + " %c";
+    setFlapReadouts(state.texts, o.flapDeflection, o.flapLength);
 }
 
 void applySection(AppState& state, const SectionOptions& o) {

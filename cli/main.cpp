@@ -24,6 +24,10 @@ int main(int argc, char** argv) {
     using namespace aerolune::cli;
     CLI::App app{"Aerolune section analysis: results panel, surface pressure and lift-drag polars."};
     app.require_subcommand(1);
+    app.footer(
+        "Exit status: 0 done; 1 the work could not be done (a file that cannot be written, a section "
+        "that cannot be built, an analysis without a finite result); 2 a usage error (an unknown "
+        "subcommand or option, a value out of range, a file that cannot be read).");
 
     CommandRun run;
     const Registration registrations[] = {registerAnalyse, registerPolar, registerCp,
@@ -37,7 +41,7 @@ int main(int argc, char** argv) {
             known = known || sub->get_name() == argv[1];
         if (!known) {
             printError(std::string("unknown subcommand ") + argv[1] + " (see --help)");
-            return 2;
+            return kStatusUsage;
         }
     }
     try {
@@ -45,14 +49,17 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == 0) return app.exit(e);  // --help
         printError(e.what());
-        return 2;
+        return kStatusUsage;
     }
     try {
-        return run ? run() : 2;
+        return run ? run() : kStatusUsage;
     } catch (const CliError& e) {
+        printError(e.what());
+        return kStatusUsage;
+    } catch (const AnalysisError& e) {
         printError(e.what());
     } catch (const std::exception& e) {
         printError(std::string("unexpected failure: ") + e.what());
     }
-    return 2;
+    return kStatusFailed;
 }

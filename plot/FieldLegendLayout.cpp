@@ -1,5 +1,6 @@
 #include "plot/FieldLegendLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace aerolune::plot {
@@ -29,6 +30,19 @@ LegendLayout pressureLegendLayout(const LegendFrame& frame, int levelCount) {
         layout.rows.push_back({k, y});
     }
     return layout;
+}
+
+LegendBox legendBox(const LegendFrame& frame, const LegendLayout& layout) {
+    const double bottom = (layout.rows.empty() ? layout.titleY : layout.rows.back().y) + frame.lineHeight;
+    return {layout.x, frame.scaleLeft + frame.scaleWidth, layout.titleY, bottom};
+}
+
+bool boxCovers(const LegendBox& box, const std::vector<std::pair<double, double>>& points, double margin) {
+    const double xLo = std::min(box.x0, box.x1) - margin, xHi = std::max(box.x0, box.x1) + margin;
+    const double yLo = std::min(box.y0, box.y1) - margin, yHi = std::max(box.y0, box.y1) + margin;
+    return std::any_of(points.begin(), points.end(), [&](const std::pair<double, double>& p) {
+        return p.first >= xLo && p.first <= xHi && p.second >= yLo && p.second <= yHi;
+    });
 }
 
 }  // namespace aerolune::plot

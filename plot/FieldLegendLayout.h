@@ -7,6 +7,7 @@
 // height carries the sign of the scale height, so "one line lower" is
 // y + lineHeight whichever way y grows.
 
+#include <utility>
 #include <vector>
 
 namespace aerolune::plot {
@@ -32,6 +33,18 @@ struct LegendLayout {
     double titleY = 0.0;  ///< top of the title line
     std::vector<LegendRow> rows;
 };
+
+/// The rectangle the legend takes, world units: from its left edge to the
+/// plot area's right edge, from the top of the title to the bottom of the last
+/// row (x0 < x1; y0 and y1 in the order of the scale).
+struct LegendBox {
+    double x0 = 0.0, x1 = 0.0, y0 = 0.0, y1 = 0.0;
+};
+LegendBox legendBox(const LegendFrame& frame, const LegendLayout& layout);
+
+/// Whether any point lies inside the box grown by margin on every side.
+/// \param points (x, y) in world units, for instance the section's outline
+bool boxCovers(const LegendBox& box, const std::vector<std::pair<double, double>>& points, double margin);
 
 /// Every third level of levelCount is listed, starting with level 1.
 inline constexpr int kLegendLevelStep = 3;

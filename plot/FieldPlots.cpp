@@ -60,13 +60,26 @@ void drawIsoLines(Surface& surface, const FieldSegments& segments, const FieldLe
     solidThinPen(surface);
 }
 
+std::vector<std::pair<double, double>> sectionOutline(const FieldMesh& mesh) {
+    std::vector<std::pair<double, double>> points;
+    for (int32_t i = 1; i <= mesh.I; ++i) points.emplace_back(mesh.x(i, 1), mesh.y(i, 1));
+    return points;
+}
+
 void drawSectionOutline(Surface& surface, const FieldMesh& mesh, int foreground) {
     const Colour colour(foreground);
     for (int32_t i = 1; i < mesh.I; ++i)
         surface.line(mesh.x(i, 1), mesh.y(i, 1), mesh.x(i + 1, 1), mesh.y(i + 1, 1), colour);
 }
 
-void drawPressureLegend(Surface& surface, const FieldLevelSet& levels) {
+namespace {
+
+struct PlacedLegend {
+    LegendFrame frame;
+    LegendLayout layout;
+};
+
+PlacedLegend placeLegend(const Surface& surface, int levelCount) {
     // Text heights are lengths; "one line lower" runs against y when y grows upwards.
     const double down = surface.scaleHeight() < 0.0 ? -1.0 : 1.0;
     const LegendFrame frame{surface.scaleLeft(),
@@ -75,12 +88,38 @@ void drawPressureLegend(Surface& surface, const FieldLevelSet& levels) {
                             surface.scaleHeight(),
                             surface.textWidth(kLegendWidthText),
                             down * surface.textHeight("X")};
-    const LegendLayout layout = pressureLegendLayout(frame, levels.count());
+    return {frame, pressureLegendLayout(frame, levelCount)};
+}
+
+// The largest font, from the surface's down to the smallest legend size, at
+// which the legend's box leaves the outline clear by a quarter of an "X";
+// the surface's font when none does.
+FontSpec legendFont(Surface& surface, int levelCount, const std::vector<std::pair<double, double>>& outline) {
+    const FontSpec callers = surface.font();
+    FontSpec font = callers;
+    double& size = font.pixels > 0 ? font.pixels : font.points;
+    const double smallest = font.pixels > 0 ? kSmallestLegendPoints * 96 / 72 : kSmallestLegendPoints;
+    for (const double start = size; size >= smallest - 1e-9; size -= start / 32) {
+        surface.setFont(font);
+        const PlacedLegend placed = placeLegend(surface, levelCount);
+        if (!boxCovers(legendBox(placed.frame, placed.layout), outline, surface.textWidth("X") / 4))
+            return font;
+    }
+    surface.setFont(callers);
+    return callers;
+}
+
+}  // namespace
+
+void drawPressureLegend(Surface& surface, const FieldLevelSet& levels,
+                        const std::vector<std::pair<double, double>>& outline) {
+    const FontSpec callers = surface.font();
+    surface.setFont(legendFont(surface, levels.count(), outline));
+    const auto [frame, layout] = placeLegend(surface, levels.count());
     // A box of the background colour under the legend keeps it readable where
     // contour lines run through the corner it takes.
-    const double bottom = (layout.rows.empty() ? layout.titleY : layout.rows.back().y) + frame.lineHeight;
-    surface.line(layout.x, layout.titleY, frame.scaleLeft + frame.scaleWidth, bottom, surface.backColor(),
-                 BoxMode::Filled);
+    const LegendBox box = legendBox(frame, layout);
+    surface.line(box.x0, box.y0, box.x1, box.y1, surface.backColor(), BoxMode::Filled);
     surface.setCurrent(layout.x, layout.titleY);
     surface.printText(kPressureLegendTitle);
     const double swatchWidth = surface.textWidth(kLegendSwatchText);
@@ -90,6 +129,7 @@ void drawPressureLegend(Surface& surface, const FieldLevelSet& levels) {
         const double y = row.y + frame.lineHeight / 2.0;
         surface.line(layout.x, y, layout.x + swatchWidth, y, levelColour(levels.colours(row.level)));
     }
+    surface.setFont(callers);
 }
 
 void drawFieldView(Surface& surface, AppState& state, int view) {
@@ -102,7 +142,7 @@ void drawFieldView(Surface& surface, AppState& state, int view) {
     } else {
         drawIsoLines(surface, data.segments, data.levels, window);
         drawSectionOutline(surface, data.mesh, foreground);
-        if (view == kPressureView) drawPressureLegend(surface, data.levels);
+        if (view == kPressureView) drawPressureLegend(surface, data.levels, sectionOutline(data.mesh));
     }
     storeViewWindow(state, view, window);
 }

@@ -3,6 +3,9 @@
 // contours (5), drawn at equal scale in the view's zoom window from what the
 // grid-and-flow routine computed.
 
+#include <utility>
+#include <vector>
+
 #include "analysis/AppState.h"
 #include "analysis/FieldRoutine.h"
 #include "plot/FieldWindow.h"
@@ -32,12 +35,24 @@ void drawMesh(Surface& surface, const FieldMesh& mesh, FieldWindow& window, int 
 void drawIsoLines(Surface& surface, const FieldSegments& segments, const FieldLevelSet& levels,
                   FieldWindow& window);
 
+/// The section's outline: the nodes of mesh ring 1, world units.
+std::vector<std::pair<double, double>> sectionOutline(const FieldMesh& mesh);
+
 /// The section as mesh ring 1, node to node, in the foreground colour.
 void drawSectionOutline(Surface& surface, const FieldMesh& mesh, int foreground);
 
 /// The pressure legend at the right edge: the title, then every third level
-/// with its colour for as long as the rows fit in the plot area.
-void drawPressureLegend(Surface& surface, const FieldLevelSet& levels);
+/// with its colour for as long as the rows fit in the plot area. When its box
+/// would cover a point of the section's outline (a plot area so small that
+/// the legend reaches down to the trailing edge), the font is made smaller,
+/// down to kSmallestLegendPoints, until it clears; when no size clears (a
+/// view zoomed onto the section) the legend keeps the surface's font.
+/// \param outline the section's outline, world units (may be empty)
+void drawPressureLegend(Surface& surface, const FieldLevelSet& levels,
+                        const std::vector<std::pair<double, double>>& outline = {});
+
+/// Smallest font the pressure legend takes to clear the section, points.
+inline constexpr double kSmallestLegendPoints = 6.5;
 
 /// Computes and draws field view 4, 5 or 6 on the state's solution, and
 /// writes the y range drawn back into the view's window. Nothing is drawn

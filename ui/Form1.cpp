@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -181,6 +183,7 @@ QLineEdit* Form1::addField(QWidget* parent, const char* name, int left, int top)
     field->setReadOnly(true);
     field->setStyleSheet("QLineEdit { background: white; color: black; padding: 0px; }");
     field->setGeometry(twipsRect(left, top, 855, 285));
+    field->installEventFilter(this);  // Ctrl+C copies the plot, see eventFilter
     return field;
 }
 
@@ -355,6 +358,12 @@ void Form1::openColourMenu(int swatch) {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    // Ctrl+C is Copy's shortcut wherever the focus is in the window. A
+    // read-out field would claim it for its own text, so a user who had
+    // clicked into one got no picture on the clipboard.
+    if (type == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return true;
     if (watched == picture1_ && type == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         menu("View1")->popup(QCursor::pos());

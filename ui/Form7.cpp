@@ -5,6 +5,7 @@
 #include <QSlider>
 #include <cmath>
 
+#include "analysis/ResultsPanel.h"
 #include "common/NumberText.h"
 
 namespace aerolune::ui {
@@ -48,12 +49,11 @@ void Form7::textChanged(const Coupled& c) {
 }
 
 void Form7::okPressed() {
-    const std::string length = length_.text->text().toStdString();
-    const std::string deflection = deflection_.text->text().toStdString();
-    state_.shared.FlapLength = readLeadingNumber(length);
-    state_.shared.FlapDeflection = readLeadingNumber(deflection);
-    state_.texts.Label16 = deflection + " Deg.";
-    state_.texts.Label17 = length + " %c";
+    const double length = readLeadingNumber(length_.text->text().toStdString());
+    const double deflection = readLeadingNumber(deflection_.text->text().toStdString());
+    state_.shared.FlapLength = length;
+    state_.shared.FlapDeflection = deflection;
+    setFlapReadouts(state_.texts, deflection, length);
 }
 
 }  // namespace aerolune::ui

@@ -125,7 +125,11 @@ int HelpViewer::currentContext() const {
 
 HelpViewer& helpViewer(QWidget* owner) {
     static QPointer<HelpViewer> viewer;
-    if (!viewer) viewer = new HelpViewer(owner);
+    if (!viewer) {
+        viewer = new HelpViewer(owner);
+    } else if (owner && viewer->parentWidget() != owner) {
+        viewer->setParent(owner, viewer->windowFlags());  // a window belongs to its new owner
+    }
     return *viewer;
 }
 

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QWindow>
 #include <cmath>
 #include <iostream>
 #include <map>
@@ -209,8 +211,8 @@ void dialogsChangedConfirmedAndOneCancelled(Walk& w) {
     w.pilot.answerNext(
         [](QWidget& d) { enter(d, "Text1", "25"), enter(d, "Text2", "10"), press(d, "Command1"); });
     w.choose("flap1");
-    EXPECT_EQ(w.boxText("Label16"), "10 Deg.");
-    EXPECT_EQ(w.boxText("Label17"), "25 %c");
+    EXPECT_EQ(w.boxText("Label16"), "10.0 Deg.");
+    EXPECT_EQ(w.boxText("Label17"), "25.0 %c");
     EXPECT_GT(std::stod(w.fieldText("Text3")), lift + 0.2);  // a flap down 10 degrees adds lift
     w.pilot.answerNext([](QWidget& d) { test::choose(d, "Combo1", "160"), press(d, "Command1"); });
     w.choose("mnuOptions");
@@ -225,6 +227,94 @@ void dialogsChangedConfirmedAndOneCancelled(Walk& w) {
     w.choose("mnuGridControl");
     EXPECT_DOUBLE_EQ(w.app.state().pub.GridCluster.toDouble(), std::exp(0.05));
     EXPECT_TRUE(w.pilot.allAnswersUsed());
+}
+
+// The help window a dialog's help button opened: its topic, and whether a
+// user can use it while the dialog waits (a click on its Contents button
+// reaches it; a window the dialog blocks drops the click). Closed after.
+struct DialogHelp {
+    int topic = -3;  ///< -3 when no help window showed
+    bool usable = false;
+};
+
+DialogHelp pressHelp(QWidget& dialog, const char* button) {
+    press(dialog, button);
+    DialogHelp help;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* viewer = qobject_cast<ui::HelpViewer*>(top);
+        if (!viewer || !viewer->isVisible()) continue;
+        help.topic = viewer->currentContext();
+        auto* contents = viewer->findChild<QToolButton*>("HelpContents");
+        // Through the window, as the window system delivers a click.
+        QTest::mouseClick(viewer->windowHandle(), Qt::LeftButton, {},
+                          contents->mapTo(viewer, contents->rect().center()));
+        help.usable = viewer->currentContext() == -1;
+        viewer->close();
+    }
+    return help;
+}
+
+void helpButtonsInTheDialogs(Walk& w) {
+    // Each settings dialog's "Help ?" opens its own topic in a help window the
+    // user can read while the dialog is still open; the dialog is then cancelled.
+    const struct {
+        const char* item;
+        const char* help;
+        const char* cancel;
+        int topic;
+    } dialogs[] = {{"Digit4", "Command3", "Command2", 20},
+                   {"Digit5", "Command3", "Command2", 30},
+                   {"AOT", "Command3", "Command2", 90},
+                   {"flap1", "Command3", "Command2", 50},
+                   {"temp1", "Command2", "Command1", 70}};
+    for (const auto& d : dialogs) {
+        SCOPED_TRACE(d.item);
+        DialogHelp help;
+        w.pilot.answerNext([&help, &d](QWidget& dialog) {
+            help = pressHelp(dialog, d.help);
+            press(dialog, d.cancel);
+        });
+        w.choose(d.item);
+        EXPECT_EQ(help.topic, d.topic);
+        EXPECT_TRUE(help.usable) << "the dialog blocks its own help window";
+    }
+    EXPECT_TRUE(w.pilot.allAnswersUsed());
+}
+
+void keyboardAccess(Walk& w) {
+    // The menus through their access keys (Alt and the underlined letter, then
+    // an item's letter) and Copy through Ctrl+C, with no mouse.
+    ui::Form1& form = w.form();
+    const auto activate = [&form] {
+        // Offscreen, nothing hands the activation back when a menu closes (a
+        // window manager does): the closed menu would stay the active window.
+        QApplication::setActiveWindow(&form);
+        return QApplication::activeWindow() == &form;
+    };
+    const auto viaKeys = [&w, &form, &activate](char menu, char item) {
+        ASSERT_TRUE(activate());
+        QTest::keyClick(&form, static_cast<Qt::Key>(Qt::Key_A + (menu - 'a')), Qt::AltModifier);
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << "Alt+" << menu << " opens no menu";
+        QTest::keyClick(popup, static_cast<Qt::Key>(Qt::Key_A + (item - 'a')));
+        w.settle();
+    };
+    viaKeys('v', 'p');
+    EXPECT_EQ(w.app.state().pub.VFlag.toInt(), 10) << "Alt+V, P: Cl-Cd Polar";
+    viaKeys('v', 'm');
+    EXPECT_TRUE(form.action("mnuMesh")->isChecked()) << "Alt+V, M: Mesh";
+    const int dialogs = w.pilot.dialogs.size();
+    w.pilot.answerNext([](QWidget& d) { press(d, "Command2"); });
+    viaKeys('d', 'a');
+    EXPECT_EQ(w.pilot.dialogs.size(), dialogs + 1) << "Alt+D, A: Change Angle of Attack";
+    EXPECT_TRUE(w.pilot.allAnswersUsed());
+    // Ctrl+C from wherever the focus is: the read-out field that has it at start.
+    QApplication::clipboard()->clear();
+    ASSERT_TRUE(activate());
+    w.form().findChild<QLineEdit*>("Text1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    w.settle();
+    EXPECT_GT(test::inkPixels(QApplication::clipboard()->image()), 200) << "Ctrl+C copies the plot";
 }
 
 void dxfReadBack(Walk& w) {
@@ -346,6 +436,8 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     everyMenuItemOnce(w);
     pictureBar(w);
     dialogsChangedConfirmedAndOneCancelled(w);
+    helpButtonsInTheDialogs(w);
+    keyboardAccess(w);
     dxfReadBack(w);
     everyViewDrawnAndSaved(w);
     templatesPrintedAndPlotCopied(w);

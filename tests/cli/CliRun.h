@@ -43,14 +43,19 @@ inline CliRun runCli(const std::string& args) {
     return run;
 }
 
-/// Bad input: status 2, nothing on standard output, one line on standard
-/// error that names the problem.
-inline void expectUsageError(const std::string& args, const std::string& mentions) {
+/// A failure: the status, nothing on standard output, one line on standard
+/// error that names the problem. Bad input is status 2, work that could not be
+/// done status 1.
+inline void expectFailure(const std::string& args, const std::string& mentions, int status = 2) {
     const CliRun run = runCli(args);
-    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_EQ(run.status, status) << args;
     EXPECT_EQ(run.out, "") << args;
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
     EXPECT_NE(run.err.find(mentions), std::string::npos) << args << ": " << run.err;
+}
+
+inline void expectUsageError(const std::string& args, const std::string& mentions) {
+    expectFailure(args, mentions, 2);
 }
 
 }  // namespace aerolune::test

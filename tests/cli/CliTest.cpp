@@ -210,13 +210,25 @@ TEST(Cli, BadInputIsOneLineAndStatus2) {
         {"analyse --re 1e-300", "--re"},
         {"polar --re 1e12", "--re"},
         {"analyse --bl --roughness nan", "--roughness"},
-        // A flap that turns the trailing edge of the section back past the vertical.
-        {"field --naca 9930 --flap-length 0.5 --flap-deflection 30", "turns back"},
         {"analyse --naca 2412 --file x.dat", "excludes"},
         {"frobnicate", "frobnicate"},
         {"", "subcommand"},
     };
     for (const auto& c : cases) test::expectUsageError(c.args, c.mentions);
+}
+
+TEST(Cli, ASectionTheBuilderRefusesIsStatus1NotAUsageError) {
+    // The command line is well formed and read; the section it names cannot be
+    // analysed. A script must tell that from a typing error.
+    // A flap that turns the trailing edge of the section back past the vertical.
+    const std::string refused = " --naca 9930 --flap-length 50 --flap-deflection 30";
+    const std::pair<std::string, std::string> cases[] = {
+        {"analyse" + refused, "9930 cannot be built"},
+        {"polar" + refused, "turns back"},
+        {"field --naca 9930 --flap-length 0.5 --flap-deflection 30", "turns back"},
+    };
+    for (const auto& [args, mentions] : cases) test::expectFailure(args, mentions, 1);
+    EXPECT_NE(runCli("--help").out.find("Exit status: 0"), std::string::npos);
 }
 
 }  // namespace

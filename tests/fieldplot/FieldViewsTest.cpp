@@ -100,5 +100,40 @@ TEST(FieldViews, PressureLegendListsTheRowsThatFit) {
     }
 }
 
+TEST(FieldViews, PressureLegendLeavesTheSectionClearInASmallPlotArea) {
+    // On 360 x 300 pixels the legend at 8 pt (recording metrics: 96 pixels
+    // wide, 13 lines of 12.8) reaches down over the trailing edge at x = 1.
+    // A smaller font clears it; zoomed onto the trailing edge no size can,
+    // and the legend keeps the caller's font.
+    const struct {
+        const char* angle;
+        FieldWindow window;
+        bool shrinks;
+    } cases[] = {
+        {"0", kResetFieldWindow, true}, {"-8", kResetFieldWindow, true}, {"0", {0.8, 1.2, -1, 1}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.angle) + (c.shrinks ? "" : " zoomed"));
+        AppState state = solvedState(c.angle);
+        storeViewWindow(state, 5, c.window);
+        const FieldMesh mesh = computeFieldView(state, 5).mesh;
+        RecordingSurface surface(360, 300);
+        drawFieldView(surface, state, 5);
+        const auto texts = surface.of(Kind::Text);
+        ASSERT_EQ(texts.size(), 12u);  // the title and 11 rows
+        const double points = texts.front().font.points;
+        if (!c.shrinks) {
+            EXPECT_EQ(points, 8);
+            continue;
+        }
+        EXPECT_LT(points, 8);
+        EXPECT_GE(points, kSmallestLegendPoints);
+        const RecordedCall box = surface.of(Kind::FilledBox).at(0);
+        for (const auto& [x, y] : sectionOutline(mesh))
+            EXPECT_FALSE(x >= std::min(box.x1, box.x2) && y >= std::min(box.y1, box.y2) &&
+                         y <= std::max(box.y1, box.y2))
+                << x << ", " << y;
+    }
+}
+
 }  // namespace
 }  // namespace aerolune::plot

@@ -180,17 +180,25 @@ TEST(AngleDialog, SliderFollowsTheTextWithinItsRangeAndOkKeepsTheTextAsTyped) {
 }
 
 TEST(FlapDialog, FieldsAreHeldToTheSlidersRangesAndOkUpdatesTheReadOuts) {
+    // The read-out shows the value taken, in the start-up's "0.0 Deg." form,
+    // not the typed text ("1e1 Deg." or "0 Deg." after OK on an unchanged flap).
     struct Case {
         const char* field;
         const char* typed;
         const char* shown;
         const char* slider;
         int position;
+        double value;
+        const char* readout;
     };
     const Case cases[] = {
-        {"Text2", "-40", "-30", "Slider2", -30},  {"Text1", "60", "50", "Slider1", 50},
-        {"Text1", "-5", "0", "Slider1", 0},       {"Text2", "31", "30", "Slider2", 30},
-        {"Text1", "12.5", "12.5", "Slider1", 13},
+        {"Text2", "-40", "-30", "Slider2", -30, -30, "-30.0 Deg."},
+        {"Text1", "60", "50", "Slider1", 50, 50, "50.0 %c"},
+        {"Text1", "-5", "0", "Slider1", 0, 0, "0.0 %c"},
+        {"Text2", "31", "30", "Slider2", 30, 30, "30.0 Deg."},
+        {"Text1", "12.5", "12.5", "Slider1", 13, 12.5, "12.5 %c"},
+        {"Text2", "1e1", "1e1", "Slider2", 10, 10, "10.0 Deg."},
+        {"Text2", "0", "0", "Slider2", 0, 0, "0.0 Deg."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.typed);
@@ -201,10 +209,8 @@ TEST(FlapDialog, FieldsAreHeldToTheSlidersRangesAndOkUpdatesTheReadOuts) {
         EXPECT_EQ(control<QSlider>(dialog, c.slider)->value(), c.position);
         press(dialog, "Command1");
         const bool length = std::string(c.field) == "Text1";
-        EXPECT_EQ((length ? state.shared.FlapLength : state.shared.FlapDeflection).toDouble(),
-                  std::stod(c.shown));
-        EXPECT_EQ(length ? state.texts.Label17 : state.texts.Label16,
-                  std::string(c.shown) + (length ? " %c" : " Deg."));
+        EXPECT_EQ((length ? state.shared.FlapLength : state.shared.FlapDeflection).toDouble(), c.value);
+        EXPECT_EQ(length ? state.texts.Label17 : state.texts.Label16, c.readout);
     }
 }
 
