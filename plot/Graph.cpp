@@ -168,7 +168,7 @@ Margins sideMargins(const Surface& s, const GraphAxes& a, double mx, bool legend
     const double w = s.scaleWidth();
     const double span = a.xMax - a.xMin;
     const double perWorld = w / (span + usual.left + usual.right);  // pixels per world unit, usual layout
-    const double legendPixels = std::min(a.legendPixels, 0.4 * w);
+    const double legendPixels = std::min(a.legendPixels, kLegendShare * w);
     if (!(legendPixels > usual.right * perWorld)) return usual;
     const double leftPixels = usual.left * perWorld;
     const double narrowed = (w - leftPixels - legendPixels) / span;

@@ -13,6 +13,9 @@
 
 namespace aerolune::plot {
 
+/// Most of the surface's width a caller's legend may take (GraphAxes::legendPixels).
+inline constexpr double kLegendShare = 0.4;
+
 struct GraphAxes {
     double xMin = 0, xMax = 1, yMin = 0, yMax = 1;
     int xDivisions = 5, yDivisions = 5;

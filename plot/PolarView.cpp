@@ -102,18 +102,35 @@ void drawPolar(Surface& s, const StoredPolar& polar, int kind, int colour, const
     }
 }
 
-std::string legendText(const PolarHeader& h) {
+// A polar's legend row: the name and flap labels, then the Reynolds number.
+struct LegendRow {
+    std::string lead, re;
+};
+
+LegendRow legendRow(const PolarHeader& h) {
     std::string name = h.name.substr(0, 5);
     name.resize(5, ' ');
-    std::string text = "     " + name + " (" + h.flapLength + "," + h.flapDeflection + ")";
+    std::string lead = "     " + name + " (" + h.flapLength + "," + h.flapDeflection + ")";
     const int pad = 4 - static_cast<int>(h.flapLength.size() + h.flapDeflection.size());
-    if (pad > 0) text.append(static_cast<std::size_t>(pad), ' ');
-    return text + formatPicture(h.re, "0.00e+");
+    if (pad > 0) lead.append(static_cast<std::size_t>(pad), ' ');
+    return {lead, formatPicture(h.re, "0.00e+")};
 }
 
-std::vector<std::string> legendLines(const PolarStore& store) {
-    std::vector<std::string> lines{"       Airfoil  Flap     Re"};
-    for (int p = 0; p < store.count(); ++p) lines.push_back(legendText(store[p].header));
+constexpr const char* kLegendHeader = "       Airfoil  Flap     Re";
+
+// The legend's lines: the header, then one line per polar, or two (the
+// number under the labels) when wrapped.
+std::vector<std::string> legendLines(const PolarStore& store, bool wrapped) {
+    std::vector<std::string> lines{kLegendHeader};
+    for (int p = 0; p < store.count(); ++p) {
+        const LegendRow row = legendRow(store[p].header);
+        if (!wrapped) {
+            lines.push_back(row.lead + row.re);
+            continue;
+        }
+        lines.push_back(row.lead);
+        lines.push_back(row.re);
+    }
     return lines;
 }
 
@@ -130,6 +147,15 @@ double legendPixels(Surface& s, const std::vector<std::string>& lines) {
     return widest(s, lines) + 1.5 * s.textWidth("X");
 }
 
+// Whether the rows go on two lines each: when one line per polar needs more
+// than the room the graph leaves a legend (a default-sized window), the font
+// would have to shrink below legibility; the number under the labels keeps
+// the surface's font there.
+bool wrapLegend(Surface& s, const PolarStore& store) {
+    s.setScaleUnits(ScaleUnits::Pixels);
+    return legendPixels(s, legendLines(store, false)) > kLegendShare * s.scaleWidth();
+}
+
 // A smaller font while the widest line runs past the right edge of the plot
 // area (a narrow window, a long flap label); not below a size still legible.
 void shrinkToFit(Surface& s, const std::vector<std::string>& lines, double room) {
@@ -143,25 +169,34 @@ void shrinkToFit(Surface& s, const std::vector<std::string>& lines, double room)
     }
 }
 
-// The legend in the room the graphs left at their right.
-void drawLegend(Surface& s, const PolarStore& store, const GraphAxes& axes, const PlotStyle& style) {
-    const std::vector<std::string> lines = legendLines(store);
+// The legend in the room the graphs left at their right: the header, then
+// each polar's swatch and row for as long as the row fits in the plot area.
+void drawLegend(Surface& s, const PolarStore& store, bool wrapped, const GraphAxes& axes,
+                const PlotStyle& style) {
+    const std::vector<std::string> lines = legendLines(store, wrapped);
     const FontSpec callers = s.font();
     const double x = axes.xMax + s.textWidth("X");
     shrinkToFit(s, lines, s.scaleLeft() + s.scaleWidth() - x - s.textWidth("X") / 2);
     const double down = s.scaleHeight() < 0 ? -1.0 : 1.0;
     const double h = down * s.textHeight("X");
     const double bottom = s.scaleTop() + s.scaleHeight();
+    const double right = x + widest(s, lines);
+    const int perRow = wrapped ? 2 : 1;
     double y = axes.yMax;
     s.setDrawStyle(DrawStyle::Solid);
     s.setCurrent(x, y);
-    s.printText(lines.front());
+    s.printText(kLegendHeader);
     for (int p = 0; p < store.count(); ++p) {
+        if ((y + (perRow + 1) * h - bottom) * down > 0) break;  // the row would leave the plot area
         y += h;
-        if ((y + h - bottom) * down > 0) break;  // the next line would leave the plot area
         s.line(x, y + h / 2, x + s.textWidth("X"), y + h / 2, polarColour(p, style.whiteBackground()));
+        const std::size_t first = 1 + static_cast<std::size_t>(p * perRow);
         s.setCurrent(x, y);
-        s.printText(lines[static_cast<std::size_t>(p) + 1]);
+        s.printText(lines[first]);
+        if (!wrapped) continue;
+        y += h;
+        s.setCurrent(right - s.textWidth(lines[first + 1]), y);  // under the header's "Re"
+        s.printText(lines[first + 1]);
     }
     s.setFont(callers);
 }
@@ -180,13 +215,14 @@ void drawPolarView(Surface& s, const AppState& state, int kind) {
         fitRange(axes.yMin, axes.yMax, axes.yDivisions, liftAxisData(store, kind));
     else
         fitRange(axes.xMin, axes.xMax, axes.xDivisions, liftAxisData(store, kind));
-    axes.legendPixels = legendPixels(s, legendLines(store));
+    const bool wrapped = wrapLegend(s, store);
+    axes.legendPixels = legendPixels(s, legendLines(store, wrapped));
     // Frame, grid and titles once, then every polar's curves over them.
     graph(s, {{}, {}, style.foregroundIndex}, axes, style);
     axes.decorate = false;
     for (int p = 0; p < store.count(); ++p)
         drawPolar(s, store[p], kind, polarColour(p, style.whiteBackground()), axes, style);
-    drawLegend(s, store, guardedAxes(axes), style);
+    drawLegend(s, store, wrapped, guardedAxes(axes), style);
 }
 
 }  // namespace aerolune::plot
