@@ -16,8 +16,10 @@ void newSection(AppState& s) {
 
 void newSolution(AppState& s) { s.pub.NewFlag = int16_t{1}; }
 
-// Text5 shows the bare angle the dialog left in Text2.
-void showAngle(AppState& s) { s.texts.Text5 = s.texts.Text2; }
+// Text5 shows the angle the dialog left in Text2 with its unit, as at start-up
+// ("0 Deg."): a bare "4" beside "0.0 Deg." of the flap read like a different
+// kind of value.
+void showAngle(AppState& s) { s.texts.Text5 = s.texts.Text2 + " Deg."; }
 
 void flapGeometry(AppState& s) {
     s.section.FlapRad = static_cast<float>(s.shared.FlapDeflection.toDouble() / 180.0 * 3.14159265);

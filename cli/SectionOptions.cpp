@@ -114,9 +114,8 @@ AppState sectionState(const SectionOptions& o, double alphaDeg) {
     state.shared.TotalPoints = Variant(int16_t(2 * state.shared.HalfPoints));
     state.pub.re = Variant(o.re);
     state.texts.Text2 = formatGeneral(alphaDeg);
-    // The read-out as the program shows it: "0 Deg." as it starts, the bare
-    // angle once the angle dialog has set another one.
-    state.texts.Text5 = alphaDeg == 0.0 ? state.texts.Text2 + " Deg." : state.texts.Text2;
+    // The read-out as the program shows it, "0 Deg." as it starts.
+    state.texts.Text5 = state.texts.Text2 + " Deg.";
     state.shared.DialogCancelled = Variant(int16_t{0});
     // The finite-difference boundary layer only when a subcommand asks for it
     // (analyse --bl).

@@ -199,6 +199,7 @@ void dialogsChangedConfirmedAndOneCancelled(Walk& w) {
     EXPECT_EQ(w.fieldText("Text1"), "2412");
     w.pilot.answerNext([](QWidget& d) { enter(d, "Text1", "4"), press(d, "Command1"); });
     w.choose("AOT");
+    EXPECT_EQ(w.fieldText("Text5"), "4 Deg.");  // with its unit, as "0 Deg." at start-up
     const double lift = std::stod(w.fieldText("Text3"));
     // Thin-airfoil theory gives 2 pi (4 deg + 2.1 deg) = 0.67 for this camber;
     // the panel solution is a little above it. Loose: this checks the chain.

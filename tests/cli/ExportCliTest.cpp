@@ -79,8 +79,7 @@ AppState recomputed(const Request& r, int16_t vflag, int16_t blDisplayOpt = 1) {
     state.shared.TotalPoints = Variant(int16_t(r.points));
     state.pub.re = Variant(r.re);
     state.texts.Text2 = formatGeneral(r.alpha);
-    // "0 Deg." as the program starts; the bare angle after the angle dialog.
-    state.texts.Text5 = r.alpha == 0.0 ? "0 Deg." : state.texts.Text2;
+    state.texts.Text5 = state.texts.Text2 + " Deg.";  // as the program shows it
     state.pub.VFlag = Variant(vflag);
     state.pub.BlDisplayOpt = Variant(blDisplayOpt);
     state.priv.BlUpdatePending = 0;  // the boundary layer only for its own view, as the command line runs it
@@ -128,11 +127,11 @@ TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
         {"coordinates", 1, 0, cambered, "Coordinates for 2412", 60 + 3},
         {"coordinates", 1, 0, fileSection,
          "Coordinates for KT_cambered (Karman-Trefftz eps=0.07 delta=0.05 tau=10 deg)", 120 + 3},
-        {"cp", 2, 0, cambered, "Surface Cp for: 2412 at 4", 60 + 3},
-        {"cp", 2, 0, flapped, "Surface Cp for: 23015 at -3.5", 80 + 3},
-        {"velocity", 3, 0, flapped, "Surface Velocity for: 23015 at -3.5", 80 + 3},
+        {"cp", 2, 0, cambered, "Surface Cp for: 2412 at 4 Deg.", 60 + 3},
+        {"cp", 2, 0, flapped, "Surface Cp for: 23015 at -3.5 Deg.", 80 + 3},
+        {"velocity", 3, 0, flapped, "Surface Velocity for: 23015 at -3.5 Deg.", 80 + 3},
         {"velocity", 3, 0, fileSection,
-         "Surface Velocity for: KT_cambered (Karman-Trefftz eps=0.07 delta=0.05 tau=10 deg) at 2",
+         "Surface Velocity for: KT_cambered (Karman-Trefftz eps=0.07 delta=0.05 tau=10 deg) at 2 Deg.",
          120 + 3},
         {"polar", 10, 0, coarse, "Lift-Drag Polar for 4412", 3 + 21},  // -20..20 degrees in steps of 2
         // The mesh view's default MeshX x MeshY = 41 x 21 nodes after the size line.

@@ -53,7 +53,7 @@ TEST(CliPrint, ReportPrintsTheReportViewsLines) {
     AppState state;
     state.texts.Text1 = "2412";
     state.texts.Text2 = "4";
-    state.texts.Text5 = "4";
+    state.texts.Text5 = "4 Deg.";
     state.shared.HalfPoints = 40;
     state.shared.TotalPoints = Variant(int16_t{80});
     state.pub.VFlag = Variant(int16_t{8});

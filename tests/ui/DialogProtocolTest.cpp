@@ -59,7 +59,7 @@ TEST(DialogProtocol, FollowUpRunsWhetherOrNotCancelled) {
         Harness r;
         r.state.texts.Text2 = "4.5";
         runDialogCommand(r.ctx, *findDialogCommand("AOT"), [&](CommandContext&) { return ok; });
-        EXPECT_EQ(r.state.texts.Text5, "4.5");
+        EXPECT_EQ(r.state.texts.Text5, "4.5 Deg.");
 
         r.state.shared.FlapDeflection = int16_t{30};
         r.state.shared.FlapLength = int16_t{25};

@@ -58,7 +58,7 @@ TEST(RoundTrip, DesignedSectionSavedAndReadBackGivesTheSameLift) {
     ASSERT_TRUE(app.runCommand("AOT"));
     const double designed = state.section.PanelCl.toDouble();
     ASSERT_EQ(state.texts.Text1, "2412");
-    ASSERT_EQ(state.texts.Text5, "4");
+    ASSERT_EQ(state.texts.Text5, "4 Deg.");
     ASSERT_GT(designed, 0.5);
 
     chooseFile(path);
