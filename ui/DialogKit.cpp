@@ -29,6 +29,12 @@ SettingsDialog::SettingsDialog(const char* name, const QString& caption, int wid
     setFixedSize(toPixelsX(widthTwips), toPixelsY(heightTwips));
 }
 
+void SettingsDialog::reject() {
+    cancelPressed();
+    state_.shared.DialogCancelled = int16_t{1};
+    QDialog::reject();
+}
+
 void SettingsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (reference_) CenterOverWindow(*this, *reference_);
@@ -50,11 +56,7 @@ void SettingsDialog::addButtons(int left, int width, int height, std::initialize
                 accept();
             });
         } else if (index == 1) {
-            connect(button, &QPushButton::clicked, this, [this] {
-                cancelPressed();
-                state_.shared.DialogCancelled = int16_t{1};
-                reject();
-            });
+            connect(button, &QPushButton::clicked, this, &QDialog::reject);
         } else {
             connect(button, &QPushButton::clicked, this, [this, helpContext] {
                 if (onHelp) onHelp(helpContext);

@@ -31,6 +31,10 @@ public:
     /// Called with the help context when "Help ?" is pressed.
     std::function<void(int context)> onHelp;
 
+    /// Cancel, Esc and closing the window alike: cancelPressed(), then
+    /// DialogCancelled := 1. Esc used to close without either.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

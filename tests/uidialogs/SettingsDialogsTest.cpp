@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -64,16 +65,26 @@ TEST(BoundaryLayerDialog, OkWithoutChangesWritesTheSameValuesAndAsksForTheLayer)
 }
 
 TEST(BoundaryLayerDialog, CancelStopsAskingForTheLayerAndChangesNothingElse) {
-    AppState state;
-    const std::vector<double> before = boundaryLayerValues(state);
-    ui::frmBoundaryLayer dialog(state, nullptr);
-    enter(dialog, "Text1", "5e5");
-    choose(dialog, "Combo4", "200");
-    control<QRadioButton>(dialog, "Option9")->click();
-    press(dialog, "Command2");
-    EXPECT_EQ(boundaryLayerValues(state), before);
-    EXPECT_EQ(state.pub.CompBlFlag.toInt(), 0);
-    EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
+    // The Cancel button, Esc and closing the window are the same Cancel.
+    for (const char* how : {"Cancel", "Esc", "close"}) {
+        SCOPED_TRACE(how);
+        AppState state;
+        const std::vector<double> before = boundaryLayerValues(state);
+        ui::frmBoundaryLayer dialog(state, nullptr);
+        dialog.show();
+        enter(dialog, "Text1", "5e5");
+        choose(dialog, "Combo4", "200");
+        control<QRadioButton>(dialog, "Option9")->click();
+        if (std::string(how) == "Cancel")
+            press(dialog, "Command2");
+        else if (std::string(how) == "Esc")
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+        EXPECT_EQ(boundaryLayerValues(state), before);
+        EXPECT_EQ(state.pub.CompBlFlag.toInt(), 0);
+        EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
+    }
 }
 
 TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
