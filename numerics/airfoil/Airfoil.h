@@ -74,7 +74,8 @@ void Airfoil(int32_t* designation, float* alphaDeg, float* nodeX, float* ctrlX, 
 /// these arguments, which are read as Airfoil reads them:
 /// - NoSection: the point count is out of range or the file lists make no section;
 /// - TurnsBack: a surface (with the flap turned) runs back past the vertical
-///   before its trailing edge, so chordwise stations cannot follow it;
+///   before its trailing edge, or a NACA surface folds back anywhere ahead of
+///   it (or of the hinge), so chordwise stations cannot follow it;
 /// - SurfacesCross: on the laid stations the upper surface lies below the
 ///   lower one ahead of the last half per cent of the chord (x: the first
 ///   such station, chords);

@@ -11,10 +11,11 @@ namespace {
 // How far (chords) the upper surface may reach ahead of the mean line's start
 // with the nodes still starting there and the sliver ahead left out: up to
 // 1e-4 (the 2412 reaches 7.8e-5 ahead) even the 340-point contour keeps its
-// nose panels within three times their neighbours' length. A nose reaching
-// further (the 4412 by 3.0e-4, the 23012 by 6.5e-4, the 64012 by 2.7e-3) left
-// a step there, the first upper panel up to 30 times its neighbours, so it is
-// laid from its foremost point instead.
+// first upper panel within about three times its neighbours' length (2.8 on
+// the 2412, 3.2 at most). A nose reaching further (the 4412 by 3.0e-4, the
+// 23012 by 6.5e-4, the 64012 by 2.7e-3) left a step there, the first upper
+// panel up to 30 times its neighbours, so it is laid from its foremost point
+// instead.
 constexpr double kNoseReach = 1e-4;
 
 // Standard 5-digit mean lines 210..250 at the design lift coefficient 0.3:
