@@ -110,8 +110,10 @@ struct BlayerLimits {
 ///                     within the last 15 % of the arc length, from which it carries past
 ///                     the separation; 2 natural transition by the e^N envelope
 ///                     method with N = 9 (Transition.h) or roughness, with the
-///                     Chen-Thyson intermittency ramp, or as model 1 if the laminar
-///                     layer separates first
+///                     Chen-Thyson intermittency ramp; a laminar layer that separates
+///                     first forms a short bubble whose laminar part ends where N,
+///                     carried on at the separated layer's rate, reaches 9, or turns
+///                     turbulent as in model 1 where the bubble would be a long one
 /// \param limit        grid height in eta = y sqrt(Ue / (nu x)) (BlLimit, 10..100 in the dialog)
 ///
 /// A non-positive edge velocity after station 1 ends the march before that
