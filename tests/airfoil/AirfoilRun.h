@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,13 @@ struct AirfoilResult {
     float cmLe = kGuard;
 
     int panels() const { return 2 * halfPoints; }
+    /// Every written element, the lift and the moment finite.
+    bool finiteOutputs() const {
+        for (const auto* a : {&nodeX, &ctrlX, &nodeY, &cp, &velocity})
+            for (int i = 0; i < panels(); ++i)
+                if (!std::isfinite((*a)[i])) return false;
+        return std::isfinite(cl) && std::isfinite(cmLe);
+    }
     bool guardsIntact() const {
         for (const auto* a : {&nodeX, &ctrlX, &nodeY, &cp, &velocity})
             for (std::size_t i = a->size() - kGuardCount; i < a->size(); ++i)
@@ -71,6 +79,13 @@ inline AirfoilCall nacaCall(int32_t designation, float alphaDeg, int32_t totalPo
     call.designation = designation;
     call.alphaDeg = alphaDeg;
     call.halfPoints = totalPoints / 2;
+    return call;
+}
+
+/// A plain flap of lengthPercent of the chord, deflected deflectionDeg (trailing edge down positive).
+inline AirfoilCall withFlap(AirfoilCall call, double lengthPercent, double deflectionDeg) {
+    call.flapRad = static_cast<float>(deflectionDeg * std::numbers::pi / 180.0);
+    call.flapHinge = static_cast<float>((100.0 - lengthPercent) / 100.0);
     return call;
 }
 

@@ -15,10 +15,7 @@ namespace {
 constexpr double kDegree = std::numbers::pi / 180.0;
 
 AirfoilCall flapCall(int32_t designation, float alphaDeg, int32_t total, double lengthPercent, double deflectionDeg) {
-    AirfoilCall call = nacaCall(designation, alphaDeg, total);
-    call.flapRad = static_cast<float>(deflectionDeg * kDegree);
-    call.flapHinge = static_cast<float>((100.0 - lengthPercent) / 100.0);
-    return call;
+    return withFlap(nacaCall(designation, alphaDeg, total), lengthPercent, deflectionDeg);
 }
 
 // NACA 0012 at 0 degrees with a 20 % flap at +-10 degrees: thin-airfoil flap

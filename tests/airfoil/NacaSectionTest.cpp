@@ -69,18 +69,16 @@ std::vector<double> fourierCoefficients(const NacaParameters& section) {
 TEST(NacaMeanLine, FourierCoefficientsMatchExactThinAirfoilValues) {
     struct Row {
         int32_t designation;
-        double a0, a1, a2, a3;
+        double a[4];  // A0..A3
     };
     const Row rows[] = {
-        {2412, -0.00449288637939343, 0.0814951416008563, 0.0138612764663765, 0.00277225529327529},
-        {24012, -0.0252167606498407, 0.095519285207234, 0.0722784983766932, 0.0433894324960157},
+        {2412, {-0.00449288637939343, 0.0814951416008563, 0.0138612764663765, 0.00277225529327529}},
+        {24012, {-0.0252167606498407, 0.095519285207234, 0.0722784983766932, 0.0433894324960157}},
     };
     for (const Row& r : rows) {
+        SCOPED_TRACE(r.designation);
         auto a = fourierCoefficients(parseDesignation(r.designation));
-        EXPECT_NEAR(a[0], r.a0, 1e-6) << r.designation;
-        EXPECT_NEAR(a[1], r.a1, 1e-6) << r.designation;
-        EXPECT_NEAR(a[2], r.a2, 1e-6) << r.designation;
-        EXPECT_NEAR(a[3], r.a3, 1e-6) << r.designation;
+        for (int k = 0; k < 4; ++k) EXPECT_NEAR(a[k], r.a[k], 1e-6) << "A" << k;
     }
 }
 

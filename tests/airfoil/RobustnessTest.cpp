@@ -16,13 +16,6 @@ namespace {
 constexpr float kNaN = std::numeric_limits<float>::quiet_NaN();
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-bool finiteResult(const AirfoilResult& r) {
-    for (const auto* a : {&r.nodeX, &r.ctrlX, &r.nodeY, &r.cp, &r.velocity})
-        for (int i = 0; i < r.panels(); ++i)
-            if (!std::isfinite((*a)[i])) return false;
-    return std::isfinite(r.cl) && std::isfinite(r.cmLe);
-}
-
 // A point count outside 2..2000 writes nothing into the arrays and zero lift and moment.
 TEST(AirfoilInput, PointCountOutOfRangeWritesNoArray) {
     for (int32_t h : {-7, 0, 1, 2001, std::numeric_limits<int32_t>::max()}) {
@@ -39,7 +32,7 @@ TEST(AirfoilInput, PointCountOutOfRangeWritesNoArray) {
     }
     AirfoilResult smallest = runAirfoil(nacaCall(12, 5.0f, 4));  // H = 2, a diamond
     EXPECT_TRUE(smallest.guardsIntact());
-    EXPECT_TRUE(finiteResult(smallest));
+    EXPECT_TRUE(smallest.finiteOutputs());
 }
 
 // Non-finite angles and flap values fall back to 0 degrees and no flap;
@@ -68,12 +61,12 @@ TEST(AirfoilInput, NonFiniteAndAbsurdScalarsAreTamed) {
     wild.flapRad = 3.0f;
     wild.flapHinge = 0.05f;
     AirfoilResult r = runAirfoil(wild);
-    EXPECT_TRUE(finiteResult(r));
+    EXPECT_TRUE(r.finiteOutputs());
     EXPECT_TRUE(contourIsSimple(r));
     for (int32_t designation : {std::numeric_limits<int32_t>::min(), -1, 0, 99999, 2147483647, 9999}) {
         AirfoilResult d = runAirfoil(nacaCall(designation, 5.0f, 80));
         EXPECT_TRUE(d.guardsIntact()) << designation;
-        EXPECT_TRUE(finiteResult(d)) << designation;
+        EXPECT_TRUE(d.finiteOutputs()) << designation;
         EXPECT_TRUE(contourIsSimple(d)) << designation;
     }
 }
@@ -116,7 +109,7 @@ TEST(AirfoilInput, DegenerateFileListsGiveAnEmptyResult) {
     huge.file.FileNU = 1 << 30;
     AirfoilResult r = runAirfoil(huge);
     EXPECT_TRUE(r.guardsIntact());
-    EXPECT_TRUE(finiteResult(r));
+    EXPECT_TRUE(r.finiteOutputs());
     EXPECT_NE(r.cl, 0.0f);
 }
 

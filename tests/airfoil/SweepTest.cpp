@@ -6,19 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 #include "AirfoilRun.h"
 
 namespace aerolune::test {
 namespace {
-
-bool allFinite(const AirfoilResult& r) {
-    for (const auto* a : {&r.nodeX, &r.ctrlX, &r.nodeY, &r.cp, &r.velocity})
-        for (int i = 0; i < r.panels(); ++i)
-            if (!std::isfinite((*a)[i])) return false;
-    return std::isfinite(r.cl) && std::isfinite(r.cmLe);
-}
 
 // The panel of smallest |V| sits at a stagnation point: a node where the
 // velocity along the node order changes sign, or the trailing edge. At the
@@ -66,10 +58,9 @@ TEST(Sweep, FiniteStagnationAndSimpleContourEverywhere) {
     for (const SweepSection& s : sections) {
         for (int32_t total : {40, 120, 240, 340}) {
             for (auto [length, deflection] : flaps) {
-                AirfoilCall call = s.source == 1 ? karmanTrefftzCall("KT_cambered.txt", 0.0f, total)
-                                                 : nacaCall(s.designation, 0.0f, total);
-                call.flapRad = static_cast<float>(deflection * std::numbers::pi / 180.0);
-                call.flapHinge = static_cast<float>((100.0 - length) / 100.0);
+                AirfoilCall call = withFlap(s.source == 1 ? karmanTrefftzCall("KT_cambered.txt", 0.0f, total)
+                                                          : nacaCall(s.designation, 0.0f, total),
+                                            length, deflection);
                 bool simpleChecked = false;
                 for (float alpha : angles) {
                     call.alphaDeg = alpha;
@@ -77,7 +68,7 @@ TEST(Sweep, FiniteStagnationAndSimpleContourEverywhere) {
                     std::string where = std::to_string(s.designation) + "/" + std::to_string(s.source) + " points " +
                                         std::to_string(total) + " flap " + std::to_string(length) + "% " +
                                         std::to_string(deflection) + " alpha " + std::to_string(alpha);
-                    bool ok = r.guardsIntact() && allFinite(r);
+                    bool ok = r.guardsIntact() && r.finiteOutputs();
                     if (!stagnationUnresolved(s.designation, deflection, length, alpha))
                         ok = ok && smallestSpeedAtStagnation(r, std::fabs(alpha) <= 20.0f);
                     if (!simpleChecked) ok = ok && contourIsSimple(r);  // geometry does not change with the angle
