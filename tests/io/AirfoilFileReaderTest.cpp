@@ -266,24 +266,18 @@ TEST(ReadAirfoil, UnreadableFilesLeaveTheCallersSectionAlone) {
         {"name only", "Just a name\n", "each needs"},
         {"too large", std::string(kMaxAirfoilFileBytes + 1, '1'), "too large"},
     };
-    for (const Case& c : cases) {
-        const std::string path = dir.file("case.dat");
-        test::writeFile(path, c.bytes);
+    auto expectRefused = [](const std::string& path, const std::string& reasonHas, const char* what) {
         Read r = readPath(path);
-        EXPECT_FALSE(r.result.ok) << c.what;
-        EXPECT_NE(r.result.reason.find(c.reasonHas), std::string::npos) << c.what << ": " << r.result.reason;
+        EXPECT_FALSE(r.result.ok) << what;
+        EXPECT_NE(r.result.reason.find(reasonHas), std::string::npos) << what << ": " << r.result.reason;
         expectUntouched(r.name, r.lists);
+    };
+    for (const Case& c : cases) {
+        test::writeFile(dir.file("case.dat"), c.bytes);
+        expectRefused(dir.file("case.dat"), c.reasonHas, c.what);
     }
-
-    Read missing = readPath(dir.file("no such file.dat"));
-    EXPECT_FALSE(missing.result.ok);
-    EXPECT_NE(missing.result.reason.find("No such file"), std::string::npos) << missing.result.reason;
-    expectUntouched(missing.name, missing.lists);
-
-    Read folder = readPath(dir.path().string());
-    EXPECT_FALSE(folder.result.ok);
-    EXPECT_NE(folder.result.reason.find("folder"), std::string::npos) << folder.result.reason;
-    expectUntouched(folder.name, folder.lists);
+    expectRefused(dir.file("no such file.dat"), "No such file", "missing");
+    expectRefused(dir.path().string(), "folder", "folder");
 }
 
 TEST(ReadAirfoil, OtherLayoutsAreOnlyTakenWhenTheirShapeIsExact) {

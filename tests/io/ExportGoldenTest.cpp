@@ -14,14 +14,9 @@
 namespace aerolune {
 namespace {
 
-std::string golden(const std::string& name) { return test::readFile(test::dataPath("../io/golden/" + name)); }
+using test::list;
 
-Array1<float> list(std::initializer_list<float> values) {
-    Array1<float> a(values.size());
-    std::ptrdiff_t i = 1;
-    for (float v : values) a(i++) = v;
-    return a;
-}
+std::string golden(const std::string& name) { return test::readFile(test::dataPath("../io/golden/" + name)); }
 
 // The contour of coordinates_n60.txt: 60 points, x = |i - 31| / 32 and
 // y = (i - 31) / 256, exact in single precision, several of them halfway

@@ -1,14 +1,17 @@
 #pragma once
-// Temporary folders and whole-file reads for the file tests.
+// Temporary folders, whole-file reads and 1-based lists for the file tests.
 
 #include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <system_error>
+
+#include "common/Array.h"
 
 namespace aerolune::test {
 
@@ -46,6 +49,14 @@ inline void writeFile(const std::string& path, const std::string& bytes) {
 inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+/// A 1-based list holding the values in order.
+inline Array1<float> list(std::initializer_list<float> values) {
+    Array1<float> a(static_cast<std::ptrdiff_t>(values.size()));
+    std::ptrdiff_t i = 1;
+    for (float v : values) a(i++) = v;
+    return a;
 }
 
 }  // namespace aerolune::test

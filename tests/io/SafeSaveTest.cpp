@@ -23,14 +23,8 @@ AppState coordinatesState() {
     AppState state;
     state.texts.Text1 = "2412";
     state.shared.TotalPoints = int16_t{4};
-    state.section.NodeX.resize(5);
-    state.section.NodeY.resize(5);
-    const float x[] = {1.0f, 0.5f, 0.0f, 0.5f, 1.0f};
-    const float y[] = {0.0f, -0.05f, 0.0f, 0.07f, 0.0f};
-    for (int i = 1; i <= 5; ++i) {
-        state.section.NodeX(i) = x[i - 1];
-        state.section.NodeY(i) = y[i - 1];
-    }
+    state.section.NodeX = test::list({1.0f, 0.5f, 0.0f, 0.5f, 1.0f});
+    state.section.NodeY = test::list({0.0f, -0.05f, 0.0f, 0.07f, 0.0f});
     return state;
 }
 
