@@ -6,17 +6,14 @@
 #include <cmath>
 #include <string>
 
-#include "analysis/LinAero.h"
-#include "analysis/ThinAirfoil.h"
 #include "linaero/MeanLines.h"
 #include "numerics/airfoil/Airfoil.h"
 
 namespace aerolune {
 namespace {
 
+using test::kPi;
 using test::nearlyEqual;
-
-constexpr double kPi = 3.14159265358979323846;
 
 struct Section {
     Array1<float> nodeX, nodeY;
@@ -36,11 +33,7 @@ Section buildSection(int32_t designation, int32_t halfPoints, double flapDeg = 0
 }
 
 ThinAirfoilResult thinAirfoil(LinAero& aero, const Section& s, double alphaDeg) {
-    aero.AngleOfAttack = alphaDeg;
-    aero.NumberOfPoints = int32_t{static_cast<int32_t>(s.nodeX.size() - 1)};
-    aero.SimulationOrder = int16_t{200};
-    aero.AeroCoeff(s.nodeY, s.nodeX);
-    return thinAirfoilCoefficients(aero, alphaDeg);
+    return test::runThinAirfoil(aero, s.nodeY, s.nodeX, alphaDeg, static_cast<int>(s.nodeX.size() - 1));
 }
 
 // At 120 points. The builder puts the exact NACA surfaces on common stations;

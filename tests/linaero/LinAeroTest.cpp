@@ -3,16 +3,13 @@
 #include <cmath>
 #include <limits>
 
-#include "analysis/LinAero.h"
-#include "analysis/ThinAirfoil.h"
 #include "linaero/MeanLines.h"
 
 namespace aerolune {
 namespace {
 
+using test::kPi;
 using test::nearlyEqual;
-
-constexpr double kPi = 3.14159265358979323846;
 
 // Node arrays laid out as the section builder returns them: node 1 at the
 // trailing edge, the lower surface to the leading edge at node H + 1, the
@@ -40,15 +37,6 @@ Nodes sectionNodes(int halfPoints, const test::MeanLine& meanLine, double thickn
     return n;
 }
 
-// The steps the recomputation runs: inputs in their order, then AeroCoeff.
-ThinAirfoilResult solve(LinAero& aero, const Nodes& nodes, double alphaDeg, int totalPoints) {
-    aero.AngleOfAttack = alphaDeg;
-    aero.NumberOfPoints = int32_t{totalPoints};
-    aero.SimulationOrder = int16_t{200};
-    aero.AeroCoeff(nodes.y, nodes.x);
-    return thinAirfoilCoefficients(aero, alphaDeg);
-}
-
 TEST(LinAero, CreationDefaults) {
     const LinAero aero;
     EXPECT_TRUE(aero.NumberOfPoints.isEmpty());
@@ -71,7 +59,7 @@ TEST(LinAero, ExtractsTheCamberLineFromTheNodePairs) {
     nodes.x(61) = 0.001f;  // a leading-edge node off the origin
     nodes.x(1) = 0.998f;   // and a trailing edge short of the unit chord
     LinAero aero;
-    solve(aero, nodes, 0.0, 120);
+    test::runThinAirfoil(aero, nodes.y, nodes.x, 0.0, 120);
 
     const auto& xc = aero.camberStations();
     const auto& zc = aero.camberOrdinates();
@@ -115,7 +103,7 @@ TEST(LinAero, FlapDeflectionTakesTheCamberLineOverTheProjectedChord) {
             nodes.y(i) = static_cast<float>(-(x - hinge) * std::sin(delta));
         }
         LinAero aero;
-        const auto r = solve(aero, nodes, 2.0, 2 * half);
+        const auto r = test::runThinAirfoil(aero, nodes.y, nodes.x, 2.0, 2 * half);
         const double chord = hinge + (1.0 - hinge) * std::cos(delta);
         const double thetaH = std::acos(1.0 - 2.0 * hinge / chord);
         const double cl = chord * (2.0 * kPi * 2.0 * kPi / 180.0 +
@@ -145,7 +133,8 @@ TEST(LinAero, CamberedSectionsMatchExactTheory) {
         SCOPED_TRACE(std::string(c.section) + " at " + std::to_string(c.alphaDeg));
         const auto& exact = reference.at(c.section);
         LinAero aero;
-        const auto r = solve(aero, sectionNodes(60, c.meanLine, 0.12), c.alphaDeg, 120);
+        const Nodes nodes = sectionNodes(60, c.meanLine, 0.12);
+        const auto r = test::runThinAirfoil(aero, nodes.y, nodes.x, c.alphaDeg, 120);
         // Source: analytic.csv. Tolerances 0.02 degrees and 0.001.
         EXPECT_TRUE(nearlyEqual(r.AlphaZeroLift, exact.alphaL0Deg, 0.02)) << r.AlphaZeroLift;
         EXPECT_TRUE(nearlyEqual(r.CmQuarter, exact.cmC4, 0.001)) << r.CmQuarter;
@@ -167,7 +156,7 @@ TEST(LinAero, SymmetricSectionHasItsCentreOfPressureAtTheQuarterChord) {
     for (double alphaDeg : {-10.0, -2.0, 0.0, 0.05, 3.0, 90.0}) {
         SCOPED_TRACE(alphaDeg);
         LinAero aero;
-        const auto r = solve(aero, nodes, alphaDeg, 120);
+        const auto r = test::runThinAirfoil(aero, nodes.y, nodes.x, alphaDeg, 120);
         EXPECT_EQ(aero.A1, 0.0f);
         EXPECT_EQ(aero.A2, 0.0f);
         EXPECT_EQ(r.CmQuarter, 0.0);

@@ -14,9 +14,8 @@
 namespace aerolune {
 namespace {
 
+using test::kPi;
 using test::nearlyEqual;
-
-constexpr double kPi = 3.14159265358979323846;
 
 struct Coefficients {
     std::array<float, 9> A{};
@@ -65,10 +64,8 @@ TEST(Linaero, NacaMeanLinesMatchExactThinAirfoilTheory) {
         // Source: analytic.csv (exact). Tolerance 1e-6: the camber ordinates
         // arrive in single precision, which alone moves the coefficients by
         // about 1e-7; the spline's own error at 61 stations is below that.
-        EXPECT_TRUE(nearlyEqual(A[0], exact.A0alpha0, 1e-6)) << A[0];
-        EXPECT_TRUE(nearlyEqual(A[1], exact.A1, 1e-6)) << A[1];
-        EXPECT_TRUE(nearlyEqual(A[2], exact.A2, 1e-6)) << A[2];
-        EXPECT_TRUE(nearlyEqual(A[3], exact.A3, 1e-6)) << A[3];
+        const double exactA[] = {exact.A0alpha0, exact.A1, exact.A2, exact.A3};
+        for (int n = 0; n < 4; ++n) EXPECT_TRUE(nearlyEqual(A[n], exactA[n], 1e-6)) << n << ": " << A[n];
 
         // Source: analytic.csv. Tolerances 0.02 degrees and 0.001, the
         // accuracy the results panel must reach at 120 points.

@@ -1,7 +1,7 @@
 #pragma once
-// Closed-form NACA mean lines and thickness, cosine-spaced stations and the
+// Closed-form NACA mean lines and thickness, cosine-spaced stations, the
 // thin-airfoil reference table, for building camber lines and node arrays in
-// the tests without the section builder.
+// the tests without the section builder; and the thin-airfoil step itself.
 
 #include <cmath>
 #include <functional>
@@ -9,11 +9,26 @@
 #include <string>
 #include <vector>
 
+#include "analysis/LinAero.h"
+#include "analysis/ThinAirfoil.h"
 #include "support/TestSupport.h"
 
 namespace aerolune::test {
 
 using MeanLine = std::function<double(double)>;
+
+inline constexpr double kPi = 3.14159265358979323846;
+
+// The steps the recomputation runs: inputs in their order, then AeroCoeff on
+// the node ordinates and stations.
+inline ThinAirfoilResult runThinAirfoil(LinAero& aero, const Array1<float>& nodeY, const Array1<float>& nodeX,
+                                        double alphaDeg, int totalPoints) {
+    aero.AngleOfAttack = alphaDeg;
+    aero.NumberOfPoints = int32_t{totalPoints};
+    aero.SimulationOrder = int16_t{200};
+    aero.AeroCoeff(nodeY, nodeX);
+    return thinAirfoilCoefficients(aero, alphaDeg);
+}
 
 // NACA 4-digit mean line: maximum camber m at p.
 inline MeanLine naca4MeanLine(double m, double p) {
