@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "analysis/FieldLevels.h"
-#include "analysis/Pipeline.h"
 #include "plot/FieldPlots.h"
 #include "plot/RecordingSurface.h"
 #include "support/NullSeam.h"
@@ -18,9 +17,7 @@ AppState solvedState(const char* angle) {
     AppState state;
     state.texts.Text2 = angle;
     state.priv.BlUpdatePending = 0;
-    test::NullSeam seam;
-    recompute(state, seam);
-    return state;
+    return test::recomputed(state);
 }
 
 int linesIn(const RecordingSurface& surface, int palette) {

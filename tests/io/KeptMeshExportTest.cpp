@@ -1,14 +1,13 @@
 // The mesh export fed from the mesh the mesh view keeps in the state.
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "analysis/FieldRoutine.h"
-#include "analysis/Pipeline.h"
 #include "io/AsciiFile.h"
 #include "io/KeptMeshExport.h"
 #include "support/NullSeam.h"
@@ -18,8 +17,6 @@ namespace aerolune {
 namespace {
 
 using test::nearlyEqual;
-
-using test::NullSeam;
 
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
@@ -45,8 +42,7 @@ TEST(KeptMeshExport, WritesTheMeshViewsMeshLineByLine) {
     state.pub.MeshX = int16_t{31};
     state.pub.MeshY = int16_t{23};  // typed, not a list value
     state.pub.VFlag = int16_t{6};
-    NullSeam seam;
-    recompute(state, seam);
+    state = test::recomputed(state);
     computeFieldView(state, kMeshView);
 
     const MeshExportInput input = meshExportInput(state);

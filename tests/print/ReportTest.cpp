@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "analysis/LinAero.h"
-#include "analysis/Pipeline.h"
 #include "common/FormatPicture.h"
 #include "plot/RecordingSurface.h"
 #include "print/Report.h"
@@ -33,8 +32,7 @@ TEST(Report, Naca2412AtFourDegreesShowsTheStatesFigures) {
     state.texts.Text2 = "4";
     state.texts.Text5 = "4 Deg.";
     state.pub.VFlag = Variant(int16_t{8});  // the report view brings the boundary layer up to date
-    test::NullSeam seam;
-    recompute(state, seam);
+    state = test::recomputed(state);
     ASSERT_TRUE(state.boundaryLayer.ok) << state.boundaryLayer.error;
 
     const std::vector<ReportLine> lines = reportLines(state);

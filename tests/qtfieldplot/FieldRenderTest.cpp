@@ -2,13 +2,12 @@
 // section, the pressure view shows both ends of its ramp, and the rubber
 // band leaves the picture exactly as it found it.
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <algorithm>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "analysis/Pipeline.h"
 #include "app/ZoomCommands.h"
 #include "plot/FieldPlots.h"
 #include "plot/qt/PainterSurface.h"
@@ -23,9 +22,7 @@ AppState solvedState(const char* angle) {
     AppState state;
     state.texts.Text2 = angle;
     state.priv.BlUpdatePending = 0;
-    test::NullSeam seam;
-    recompute(state, seam);
-    return state;
+    return test::recomputed(state);
 }
 
 // The view drawn on a white 1200 x 800 image.

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/Pipeline.h"
 #include "app/TemplateCommands.h"
 #include "plot/qt/PdfPages.h"
 #include "print/RibTemplates.h"
@@ -18,13 +17,6 @@
 
 namespace aerolune {
 namespace {
-
-AppState naca0012() {
-    AppState state;
-    test::NullSeam seam;
-    recompute(state, seam);
-    return state;
-}
 
 QByteArray printedOnQPrinter(const AppState& state, const print::TemplateFields& fields,
                              QPageSize::PageSizeId size, std::string* problem) {
@@ -68,7 +60,7 @@ Measured measure(const QByteArray& pdf, double pageWidth) {
 }
 
 TEST(TemplatePdf, SixInchRibAndRulerMeasureTrueOnPaper) {
-    const AppState state = naca0012();
+    const AppState state = test::recomputed(AppState{});  // NACA 0012 at start-up
     const print::TemplateFields sixInches{"6", "6", "0", "1", false};
     std::string problem;
     const QByteArray fromPrinter = printedOnQPrinter(state, sixInches, QPageSize::Letter, &problem);
@@ -91,7 +83,7 @@ TEST(TemplatePdf, SixInchRibAndRulerMeasureTrueOnPaper) {
 }
 
 TEST(TemplatePdf, RefusedJobLeavesNoDocument) {
-    const AppState state = naca0012();
+    const AppState state = test::recomputed(AppState{});  // NACA 0012 at start-up
     const print::TemplateFields cases[] = {
         {"0", "6", "0", "1", false},    // no root chord
         {"6", "6", "0", "500", false},  // more ribs than sensible
