@@ -7,9 +7,9 @@
 #include <limits>
 #include <numbers>
 
-#include "numerics/airfoil/Airfoil.h"
 #include "numerics/airfoil/FieldSurface.h"
 #include "numerics/airfoil/Flow.h"
+#include "support/NacaBuild.h"
 #include "tests/field/ExactFlows.h"
 #include "tests/field/MeshChecks.h"
 
@@ -128,18 +128,9 @@ struct BuiltSection {
 };
 
 BuiltSection buildSection(int32_t designation, float alphaDeg, int32_t halfPoints = 60, float flapDeg = 0.0f) {
-    BuiltSection b;
-    const std::size_t n = 2 * halfPoints + 1;
-    b.s.x.assign(n, 0.0f);
-    b.s.y.assign(n, 0.0f);
-    b.ratio.assign(n, 0.0f);
-    b.cp.assign(n, 0.0f);
-    std::vector<float> ctrl(n), file(1);
-    float cl = 0, cm = 0, flap = flapDeg * static_cast<float>(std::numbers::pi / 180.0), hinge = 0.75f;
-    int32_t reserved = 0, fileN = 0, source = 0, mode = 0;
-    Airfoil(&designation, &alphaDeg, b.s.x.data(), ctrl.data(), b.s.y.data(), b.cp.data(), b.ratio.data(), &cl, &cm,
-            &flap, &hinge, &halfPoints, &reserved, file.data(), file.data(), file.data(), file.data(), &fileN, &fileN,
-            &source, &mode);
+    const NacaBuild built = buildNaca(designation, alphaDeg, halfPoints,
+                                      flapDeg * static_cast<float>(std::numbers::pi / 180.0), 0.75f);
+    BuiltSection b{{built.nodeX.vector(), built.nodeY.vector()}, built.velocity.vector(), built.cp.vector()};
     b.s.x.back() = b.s.x.front();
     b.s.y.back() = b.s.y.front();
     b.ratio.back() = b.ratio.front();

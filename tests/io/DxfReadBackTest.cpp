@@ -9,8 +9,8 @@
 
 #include "io/DxfFile.h"
 #include "io/IoTestSupport.h"
-#include "numerics/airfoil/Airfoil.h"
 #include "support/DxfReader.h"
+#include "support/NacaBuild.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -21,35 +21,21 @@ struct DxfLine {
     double x1, y1, z1, x2, y2, z2;
 };
 
-struct Naca2412 {
-    Array1<float> x{121}, y{121};
-};
-
-// NACA 2412 at 0 degrees with 60 points per surface, as the program builds it.
-Naca2412 buildNaca2412() {
-    Naca2412 s;
-    Array1<float> ctrl(121), cp(121), vel(121), fileYU(1000), fileYL(1000), fileXU(1000), fileXL(1000);
-    int32_t designation = 2412, half = 60, reserved = 0, nu = 0, nl = 0, source = 0, mode = 0;
-    float alpha = 0.0f, cl = 0.0f, cm = 0.0f, flapRad = 0.0f, flapHinge = 1.0f;
-    Airfoil(&designation, &alpha, s.x.data(), ctrl.data(), s.y.data(), cp.data(), vel.data(), &cl, &cm,
-            &flapRad, &flapHinge, &half, &reserved, fileYU.data(), fileYL.data(), fileXU.data(),
-            fileXL.data(), &nu, &nl, &source, &mode);
-    return s;
-}
-
 TEST(DxfReadBack, Naca2412At120PointsReadsAsTheContour) {
     const std::string python = test::pythonWithEzdxf();
     ASSERT_FALSE(python.empty()) << "no python3 with ezdxf: install python3-ezdxf (scripts/install-deps.sh)";
 
-    const Naca2412 section = buildNaca2412();
+    // NACA 2412 at 0 degrees with 60 points per surface, as the program builds it.
+    const test::NacaBuild built = test::buildNaca(2412, 0.0f, 60);
+    const Array1<float>&x = built.nodeX, &y = built.nodeY;
     // A real section, not an array of zeros: trailing edge at x = 1, leading
     // edge at node 61, 12 % thick (loose bounds; the builder's own tests check the shape).
-    ASSERT_NEAR(section.x(1), 1.0f, 1e-6f);
-    ASSERT_NEAR(section.x(61), 0.0f, 1e-6f);
-    ASSERT_GT(section.y(91) - section.y(31), 0.1f);
+    ASSERT_NEAR(x(1), 1.0f, 1e-6f);
+    ASSERT_NEAR(x(61), 0.0f, 1e-6f);
+    ASSERT_GT(y(91) - y(31), 0.1f);
     test::TempDir dir;
     const std::string path = dir.file("naca 2412.dxf");
-    WriteResult written = WriteDxfFile(path, section.x, section.y, 120);
+    WriteResult written = WriteDxfFile(path, x, y, 120);
     ASSERT_TRUE(written.ok) << written.reason;
 
     std::istringstream out(test::readDxfWithEzdxf(python, path));
@@ -71,10 +57,10 @@ TEST(DxfReadBack, Naca2412At120PointsReadsAsTheContour) {
         EXPECT_EQ(e.z2, 0.0);
         // Seven significant digits of a single: within 5e-7 relative of the
         // node (a half unit in the seventh digit), plus 1e-12 for zero.
-        EXPECT_TRUE(test::nearlyEqual(e.x1, section.x(start), 1e-12, 5e-7)) << k;
-        EXPECT_TRUE(test::nearlyEqual(e.y1, section.y(start), 1e-12, 5e-7)) << k;
-        EXPECT_TRUE(test::nearlyEqual(e.x2, section.x(start + 1), 1e-12, 5e-7)) << k;
-        EXPECT_TRUE(test::nearlyEqual(e.y2, section.y(start + 1), 1e-12, 5e-7)) << k;
+        EXPECT_TRUE(test::nearlyEqual(e.x1, x(start), 1e-12, 5e-7)) << k;
+        EXPECT_TRUE(test::nearlyEqual(e.y1, y(start), 1e-12, 5e-7)) << k;
+        EXPECT_TRUE(test::nearlyEqual(e.x2, x(start + 1), 1e-12, 5e-7)) << k;
+        EXPECT_TRUE(test::nearlyEqual(e.y2, y(start + 1), 1e-12, 5e-7)) << k;
         if (k + 1 < lines.size()) {
             EXPECT_EQ(e.x2, lines[k + 1].x1) << k;
             EXPECT_EQ(e.y2, lines[k + 1].y1) << k;

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "linaero/MeanLines.h"
-#include "numerics/airfoil/Airfoil.h"
+#include "support/NacaBuild.h"
 
 namespace aerolune {
 namespace {
@@ -15,21 +15,12 @@ namespace {
 using test::kPi;
 using test::nearlyEqual;
 
-struct Section {
-    Array1<float> nodeX, nodeY;
-};
+using Section = test::NacaBuild;
 
+// The section at 0 degrees, as the recomputation builds it before the thin-airfoil step.
 Section buildSection(int32_t designation, int32_t halfPoints, double flapDeg = 0.0, float hinge = 1.0f) {
-    Section s{Array1<float>(2 * halfPoints + 1), Array1<float>(2 * halfPoints + 1)};
-    Array1<float> ctrlX(2 * halfPoints + 1), cp(2 * halfPoints + 1), velocity(2 * halfPoints + 1);
-    Array1<float> fileList(4);
-    float alpha = 0.0f, cl = 0.0f, cm = 0.0f;
-    float flapRad = static_cast<float>(flapDeg / 180.0 * 3.14159265);
-    int32_t reserved = 0, counts = 0, source = 0, mode = 0;
-    Airfoil(&designation, &alpha, s.nodeX.data(), ctrlX.data(), s.nodeY.data(), cp.data(), velocity.data(),
-            &cl, &cm, &flapRad, &hinge, &halfPoints, &reserved, fileList.data(), fileList.data(),
-            fileList.data(), fileList.data(), &counts, &counts, &source, &mode);
-    return s;
+    return test::buildNaca(designation, 0.0f, halfPoints, static_cast<float>(flapDeg / 180.0 * 3.14159265),
+                           hinge);
 }
 
 ThinAirfoilResult thinAirfoil(LinAero& aero, const Section& s, double alphaDeg) {
