@@ -15,6 +15,9 @@
 // 3x3 block-tridiagonal elimination; the eddy viscosity is updated from every
 // iterate.
 
+#include <Eigen/Core>
+#include <vector>
+
 #include "numerics/blayer/EddyViscosity.h"
 #include "numerics/blayer/NormalGrid.h"
 
@@ -30,7 +33,17 @@ struct StationProblem {
     /// x(n-1/2) / (x(n) - x(n-1)) for Crank-Nicolson, x(n) / (x(n) - x(n-1)) for backward Euler.
     double alpha = 0.0;
     StepScheme scheme = StepScheme::Similarity;
-    EddyStation eddy{};                 ///< gammaTr = 0 for a laminar station
+    EddyStation eddy{};  ///< gammaTr = 0 for a laminar station
+};
+
+/// Storage for the Newton system of one station, kept by a march from one
+/// station to the next so that the solve allocates nothing once it has the
+/// grid's size.
+struct StationWorkspace {
+    std::vector<Eigen::Matrix3d> a, b, c, gamma;
+    std::vector<Eigen::Vector3d> r, y, d;
+    std::vector<double> dbdv;
+    void resize(int nodes);
 };
 
 /// Solves one station. `p` holds the first guess on entry (usually the
@@ -39,5 +52,7 @@ struct StationProblem {
 /// iterate leaves any sensible range, which near a wall-shear zero is how the
 /// direct problem tells that the layer separates.
 bool solveStation(const StationProblem& problem, Profile& p);
+/// The same with the march's storage.
+bool solveStation(const StationProblem& problem, Profile& p, StationWorkspace& work);
 
 }  // namespace aerolune::blayer

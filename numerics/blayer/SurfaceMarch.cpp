@@ -107,6 +107,7 @@ private:
     double fineFrom_ = -1.0, fineUntil_ = -1.0, fineStep_ = 1.0;
 
     MarchResult result_;
+    mutable StationWorkspace work_;  // the station solve's storage, reused
 };
 
 // What a trial march may change, to go back to when it fails.
@@ -402,7 +403,7 @@ bool SurfaceMarch::solveAt(const Site& from, const Site& to, const Profile& befo
         pr.alpha = (scheme == StepScheme::BackwardEuler ? to.x : 0.5 * (to.x + from.x)) / (to.x - from.x);
     }
     pr.eddy = EddyStation{to.ue * to.x * set_.reynolds, to.m, gamma};
-    if (!blayer::solveStation(pr, p)) return false;
+    if (!blayer::solveStation(pr, p, work_)) return false;
     // Attached flow only: the direct problem has no meaning past a zero of
     // the wall shear, and a profile far outside 0..1 is a diverged iterate.
     if (!(p.v[0] > 0.0)) return false;
