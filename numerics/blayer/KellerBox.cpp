@@ -15,16 +15,20 @@ using Vec3 = Eigen::Vector3d;
 // Block row j of the Newton system: A(j) d(j-1) + B(j) d(j) + C(j) d(j+1) = r(j)
 // with d(j) = (df, du, dv) at node j; in the workspace's a, b, c and r.
 
-// Block Thomas elimination; false when a pivot block is singular.
+// Block Thomas elimination; false when a pivot block is singular. C(j) has
+// only its last row non-zero (only the u' = v equation of box j+1 reaches
+// node j+1), so Gamma(j) = Delta(j)^-1 C(j) is the outer product of the last
+// column w(j) of Delta(j)^-1 with that row, and is kept as w(j).
 bool solveBlockTridiagonal(StationWorkspace& s) {
     const int top = static_cast<int>(s.b.size()) - 1;
-    std::vector<Mat3>& gamma = s.gamma;
+    std::vector<Vec3>& w = s.w;
     std::vector<Vec3>& y = s.y;
     for (int j = 0; j <= top; ++j) {
         Mat3 delta = s.b[j];
         Vec3 rhs = s.r[j];
         if (j > 0) {
-            delta.noalias() -= s.a[j] * gamma[j - 1];
+            const Vec3 aw = s.a[j] * w[j - 1];
+            delta.noalias() -= aw * s.c[j - 1].row(2);
             rhs.noalias() -= s.a[j] * y[j - 1];
         }
         Mat3 inverse;
@@ -32,12 +36,12 @@ bool solveBlockTridiagonal(StationWorkspace& s) {
         double det = 0.0;
         delta.computeInverseAndDetWithCheck(inverse, det, invertible, 1e-300);
         if (!invertible || !std::isfinite(det)) return false;
-        gamma[j].noalias() = inverse * s.c[j];
+        w[j] = inverse.col(2);
         y[j].noalias() = inverse * rhs;
     }
     std::vector<Vec3>& d = s.d;
     d[top] = y[top];
-    for (int j = top - 1; j >= 0; --j) d[j].noalias() = y[j] - gamma[j] * d[j + 1];
+    for (int j = top - 1; j >= 0; --j) d[j] = y[j] - w[j] * s.c[j].row(2).dot(d[j + 1]);
     return true;
 }
 
@@ -127,7 +131,7 @@ void StationWorkspace::resize(int nodes) {
     a.resize(n);
     b.resize(n);
     c.resize(n);
-    gamma.resize(n);
+    w.resize(n);
     r.resize(n);
     y.resize(n);
     d.resize(n);

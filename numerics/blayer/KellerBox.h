@@ -40,8 +40,8 @@ struct StationProblem {
 /// station to the next so that the solve allocates nothing once it has the
 /// grid's size.
 struct StationWorkspace {
-    std::vector<Eigen::Matrix3d> a, b, c, gamma;
-    std::vector<Eigen::Vector3d> r, y, d;
+    std::vector<Eigen::Matrix3d> a, b, c;
+    std::vector<Eigen::Vector3d> r, w, y, d;
     std::vector<double> dbdv;
     void resize(int nodes);
 };
