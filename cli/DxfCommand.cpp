@@ -6,8 +6,8 @@
 
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
-#include "cli/OptionChecks.h"
 #include "cli/CliSeam.h"
+#include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
 #include "io/DxfFile.h"
 
@@ -37,7 +37,7 @@ int runDxf(const DxfOptions& o) {
     recompute(state, seam);
     try {
         seam.throwIfMessage();
-    } catch (const CliError& e) {
+    } catch (const AnalysisError& e) {
         return saveFailed(std::string("nothing saved: ") + e.what());
     }
 

@@ -90,7 +90,7 @@ int runExport(const ExportOptions& o) {
     recompute(state, seam);
     try {
         seam.throwIfMessage();
-    } catch (const CliError& e) {
+    } catch (const AnalysisError& e) {
         return saveFailed(std::string("nothing saved: ") + e.what());
     }
 

@@ -40,12 +40,20 @@ int runRibs(const RibsOptions& o) {
     recompute(state, seam);
     seam.throwIfMessage();
     const print::TemplateJob job = print::templateJob(state, request.settings);
+    if (job.x.size() < 2) throw AnalysisError("nothing printed: the section could not be built");
 
     plot::PdfPageSetup setup;
     setup.paper = o.paper == "letter" ? plot::Paper::Letter : plot::Paper::A4;
-    const plot::PdfPages pdf = plot::renderPdfPages(
-        setup, [&job](plot::Surface& page) { return print::printRibTemplates(page, job); });
-    if (!pdf.problem.empty()) throw CliError("nothing printed: " + pdf.problem);
+    // The layout refuses chords, thicknesses and sheet counts the user asked
+    // for (a usage error); a document the PDF writer cannot complete is a
+    // failure to write.
+    std::string refused;
+    const plot::PdfPages pdf = plot::renderPdfPages(setup, [&](plot::Surface& page) {
+        refused = print::printRibTemplates(page, job);
+        return refused;
+    });
+    if (!refused.empty()) throw CliError("nothing printed: " + refused);
+    if (!pdf.problem.empty()) return writeFailed("nothing printed: " + pdf.problem);
     const WriteResult written = writeFileReplacing(o.output, pdf.bytes);
     return written.ok ? 0 : writeFailed(written.reason);
 }
