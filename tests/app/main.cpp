@@ -1,15 +1,3 @@
-// Qt tests run on a QApplication created after gtest has read its flags, so
-// test discovery never needs a display.
+#include "support/QtTestMain.h"
 
-#include <QApplication>
-#include <gtest/gtest.h>
-
-#include "ui/toolkit/Fonts.h"
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
-    QApplication app(argc, argv);
-    aerolune::ui::installFontSubstitutes();
-    return RUN_ALL_TESTS();
-}
+int main(int argc, char** argv) { return aerolune::test::runQtTests(argc, argv); }

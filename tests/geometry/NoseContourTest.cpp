@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "numerics/airfoil/Airfoil.h"
+#include "support/NacaBuild.h"
 
 namespace aerolune {
 namespace {
@@ -29,23 +30,15 @@ struct Laid {
 };
 
 Laid lay(const NoseCase& c) {
-    int32_t designation = c.designation;
-    int32_t half = c.totalPoints / 2;
+    int32_t designation = c.designation, half = c.totalPoints / 2, noPoints = 0, source = 0;
     float flapRad = static_cast<float>(c.flapDeg * std::numbers::pi / 180.0);
-    float hinge = c.flapDeg == 0 ? 1.0f : 0.75f;
-    float alpha = 0.0f, cl = 0.0f, cm = 0.0f;
-    int32_t reserved = 0, source = 0, mode = 0, noPoints = 0;
-    float none = 0.0f;
-    const auto n = static_cast<std::size_t>(2 * half);
-    std::vector<float> nodeX(n), ctrlX(n), nodeY(n), cp(n), velocity(n);
+    float hinge = c.flapDeg == 0 ? 1.0f : 0.75f, none = 0.0f;
     Laid laid;
     laid.fault = AirfoilSectionFault(&designation, &flapRad, &hinge, &half, &none, &none, &none, &none,
                                      &noPoints, &noPoints, &source);
-    Airfoil(&designation, &alpha, nodeX.data(), ctrlX.data(), nodeY.data(), cp.data(), velocity.data(), &cl,
-            &cm, &flapRad, &hinge, &half, &reserved, &none, &none, &none, &none, &noPoints, &noPoints,
-            &source, &mode);
-    laid.x.assign(nodeX.begin(), nodeX.end());
-    laid.y.assign(nodeY.begin(), nodeY.end());
+    const test::NacaBuild built = test::buildNaca(c.designation, 0.0f, half, flapRad, hinge);
+    laid.x.assign(built.nodeX.data(), built.nodeX.data() + 2 * half);  // nodes 1..2H, as laid
+    laid.y.assign(built.nodeY.data(), built.nodeY.data() + 2 * half);
     return laid;
 }
 
