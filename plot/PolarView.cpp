@@ -180,7 +180,6 @@ void drawLegend(Surface& s, const PolarStore& store, bool wrapped, const GraphAx
     const double down = s.scaleHeight() < 0 ? -1.0 : 1.0;
     const double h = down * s.textHeight("X");
     const double bottom = s.scaleTop() + s.scaleHeight();
-    const double right = x + widest(s, lines);
     const int perRow = wrapped ? 2 : 1;
     double y = axes.yMax;
     s.setDrawStyle(DrawStyle::Solid);
@@ -195,7 +194,9 @@ void drawLegend(Surface& s, const PolarStore& store, bool wrapped, const GraphAx
         s.printText(lines[first]);
         if (!wrapped) continue;
         y += h;
-        s.setCurrent(right - s.textWidth(lines[first + 1]), y);  // under the header's "Re"
+        // Ending where the header's "Re" ends: the labels' line above is
+        // often the wider one, and the number belongs under its heading.
+        s.setCurrent(x + s.textWidth(kLegendHeader) - s.textWidth(lines[first + 1]), y);
         s.printText(lines[first + 1]);
     }
     s.setFont(callers);

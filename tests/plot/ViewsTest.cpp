@@ -183,10 +183,17 @@ TEST(PolarView, LiftAxisHoldsTheDataAndTheLegendFitsTheArea) {
         EXPECT_EQ(curve, (c.kind == 1 ? 20u : 40u) + 1) << "every segment and the swatch, kind " << c.kind;
         EXPECT_NE(s.findText(c.lowLabel), nullptr) << c.kind << " " << c.liftSlope;
         EXPECT_NE(s.findText(c.highLabel), nullptr) << c.kind << " " << c.liftSlope;
-        std::vector<const RecordedCall*> legend{s.findText("       Airfoil  Flap     Re")};
+        const std::string header = "       Airfoil  Flap     Re";
+        std::vector<const RecordedCall*> legend{s.findText(header)};
         if (c.wrapped) {
             legend.push_back(s.findText("     NACA2 (25.0 %c,20.0 Deg.)"));
             legend.push_back(s.findText("3.00e+6"));
+            ASSERT_NE(legend[0], nullptr);
+            ASSERT_NE(legend[2], nullptr);
+            // The number ends where the header's "Re" ends (one font, fixed
+            // metrics: equal but for rounding), not at the wider labels' end.
+            s.setFont(legend[0]->font);
+            EXPECT_NEAR(legend[2]->x1 + s.textWidth("3.00e+6"), legend[0]->x1 + s.textWidth(header), 1e-9);
         } else {
             legend.push_back(s.findText("     NACA2 (25.0 %c,20.0 Deg.)3.00e+6"));
         }
