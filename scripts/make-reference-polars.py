@@ -13,7 +13,9 @@ leaves a thin blunt trailing edge). Each section and Reynolds number is swept in
 two fresh runs from 0 degrees, one down to -20 and one up to 20 in 1 degree
 steps, so that every point starts from its converged neighbour. Rows kept:
 every angle from -4 to 10, and the even angles outside it. A point the solver
-did not converge is absent from its saved polar and so from the CSV.
+did not converge is absent from its saved polar and so from the CSV. A file
+whose surface stops short of the trailing edge is given to the solver with that
+surface joined to the trailing edge.
 
 The solver draws its plots on an X display; without DISPLAY the script starts
 its own Xvfb. Needs: apt-get install xfoil xvfb xfonts-base.
@@ -43,6 +45,8 @@ ITERATIONS = 200
 # A loaded machine slows the solver's drawing a good deal; past this a sweep
 # keeps what it has.
 SWEEP_SECONDS = 1800
+# A file whose two ends lie further apart in x than this is open.
+OPEN_END_CHORDS = 0.01
 
 # Saved polar column -> CSV column.
 COLUMNS = {"alpha": "alpha", "CL": "cl", "CD": "cd", "CDp": "cdp", "CM": "cm",
@@ -56,9 +60,24 @@ def kept_angle(alpha):
     return -4 <= a <= 10 or a % 2 == 0
 
 
-def solver_commands(section, re, last_alpha, polar_file):
+def closed_copy(section, folder):
+    """The section file, with a surface that stops short of the trailing edge
+    (naca642415.dat's lower surface ends at x = 0.95) run on to the file's
+    first point, as our reader joins it. The solver stops on a floating-point
+    exception with the open file."""
+    lines = (SECTIONS_DIR / section).read_text().splitlines()
+    points = [line.split() for line in lines[1:] if len(line.split()) == 2]
+    first, last = points[0], points[-1]
+    if abs(float(first[0]) - float(last[0])) <= OPEN_END_CHORDS:
+        return SECTIONS_DIR / section
+    copy = Path(folder) / section
+    copy.write_text("\n".join(lines + [f"{first[0]} {first[1]}"]) + "\n")
+    return copy
+
+
+def solver_commands(section, re, last_alpha, polar_file, folder):
     if section.endswith(".dat"):
-        load = f"LOAD {SECTIONS_DIR / section}"
+        load = f"LOAD {closed_copy(section, folder)}"
     else:
         load = f"NACA {section}"
     step = 1 if last_alpha > 0 else -1
@@ -99,19 +118,22 @@ def read_saved_polar(path):
     return rows
 
 
-def run_sweep(section, re, last_alpha, env, cache):
+def run_sweep(section, re, last_alpha, env, cache, cached_only=False):
     """The saved polar of one sweep, from the cache when an earlier run left it.
     A sweep that overruns its time keeps the points it had converged."""
     direction = "up" if last_alpha > 0 else "down"
     cached = cache / f"{section}_re{re_text(re)}_{direction}.txt"
     if cached.exists():
         return read_saved_polar(cached)
+    if cached_only:
+        print(f"{section} Re {re:g} {direction}: not in the cache", file=sys.stderr)
+        return []
     with tempfile.TemporaryDirectory(prefix="reference-sweep-") as tmp:
         polar_file = Path(tmp) / "polar.txt"
         solver = subprocess.Popen(["xfoil"], stdin=subprocess.PIPE, text=True, cwd=tmp, env=env,
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
-            solver.communicate(solver_commands(section, re, last_alpha, "polar.txt"), timeout=SWEEP_SECONDS)
+            solver.communicate(solver_commands(section, re, last_alpha, "polar.txt", tmp), timeout=SWEEP_SECONDS)
         except subprocess.TimeoutExpired:
             solver.kill()
             solver.wait()
@@ -149,6 +171,8 @@ def main():
                         help="Reynolds number (repeatable; default 1e6, 3e5, 1e5)")
     parser.add_argument("--cache", type=Path, default=Path(tempfile.gettempdir()) / "aerolune-reference-polars",
                         help="folder keeping each sweep's saved polar, reused on the next run")
+    parser.add_argument("--cached-only", action="store_true",
+                        help="write the CSVs from the cached sweeps only, running nothing")
     parser.add_argument("--section", action="append",
                         help="a file of the sections folder or a NACA designation (repeatable)")
     args = parser.parse_args()
@@ -158,7 +182,7 @@ def main():
 
     env = dict(os.environ)
     xvfb = None
-    if not env.get("DISPLAY"):
+    if not env.get("DISPLAY") and not args.cached_only:
         xvfb, env["DISPLAY"] = start_xvfb()
 
     try:
@@ -167,7 +191,8 @@ def main():
             for re in reynolds:
                 for section in sections:
                     for last in (-20, 20):
-                        jobs[(re, section, last)] = pool.submit(run_sweep, section, re, last, env, args.cache)
+                        jobs[(re, section, last)] = pool.submit(run_sweep, section, re, last, env, args.cache,
+                                                                   args.cached_only)
         results = {key: job.result() for key, job in jobs.items()}
     finally:
         if xvfb:

@@ -10,9 +10,9 @@ import unittest
 from pathlib import Path
 
 REPO = Path(__file__).resolve().parents[2]
-SPEC = importlib.util.spec_from_file_location("compare_polars", REPO / "scripts" / "compare-polars.py")
-compare_polars = importlib.util.module_from_spec(SPEC)
-SPEC.loader.exec_module(compare_polars)
+SOURCE = importlib.util.spec_from_file_location("compare_polars", REPO / "scripts" / "compare-polars.py")
+compare_polars = importlib.util.module_from_spec(SOURCE)
+SOURCE.loader.exec_module(compare_polars)
 
 HEADER = ("Lift-Drag Polar for TEST\nReynolds Number: 1000000\n"
           "Angle(Deg)    Cl            Cd            Cm            Up Tran(%c)   Lo Tran(%c)\n")
@@ -107,8 +107,10 @@ class ReferenceData(unittest.TestCase):
 
     def test_rows_are_physical_and_cover_the_sections(self):
         sections = sorted(p.name for p in (REPO / "tests/data/reference/sections").glob("*.dat"))
-        for re in (1e6, 3e5):
-            path = compare_polars.reference_file(re)
+        files = sorted(compare_polars.REFERENCE_DIR.glob("xfoil_polars_re*.csv"))
+        self.assertIn(compare_polars.reference_file(1e6), files)
+        for path in files:
+            re = float(path.stem.removeprefix("xfoil_polars_re"))
             with self.subTest(file=path.name), open(path, newline="") as f:
                 rows = list(csv.DictReader(f))
                 self.assertEqual(list(rows[0]), ["section", "re", "alpha", "cl", "cd", "cdp", "cm",
@@ -118,7 +120,9 @@ class ReferenceData(unittest.TestCase):
                     self.assertTrue(all(math.isfinite(v) for v in values.values()), row)
                     self.assertEqual(values["re"], re)
                     self.assertTrue(0 < values["cd"] < 0.5, row)
-                    self.assertTrue(0 <= values["xtr_top"] <= 1 and 0 <= values["xtr_bot"] <= 1, row)
+                    # Transition at the trailing edge reads the file's own x there,
+                    # which lies up to 0.0005 past 1 in these files.
+                    self.assertTrue(0 <= values["xtr_top"] <= 1.001 and 0 <= values["xtr_bot"] <= 1.001, row)
                 present = {row["section"] for row in rows}
                 self.assertEqual(sorted(s for s in present if s.endswith(".dat")), sections)
 
