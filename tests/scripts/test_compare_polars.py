@@ -120,9 +120,10 @@ class ReferenceData(unittest.TestCase):
                     self.assertTrue(all(math.isfinite(v) for v in values.values()), row)
                     self.assertEqual(values["re"], re)
                     self.assertTrue(0 < values["cd"] < 0.5, row)
-                    # Transition at the trailing edge reads the file's own x there,
-                    # which lies up to 0.0005 past 1 in these files.
-                    self.assertTrue(0 <= values["xtr_top"] <= 1.001 and 0 <= values["xtr_bot"] <= 1.001, row)
+                    # Transition at the trailing edge is the solver's x there, which
+                    # lies up to 0.002 past 1 where its leading edge sits a little
+                    # ahead of the file's x = 0.
+                    self.assertTrue(0 <= values["xtr_top"] <= 1.005 and 0 <= values["xtr_bot"] <= 1.005, row)
                 present = {row["section"] for row in rows}
                 self.assertEqual(sorted(s for s in present if s.endswith(".dat")), sections)
 
