@@ -130,6 +130,20 @@ std::string noseSeparation(const BoundaryLayerSurface& surface, bool upper) {
            "): no drag can be estimated";
 }
 
+// A layer that separates at the nose is a result the user is told, with
+// where it separates, even though no drag or lift can follow from it.
+void reportNoseSeparation(BoundaryLayerSolution& sol, ViewSeam& seam) {
+    for (bool upper : {false, true}) {
+        BoundaryLayerSurface& surface = upper ? sol.upper : sol.lower;
+        if (noseSeparation(surface, upper).empty()) continue;
+        surface.separated = true;
+        surface.separationX = surface.x(surface.rows);
+        sol.noseSeparation = noSolutionPastSeparation(upper, surface.separationX);
+        seam.showSeparationWarning(separationCaption(upper, surface.separationX));
+        return;
+    }
+}
+
 // newCLCm: the section re-solved on the displaced contour (Airfoil mode 1,
 // the undisplaced ordinates as argument 6). The state's own inviscid
 // solution is not touched.
@@ -334,8 +348,10 @@ std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
     coupledSpeeds(state.section, contour, set, stagHint, speeds);
     double cd = 0.0;
     if (std::string problem = marchBoth(speeds, set, marchingSubsteps(N), kMarchingStep, stagHint, sol, cd);
-        !problem.empty())
+        !problem.empty()) {
+        reportNoseSeparation(sol, seam);
         return problem;
+    }
     warnIfSeparated(sol.lower, false, seam);
     warnIfSeparated(sol.upper, true, seam);
 
@@ -350,6 +366,13 @@ std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
 
 std::string separationCaption(bool upper, double x) {
     return std::string(upper ? "Upper" : "Lower") + " Surface Seperation at x= " + formatPicture(x, "0.00");
+}
+
+std::string noSolutionPastSeparation(bool upper, double x) {
+    return std::string(upper ? "The upper" : "The lower") + " boundary layer separates at x = " +
+           formatPicture(x, "0.000") +
+           ", at the leading edge: the layer cannot be marched past a separation there, so no "
+           "boundary-layer drag or lift follows.";
 }
 
 std::string boundaryLayerTitle(double cl, double cd) {
@@ -368,7 +391,8 @@ bool BoundaryLayer(AppState& state, ViewSeam& seam) {
     if (!problem.empty()) {
         state.boundaryLayer.ok = false;
         state.boundaryLayer.error = problem;
-        seam.showMessage(kBoundaryLayerErrorMessage);
+        state.boundaryLayer.noseSeparation = next.noseSeparation;
+        seam.showMessage(next.noseSeparation.empty() ? kBoundaryLayerErrorMessage : next.noseSeparation);
         return false;
     }
     next.ok = true;

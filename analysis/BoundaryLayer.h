@@ -20,6 +20,10 @@ namespace aerolune {
 /// \param x chord position of the separation, fraction of chord
 std::string separationCaption(bool upper, double x);
 
+/// What is said when a layer separates at the leading edge and so no
+/// solution follows: the surface, where it separates ("0.000") and why.
+std::string noSolutionPastSeparation(bool upper, double x);
+
 /// The status text and graph title of a solution: "CFD Boundary Layer
 /// Solution: Cl = " + cl ("0.00000") + "  Cd = " + cd ("#0.00000").
 std::string boundaryLayerTitle(double cl, double cd);
@@ -46,7 +50,10 @@ std::string boundaryLayerTitle(double cl, double cd);
 /// for a boundary layer, settings outside the solver's range, no stagnation
 /// point, a surface the solver cannot start) shows the boundary-layer error
 /// message through the seam and leaves state.boundaryLayer with ok = false
-/// and the reason; nothing else changes.
+/// and the reason; nothing else changes. A layer that separates within the
+/// first 5 % of the chord is a result rather than an error: its separation
+/// warning is shown, and the message is noSolutionPastSeparation instead.
+/// (That result is also state.boundaryLayer.noseSeparation.)
 /// \return true when the solution was computed
 bool BoundaryLayer(AppState& state, ViewSeam& seam);
 

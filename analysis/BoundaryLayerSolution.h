@@ -67,6 +67,9 @@ struct BoundaryLayerSolution {
     bool mnuAirBlEnabled = false;
     bool ok = false;    ///< the surfaces below belong to the current solution
     std::string error;  ///< why the last computation failed; empty when ok
+    /// Where and why the layer stopped at the nose, when that is why the
+    /// computation failed; empty otherwise.
+    std::string noseSeparation;
 
     int32_t nptsst = 0;        ///< points about the section the solution was made on
     int32_t pointsAcross = 0;  ///< P, points across the layer (BlPoints)

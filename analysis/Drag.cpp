@@ -3,11 +3,16 @@
 #include <cmath>
 #include <numbers>
 
+#include "analysis/EffectiveAngle.h"
 #include "analysis/TrailingEdgeFlow.h"
 
 namespace aerolune {
 
 namespace {
+
+// The least point count at which the stagnation point is looked for on the
+// front half of the chord only.
+constexpr int32_t kFrontHalfLeast = 8;
 
 struct Contour {
     View1<const float> x, y, v;
@@ -83,7 +88,15 @@ SurfaceStations upperSurfaceStations(const float* nodeX, const float* nodeY, con
 int32_t stagnationPanel(const float* SurfVel, int32_t nptsst) {
     double smallest = 10000.0;
     int32_t stag = 0;
-    for (int32_t i = 1; i <= nptsst; ++i) {
+    // A closed trailing edge is a stagnation point of the potential flow too,
+    // and on a wide edge angle (a blunt base closed off) its panels' speeds
+    // can fall below those at the front: the layers were then marched from
+    // the trailing edge round the whole section. The front one lies on the
+    // front half of the chord, the panels nptsst/4 .. 3 nptsst/4 of the
+    // cosine stations.
+    const int32_t first = nptsst >= kFrontHalfLeast ? nptsst / 4 : 1;
+    const int32_t last = nptsst >= kFrontHalfLeast ? nptsst - nptsst / 4 + 1 : nptsst;
+    for (int32_t i = first; i <= last; ++i) {
         const double v = std::fabs(SurfVel[i - 1]);
         if (v <= smallest) {
             smallest = v;
@@ -147,7 +160,10 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
 
     // Step 6.
     r.cd = r.lower.drag + r.upper.drag;
-    r.AngleSt = angleDeg + r.cl + r.cu;
+    const double correction = r.cl + r.cu;
+    r.AngleSt = correction == 0.0
+                    ? angleDeg
+                    : effectiveAngle(angleDeg, contourZeroLiftAngle(nodeX, nodeY, nptsst), correction);
     r.SSFlag = (r.Ll > 0.5 || r.Lu > 0.5) ? 1 : 0;
     // Whatever the cause, a figure that is not a number is a failure to
     // report, never a result to show.

@@ -44,8 +44,10 @@ SurfaceStations upperSurfaceStations(const float* nodeX, const float* nodeY, con
                                      int32_t nptsst, int32_t stag);
 
 /// The stagnation panel the layers are marched from: the panel of smallest
-/// |SurfVel| (a tie goes to the later panel). 0 when no velocity is below
-/// 10000 (no usable solution).
+/// |SurfVel| (a tie goes to the later panel) among those on the front half of
+/// the chord (panels nptsst/4 .. 3 nptsst/4 + 1 on the cosine stations; all
+/// of them below 8 points), so the trailing edge's own stagnation point is
+/// never taken. 0 when no velocity is below 10000 (no usable solution).
 /// \param SurfVel velocity ratio per panel 1..nptsst
 /// \param nptsst points about the section
 int32_t stagnationPanel(const float* SurfVel, int32_t nptsst);
@@ -87,7 +89,10 @@ struct DragResult {
 /// degrees (x 180 / pi); the slope stands for the trailing-edge angle and is
 /// held to pi/2 (90 degrees) so a vertical segment does not divide by zero,
 /// which leaves every segment within 57 degrees of the chord as the formula
-/// gives it. AngleSt = angle + c_l + c_u; SSFlag = 1 when L_l or L_u exceeds 0.5.
+/// gives it. AngleSt is effectiveAngle(angle, the contour's thin-airfoil
+/// zero-lift angle, c_l + c_u): between the zero-lift angle and the angle, so
+/// a long separated length takes the lift towards none but never reverses
+/// it. SSFlag = 1 when L_l or L_u exceeds 0.5.
 /// A drag or angle that is not a finite number fails the estimate.
 /// \param nodeX,nodeY contour nodes 1..nptsst, chords
 /// \param SurfVel velocity ratio per panel 1..nptsst

@@ -7,6 +7,7 @@
 #include "analysis/LinAero.h"
 #include "analysis/PipelineSolve.h"
 #include "analysis/Polar.h"
+#include "analysis/ResultGuard.h"
 #include "analysis/ResultsPanel.h"
 #include "analysis/SectionGuard.h"
 #include "analysis/ThinAirfoil.h"
@@ -79,6 +80,12 @@ void solveAndFillPanel(AppState& state, ViewSeam& seam, int32_t halfPoints) {
     state.texts.Label22Visible = stalled == 1;
 
     thinAirfoilStep(state, seam, nptsst, effectiveAngle);
+
+    // The last line: a figure no section can have is not shown as a number.
+    if (const std::string problem = analysisResultProblem(state); !problem.empty()) {
+        markOutOfRangeCells(state);
+        seam.showMessage("This section is beyond what the analysis can give: " + problem + ".");
+    }
 }
 
 }  // namespace

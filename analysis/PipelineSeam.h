@@ -41,6 +41,10 @@ public:
     /// Draws the polar plots from the store, after the sweep brought it up to date.
     virtual void drawPolar(AppState& /*state*/) {}
 
+    /// Says which rows of a polar just swept are not computed and why (one
+    /// line per row). A window shows it as a message; the sweep goes on.
+    virtual void notePolarRows(const std::string& rows) { showMessage(rows); }
+
     /// Shows the boundary-layer separation warning (frmBlwarning) with this
     /// caption and waits for OK; the computation goes on afterwards.
     virtual void showSeparationWarning(const std::string& /*caption*/) {}

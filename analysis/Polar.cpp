@@ -7,8 +7,11 @@
 
 #include "analysis/LinAero.h"
 #include "analysis/PolarDisplacement.h"
+#include "analysis/PolarGuard.h"
 #include "analysis/ThinAirfoil.h"
 #include "analysis/TrailingEdgeFlow.h"
+#include "common/FormatPicture.h"
+#include "common/NumberText.h"
 #include "geometry/SectionDefinition.h"
 
 namespace aerolune {
@@ -78,15 +81,32 @@ double panelQuarterChordMoment(const SectionSolution& sol, double solveAngleDeg)
 // inviscid), and the displacement's share near the trailing edge where the
 // thin-airfoil weights of the camber line run to infinity.
 // The sweep halves the lift's dependence on the point count (NACA 2412 at 4
-// degrees, Re 1e6: 0.8 % from 80 to 340 points, 2.3 % without it). A second
-// march that fails leaves the first displacement.
+// degrees, Re 1e6: 0.8 % from 80 to 340 points, 2.3 % without it).
+// The first displacement is the row's estimate whenever the step cannot be
+// taken: when the second march fails, or when the step does not converge
+// (couplingStepConverges): on a section whose rear layer runs into a steep
+// deceleration the second march's momentum thickness grows as a power of
+// the falling edge speed, and the step then moved the trailing edge by up to
+// 570 chords (NACA 8812 at -20 degrees: lift 17,600). A first displacement
+// beyond kMostDisplacement is no physical one: the row is not computed.
 constexpr double kCouplingRelaxation = 0.5;
 
-double resolveCoupled(SectionState& section, SectionSolution& sol, const DragResult& drag, double angleDeg,
-                      float solveAngle, const PolarSettings& settings) {
+struct CoupledFigures {
+    double cmQuarter = 0.0;
+    std::string notComputed;  ///< why there are no figures; empty when there are
+};
+
+CoupledFigures resolveCoupled(SectionState& section, SectionSolution& sol, const DragResult& drag, double angleDeg,
+                              float solveAngle, const PolarSettings& settings) {
     const int32_t n = 2 * sol.halfPoints;
     const Array1<float> undisplaced = sol.NodeY;
     const Array1<float> first = displacedOrdinates(sol, drag, settings.re);
+    const double thickest = largestDisplacement(undisplaced, first, n);
+    if (!(thickest <= kMostDisplacement)) {
+        return {0.0, "the boundary layer separates over so much of the section that no displaced contour "
+                     "stands for it (displacement " +
+                         formatPicture(thickest, "0.000") + " chord)"};
+    }
     resolveDisplaced(section, sol, first, solveAngle);
     const double panelMoment = panelQuarterChordMoment(sol, solveAngle);
     sol.NodeY = undisplaced;
@@ -94,11 +114,11 @@ double resolveCoupled(SectionState& section, SectionSolution& sol, const DragRes
     const DragResult coupled =
         dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n,
                      stagnationPanel(sol.SurfVel.data(), n), angleDeg, settings.re, settings.PolarSolution);
-    if (!coupled.ok) {
+    const Array1<float> second = coupled.ok ? displacedOrdinates(sol, coupled, settings.re) : first;
+    if (!coupled.ok || !couplingStepConverges(undisplaced, first, second, n)) {
         sol.NodeY = first;
-        return panelMoment;
+        return {panelMoment, {}};
     }
-    const Array1<float> second = displacedOrdinates(sol, coupled, settings.re);
     Array1<float> relaxed = first;
     for (int32_t j = 1; j <= n + 1; ++j)
         relaxed(j) = static_cast<float>(first(j) + kCouplingRelaxation * (second(j) - first(j)));
@@ -106,7 +126,7 @@ double resolveCoupled(SectionState& section, SectionSolution& sol, const DragRes
     const ThinFigures b = thinAirfoil(sol, relaxed, solveAngle, angleDeg);
     sol.cl = static_cast<float>(sol.cl + b.cl - a.cl);
     sol.NodeY = relaxed;
-    return panelMoment + b.cmQuarter - a.cmQuarter;
+    return {panelMoment + b.cmQuarter - a.cmQuarter, {}};
 }
 
 }  // namespace
@@ -148,21 +168,20 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
     // 6 % of NACA 2412's at 4 degrees). Under the effective-angle model the
     // displaced section is solved at the effective angle.
     const double solveAngle = settings.FlowSeperationModel == 1 ? drag.AngleSt : angleDeg;
-    const double cmQuarter =
+    const CoupledFigures coupled =
         resolveCoupled(section, sol, drag, angleDeg, static_cast<float>(solveAngle), settings);
 
     point.angle = angleDeg;
     point.cl = sol.cl;
     point.cdTimes1000 = drag.cd * 1000.0;
-    point.cm = cmQuarter;
+    point.cm = coupled.cmQuarter;
     point.upperTransition = drag.transitionUpperX;
     point.lowerTransition = drag.transitionLowerX;
-    for (double v : {point.cl, point.cdTimes1000, point.cm, point.upperTransition, point.lowerTransition}) {
-        if (!std::isfinite(v)) {
-            error = "the polar point at " + std::to_string(angleDeg) + " degrees is not a finite number";
-            return false;
-        }
-    }
+    point.notComputed.clear();
+    // The last line: a row whose figures no section can have is kept as a
+    // row not computed, with the reason, never as numbers.
+    const std::string problem = coupled.notComputed.empty() ? polarRowProblem(point) : coupled.notComputed;
+    if (!problem.empty()) markNotComputed(point, problem);
     return true;
 }
 
@@ -188,6 +207,16 @@ std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSetting
     return {};
 }
 
+std::string rowsNotComputed(const StoredPolar& polar) {
+    std::string text;
+    for (const PolarPoint& p : polar.points) {
+        if (p.computed()) continue;
+        if (!text.empty()) text += '\n';
+        text += "the polar row at " + formatGeneral(p.angle) + " degrees is not computed: " + p.notComputed;
+    }
+    return text;
+}
+
 bool Polar(AppState& state, ViewSeam& seam, int32_t nptsst) {
     PolarStore& store = state.analysis.polars;
     store.truncate(state.priv.PolarCount);
@@ -208,6 +237,7 @@ bool Polar(AppState& state, ViewSeam& seam, int32_t nptsst) {
         seam.showMessage(kBoundaryLayerErrorMessage);
         return false;
     }
+    if (const std::string rows = rowsNotComputed(polar); !rows.empty()) seam.notePolarRows(rows);
     return true;
 }
 

@@ -39,9 +39,10 @@ Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& d
 /// One point of the sweep on the given solution arrays (already solved at
 /// `angleDeg`): stagnation panel, drag steps 3-6, the viscous re-solve with
 /// one under-relaxed coupling sweep and its panel lift and quarter-chord
-/// moment (the relaxed step's change of both from thin-airfoil theory). Returns
-/// false with `error` set when the boundary layer could not be computed or a
-/// figure of the point is not a finite number.
+/// moment (the relaxed step's change of both from thin-airfoil theory).
+/// Returns false with `error` set when the boundary layer could not be
+/// computed. A point whose displacement is no physical one, or whose figures
+/// no section can have (polarRowProblem), is returned marked not computed.
 bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, const PolarSettings& settings,
                 PolarPoint& point, std::string& error);
 
@@ -51,13 +52,18 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
 std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSettings& settings,
                        StoredPolar& polar);
 
+/// One line per row of the polar that is not computed, with its angle and
+/// why; empty when every row is.
+std::string rowsNotComputed(const StoredPolar& polar);
+
 /// Polar(nptsst) on the state: the header from Text1, Label16, Label17 and re;
 /// nothing is recomputed when a stored polar has the same header; otherwise
 /// the polar is added (the oldest dropped when the store is full) and swept.
 /// PolarCount follows the store. The current solution, AeroObject and the
 /// results panel are left as they were: the sweep works on its own arrays.
 /// On a boundary-layer failure the message goes through the seam and the
-/// points computed so far stay in the store.
+/// points computed so far stay in the store. Rows not computed go through
+/// the seam's notePolarRows.
 /// \param state the application state
 /// \param seam where the error message goes
 /// \param nptsst points about the section

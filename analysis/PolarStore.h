@@ -26,6 +26,10 @@ struct PolarPoint {
     double cm = 0.0;               ///< moment coefficient about the quarter chord
     double upperTransition = 0.0;  ///< upper-surface transition, fraction of chord
     double lowerTransition = 0.0;  ///< lower-surface transition, fraction of chord
+    /// Why the row has no figures (they are then NaN); empty for a computed row.
+    std::string notComputed;
+
+    bool computed() const { return notComputed.empty(); }
 };
 
 /// The header labels of a polar: it is the same polar when all four agree.

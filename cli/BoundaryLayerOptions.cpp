@@ -38,9 +38,11 @@ void addBoundaryLayerOptions(CLI::App& sub, BoundaryLayerOptions& o) {
         ->check(CLI::IsMember({"laminar", "separation", "natural"}));
     sub.add_option("--bl-points", o.points, "points across the boundary layer, 16..64")
         ->capture_default_str()
+        ->check(decimalNumber("the boundary-layer point count"))
         ->check(CLI::Range(16, 64));
     sub.add_option("--bl-limit", o.limit, "boundary-layer grid height (Blasius parameter), 10..100")
         ->capture_default_str()
+        ->check(decimalNumber("the boundary-layer grid height"))
         ->check(CLI::Range(10, 100));
     sub.add_option("--roughness", o.roughness, "wall roughness, chords; 0 for natural transition")
         ->capture_default_str()

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <iostream>
+#include <sstream>
 
 #include "cli/CliCommand.h"
 
@@ -9,6 +11,11 @@ namespace aerolune::cli {
 
 void CliSeam::throwIfMessage() const {
     if (!messages_.empty()) throw AnalysisError(messages_.front());
+}
+
+void CliSeam::notePolarRows(const std::string& rows) {
+    std::istringstream lines(rows);
+    for (std::string line; std::getline(lines, line);) std::cerr << "aerolune-cli: " << line << '\n';
 }
 
 std::string plainDecimal(double value) {

@@ -14,6 +14,9 @@ public:
     void drawView(AppState&) override {}
     void setStatus(const std::string&) override {}
     void showMessage(const std::string& text) override { messages_.push_back(text); }
+    /// Rows of a polar not computed are told on standard error; the polar
+    /// is still printed or saved, those rows marked.
+    void notePolarRows(const std::string& rows) override;
 
     /// Throws AnalysisError with the first message shown, if any.
     void throwIfMessage() const;

@@ -101,6 +101,7 @@ void registerField(CLI::App& app, CommandRun& run) {
     sub->add_option("--levels", options->levels,
                     "number of iso-levels (psi: from 1.5 down in steps of 3/(K-1), then the wall value; "
                     "cp: CpHigh to CpLow); default 51 for psi, 33 for cp")
+        ->check(decimalNumber("the level count"))
         ->check(CLI::Range(1, kMaxLevels));
     sub->add_option("--field", options->field, "field to cut iso-segments from (default psi)")
         ->check(CLI::IsMember({"psi", "cp"}));

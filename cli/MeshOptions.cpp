@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "common/NumberText.h"
+#include "common/QuantityRule.h"
 
 namespace aerolune::cli {
 
@@ -36,8 +36,8 @@ std::string meshProblem(const std::string& text) {
 CLI::Validator positiveAbove(double floor, double ceiling, const std::string& what) {
     return CLI::Validator(
         [=](const std::string& text) {
-            const double v = readLeadingNumber(text);
-            return std::isfinite(v) && v > floor && v <= ceiling ? std::string() : what;
+            double v = 0.0;
+            return readDecimalNumber(text, v) && v > floor && v <= ceiling ? std::string() : what;
         },
         "NUMBER");
 }

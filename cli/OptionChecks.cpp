@@ -1,27 +1,11 @@
 #include "cli/OptionChecks.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
 
 #include "common/NumberText.h"
 
 namespace aerolune::cli {
 
-namespace {
-
-// The whole text read as a number, blanks around it allowed; nothing else.
-bool wholeNumber(const std::string& text, double& value) {
-    const char* begin = text.c_str();
-    char* end = nullptr;
-    errno = 0;
-    value = std::strtod(begin, &end);
-    if (end == begin || errno == ERANGE) return false;
-    while (*end == ' ' || *end == '\t') ++end;
-    return *end == '\0';
-}
-
-}  // namespace
 
 CLI::Validator finiteWithin(double least, double most, const std::string& what, const std::string& unit) {
     const std::string range =
@@ -29,10 +13,28 @@ CLI::Validator finiteWithin(double least, double most, const std::string& what, 
     return CLI::Validator(
         [=](const std::string& text) {
             double v = 0.0;
-            if (wholeNumber(text, v) && std::isfinite(v) && v >= least && v <= most) return std::string();
+            if (readDecimalNumber(text, v) && v >= least && v <= most) return std::string();
             return what + " must be a number from " + range + " (not \"" + text + "\")";
         },
         "NUMBER " + range);
+}
+
+CLI::Validator withinRule(const QuantityRule& rule) {
+    return CLI::Validator(
+        [rule](const std::string& text) {
+            double v = 0.0;
+            return quantityProblem(rule, text, v);
+        },
+        "NUMBER " + formatGeneral(rule.least) + " to " + formatGeneral(rule.most));
+}
+
+CLI::Validator decimalNumber(const std::string& what) {
+    return CLI::Validator(
+        [what](const std::string& text) {
+            double v = 0.0;
+            return readDecimalNumber(text, v) ? std::string() : what + " must be a decimal number (not \"" + text + "\")";
+        },
+        "NUMBER");
 }
 
 CLI::Validator nonEmpty(const std::string& what) {
@@ -45,9 +47,11 @@ CLI::Validator nonEmpty(const std::string& what) {
 }
 
 void addAlphaOption(CLI::App& sub, double& alpha) {
-    sub.add_option("--alpha", alpha, "angle of attack, degrees, -90..90")
+    // The angle dialog's range: beyond 20 degrees every section is stalled,
+    // and neither the panel method nor the separation models describe the flow.
+    sub.add_option("--alpha", alpha, "angle of attack, degrees, -20..20 (as the window's angle dialog)")
         ->capture_default_str()
-        ->check(finiteWithin(-90.0, 90.0, "the angle of attack", "degrees"));
+        ->check(withinRule(kAngleRule));
 }
 
 }  // namespace aerolune::cli

@@ -6,6 +6,8 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
+#include "common/QuantityRule.h"
+
 namespace aerolune::cli {
 
 /// The whole text a finite number from least to most; the message names what it is
@@ -15,10 +17,17 @@ namespace aerolune::cli {
 /// \param unit appended to the range in the message (may be empty)
 CLI::Validator finiteWithin(double least, double most, const std::string& what, const std::string& unit = "");
 
+/// A quantity read by its shared rule (range and message as the window's).
+CLI::Validator withinRule(const QuantityRule& rule);
+
+/// The whole text a plain decimal number (no hexadecimal, no trailing
+/// characters); for options whose range another check holds.
+CLI::Validator decimalNumber(const std::string& what);
+
 /// A text that is not empty (nor only blanks).
 CLI::Validator nonEmpty(const std::string& what);
 
-/// Adds --alpha, the angle of attack in degrees, -90..90.
+/// Adds --alpha, the angle of attack in degrees, by kAngleRule (-20..20).
 void addAlphaOption(CLI::App& sub, double& alpha);
 
 }  // namespace aerolune::cli

@@ -8,6 +8,7 @@
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
+#include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
 #include "io/SafeFileWriter.h"
 #include "plot/qt/PdfPages.h"
@@ -67,14 +68,15 @@ void registerRibs(CLI::App& app, CommandRun& run) {
     addSectionOptions(*sub, options->section);
     sub->add_option("--root-chord", options->rootChord, "root chord, in the template unit")
         ->required()
-        ->check(CLI::Number);
+        ->check(decimalNumber("the root chord"));
     sub->add_option("--tip-chord", options->tipChord, "tip chord (default: the root chord)")
-        ->check(CLI::Number);
-    sub->add_option("--skin", options->skin, "skin thickness: the dashed inner line's distance")
-        ->check(CLI::Number)
+        ->check(decimalNumber("the tip chord"));
+    sub->add_option("--skin", options->skin,
+                    "skin thickness: the dashed inner line's distance, 0 to less than half the thinnest rib")
+        ->check(decimalNumber("the skin thickness"))
         ->capture_default_str();
     sub->add_option("--sections", options->sections, "ribs from root to tip, 1 to 200")
-        ->check(CLI::Number)
+        ->check(decimalNumber("the number of sections"))
         ->capture_default_str();
     sub->add_option("--units", options->units, "template unit")
         ->check(CLI::IsMember({"in", "cm"}))
@@ -83,7 +85,8 @@ void registerRibs(CLI::App& app, CommandRun& run) {
         ->check(CLI::IsMember({"a4", "letter"}))
         ->capture_default_str();
     sub->add_option("--output", options->output, "the PDF to write (replaced only once completely written)")
-        ->required();
+        ->required()
+        ->check(nonEmpty("the output file name"));
     sub->callback([options, &run] { run = [options] { return runRibs(*options); }; });
 }
 

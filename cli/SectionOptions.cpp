@@ -18,8 +18,6 @@ namespace {
 
 constexpr int kMinPoints = 40;
 constexpr int kMaxPoints = 340;
-constexpr double kMinReynolds = 1e3;
-constexpr double kMaxReynolds = 1e9;
 
 int digitsValue(const std::string& text, std::size_t from, std::size_t count) {
     return std::stoi(text.substr(from, count));
@@ -68,6 +66,7 @@ void addSectionOptions(CLI::App& sub, SectionOptions& o) {
     naca->excludes(file);
     sub.add_option("--points", o.points, "points about the section, even, 40..340")
         ->capture_default_str()
+        ->check(decimalNumber("the point count"))
         ->check(CLI::Range(kMinPoints, kMaxPoints))
         ->check(CLI::Validator(
             [](const std::string& text) {
@@ -80,11 +79,9 @@ void addSectionOptions(CLI::App& sub, SectionOptions& o) {
     sub.add_option("--flap-deflection", o.flapDeflection, "flap deflection, degrees, -30..30")
         ->check(finiteWithin(-30.0, 30.0, "the flap deflection", "degrees"))
         ->each([&o](const std::string&) { o.flapGiven = true; });
-    // Below 1e3 no layer is attached anywhere; above 1e9 the correlations
-    // of both boundary-layer methods are far beyond their data.
     sub.add_option("--re", o.re, "Reynolds number on the chord, 1e3..1e9")
         ->capture_default_str()
-        ->check(finiteWithin(kMinReynolds, kMaxReynolds, "the Reynolds number"));
+        ->check(withinRule(kReynoldsRule));
     sub.add_option("--model", o.model, "simple: flat-plate drag, geometric angle; semi: own drag, effective angle")
         ->capture_default_str()
         ->check(CLI::IsMember({"simple", "semi"}));

@@ -21,6 +21,10 @@ std::string columnTitles() {
 std::string pointLine(const PolarExportPoint& p) {
     PrintLine line;
     line.item(formatPicture(p.angle, "#0.00"));
+    if (!p.notComputed.empty()) {
+        line.zoneItem("not computed: " + p.notComputed);
+        return line.str();
+    }
     line.zoneItem(formatPicture(p.cl, "##0.00000"));
     line.zoneItem(formatPicture(p.cdTimes1000 / 1000.0, "0.000000"));
     line.zoneItem(formatPicture(p.cm, "0.000000"));
@@ -39,7 +43,8 @@ std::vector<PolarExportBlock> polarExportBlocks(const PolarStore& store, int32_t
         PolarExportBlock block{polar.header.name, formatGeneral(polar.header.re), {}};
         for (const PolarPoint& point : polar.points) {
             block.points.push_back({point.angle, point.cl, point.cdTimes1000, point.cm,
-                                    point.upperTransition * 100.0, point.lowerTransition * 100.0});
+                                    point.upperTransition * 100.0, point.lowerTransition * 100.0,
+                                    point.notComputed});
         }
         blocks.push_back(std::move(block));
     }

@@ -18,6 +18,7 @@ struct PolarExportPoint {
     double cm = 0.0;                  ///< moment coefficient about the quarter chord
     double upperTransitionPct = 0.0;  ///< upper-surface transition, % chord
     double lowerTransitionPct = 0.0;  ///< lower-surface transition, % chord
+    std::string notComputed;          ///< why the row has no figures; empty for a computed row
 };
 
 /// One stored polar: its first label (the section name), its fourth label (the
@@ -36,7 +37,8 @@ struct PolarExportBlock {
 std::vector<PolarExportBlock> polarExportBlocks(const PolarStore& store, int32_t polarCount);
 
 /// The polars in storage order, with no blank line between them; the drag is
-/// divided by 1000 before it is written. An empty store gives an empty text.
+/// divided by 1000 before it is written. A row not computed keeps its angle
+/// and reads "not computed: " and the reason where its figures would stand. An empty store gives an empty text.
 std::string polarExportText(const std::vector<PolarExportBlock>& polars);
 
 }  // namespace aerolune

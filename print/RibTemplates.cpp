@@ -53,6 +53,7 @@ std::string printRibTemplates(plot::Surface& page, const TemplateJob& job) {
     sheet.labelHeight = page.textHeight("c");
     sheet.reserved = rulerStripWidth(settings.centimetres);
     if (job.x.size() < 2 || job.x.size() != job.y.size()) return "There is no section contour to print.";
+    if (const std::string skin = skinProblem(settings, unitThickness(job)); !skin.empty()) return skin;
     const TemplateLayout layout = layoutTemplates(settings, unitThickness(job), sheet);
     if (!layout.problem.empty()) return layout.problem;
 

@@ -50,4 +50,15 @@ TemplateRequest readTemplateFields(const TemplateFields& fields) {
     return request;
 }
 
+std::string skinProblem(const TemplateSettings& settings, double unitThickness) {
+    const double thinnest = unitThickness * std::min(settings.rootChord, settings.tipChord);
+    const std::string unit = settings.centimetres ? " cm" : " in";
+    if (!(std::isfinite(settings.skin) && settings.skin >= 0.0))
+        return "Skin Thickness must be a number of 0 or more.";
+    if (!(settings.skin < 0.5 * thinnest))
+        return "Skin Thickness must be less than half the thinnest rib's thickness (" +
+               formatGeneral(0.5 * thinnest) + unit + ").";
+    return {};
+}
+
 }  // namespace aerolune::print

@@ -54,4 +54,11 @@ struct TemplateRequest {
 /// large for a double reads as 0 and is refused with the rest.)
 TemplateRequest readTemplateFields(const TemplateFields& fields);
 
+/// Why the skin thickness cannot be drawn inside every rib: below 0, not a
+/// number, or not less than half the thinnest rib's thickness (the inner
+/// lines of both surfaces would meet or cross). Empty when it can.
+/// \param settings the checked settings
+/// \param unitThickness the section's thickness on a unit chord (Y max - Y min)
+std::string skinProblem(const TemplateSettings& settings, double unitThickness);
+
 }  // namespace aerolune::print

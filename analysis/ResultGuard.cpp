@@ -1,0 +1,44 @@
+#include "analysis/ResultGuard.h"
+
+#include "analysis/ResultBounds.h"
+
+namespace aerolune {
+
+namespace {
+
+bool atGeometricAngle(const AppState& state) { return state.pub.FlowSeperationModel.toDouble() != 1.0; }
+
+}  // namespace
+
+std::string analysisResultProblem(const AppState& state) {
+    const SectionState& sec = state.section;
+    const ThinAirfoilResult& thin = state.analysis.thin;
+    const std::string checks[] = {
+        liftProblem(sec.PanelCl.toDouble()),
+        leadingEdgeMomentProblem(sec.PanelCm.toDouble()),
+        liftProblem(thin.ClValue),
+        leadingEdgeMomentProblem(thin.CmLeValue),
+        momentProblem(thin.CmQuarter),
+        zeroLiftAngleProblem(thin.AlphaZeroLift),
+        state.analysis.drag.ok ? dragProblem(state.analysis.drag.cd) : std::string(),
+        atGeometricAngle(state) ? thinPanelProblem(thin.ClValue, sec.PanelCl.toDouble()) : std::string(),
+    };
+    for (const std::string& problem : checks)
+        if (!problem.empty()) return problem;
+    return {};
+}
+
+void markOutOfRangeCells(AppState& state) {
+    const ThinAirfoilResult& thin = state.analysis.thin;
+    MainWindowTexts& t = state.texts;
+    const bool disagree =
+        atGeometricAngle(state) && !thinPanelProblem(thin.ClValue, state.section.PanelCl.toDouble()).empty();
+    if (disagree || !liftProblem(thin.ClValue).empty()) t.Text3 = kOutOfRangeCell;
+    if (disagree || !leadingEdgeMomentProblem(thin.CmLeValue).empty()) t.Text4 = kOutOfRangeCell;
+    if (disagree || !momentProblem(thin.CmQuarter).empty()) t.Label11 = kOutOfRangeCell;
+    if (disagree || !zeroLiftAngleProblem(thin.AlphaZeroLift).empty()) t.Label12 = kOutOfRangeCell;
+    if (disagree || t.Text3 == kOutOfRangeCell) t.Label13 = kOutOfRangeCell;
+    if (state.analysis.drag.ok && !dragProblem(state.analysis.drag.cd).empty()) t.Label20 = kOutOfRangeCell;
+}
+
+}  // namespace aerolune
