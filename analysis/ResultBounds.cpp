@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "common/NumberText.h"
 
@@ -9,7 +10,13 @@ namespace aerolune {
 
 namespace {
 
-std::string shown(double v) { return std::isfinite(v) ? formatGeneral(v) : "not a number"; }
+// Four significant digits: enough to see how far out a figure is.
+std::string shown(double v) {
+    if (!std::isfinite(v)) return "not a number";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4g", v);
+    return text;
+}
 
 }  // namespace
 
@@ -48,7 +55,7 @@ std::string thinPanelProblem(double thinCl, double panelCl) {
     if (!std::isfinite(thinCl) || !std::isfinite(panelCl)) return "the lift is not a number";
     const double gap = std::fabs(thinCl - panelCl);
     if (gap <= 1.0 || gap <= 0.5 * std::max(std::fabs(thinCl), std::fabs(panelCl))) return {};
-    return "thin-airfoil lift " + formatGeneral(thinCl) + " and panel lift " + formatGeneral(panelCl) +
+    return "thin-airfoil lift " + shown(thinCl) + " and panel lift " + shown(panelCl) +
            " disagree: the contour is beyond what either method can analyse";
 }
 

