@@ -7,6 +7,7 @@
 #include "analysis/BoundaryLayerPost.h"
 #include "analysis/BoundaryLayerStations.h"
 #include "analysis/PipelineSolve.h"
+#include "analysis/ResultBounds.h"
 #include "analysis/TrailingEdgeFlow.h"
 #include "common/FormatPicture.h"
 #include "numerics/blayer/Blayer2.h"
@@ -357,6 +358,9 @@ std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
 
     sol.displacedY = displacedOrdinates(contour.view(), sol.lower, sol.upper);
     if (std::string problem = newCLCm(state.section, contour, sol); !problem.empty()) return problem;
+    // The last line: figures no section can have are a failure, not a result.
+    for (const std::string& problem : {liftProblem(sol.cl), leadingEdgeMomentProblem(sol.cmLe), dragProblem(cd)})
+        if (!problem.empty()) return "the boundary layer's " + problem;
     sol.CdCFD = cd;
     sol.title = boundaryLayerTitle(sol.cl, sol.CdCFD);
     return {};

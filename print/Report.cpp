@@ -5,6 +5,7 @@
 
 #include "analysis/FourierReport.h"
 #include "analysis/LinAero.h"
+#include "analysis/ResultBounds.h"
 #include "common/FormatPicture.h"
 #include "common/PrintForm.h"
 
@@ -34,13 +35,19 @@ MethodCells methodCells(double cl, double cm) {
 
 MethodCells notComputed() { return {kNotComputed, kNotComputed, kNotComputed, kNotComputed}; }
 
+// A method's figures no section can have are not printed as numbers.
+MethodCells checkedCells(double cl, double cm) {
+    if (!liftProblem(cl).empty() || !leadingEdgeMomentProblem(cm).empty()) return notComputed();
+    return methodCells(cl, cm);
+}
+
 }  // namespace
 
 std::vector<ReportLine> reportLines(const AppState& state) {
     const MainWindowTexts& t = state.texts;
-    const MethodCells panel = methodCells(state.section.PanelCl.toDouble(), state.section.PanelCm.toDouble());
+    const MethodCells panel = checkedCells(state.section.PanelCl.toDouble(), state.section.PanelCm.toDouble());
     const BoundaryLayerSolution& bl = state.boundaryLayer;
-    const MethodCells layer = bl.ok ? methodCells(bl.cl, bl.cmLe) : notComputed();
+    const MethodCells layer = bl.ok ? checkedCells(bl.cl, bl.cmLe) : notComputed();
     const std::string cd = bl.ok ? formatPicture(state.pub.CdCFD.toDouble(), "0.0#####") : kNotComputed;
 
     return {
