@@ -53,12 +53,14 @@ TEST(Drag, SeparatedLengthOverHalfAChordStallsTheSection) {
     };
     // Expected values by hand from the plate's exact geometry: the layer
     // separates at the station of the drop panel, Lu = 1 - x of its midpoint;
-    // the last segment is horizontal, so theta_te = 0 and
-    // AngleSt = angle - 0.5 Lu angle. All exact in binary: compared exactly.
+    // the last segment is horizontal, so theta_te = 0, the correction is
+    // -0.5 Lu angle, and with the flat plate's zero-lift angle of 0 the
+    // effective angle e |e| / (|e| + d) is angle / (1 + 0.5 Lu). Lengths exact
+    // in binary, compared exactly; angles to 1e-12 degrees (rounding).
     const Case cases[] = {
-        {13, 5.0, 0.5, 3.75, 0},          // exactly half a chord: not stalled
-        {12, 4.0, 0.59375, 2.8125, 1},    // midpoint 0.40625
-        {14, 4.0, 0.34375, 3.3125, 0},    // midpoint 0.65625
+        {13, 5.0, 0.5, 4.0, 0},                         // exactly half a chord: not stalled
+        {12, 4.0, 0.59375, 4.0 / (1.0 + 0.296875), 1},  // midpoint 0.40625
+        {14, 4.0, 0.34375, 4.0 / (1.0 + 0.171875), 0},  // midpoint 0.65625
         {13, 0.0, 0.0, 0.0, 0},           // no correction at zero angle
         {13, -2.0, 0.0, -2.0, 0},         // an upper separation does not correct a negative angle
     };
@@ -67,7 +69,7 @@ TEST(Drag, SeparatedLengthOverHalfAChordStallsTheSection) {
         ASSERT_TRUE(r.ok) << r.error;
         EXPECT_TRUE(r.upper.turbulentSeparation);
         EXPECT_EQ(r.Lu, c.Lu) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
-        EXPECT_EQ(r.AngleSt, c.AngleSt) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
+        EXPECT_NEAR(r.AngleSt, c.AngleSt, 1e-12) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
         EXPECT_EQ(r.SSFlag, c.SSFlag) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
         EXPECT_EQ(r.Ll, 0.0);
     }
@@ -76,11 +78,12 @@ TEST(Drag, SeparatedLengthOverHalfAChordStallsTheSection) {
 TEST(Drag, LowerSeparationRaisesANegativeAngle) {
     // The drop on the lower side at panel 4 (midpoint x = 0.5625): the lower
     // march passes panels 8..1, separates at panel 4, Ll = 1 - 0.5625.
-    // c_l = 0.5 Ll (|angle| + 0), exact in binary.
+    // c_l = 0.5 Ll (|angle| + 0) shrinks the negative excess over the
+    // plate's zero-lift angle 0: -4 / (1 + 0.5 Ll), to 1e-12 (rounding).
     const DragResult r = estimate(plateDroppingAt(4, false), -4.0);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.Ll, 0.4375);
-    EXPECT_EQ(r.AngleSt, -4.0 + 0.5 * 0.4375 * 4.0);
+    EXPECT_NEAR(r.AngleSt, -4.0 / (1.0 + 0.5 * 0.4375), 1e-12);
     EXPECT_EQ(r.SSFlag, 0);
 }
 
