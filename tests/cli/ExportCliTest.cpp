@@ -273,15 +273,14 @@ TEST(ExportCli, ADeviceOrALinkToNothingIsLeftAsItWas) {
 
 TEST(ExportCli, ABoundaryLayerThatCannotBeComputedSavesNothing) {
     // The finite-difference layer of a thin section at 10 degrees separates
-    // at the nose: the program shows its error message box, and the save
-    // fails with it.
+    // at the nose: the program says where, and the save fails with it.
     test::TempDir dir;
     const std::string previous = "a good file saved earlier\r\n";
     const std::string path = dir.file("kept.dat");
     test::writeFile(path, previous);
     const CliRun run = runCli("export bl-upper-thickness --naca 0006 --alpha 10 --output " + path);
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find(std::string("nothing saved: ") + kBoundaryLayerErrorMessage), std::string::npos)
+    EXPECT_NE(run.err.find("nothing saved: The upper boundary layer separates at x = 0.0"), std::string::npos)
         << run.err;
     EXPECT_EQ(test::readFile(path), previous);
 }
