@@ -10,7 +10,7 @@ cmake -S . -B build-tests -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DAEROLUNE_
 cmake --build build-tests
 log=$(mktemp)
 status=0
-ctest --test-dir build-tests --output-on-failure -j2 >"$log" 2>&1 || status=$?
+ctest --test-dir build-tests --output-on-failure -j2 --timeout 600 >"$log" 2>&1 || status=$?
 # Everything ctest said, then its summary line last.
 grep -v -E '^[0-9]+% tests passed|^Total Test time|^$' "$log" || true
 grep -E '^[0-9]+% tests passed' "$log" || echo "ctest did not run"
