@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 
 namespace aerolune {
@@ -14,6 +16,35 @@ namespace aerolune {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr char kTemporaryPrefix[] = ".aerolune-save-";
+
+// A name mkstemp makes from our pattern: the prefix and six letters or digits.
+bool isTemporaryName(const std::string& name) {
+    const std::size_t prefix = sizeof kTemporaryPrefix - 1;
+    if (name.size() != prefix + 6 || name.compare(0, prefix, kTemporaryPrefix) != 0) return false;
+    for (std::size_t i = prefix; i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+// A save killed between writing its temporary file and renaming it leaves the
+// temporary behind. Ours (our exact name pattern, a plain file owned by this
+// user) that are more than a day old belong to no save still running and are
+// removed. Anything else in the folder is left alone, and a folder that cannot
+// be listed is simply not tidied.
+void removeStaleTemporaries(const fs::path& folder) {
+    const std::time_t dayAgo = std::time(nullptr) - 24 * 60 * 60;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path& entry = it->path();
+        if (!isTemporaryName(entry.filename().string())) continue;
+        struct stat info {};
+        if (::lstat(entry.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        if (info.st_uid != ::geteuid() || info.st_mtime >= dayAgo) continue;
+        ::unlink(entry.c_str());
+    }
+}
 
 WriteResult failed(const std::string& path, const std::string& what, int error) {
     return {false, "cannot save \"" + path + "\": " + what + ": " + std::strerror(error)};
@@ -76,8 +107,9 @@ WriteResult writeFileReplacing(const std::string& path, std::string_view bytes) 
 
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
+    removeStaleTemporaries(folder);
     // A short name of its own, so that any name the target may have fits.
-    std::string temporary = (folder / ".aerolune-save-XXXXXX").string();
+    std::string temporary = (folder / (std::string(kTemporaryPrefix) + "XXXXXX")).string();
     int fd = ::mkstemp(temporary.data());
     if (fd < 0) return failed(path, "cannot create a file in \"" + folder.string() + "\"", errno);
 

@@ -18,7 +18,9 @@ struct WriteResult {
 /// (as the process's file-creation mask allows); an existing one keeps its own.
 /// A path that is a symbolic link replaces the file at the end of the link
 /// (the link stays); a link to nothing is refused. A path that is a folder,
-/// a device, a pipe or a socket is refused and left alone.
+/// a device, a pipe or a socket is refused and left alone. Temporary files of
+/// this writer more than a day old in the target's folder (left by a save that
+/// was killed part-way) are removed first.
 /// \param path the file to write
 /// \param bytes the whole content
 WriteResult writeFileReplacing(const std::string& path, std::string_view bytes);

@@ -6,6 +6,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -147,6 +148,40 @@ TEST(SafeSave, TargetsThatAreNotFilesAreRefusedAndLeftAlone) {
     const std::string longName = dir.file(std::string(250, 'n') + ".dat");
     ASSERT_TRUE(writeFileReplacing(longName, "long").ok);
     EXPECT_EQ(test::readFile(longName), "long");
+}
+
+TEST(SafeSave, RemovesOnlyItsOwnTemporariesOlderThanADay) {
+    test::TempDir dir;
+    const auto now = fs::file_time_type::clock::now();
+    const auto twoDaysAgo = now - std::chrono::hours(48);
+    struct Leftover {
+        const char* name;
+        fs::file_time_type written;
+        bool removed;
+    };
+    const Leftover leftovers[] = {
+        {".aerolune-save-Ab12Cd", twoDaysAgo, true},
+        {".aerolune-save-Ab12Ce", now - std::chrono::hours(23), false},  // a save may still be running
+        {".aerolune-save-Ab12C", twoDaysAgo, false},                     // not the writer's pattern
+        {".aerolune-save-Ab12Cd7", twoDaysAgo, false},
+        {".aerolune-save-Ab-2Cd", twoDaysAgo, false},
+        {"aerolune-save-Ab12Cd", twoDaysAgo, false},
+        {"report.txt", twoDaysAgo, false},
+    };
+    for (const Leftover& l : leftovers) {
+        test::writeFile(dir.file(l.name), "leftover");
+        fs::last_write_time(dir.file(l.name), l.written);
+    }
+    // A folder or a link with the pattern's name is not a file this writer made.
+    fs::create_directory(dir.file(".aerolune-save-Dir123"));
+    fs::last_write_time(dir.file(".aerolune-save-Dir123"), twoDaysAgo);
+    fs::create_symlink("report.txt", dir.file(".aerolune-save-Lnk123"));
+
+    ASSERT_TRUE(writeFileReplacing(dir.file("2412.dat"), "section").ok);
+    for (const Leftover& l : leftovers) EXPECT_EQ(fs::exists(dir.file(l.name)), !l.removed) << l.name;
+    EXPECT_TRUE(fs::is_directory(dir.file(".aerolune-save-Dir123")));
+    EXPECT_TRUE(fs::is_symlink(dir.file(".aerolune-save-Lnk123")));
+    EXPECT_EQ(entriesIn(dir.path()), std::size(leftovers) - 1 + 2 + 1);  // + folder, link, the saved file
 }
 
 TEST(FileDialogTexts, SaveTitlesFollowTheView) {
