@@ -1,10 +1,10 @@
 // Coverage-guided fuzzing of the coordinate-file reader with libFuzzer (clang
 // only, so it is not part of the normal build). From the source root:
 //
-//   clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -DAEROLUNE_CHECKED=1 -I. \
-//       tests/io/fuzz/ReadAirfoilFuzzer.cpp io/AirfoilFileReader.cpp io/FieldReader.cpp \
-//       io/NativeAirfoilParser.cpp io/DatabaseAirfoilParser.cpp io/SectionOutline.cpp -o read-airfoil-fuzzer
-//   ./read-airfoil-fuzzer -max_len=20000 -max_total_time=300 tests/data/reference/karman_trefftz
+//   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+//         -DAEROLUNE_CHECKED=ON -DAEROLUNE_FUZZ=ON
+//   cmake --build build-fuzz --target read-airfoil-fuzzer
+//   build-fuzz/tests/io/fuzz/read-airfoil-fuzzer -max_len=20000 -max_total_time=300 tests/data/reference/karman_trefftz
 //
 // The deterministic tests in AirfoilReaderFuzzTest.cpp check the same promises
 // on every build.

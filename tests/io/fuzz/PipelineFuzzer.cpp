@@ -1,0 +1,162 @@
+// Coverage-guided fuzzing of the whole analysis a coordinate file goes
+// through on the command line: the reader, the section builder, the panel
+// method, the drag estimate, the polar sweep and the finite-difference
+// boundary layer. Besides crashes and sanitizer reports, any figure handed
+// back as a result (no message refused it) that is not finite or lies outside
+// what a wing section can give is a finding.
+//
+// Build with clang from the source root (only the Qt-free layers are built):
+//
+//   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+//         -DAEROLUNE_CHECKED=ON -DAEROLUNE_FUZZ=ON
+//   cmake --build build-fuzz --target pipeline-fuzzer
+//   build-fuzz/tests/io/fuzz/pipeline-fuzzer -max_len=20000 -max_total_time=1200 CORPUS tests/data/reference/...
+//
+// The settings (angle, points, Reynolds number, model, what to run) come from
+// the input's last bytes, the file from the rest, so real coordinate files
+// make good seeds.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "analysis/Pipeline.h"
+#include "analysis/Polar.h"
+#include "analysis/SectionGuard.h"
+#include "common/NumberText.h"
+#include "geometry/SectionDefinition.h"
+#include "io/AirfoilFileReader.h"
+
+namespace {
+
+using namespace aerolune;
+
+// What a results window does with the recomputation: nothing is drawn; a
+// message means the analysis refused (or could not give) its figures.
+class RecordingSeam : public ViewSeam {
+public:
+    void drawView(AppState&) override {}
+    void setStatus(const std::string&) override {}
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showSeparationWarning(const std::string&) override {}
+    std::vector<std::string> messages;
+};
+
+enum class Run { Analyse, AnalyseWithLayer, Polar };
+
+struct Settings {
+    int alphaDeg;
+    int points;
+    double re;
+    bool semi;
+    Run run;
+    int layerModel;
+};
+
+// The bounds no wing section's figures leave. A result outside them is a
+// fault somewhere in the chain, whatever the input was.
+constexpr double kMaxLift = 4.0;
+constexpr double kMaxMoment = 1.0;
+constexpr double kMaxDrag = 0.5;
+constexpr double kMaxZeroLiftDeg = 30.0;
+
+[[noreturn]] void finding(const char* what, double value, const Settings& s) {
+    std::fprintf(stderr, "absurd result: %s = %.9g (alpha %d, points %d, Re %.3g, model %s, run %d)\n", what,
+                 value, s.alphaDeg, s.points, s.re, s.semi ? "semi" : "simple", static_cast<int>(s.run));
+    std::abort();
+}
+
+void checkWithin(const char* what, double value, double low, double high, const Settings& s) {
+    if (!std::isfinite(value) || value < low || value > high) finding(what, value, s);
+}
+
+void checkDrag(const char* what, double cd, const Settings& s) {
+    if (!std::isfinite(cd) || cd <= 0.0 || cd > kMaxDrag) finding(what, cd, s);
+}
+
+// The state as the command line leaves it for a file section and these settings.
+AppState fileState(const std::string& name, const FileSection& lists, const Settings& s) {
+    AppState state;
+    state.section.file = lists;
+    state.texts.Text1 = name;
+    state.section.FromFile = 1;
+    state.pub.PolarSolution = Variant(int16_t(s.semi ? 2 : 1));
+    state.pub.FlowSeperationModel = Variant(int16_t(s.semi ? 1 : 0));
+    state.shared.HalfPoints = halfPointsFromTotal(s.points);
+    state.shared.TotalPoints = Variant(int16_t(2 * state.shared.HalfPoints));
+    state.pub.re = Variant(s.re);
+    state.texts.Text2 = formatGeneral(s.alphaDeg);
+    state.texts.Text5 = state.texts.Text2 + " Deg.";
+    state.shared.DialogCancelled = Variant(int16_t{0});
+    state.pub.BlOptions = Variant(int16_t(s.layerModel));
+    state.pub.BlPoints = Variant(int16_t{32});
+    state.pub.BlLimit = Variant(int16_t{50});
+    state.pub.BlRough = Variant(0.0);
+    state.pub.CompBlFlag = Variant(int16_t{1});
+    state.priv.BlUpdatePending = s.run == Run::AnalyseWithLayer ? 1 : 0;
+    return state;
+}
+
+void analyse(AppState& state, const Settings& s) {
+    RecordingSeam seam;
+    recompute(state, seam);
+    if (!seam.messages.empty()) return;  // refused, with its reason
+    const SectionState& sec = state.section;
+    checkWithin("panel_cl", sec.PanelCl.toDouble(), -kMaxLift, kMaxLift, s);
+    checkWithin("panel_cm_le", sec.PanelCm.toDouble(), -kMaxMoment, kMaxMoment, s);
+    checkWithin("cl", sec.ClValue, -kMaxLift, kMaxLift, s);
+    checkWithin("cm_le", sec.CmLeValue, -kMaxMoment, kMaxMoment, s);
+    checkWithin("cm_c4", sec.CmQuarter.toDouble(), -kMaxMoment, kMaxMoment, s);
+    checkWithin("alpha_zero_lift", sec.AlphaZeroLift.toDouble(), -kMaxZeroLiftDeg, kMaxZeroLiftDeg, s);
+    checkDrag("cd", state.analysis.drag.cd, s);
+    if (s.run != Run::AnalyseWithLayer) return;
+    const BoundaryLayerSolution& bl = state.boundaryLayer;
+    checkWithin("cl_bl", bl.cl, -kMaxLift, kMaxLift, s);
+    checkWithin("cm_bl", bl.cmLe, -kMaxMoment, kMaxMoment, s);
+    checkDrag("cd_bl", bl.CdCFD, s);
+}
+
+void polar(AppState& state, const Settings& s) {
+    state.section.SectionNumber = sectionNumberFromText(state.texts.Text1);
+    RecordingSeam seam;
+    if (!guardSection(state, seam) || !seam.messages.empty()) return;
+    Polar(state, seam, 2 * state.shared.HalfPoints);
+    // A sweep stopped by an error keeps the rows before it: those are shown.
+    for (const StoredPolar& p : state.analysis.polars.polars()) {
+        for (const PolarPoint& row : p.points) {
+            checkWithin("polar cl", row.cl, -kMaxLift, kMaxLift, s);
+            checkWithin("polar cm", row.cm, -kMaxMoment, kMaxMoment, s);
+            checkDrag("polar cd", row.cdTimes1000 / 1000.0, s);
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    Settings s{};
+    s.alphaDeg = input.ConsumeIntegralInRange(-20, 20);
+    s.points = 2 * input.ConsumeIntegralInRange(20, 170);
+    s.re = std::pow(10.0, input.ConsumeIntegralInRange(30, 90) / 10.0);
+    s.semi = input.ConsumeBool();
+    s.run = static_cast<Run>(input.ConsumeIntegralInRange(0, 2));
+    s.layerModel = input.ConsumeIntegralInRange(1, 3);
+    const std::string text = input.ConsumeRemainingBytesAsString();
+
+    FileSection lists;
+    std::string name;
+    if (!readAirfoilText(text, name, lists).ok) return 0;
+    AppState state = fileState(name, lists, s);
+    if (s.run == Run::Polar)
+        polar(state, s);
+    else
+        analyse(state, s);
+    return 0;
+}
