@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libeigen3-dev libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev
   fonts-liberation fonts-dejavu-core fonts-comic-neue
-  xvfb xauth imagemagick xdotool python3 python3-ezdxf desktop-file-utils
+  xvfb xauth imagemagick poppler-utils xdotool python3 python3-ezdxf desktop-file-utils
 )
 
 missing=()
