@@ -8,6 +8,7 @@
 #
 #   scripts/sanitize.sh            build and run everything
 #   scripts/sanitize.sh -R Reader  run only the tests matching a ctest regex
+#   scripts/sanitize.sh -LE window all but the tests that open the windows
 #   SANITIZE_TARGETS="tests_io tests_cli" scripts/sanitize.sh [--gtest_filter=...]
 #                                  build and run only these test programs (the
 #                                  command-line companion is always built); the
