@@ -1,32 +1,57 @@
 // aerolune-cli plot for the field views: the zoom window and the mesh
-// options are taken, and a window that is empty or upside down is refused.
+// options change the drawing, and a window that is empty or upside down is
+// refused.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "cli/CliRun.h"
+#include "cli/PlotFiles.h"
 
 namespace aerolune::test {
 namespace {
 
-TEST(PlotFieldCli, FieldViewsTakeTheirWindowAndMeshOptions) {
-    const struct {
-        const char* args;
-        const char* file;
-    } cases[] = {
-        {"plot streamlines --naca 2412 --alpha 5", "streamlines.png"},
-        {"plot pressure --alpha 5 --window -0.2,0.4,-0.2,0.2 --background black", "pressure.svg"},
-        {"plot mesh --mesh 61x31 --radius 8 --cluster 1.1 --window 0,1,-0.5,0.5", "mesh.png"},
-    };
-    for (const auto& c : cases) {
-        const std::string path = testing::TempDir() + c.file;
-        std::filesystem::remove(path);
-        const CliRun run = runCli(std::string(c.args) + " --output " + path);
-        EXPECT_EQ(run.status, 0) << c.args << ": " << run.err;
-        EXPECT_GT(std::filesystem::exists(path) ? std::filesystem::file_size(path) : 0u, 1000u) << c.args;
-    }
+std::string plotSvg(const std::string& args) {
+    const std::string path = testing::TempDir() + "field-view.svg";
+    std::filesystem::remove(path);
+    const CliRun run = runCli(args + " --output " + path);
+    EXPECT_EQ(run.status, 0) << args << ": " << run.err;
+    return fileBytes(path);
+}
 
+TEST(PlotFieldCli, MeshOptionsSetTheLinesDrawn) {
+    // The mesh view draws every segment of every ring and every ray: NI x (NJ - 1)
+    // radial and NJ x (NI - 1) ring segments.
+    const struct {
+        int ni, nj;
+    } meshes[] = {{21, 11}, {41, 21}};
+    for (const auto& m : meshes) {
+        const std::string mesh = std::to_string(m.ni) + "x" + std::to_string(m.nj);
+        const std::string svg = plotSvg("plot mesh --mesh " + mesh);
+        EXPECT_EQ(svgPolylines(svg).size(), static_cast<std::size_t>(m.ni * (m.nj - 1) + m.nj * (m.ni - 1)))
+            << mesh;
+    }
+    // The outer radius and the clustering move the rings.
+    const std::string plain = plotSvg("plot mesh --mesh 21x11 --window -12,12,-12,12");
+    EXPECT_NE(svgPolylines(plotSvg("plot mesh --mesh 21x11 --window -12,12,-12,12 --radius 8")), svgPolylines(plain));
+    EXPECT_NE(svgPolylines(plotSvg("plot mesh --mesh 21x11 --window -12,12,-12,12 --cluster 1.3")),
+              svgPolylines(plain));
+}
+
+TEST(PlotFieldCli, TheWindowIsTheRegionShown) {
+    for (const char* view : {"streamlines", "pressure", "mesh"}) {
+        const std::string base = std::string("plot ") + view + " --naca 2412 --alpha 5 --mesh 21x11";
+        const auto wide = svgPolylines(plotSvg(base + " --window -0.5,1.5,-1,1"));
+        const auto near = svgPolylines(plotSvg(base + " --window -0.1,0.3,-0.2,0.2"));
+        const auto same = svgPolylines(plotSvg(base + " --window -0.5,1.5,-1,1"));
+        EXPECT_FALSE(wide.empty()) << view;
+        EXPECT_EQ(wide, same) << view;
+        EXPECT_NE(wide, near) << view << ": --window changed nothing";
+    }
+}
+
+TEST(PlotFieldCli, EmptyOrUpsideDownWindowsAndBadMeshesAreRefused) {
     const std::string out = " --output " + testing::TempDir() + "x.png";
     using Usage = std::pair<std::string, std::string>;
     for (const Usage& u : {Usage{"plot mesh --window 1,0,-1,1" + out, "maximum"},

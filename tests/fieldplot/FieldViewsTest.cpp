@@ -62,11 +62,12 @@ TEST(FieldViews, MeshDrawsEveryLineAndStoresTheEqualScaleWindow) {
 TEST(FieldViews, PressureLegendListsTheRowsThatFit) {
     // The recording surface's line is 1.2 font heights: 8 pt at 96 dpi is
     // 12.8 pixels. In 100 pixels the title takes the second line and rows
-    // fit while their bottom stays at or above pixel 100: five rows.
+    // fit while their bottom stays at or above pixel 100: five rows. Row k
+    // ends at (k + 2) x 12.8 pixels: the sixth exactly at 102.4.
     const struct {
         double heightPx;
         std::size_t rows;
-    } cases[] = {{800, 11}, {100, 5}, {20, 0}};
+    } cases[] = {{800, 11}, {100, 5}, {102.4, 6}, {102.3, 5}, {38.4, 1}, {38.3, 0}, {20, 0}};
     const FieldLevelSet levels = pressureLevels(0.5, 0.5);  // CpHigh = CpLow: all levels equal
     for (const auto& c : cases) {
         RecordingSurface surface(1200, c.heightPx);

@@ -7,6 +7,7 @@
 
 #include "analysis/Pipeline.h"
 #include "plot/RecordingSurface.h"
+#include "plot/ViewData.h"
 #include "plot/Views.h"
 #include "support/NullSeam.h"
 
@@ -97,6 +98,42 @@ TEST(AirfoilView, SubViewsDrawTheirOverlays) {
         for (const auto& line : s.of(Kind::Line)) ramp += line.pen.colour.isPalette ? 0 : 1;
         // Two lines per point 2..N-2 in the ramp's colours.
         EXPECT_EQ(ramp, c.legend ? 2u * 117 : 0u) << c.xchoice;
+    }
+}
+
+// Even-odd rule: is (px, py) inside the closed polygon through x, y?
+bool insideContour(const std::vector<double>& x, const std::vector<double>& y, double px, double py) {
+    bool inside = false;
+    for (std::size_t i = 0, j = x.size() - 1; i < x.size(); j = i++) {
+        if ((y[i] > py) != (y[j] > py) && px < x[j] + (py - y[j]) * (x[i] - x[j]) / (y[i] - y[j]))
+            inside = !inside;
+    }
+    return inside;
+}
+
+TEST(AirfoilView, VelocityAndPressureStandOffTheSurfaceOutwards) {
+    for (int xchoice : {0, 1}) {
+        AppState state = solved();
+        state.pub.XChoice = int16_t(xchoice);
+        const SurfaceData d = surfaceData(state);
+        RecordingSurface s;
+        drawAirfoilView(s, state);
+        // The ramp-coloured lines come in pairs: the whisker from a contour
+        // point to the curve, then the curve's segment.
+        std::vector<RecordedCall> whiskers;
+        for (const auto& line : s.of(Kind::Line))
+            if (!line.pen.colour.isPalette) whiskers.push_back(line);
+        ASSERT_EQ(whiskers.size(), 2u * 117) << xchoice;
+        int inward = 0;
+        for (std::size_t k = 0; k < whiskers.size(); k += 2) {
+            const RecordedCall& w = whiskers[k];
+            if (std::hypot(w.x2 - w.x1, w.y2 - w.y1) < 1e-6) continue;  // a value of 0 stands on the contour
+            inward += insideContour(d.x, d.y, w.x2, w.y2) ? 1 : 0;
+        }
+        // Pressure stands off by |Cp|, always outwards; the velocity ratio is
+        // signed, and the one or two points between the nose and the
+        // stagnation point (negative) stand inwards.
+        EXPECT_LE(inward, xchoice == 0 ? 2 : 0) << xchoice;
     }
 }
 

@@ -103,6 +103,29 @@ TEST(TemplateLayout, SheetsRowsAndWidth) {
     EXPECT_NE(layoutTemplates({11, 11, 0, 200, false}, 0.2, letter).problem, "");      // 200 sheets
 }
 
+TEST(TemplateLayout, TheNextRibsOwnThicknessDecidesWhetherItFitsAcross) {
+    // 7.5 in usable across, label strip 0.225 in, gap 0.25 in, ribs 0.1 chord
+    // thick; one sheet row. The second rib stays beside the first when
+    // thickness(1) + gap + strip + thickness(2) <= 7.5, to 0.01 in either side.
+    const SheetSize tall{8.5, 100.0, 0.15, 1.0};
+    struct Case {
+        double root, tip;
+        int secondSheet;
+    } cases[] = {
+        {30.0, 40.15, 0},  // 3.0 + 0.475 + 4.015 = 7.49
+        {30.0, 40.35, 1},  // 7.51: a thicker next rib does not fit
+        {40.15, 30.0, 0},  // 4.015 + 0.475 + 3.0 = 7.49: a thinner one does
+        {40.15, 30.2, 1},  // 7.51
+    };
+    for (const Case& c : cases) {
+        const TemplateLayout layout = layoutTemplates({c.root, c.tip, 0, 2, false}, 0.1, tall);
+        ASSERT_EQ(layout.problem, "");
+        ASSERT_EQ(layout.ribs.size(), 2u);
+        EXPECT_EQ(layout.ribs[1].sheet, c.secondSheet) << c.root << " then " << c.tip;
+        EXPECT_EQ(layout.sheets, c.secondSheet + 1);
+    }
+}
+
 // A diamond "section": leading edge at 0, trailing edge at 1, clockwise from
 // the trailing edge along the lower side, closed, with a repeated point.
 const std::vector<double> kX = {1.0, 0.5, 0.5, 0.0, 0.5, 1.0};

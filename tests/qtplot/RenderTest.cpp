@@ -7,7 +7,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <array>
+#include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 #include <set>
 
@@ -79,6 +82,99 @@ TEST(Render, EachViewShowsTheColoursItMustContain) {
         const auto found = coloursOf(image);
         for (uint32_t colour : c.colours)
             EXPECT_TRUE(found.count(colour)) << c.what << std::hex << " " << colour;
+    }
+}
+
+// One figure on a 200 x 100 image whose scale puts (0, 10) at the top left
+// and (20, 0) at the bottom right: 10 pixels a unit, y upwards, so the
+// world point (x, y) is the pixel (10 x, 10 (10 - y)).
+struct Figure {
+    const char* what;
+    std::function<void(Surface&)> draw;
+    std::vector<std::array<int, 2>> inked;  ///< pixels that must hold the colour (within one pixel)
+    std::vector<std::array<int, 2>> clear;  ///< pixels that must keep the background
+    uint32_t colour;
+};
+
+bool hasColourNear(const QImage& image, int x, int y, uint32_t colour) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if ((image.pixel(x + dx, y + dy) & 0xFFFFFFu) == colour) return true;
+    return false;
+}
+
+// The ink of a text: the rectangle holding every pixel that is not white.
+QRect inkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu) box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+TEST(Render, FiguresLandWhereTheScalePutsThem) {
+    const uint32_t red = paletteRgb(kRed), blue = paletteRgb(kBlue), green = paletteRgb(kGreen);
+    const Figure figures[] = {
+        {"thin line", [](Surface& s) { s.line(2, 2, 18, 2, kRed); }, {{20, 80}, {100, 80}, {180, 80}},
+         {{100, 20}, {100, 77}, {100, 83}, {10, 80}, {190, 80}}, red},
+        {"wide line", [](Surface& s) { s.setDrawWidth(5); s.line(2, 2, 18, 2, kRed); }, {{100, 78}, {100, 82}},
+         {{100, 86}, {100, 74}}, red},
+        {"dotted line", [](Surface& s) { s.setDrawStyle(DrawStyle::Dot); s.line(2, 2, 18, 2, kRed); },
+         {{20, 80}}, {}, red},
+        {"box", [](Surface& s) { s.line(4, 8, 8, 4, kBlue, BoxMode::Box); }, {{40, 40}, {80, 40}, {60, 20}, {60, 60}},
+         {{60, 40}, {30, 40}, {90, 40}}, blue},
+        {"filled box", [](Surface& s) { s.line(4, 8, 8, 4, kBlue, BoxMode::Filled); }, {{60, 40}, {45, 25}, {75, 55}},
+         {{30, 40}, {90, 40}, {60, 10}, {60, 70}}, blue},
+        {"circle", [](Surface& s) { s.circle(10, 5, 2, kGreen); }, {{120, 50}, {80, 50}, {100, 30}, {100, 70}},
+         {{100, 50}, {125, 50}, {100, 25}}, green},
+        {"filled circle", [](Surface& s) { s.circle(10, 5, 2, kGreen, true); }, {{100, 50}, {115, 50}},
+         {{125, 50}, {100, 75}}, green},
+        {"point", [](Surface& s) { s.setDrawWidth(3); s.pset(15, 5, kGreen); }, {{150, 50}}, {{155, 50}, {150, 55}},
+         green},
+    };
+    for (const Figure& f : figures) {
+        ImageSurface surface(200, 100);
+        surface.setScale(0, 10, 20, 0);
+        surface.setBackColor(kWhite);
+        surface.clear();
+        f.draw(surface);
+        const QImage image = surface.image();
+        for (const auto& [x, y] : f.inked) EXPECT_TRUE(hasColourNear(image, x, y, f.colour)) << f.what << " at " << x << "," << y;
+        for (const auto& [x, y] : f.clear)
+            EXPECT_EQ(image.pixel(x, y) & 0xFFFFFFu, 0xFFFFFFu) << f.what << " at " << x << "," << y;
+        if (std::string(f.what) == "dotted line") {
+            int gaps = 0;
+            for (int x = 20; x <= 180; ++x) {
+                bool inked = false;
+                for (int y = 79; y <= 81; ++y) inked = inked || (image.pixel(x, y) & 0xFFFFFFu) == f.colour;
+                gaps += inked ? 0 : 1;
+            }
+            EXPECT_GT(gaps, 0) << "a dotted line has gaps";
+        }
+    }
+}
+
+TEST(Render, TextStartsAtTheCurrentPositionAndTurnsAboutIt) {
+    // The text's box has its top-left corner at the current position; turned
+    // 90 degrees it runs upwards from there.
+    for (double degrees : {0.0, 90.0}) {
+        ImageSurface surface(200, 100);
+        surface.setScale(0, 10, 20, 0);
+        surface.setBackColor(kWhite);
+        surface.clear();
+        FontSpec font;
+        font.escapementDegrees = degrees;
+        surface.setFont(font);
+        const double across = surface.textWidth("MMMM") / surface.scaleWidth() * 200;
+        const double high = std::fabs(surface.textHeight("MMMM") / surface.scaleHeight()) * 100;
+        surface.setCurrent(2, degrees == 0 ? 8 : 2);  // pixel (20, 20), or (20, 80) turned
+        surface.printText("MMMM");
+        const QRect ink = inkBox(surface.image());
+        ASSERT_FALSE(ink.isEmpty()) << degrees;
+        // One pixel either way for rounding; glyphs sit inside their line box.
+        const QRectF expected = degrees == 0 ? QRectF(20, 20, across, high) : QRectF(20, 80 - across, high, across);
+        EXPECT_TRUE(expected.adjusted(-1, -1, 1, 1).contains(QRectF(ink))) << degrees;
+        EXPECT_GT(ink.width() * ink.height(), 0.25 * expected.width() * expected.height()) << degrees;
     }
 }
 
