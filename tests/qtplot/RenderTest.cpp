@@ -85,9 +85,9 @@ TEST(Render, EachViewShowsTheColoursItMustContain) {
     }
 }
 
-// One figure on a 200 x 100 image whose scale puts (0, 10) at the top left
-// and (20, 0) at the bottom right: 10 pixels a unit, y upwards, so the
-// world point (x, y) is the pixel (10 x, 10 (10 - y)).
+// One figure on a 200 x 100 image whose scale puts (0, 5) at the top left
+// and (20, 0) at the bottom right: 10 pixels a unit across, 20 up, y
+// upwards, so the world point (x, y) is the pixel (10 x, 20 (5 - y)).
 struct Figure {
     const char* what;
     std::function<void(Surface&)> draw;
@@ -115,26 +115,27 @@ QRect inkBox(const QImage& image) {
 TEST(Render, FiguresLandWhereTheScalePutsThem) {
     const uint32_t red = paletteRgb(kRed), blue = paletteRgb(kBlue), green = paletteRgb(kGreen);
     const Figure figures[] = {
-        {"thin line", [](Surface& s) { s.line(2, 2, 18, 2, kRed); }, {{20, 80}, {100, 80}, {180, 80}},
+        {"thin line", [](Surface& s) { s.line(2, 1, 18, 1, kRed); }, {{20, 80}, {100, 80}, {180, 80}},
          {{100, 20}, {100, 77}, {100, 83}, {10, 80}, {190, 80}}, red},
-        {"wide line", [](Surface& s) { s.setDrawWidth(5); s.line(2, 2, 18, 2, kRed); }, {{100, 78}, {100, 82}},
+        {"wide line", [](Surface& s) { s.setDrawWidth(5); s.line(2, 1, 18, 1, kRed); }, {{100, 78}, {100, 82}},
          {{100, 86}, {100, 74}}, red},
-        {"dotted line", [](Surface& s) { s.setDrawStyle(DrawStyle::Dot); s.line(2, 2, 18, 2, kRed); },
+        {"dotted line", [](Surface& s) { s.setDrawStyle(DrawStyle::Dot); s.line(2, 1, 18, 1, kRed); },
          {{20, 80}}, {}, red},
-        {"box", [](Surface& s) { s.line(4, 8, 8, 4, kBlue, BoxMode::Box); }, {{40, 40}, {80, 40}, {60, 20}, {60, 60}},
+        {"box", [](Surface& s) { s.line(4, 4, 8, 2, kBlue, BoxMode::Box); }, {{40, 40}, {80, 40}, {60, 20}, {60, 60}},
          {{60, 40}, {30, 40}, {90, 40}}, blue},
-        {"filled box", [](Surface& s) { s.line(4, 8, 8, 4, kBlue, BoxMode::Filled); }, {{60, 40}, {45, 25}, {75, 55}},
+        {"filled box", [](Surface& s) { s.line(4, 4, 8, 2, kBlue, BoxMode::Filled); }, {{60, 40}, {45, 25}, {75, 55}},
          {{30, 40}, {90, 40}, {60, 10}, {60, 70}}, blue},
-        {"circle", [](Surface& s) { s.circle(10, 5, 2, kGreen); }, {{120, 50}, {80, 50}, {100, 30}, {100, 70}},
+        // A radius is measured along x: 20 pixels, round on the image.
+        {"circle", [](Surface& s) { s.circle(10, 2.5, 2, kGreen); }, {{120, 50}, {80, 50}, {100, 30}, {100, 70}},
          {{100, 50}, {125, 50}, {100, 25}}, green},
-        {"filled circle", [](Surface& s) { s.circle(10, 5, 2, kGreen, true); }, {{100, 50}, {115, 50}},
+        {"filled circle", [](Surface& s) { s.circle(10, 2.5, 2, kGreen, true); }, {{100, 50}, {115, 50}},
          {{125, 50}, {100, 75}}, green},
-        {"point", [](Surface& s) { s.setDrawWidth(3); s.pset(15, 5, kGreen); }, {{150, 50}}, {{155, 50}, {150, 55}},
+        {"point", [](Surface& s) { s.setDrawWidth(3); s.pset(15, 2.5, kGreen); }, {{150, 50}}, {{155, 50}, {150, 55}},
          green},
     };
     for (const Figure& f : figures) {
         ImageSurface surface(200, 100);
-        surface.setScale(0, 10, 20, 0);
+        surface.setScale(0, 5, 20, 0);
         surface.setBackColor(kWhite);
         surface.clear();
         f.draw(surface);
@@ -159,7 +160,7 @@ TEST(Render, TextStartsAtTheCurrentPositionAndTurnsAboutIt) {
     // 90 degrees it runs upwards from there.
     for (double degrees : {0.0, 90.0}) {
         ImageSurface surface(200, 100);
-        surface.setScale(0, 10, 20, 0);
+        surface.setScale(0, 5, 20, 0);
         surface.setBackColor(kWhite);
         surface.clear();
         FontSpec font;
@@ -167,7 +168,7 @@ TEST(Render, TextStartsAtTheCurrentPositionAndTurnsAboutIt) {
         surface.setFont(font);
         const double across = surface.textWidth("MMMM") / surface.scaleWidth() * 200;
         const double high = std::fabs(surface.textHeight("MMMM") / surface.scaleHeight()) * 100;
-        surface.setCurrent(2, degrees == 0 ? 8 : 2);  // pixel (20, 20), or (20, 80) turned
+        surface.setCurrent(2, degrees == 0 ? 4 : 1);  // pixel (20, 20), or (20, 80) turned
         surface.printText("MMMM");
         const QRect ink = inkBox(surface.image());
         ASSERT_FALSE(ink.isEmpty()) << degrees;

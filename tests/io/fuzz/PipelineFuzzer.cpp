@@ -130,6 +130,9 @@ void polar(AppState& state, const Settings& s) {
     // A sweep stopped by an error keeps the rows before it: those are shown.
     for (const StoredPolar& p : state.analysis.polars.polars()) {
         for (const PolarPoint& row : p.points) {
+            // A row marked not computed has no figures at all (NaN): it is
+            // shown as a gap, not as a number.
+            if (std::isnan(row.cl) && std::isnan(row.cm) && std::isnan(row.cdTimes1000)) continue;
             checkWithin("polar cl", row.cl, -kMaxLift, kMaxLift, s);
             checkWithin("polar cm", row.cm, -kMaxMoment, kMaxMoment, s);
             checkDrag("polar cd", row.cdTimes1000 / 1000.0, s);
