@@ -25,7 +25,7 @@ struct StatedRange {
 std::vector<StatedRange> rangesInHelp(const std::string& subcommand) {
     const std::string help = runCli(subcommand + " --help").out;
     static const std::regex number(R"re((--[a-z-]+) FLOAT:NUMBER (-?[0-9.e+]+) to (-?[0-9.e+]+))re");
-    static const std::regex integer(R"re((--[a-z-]+) INT:INT in \[(-?[0-9]+) - (-?[0-9]+)\])re");
+    static const std::regex integer(R"re((--[a-z-]+) INT:(?:[A-Z]+:)?INT in \[(-?[0-9]+) - (-?[0-9]+)\])re");
     std::vector<StatedRange> ranges;
     for (const auto* pattern : {&number, &integer}) {
         for (std::sregex_iterator it(help.begin(), help.end(), *pattern), end; it != end; ++it)

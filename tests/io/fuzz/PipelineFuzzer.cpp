@@ -28,6 +28,7 @@
 
 #include "analysis/Pipeline.h"
 #include "analysis/Polar.h"
+#include "analysis/ResultBounds.h"
 #include "analysis/SectionGuard.h"
 #include "common/NumberText.h"
 #include "geometry/SectionDefinition.h"
@@ -59,25 +60,15 @@ struct Settings {
     int layerModel;
 };
 
-// The bounds no wing section's figures leave. A result outside them is a
-// fault somewhere in the chain, whatever the input was.
-constexpr double kMaxLift = 4.0;
-constexpr double kMaxMoment = 1.0;
-constexpr double kMaxDrag = 0.5;
-constexpr double kMaxZeroLiftDeg = 30.0;
-
-[[noreturn]] void finding(const char* what, double value, const Settings& s) {
-    std::fprintf(stderr, "absurd result: %s = %.9g (alpha %d, points %d, Re %.3g, model %s, run %d)\n", what,
-                 value, s.alphaDeg, s.points, s.re, s.semi ? "semi" : "simple", static_cast<int>(s.run));
-    std::abort();
-}
-
-void checkWithin(const char* what, double value, double low, double high, const Settings& s) {
-    if (!std::isfinite(value) || value < low || value > high) finding(what, value, s);
-}
-
-void checkDrag(const char* what, double cd, const Settings& s) {
-    if (!std::isfinite(cd) || cd <= 0.0 || cd > kMaxDrag) finding(what, cd, s);
+// A figure handed back as a result must pass the bounds every result
+// leaves the analysis through; one that does not is a finding whatever the
+// input was.
+void check(const char* what, double value, const std::string& problem, const Settings& s) {
+    if (!std::isfinite(value) || !problem.empty()) {
+        std::fprintf(stderr, "absurd result: %s = %.9g (alpha %d, points %d, Re %.3g, model %s, run %d)\n", what,
+                     value, s.alphaDeg, s.points, s.re, s.semi ? "semi" : "simple", static_cast<int>(s.run));
+        std::abort();
+    }
 }
 
 // The state as the command line leaves it for a file section and these settings.
@@ -108,18 +99,20 @@ void analyse(AppState& state, const Settings& s) {
     recompute(state, seam);
     if (!seam.messages.empty()) return;  // refused, with its reason
     const SectionState& sec = state.section;
-    checkWithin("panel_cl", sec.PanelCl.toDouble(), -kMaxLift, kMaxLift, s);
-    checkWithin("panel_cm_le", sec.PanelCm.toDouble(), -kMaxMoment, kMaxMoment, s);
-    checkWithin("cl", sec.ClValue, -kMaxLift, kMaxLift, s);
-    checkWithin("cm_le", sec.CmLeValue, -kMaxMoment, kMaxMoment, s);
-    checkWithin("cm_c4", sec.CmQuarter.toDouble(), -kMaxMoment, kMaxMoment, s);
-    checkWithin("alpha_zero_lift", sec.AlphaZeroLift.toDouble(), -kMaxZeroLiftDeg, kMaxZeroLiftDeg, s);
-    checkDrag("cd", state.analysis.drag.cd, s);
+    const double panelCl = sec.PanelCl.toDouble(), panelCm = sec.PanelCm.toDouble();
+    const double cmQuarter = sec.CmQuarter.toDouble(), zeroLift = sec.AlphaZeroLift.toDouble();
+    check("panel_cl", panelCl, liftProblem(panelCl), s);
+    check("panel_cm_le", panelCm, leadingEdgeMomentProblem(panelCm), s);
+    check("cl", sec.ClValue, liftProblem(sec.ClValue), s);
+    check("cm_le", sec.CmLeValue, leadingEdgeMomentProblem(sec.CmLeValue), s);
+    check("cm_c4", cmQuarter, momentProblem(cmQuarter), s);
+    check("alpha_zero_lift", zeroLift, zeroLiftAngleProblem(zeroLift), s);
+    check("cd", state.analysis.drag.cd, dragProblem(state.analysis.drag.cd), s);
     if (s.run != Run::AnalyseWithLayer) return;
     const BoundaryLayerSolution& bl = state.boundaryLayer;
-    checkWithin("cl_bl", bl.cl, -kMaxLift, kMaxLift, s);
-    checkWithin("cm_bl", bl.cmLe, -kMaxMoment, kMaxMoment, s);
-    checkDrag("cd_bl", bl.CdCFD, s);
+    check("cl_bl", bl.cl, liftProblem(bl.cl), s);
+    check("cm_bl", bl.cmLe, leadingEdgeMomentProblem(bl.cmLe), s);
+    check("cd_bl", bl.CdCFD, dragProblem(bl.CdCFD), s);
 }
 
 void polar(AppState& state, const Settings& s) {
@@ -130,12 +123,11 @@ void polar(AppState& state, const Settings& s) {
     // A sweep stopped by an error keeps the rows before it: those are shown.
     for (const StoredPolar& p : state.analysis.polars.polars()) {
         for (const PolarPoint& row : p.points) {
-            // A row marked not computed has no figures at all (NaN): it is
-            // shown as a gap, not as a number.
-            if (std::isnan(row.cl) && std::isnan(row.cm) && std::isnan(row.cdTimes1000)) continue;
-            checkWithin("polar cl", row.cl, -kMaxLift, kMaxLift, s);
-            checkWithin("polar cm", row.cm, -kMaxMoment, kMaxMoment, s);
-            checkDrag("polar cd", row.cdTimes1000 / 1000.0, s);
+            // A row marked not computed says why and is shown as a gap.
+            if (!row.computed()) continue;
+            check("polar cl", row.cl, liftProblem(row.cl), s);
+            check("polar cm", row.cm, momentProblem(row.cm), s);
+            check("polar cd", row.cdTimes1000 / 1000.0, dragProblem(row.cdTimes1000 / 1000.0), s);
         }
     }
 }
