@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "common/FormatPicture.h"
+#include "print/SkinLine.h"
 
 namespace aerolune::print {
 
@@ -23,22 +25,9 @@ RibOutline ribOutline(const std::vector<double>& x, const std::vector<double>& y
     rib.thickness = *hi - yMin;
     for (double& v : rib.Y) v = v - yMin + 1.5 * labelHeight;
 
-    rib.innerX.resize(n);
-    rib.innerY.resize(n);
-    double tx = 0.0, ty = 0.0;  // unit direction of the last segment with a length
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        const double dx = rib.X[i + 1] - rib.X[i];
-        const double dy = rib.Y[i + 1] - rib.Y[i];
-        const double d = std::hypot(dx, dy);
-        if (d > 0.0) {
-            tx = dx / d;
-            ty = dy / d;
-        }
-        rib.innerX[i] = 0.5 * (rib.X[i] + rib.X[i + 1]) + skin * ty;
-        rib.innerY[i] = 0.5 * (rib.Y[i] + rib.Y[i + 1]) - skin * tx;
-    }
-    rib.innerX[n - 1] = rib.innerX[0];
-    rib.innerY[n - 1] = rib.innerY[0];
+    Polyline inner = skinLine(rib.X, rib.Y, skin);
+    rib.innerX = std::move(inner.x);
+    rib.innerY = std::move(inner.y);
     return rib;
 }
 
@@ -78,19 +67,25 @@ TemplateLayout layoutTemplates(const TemplateSettings& settings, double unitThic
     int sheetIndex = 0;
     bool used = false;  // something is on the current sheet
     for (int r = 0; r < static_cast<int>(rows); ++r) {
+        // A row carries on the ribs longer than the rows above it; a rib that
+        // ended on an earlier sheet is not placed (nor labelled) again.
+        std::vector<int> present;
+        for (int s = 1; s <= settings.sections; ++s)
+            if (r == 0 || settings.chord(s) > r * sheet.height) present.push_back(s);
+        if (present.empty()) continue;
         if (used) {  // every row starts a fresh sheet
             ++sheetIndex;
             used = false;
         }
         double u = 0.0;
-        for (int s = 1; s <= settings.sections; ++s) {
+        for (std::size_t k = 0; k < present.size(); ++k) {
+            const int s = present[k];
             const double c = settings.chord(s);
             layout.ribs.push_back({sheetIndex, r, s, c, settings.spanPercent(s), u});
             used = true;
             u += c * unitThickness + settings.gap();
             // The next rib must fit whole, its label strip included.
-            const double next = s < settings.sections ? settings.chord(s + 1) * unitThickness : 0.0;
-            if (s < settings.sections && u + margin + next > width) {
+            if (k + 1 < present.size() && u + margin + settings.chord(present[k + 1]) * unitThickness > width) {
                 ++sheetIndex;
                 used = false;
                 u = 0.0;

@@ -17,15 +17,12 @@ namespace aerolune::print {
 /// label beside it), and the inner line at the skin thickness.
 struct RibOutline {
     std::vector<double> X, Y;            ///< outline, the contour's points in order
-    std::vector<double> innerX, innerY;  ///< one point per outline point; the last repeats the first
+    std::vector<double> innerX, innerY;  ///< closed skin line (see skinLine); empty when there is none
     double thickness = 0.0;              ///< Y max - Y min
 };
 
 /// The rib of a chord from a closed contour (chord-normalised, last point
-/// equal to the first): X = c x, Y = c y shifted; inner point i sits at the
-/// midpoint of segment i moved by the skin thickness to the left of the
-/// segment's direction (inside, for the contour's clockwise order). A
-/// segment of no length keeps the previous segment's direction.
+/// equal to the first): X = c x, Y = c y shifted, and its skin line.
 /// \param x, y the contour, chords
 /// \param chord the rib's chord, template units
 /// \param skin skin thickness, template units
@@ -70,9 +67,9 @@ struct TemplateLayout {
     std::string problem;  ///< why the job cannot be printed; empty when it can
 };
 
-/// Lays the ribs out row by row: every rib is placed again for every sheet
-/// row (as many as the longest chord needs), each row starting on a fresh
-/// sheet; across a sheet the ribs follow each other with the gap between
+/// Lays the ribs out row by row: a rib is placed again on every sheet row
+/// its chord reaches into (as many rows as the longest chord needs), each
+/// row starting on a fresh sheet; across a sheet the ribs follow each other with the gap between
 /// them, and a rib that would run past the printable width (less the
 /// reserved strip) starts the next sheet.
 /// \param settings the checked dialog settings
