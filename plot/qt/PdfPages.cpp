@@ -1,31 +1,16 @@
 #include "plot/qt/PdfPages.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPdfWriter>
 
+#include "plot/qt/HeadlessApplication.h"
 #include "plot/qt/PagedSurface.h"
 
 namespace aerolune::plot {
 
-namespace {
-
-// Fonts need a GUI application; a program without a window gets one on the
-// offscreen platform, for the rest of the process.
-void ensureApplication() {
-    if (QCoreApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "aerolune";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
-
-}  // namespace
-
 PdfPages renderPdfPages(const PdfPageSetup& setup, const std::function<std::string(Surface&)>& draw) {
-    ensureApplication();
+    ensureHeadlessApplication();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -1,8 +1,5 @@
 #include "plot/qt/PlotFile.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QFont>
 #include <QGuiApplication>
@@ -14,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "plot/qt/HeadlessApplication.h"
 #include "plot/qt/PainterSurface.h"
 
 namespace aerolune::plot {
@@ -82,21 +80,7 @@ std::optional<PlotFormat> plotFormatForPath(const std::string& path) {
 
 void ensurePaintingAvailable() {
     if (QCoreApplication::instance()) return;
-    // Without a display the offscreen platform paints just as well.
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    if (!std::getenv("XDG_RUNTIME_DIR")) {
-        // Qt wants a private runtime folder and complains on standard error
-        // without one; a headless run gets its own.
-        static std::string dir = "/tmp/aerolune-runtime-" + std::to_string(getuid());
-        mkdir(dir.c_str(), 0700);
-        setenv("XDG_RUNTIME_DIR", dir.c_str(), 0);
-    }
-    static int argc = 1;
-    static char name[] = "aerolune";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
+    ensureHeadlessApplication();
     QFont::insertSubstitution("Arial", "Liberation Sans");
 }
 

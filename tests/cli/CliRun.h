@@ -21,14 +21,15 @@ struct CliRun {
     std::string err;  ///< standard error
 };
 
-inline CliRun runCli(const std::string& args) {
+/// \param environment prepended to the command line, e.g. "env -u NAME"
+inline CliRun runCli(const std::string& args, const std::string& environment = "") {
     const std::string binary = std::string(AEROLUNE_BINARY_DIR) + "/cli/aerolune-cli";
     EXPECT_TRUE(std::filesystem::exists(binary)) << "build the aerolune-cli target before these tests";
     static int calls = 0;
     const std::string errPath = testing::TempDir() + "aerolune-cli-stderr-" + std::to_string(::getpid()) + "-" +
                                 std::to_string(++calls) + ".txt";
     CliRun run;
-    FILE* pipe = popen((binary + " " + args + " 2>" + errPath).c_str(), "r");
+    FILE* pipe = popen((environment + " " + binary + " " + args + " 2>" + errPath).c_str(), "r");
     if (!pipe) return run;
     char buffer[4096];
     std::size_t got;

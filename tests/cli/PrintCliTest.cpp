@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "analysis/Pipeline.h"
 #include "cli/CliRun.h"
@@ -45,6 +46,30 @@ TEST(CliPrint, RibsWritesThePdfOrSaysWhyNot) {
     };
     for (const auto& c : failures) test::expectFailure(c.args, c.mentions, c.status);
     EXPECT_FALSE(std::filesystem::exists("x.pdf"));
+}
+
+// Started from cron or ssh, without a runtime folder: the commands that
+// paint say nothing on standard error and leave nothing in the temporary
+// folder (Qt's fallback is a fixed name there, which another user can make first).
+TEST(CliPrint, PaintingCommandsRunQuietlyWithoutARuntimeFolder) {
+    const std::filesystem::path tmp = testing::TempDir() + "aerolune-no-runtime-" + std::to_string(::getpid());
+    std::filesystem::remove_all(tmp);
+    std::filesystem::create_directories(tmp);
+    const std::string env = "env -u XDG_RUNTIME_DIR -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM TMPDIR=" +
+                            tmp.string();
+    const std::string out = (tmp / "out").string();
+    std::filesystem::create_directories(out);
+    for (const std::string args : {"ribs --naca 2412 --root-chord 8 --output " + out + "/ribs.pdf",
+                                   "plot cp --naca 2412 --output " + out + "/cp.png"}) {
+        const test::CliRun run = test::runCli(args, env);
+        EXPECT_EQ(run.status, 0) << args;
+        EXPECT_EQ(run.err, "") << args;
+    }
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(tmp))
+        if (entry.path().filename() != "out") left.push_back(entry.path().filename().string());
+    EXPECT_TRUE(left.empty()) << "left in the temporary folder: " << left.front();
+    std::filesystem::remove_all(tmp);
 }
 
 TEST(CliPrint, ReportPrintsTheReportViewsLines) {
