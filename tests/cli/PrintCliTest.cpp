@@ -59,7 +59,7 @@ TEST(CliPrint, PaintingCommandsRunQuietlyWithoutARuntimeFolder) {
                             tmp.string();
     const std::string out = (tmp / "out").string();
     std::filesystem::create_directories(out);
-    for (const std::string args : {"ribs --naca 2412 --root-chord 8 --output " + out + "/ribs.pdf",
+    for (const std::string& args : {"ribs --naca 2412 --root-chord 8 --output " + out + "/ribs.pdf",
                                    "plot cp --naca 2412 --output " + out + "/cp.png"}) {
         const test::CliRun run = test::runCli(args, env);
         EXPECT_EQ(run.status, 0) << args;
