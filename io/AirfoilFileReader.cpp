@@ -1,16 +1,14 @@
 #include "io/AirfoilFileReader.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "io/DatabaseAirfoilParser.h"
+#include "io/ImplausibleContour.h"
 #include "io/NativeAirfoilParser.h"
+#include "io/RegularFileText.h"
 #include "io/SavedCoordinatesFile.h"
 #include "io/SectionOutline.h"
 
@@ -59,11 +57,18 @@ std::string whyUnusable(const ParsedAirfoil& parsed) {
     return reason;
 }
 
-ParsedAirfoil recognise(std::string_view text, const std::string& name, const FileSection& lists) {
+ParsedAirfoil recognise(std::string_view text, const std::string& name, const FileSection& lists,
+                        std::string& unreadableLine) {
     ParsedAirfoil native = parseNativeAirfoil(text, name, lists);
     if (isCleanNativeRead(native)) return native;
     if (std::optional<ParsedAirfoil> lednicer = parseLednicerAirfoil(text)) return std::move(*lednicer);
     if (std::optional<ParsedAirfoil> selig = parseSeligAirfoil(text)) return std::move(*selig);
+    // A pair-a-line file with a line that holds no pair would otherwise be read
+    // in our own layout as counts and pairs it does not hold.
+    if (std::optional<UnreadablePairLine> bad = firstUnreadablePairLine(text)) {
+        unreadableLine = "line " + std::to_string(bad->line) + " could not be read: \"" + bad->text +
+                         "\" is not an x, y pair";
+    }
     return native;
 }
 
@@ -81,37 +86,17 @@ ReadAirfoilResult failure(std::string reason) {
     return result;
 }
 
-// Reads at most kMaxAirfoilFileBytes + 1 bytes, so a device or an endless file
-// ends the read as surely as a large one.
+// Only a regular file is read, and no more of it than the reader accepts, so a
+// pipe, a device or an endless file ends the read as surely as a large one.
 std::optional<std::string> loadFile(const std::string& path, std::string& reason) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        reason = "cannot read \"" + path + "\": it is a folder";
-        return std::nullopt;
-    }
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        reason = "cannot open \"" + path + "\": " + (errno != 0 ? std::strerror(errno) : "unknown error");
-        return std::nullopt;
-    }
-    std::string text;
-    char chunk[65536];
-    while (text.size() <= kMaxAirfoilFileBytes) {
-        file.read(chunk, sizeof chunk);
-        text.append(chunk, static_cast<std::size_t>(file.gcount()));
-        if (file.eof()) break;
-        if (!file) {
-            reason = "cannot read \"" + path + "\": read error";
-            return std::nullopt;
-        }
-    }
-    if (text.size() > kMaxAirfoilFileBytes) {
+    RegularFileText file = readRegularFile(path, kMaxAirfoilFileBytes);
+    if (file.tooLarge) {
         reason = "\"" + path + "\" is larger than " + std::to_string(kMaxAirfoilFileBytes >> 20) +
                  " MB, too large for a coordinate file";
-        return std::nullopt;
+    } else {
+        reason = std::move(file.reason);
     }
-    return text;
+    return std::move(file.text);
 }
 
 }  // namespace
@@ -122,11 +107,14 @@ ReadAirfoilResult readAirfoilText(std::string_view text, std::string& name, File
     // A coordinates file this program saved is read as the same section in
     // our own layout, so every reader takes back what the program writes.
     const std::optional<std::string> saved = savedCoordinatesAsInput(text);
-    ParsedAirfoil parsed = recognise(saved ? std::string_view(*saved) : text, name, lists);
+    std::string unreadableLine;
+    ParsedAirfoil parsed = recognise(saved ? std::string_view(*saved) : text, name, lists, unreadableLine);
+    if (!unreadableLine.empty()) return failure(std::move(unreadableLine));
     ReadAirfoilResult result;
     result.layout = parsed.layout;
     result.malformedFields = parsed.malformedFields;
     result.reason = whyUnusable(parsed);
+    if (result.reason.empty()) result.reason = implausibleContour(parsed);
     if (!result.reason.empty()) return result;
     const OutlineResult outline = settleOutline(parsed.first, parsed.second, FileSection::kCapacity);
     result.reason = outline.reason;

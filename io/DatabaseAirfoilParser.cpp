@@ -80,7 +80,52 @@ FileSurface surfaceOf(const std::vector<Point>& points, std::size_t first, std::
     return surface;
 }
 
+// Enough of an unreadable line to find it in an editor.
+constexpr std::size_t kShownLineLength = 60;
+
+// A line holding a single whole number: the count line of our own layout.
+bool isCountLine(std::string_view line) {
+    FieldReader reader(line);
+    std::string_view token;
+    std::string_view extra;
+    double value = 0.0;
+    if (!reader.nextNumberField(token) || reader.nextNumberField(extra)) return false;
+    return parseNumberToken(token, value) && isWhole(value);
+}
+
 }  // namespace
+
+std::optional<UnreadablePairLine> firstUnreadablePairLine(std::string_view text) {
+    std::optional<UnreadablePairLine> first;
+    int32_t pairs = 0;
+    int32_t others = 0;
+    int32_t number = 0;
+    bool nameSeen = false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] != '\r' && text[i] != '\n') continue;
+        const std::string_view line = text.substr(start, i - start);
+        ++number;
+        if (i + 1 < text.size() && text[i] == '\r' && text[i + 1] == '\n') ++i;
+        start = i + 1;
+        if (isBlankLine(line)) continue;
+        if (!nameSeen) {
+            nameSeen = true;
+            continue;
+        }
+        const std::optional<Point> pair = pairLine(line);
+        // A Lednicer count line is a pair of whole numbers; it reads as a pair here.
+        if (pair) {
+            ++pairs;
+            continue;
+        }
+        if (isCountLine(line)) return std::nullopt;
+        ++others;
+        if (!first) first = UnreadablePairLine{number, trimmed(line.substr(0, kShownLineLength))};
+    }
+    if (pairs < 3 || others >= pairs) return std::nullopt;
+    return first;
+}
 
 std::optional<ParsedAirfoil> parseLednicerAirfoil(std::string_view text) {
     std::vector<std::string_view> lines = nonBlankLines(text);

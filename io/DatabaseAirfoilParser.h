@@ -13,7 +13,9 @@
 // the count line) so that a file in our own layout is never taken for one of
 // them. Pairs may be separated by blanks or by a comma.
 
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "io/ParsedAirfoil.h"
@@ -31,5 +33,19 @@ std::optional<ParsedAirfoil> parseLednicerAirfoil(std::string_view text);
 /// three pairs, any other line after the name, or a first line that looks like
 /// a Lednicer count line).
 std::optional<ParsedAirfoil> parseSeligAirfoil(std::string_view text);
+
+/// A line of a file in one of these layouts that holds no x y pair.
+struct UnreadablePairLine {
+    int32_t line = 0;  ///< 1-based, blank lines counted
+    std::string text;  ///< the line as written, blanks trimmed
+};
+
+/// The first line after the name that is not an x y pair, when the text is
+/// otherwise laid out as one of these layouts: at least three pair lines, more
+/// pair lines than others, and no line of a lone whole number (which would make
+/// it our own layout). Nothing when every line reads or the text is laid out
+/// otherwise. A single unreadable value ("nan", "1.2.3") in a long file is
+/// then reported where it is instead of as a misleading point count.
+std::optional<UnreadablePairLine> firstUnreadablePairLine(std::string_view text);
 
 }  // namespace aerolune

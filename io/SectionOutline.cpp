@@ -7,14 +7,26 @@
 #include <optional>
 #include <vector>
 
+#include "io/OutlineFrame.h"
+#include "io/TrailingEdgeOutline.h"
+
 namespace aerolune {
 
 namespace {
+
+using namespace outline;
 
 // A shortfall along the chord below this share of the chord is rounding in
 // the file, not a surface that stops short: the chord from the midpoint of
 // the two ends is then within 0.01 % of the true one.
 constexpr double kShortfall = 2e-4;
+// A surface end this much farther along the chord than across it from the
+// trailing edge stops short; nearer, the two ends make a (slanting) base.
+constexpr double kBaseSlant = 0.5;
+// Most points laid along the join of a surface that stops short.
+constexpr int kMostJoinSteps = 50;
+// A last step this many times longer than the one before it is a straight line.
+constexpr double kLongStep = 3.0;
 // Enclosed area, in chords squared, below which a contour has no thickness
 // (a section 0.01 % thick encloses about 7e-5).
 constexpr double kLeastArea = 1e-6;
@@ -22,47 +34,6 @@ constexpr double kLeastArea = 1e-6;
 // edge written to few decimals (the surfaces swap by a digit in the last
 // point or two); the builder closes such an edge as a blunt one.
 constexpr double kTrailingEdgeZone = 0.995;
-
-struct Vec {
-    double x = 0.0, y = 0.0;
-    bool operator==(const Vec&) const = default;
-};
-Vec operator-(Vec a, Vec b) { return {a.x - b.x, a.y - b.y}; }
-double dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y; }
-double cross(Vec a, Vec b) { return a.x * b.y - a.y * b.x; }
-Vec vec(const FilePoint& p) { return {p.x, p.y}; }
-
-// The section builder takes a surface to run from the leading edge when its
-// first point has the smaller x; so do the checks here.
-bool runsBackwards(const FileSurface& s) { return s.front().x > s.back().x; }
-FilePoint trailingEnd(const FileSurface& s) { return runsBackwards(s) ? s.front() : s.back(); }
-
-// Chordwise coordinates: the leading edge at 0, the trailing edge at 1.
-struct Frame {
-    Vec le, u;
-    double chord = 0.0;
-    double x(Vec p) const { return dot(p - le, u) / chord; }
-};
-
-Vec leadingEdge(const FileSurface& first, const FileSurface& second) {
-    FilePoint le = first.front();
-    for (const FileSurface* s : {&first, &second})
-        for (const FilePoint& p : *s)
-            if (p.x < le.x) le = p;
-    return vec(le);
-}
-
-std::optional<Frame> frameOf(const FileSurface& first, const FileSurface& second) {
-    Frame f;
-    f.le = leadingEdge(first, second);
-    const Vec a = vec(trailingEnd(first)) - f.le;
-    const Vec b = vec(trailingEnd(second)) - f.le;
-    const Vec edge = dot(a, a) >= dot(b, b) ? a : b;
-    f.chord = std::hypot(edge.x, edge.y);
-    if (!(f.chord > 0.0)) return std::nullopt;
-    f.u = {edge.x / f.chord, edge.y / f.chord};
-    return f;
-}
 
 bool hasNoChord(const FileSurface& first, const FileSurface& second) {
     float xmin = first.front().x, xmax = xmin;
@@ -110,8 +81,37 @@ std::string chordPlace(double x) {
 
 // A surface that stops short of the trailing edge is joined to it by a
 // straight segment from its last point. What the file leaves out is unknown;
-// the aft part of a section is close to straight, a straight join invents the
-// least shape, and the builder's spline rounds the corner it leaves.
+// the aft part of a section is close to straight, and a straight join invents
+// the least shape. The segment is laid with points at the surface's last
+// spacing: the builder's spline through a single long step after short ones
+// would bow across the other surface (the lower surface of the Boeing-Vertol
+// VR-8, which stops at x = 0.965, rose 0.002 chord above the upper one).
+// Points along the straight line from `from` to `to` (excluded, included),
+// about `spacing` apart.
+FileSurface straightSteps(FilePoint from, FilePoint to, double spacing) {
+    const Vec gap = vec(to) - vec(from);
+    const double steps = spacing > 0.0 ? std::ceil(length(gap) / spacing) : 1.0;
+    const int count = static_cast<int>(std::clamp(steps, 1.0, double(kMostJoinSteps)));
+    FileSurface points;
+    for (int k = 1; k < count; ++k) {
+        const Vec p = vec(from) + (double(k) / count) * gap;
+        points.push_back({static_cast<float>(p.x), static_cast<float>(p.y)});
+    }
+    points.push_back(to);
+    return points;
+}
+
+FilePoint beforeTrailingEnd(const FileSurface& s) { return runsBackwards(s) ? s[1] : s[s.size() - 2]; }
+
+// Appends points at the trailing end of s, given from its present end onwards.
+void extendAtTrailingEnd(FileSurface& s, const FileSurface& points) {
+    if (runsBackwards(s)) {
+        s.insert(s.begin(), points.rbegin(), points.rend());
+    } else {
+        s.insert(s.end(), points.begin(), points.end());
+    }
+}
+
 std::string joinShortSurface(FileSurface& first, FileSurface& second, const Frame& f, bool firstIsUpper) {
     const FilePoint a = trailingEnd(first), b = trailingEnd(second);
     const bool edgeOnFirst = dot(vec(a) - f.le, vec(a) - f.le) >= dot(vec(b) - f.le, vec(b) - f.le);
@@ -121,15 +121,39 @@ std::string joinShortSurface(FileSurface& first, FileSurface& second, const Fram
     const Vec gap = vec(edge) - vec(end);
     const double along = dot(gap, f.u) / f.chord;
     const double beside = std::fabs(cross(f.u, gap)) / f.chord;
-    if (!(along > kShortfall && along > beside)) return {};
-    if (runsBackwards(shortSurface)) {
-        shortSurface.insert(shortSurface.begin(), edge);
-    } else {
-        shortSurface.push_back(edge);
-    }
+    // A base stands across the chord: its ends lie at about one chordwise
+    // place, at most half as far apart along the chord as across it.
+    if (!(along > kShortfall && along > kBaseSlant * beside)) return {};
+    const double lastStep = length(vec(end) - vec(beforeTrailingEnd(shortSurface)));
+    extendAtTrailingEnd(shortSurface, straightSteps(end, edge, lastStep));
     const bool shortIsUpper = edgeOnFirst != firstIsUpper;
     return std::string(shortIsUpper ? "upper" : "lower") + " surface ends at x = " + chordPlace(end.x) +
            "; joined to the trailing edge";
+}
+
+// The last step of a sparse file into the trailing edge may be several times
+// longer than the one before it (the Boeing 707's upper surface runs from
+// x = 0.599 straight to the edge). Like a join, it is read as the straight
+// line it is, laid with points at the spacing before it: the builder's spline
+// would swing it far below the chord. A step across the chord is an edge,
+// not a surface, and is left alone.
+std::string straightenLongLastStep(FileSurface& s, const Frame& f, bool upper) {
+    if (s.size() < 3) return {};
+    const bool backwards = runsBackwards(s);
+    const FilePoint end = trailingEnd(s), before = beforeTrailingEnd(s);
+    const FilePoint twoBefore = backwards ? s[2] : s[s.size() - 3];
+    const double last = length(vec(end) - vec(before)), previous = length(vec(before) - vec(twoBefore));
+    const Vec step = vec(end) - vec(before);
+    const bool alongChord = std::fabs(dot(step, f.u)) > std::fabs(cross(f.u, step));
+    if (!(last > kLongStep * previous) || !alongChord) return {};
+    if (backwards) {
+        s.erase(s.begin());
+    } else {
+        s.pop_back();
+    }
+    extendAtTrailingEnd(s, straightSteps(before, end, previous));
+    return std::string(upper ? "upper" : "lower") + " surface read as straight from x = " + chordPlace(before.x) +
+           " to the trailing edge";
 }
 
 // Keeps `capacity` points spread evenly over the file's order, both ends
@@ -228,15 +252,27 @@ OutlineResult settleOutline(FileSurface& first, FileSurface& second, std::size_t
         result.reason = "the section has no chord: all its points have the same x";
         return result;
     }
-    const std::optional<Frame> frame = frameOf(first, second);
+    std::optional<Frame> frame = frameOf(first, second);
     if (!frame) {
         result.reason = "the section has no chord: its ends lie at the leading edge";
         return result;
     }
     const bool firstIsUpper = signedArea(contourOf(first, second)) >= 0.0;
-    std::string notice = joinShortSurface(first, second, *frame, firstIsUpper);
+    const bool midpointSetAside = setAsideBaseMidpoint(first, second, *frame);
+    if (midpointSetAside) frame = frameOf(first, second);
+    if (!frame) {
+        result.reason = "the section has no chord: its ends lie at the leading edge";
+        return result;
+    }
+    std::string notice = straightenLongLastStep(first, *frame, firstIsUpper);
+    notice = joined(notice, straightenLongLastStep(second, *frame, !firstIsUpper));
+    notice = joined(notice, joinShortSurface(first, second, *frame, firstIsUpper));
     notice = joined(notice, thinSurface(first, capacity, firstIsUpper));
     notice = joined(notice, thinSurface(second, capacity, !firstIsUpper));
+    if (const std::optional<Frame> f = frameOf(first, second)) {
+        notice = joined(notice, mendHairlineCrossings(first, second, *f, firstIsUpper));
+        notice = joined(notice, baseNotice(baseWidth(first, second, *f), midpointSetAside));
+    }
     result.reason = shapeProblem(first, second);
     if (result.reason.empty()) result.notice = std::move(notice);
     return result;

@@ -100,6 +100,16 @@ double thicknessSum(const SectionShape& shape, double& largest) {
 
 }  // namespace
 
+double trailingEdgeBlendLength(double baseWidth) {
+    return std::clamp(kBlendPerBaseWidth * baseWidth, kLeastBlendLength, 1.0);
+}
+
+Point closeBase(Point p, Point end, Point edge, double blend) {
+    const double into = blend > 0.0 ? std::clamp((p.x - (end.x - blend)) / blend, 0.0, 1.0) : 1.0;
+    const double share = into * into;
+    return {p.x - (end.x - edge.x) * share, p.y - (end.y - edge.y) * share};
+}
+
 std::optional<SectionCurves> fileSectionCurves(const std::vector<Point>& upperIn, const std::vector<Point>& lowerIn) {
     std::vector<Point> upper = cleanSurface(upperIn);
     std::vector<Point> lower = cleanSurface(lowerIn);
@@ -125,16 +135,14 @@ std::optional<SectionCurves> fileSectionCurves(const std::vector<Point>& upperIn
     if (!(chord > 1e-6 * scale)) return std::nullopt;
     auto normalised = [le, chord](Point p) { return Point{(p.x - le.x) / chord, (p.y - le.y) / chord}; };
 
-    // An open (blunt) trailing edge is closed at the midpoint of its two ends by
-    // taking the gap out of the thickness in proportion to x: the mean line is
-    // untouched and the surfaces turn by no more than the gap (in radians).
+    // An open (blunt) trailing edge is closed at the midpoint of its base (see
+    // closeBase): the mean line keeps its shape everywhere and the thickness
+    // changes only over the last part of the chord.
     Point u = normalised(upperEnd);
     Point l = normalised(lowerEnd);
     Point edge{0.5 * (u.x + l.x), 0.5 * (u.y + l.y)};
-    auto closed = [](Point p, Point end, Point edge) {
-        double share = end.x > 0.0 ? std::clamp(p.x / end.x, 0.0, 1.0) : 0.0;
-        return Point{p.x, p.y - (end.y - edge.y) * share};
-    };
+    const double blend = trailingEdgeBlendLength(std::hypot(u.x - l.x, u.y - l.y));
+    auto closed = [blend](Point p, Point end, Point edge) { return closeBase(p, end, edge, blend); };
     SectionCurves curves;
     double total = spline->length;
     curves.upper = {[=](double t) { return closed(normalised(spline->at(sLe * (1.0 - t))), u, edge); }, 0.0, 1.0};

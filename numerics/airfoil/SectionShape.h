@@ -77,7 +77,10 @@ Contour layNodes(const SectionShape& shape, int halfPoints);
 
 /// What is wrong with a laid contour: a node that is not a finite number, the
 /// upper surface below the lower one at a station ahead of the last half per
-/// cent of the chord (the surfaces cross), or no enclosed area.
+/// cent of the chord (the surfaces cross; by up to kHairline chords aft of
+/// kThinEdgeZone is a thin edge, not a crossing), or no enclosed area.
+inline constexpr double kThinEdgeZone = 0.95;
+inline constexpr double kHairline = 5e-4;
 struct ContourFault {
     enum class Kind { None, NotFinite, SurfacesCross, NoThickness };
     Kind kind = Kind::None;
