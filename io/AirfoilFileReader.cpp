@@ -113,8 +113,10 @@ ReadAirfoilResult readAirfoilText(std::string_view text, std::string& name, File
     ReadAirfoilResult result;
     result.layout = parsed.layout;
     result.malformedFields = parsed.malformedFields;
-    result.reason = whyUnusable(parsed);
-    if (result.reason.empty()) result.reason = implausibleContour(parsed);
+    // A point thrown far off may become the leading edge and leave a surface
+    // of one point: name the point rather than the count.
+    result.reason = implausibleContour(parsed);
+    if (result.reason.empty()) result.reason = whyUnusable(parsed);
     if (!result.reason.empty()) return result;
     const OutlineResult outline = settleOutline(parsed.first, parsed.second, FileSection::kCapacity);
     result.reason = outline.reason;

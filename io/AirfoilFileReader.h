@@ -44,10 +44,14 @@ struct ReadAirfoilResult {
 /// file's order; Selig and Lednicer files come out from the leading edge to the
 /// trailing edge on both surfaces. A surface that stops short of the trailing
 /// edge is joined to it and one longer than the lists is thinned (see
-/// settleOutline), and the notice says so. When the file cannot be opened or
-/// read, is too large, yields fewer than three distinct points on a surface,
-/// or gives a contour without chord or thickness or one that crosses itself,
-/// the result says why and name and lists are left exactly as they were.
+/// settleOutline), and the notice says so, as it says how wide a blunt base
+/// was. When the file is not a regular file (a pipe, a device), cannot be
+/// opened or read, is too large, holds a line that is no x y pair amid a
+/// pair-a-line file, yields fewer than three distinct points on a surface,
+/// has a point far off its neighbours or a saw-tooth surface (see
+/// implausibleContour), or gives a contour without chord or thickness or one
+/// that crosses itself, the result says why and name and lists are left
+/// exactly as they were.
 /// \param path the file to read
 /// \param name receives the section name (the airfoil field's text)
 /// \param lists receives the surface point lists, in chords as written in the file

@@ -153,6 +153,7 @@ int turnsOf(const FileSurface& s, double height) {
 std::string sawToothProblem(const ParsedAirfoil& parsed, double chord) {
     const FileSurface* surfaces[] = {&parsed.first, &parsed.second};
     for (int k = 0; k < 2; ++k) {
+        if (surfaces[k]->size() < 3) continue;
         const int turns = turnsOf(*surfaces[k], kTurnHeight * chord);
         if (turns > kMostTurns) {
             return std::string("its ") + (k == 0 ? "upper" : "lower") + " surface turns up and down " +
@@ -165,7 +166,9 @@ std::string sawToothProblem(const ParsedAirfoil& parsed, double chord) {
 }  // namespace
 
 std::string implausibleContour(const ParsedAirfoil& parsed) {
-    const std::vector<Run> runs = runsOf(parsed);
+    std::vector<Run> runs = runsOf(parsed);
+    std::erase_if(runs, [](const Run& r) { return r.points.size() < 3; });
+    if (runs.empty()) return {};
     if (std::string stray = strayPointProblem(runs); !stray.empty()) return stray;
     const Extent extent(runs);
     return sawToothProblem(parsed, extent.xs.back() - extent.xs.front());

@@ -20,14 +20,21 @@ struct OutlineResult {
 
 /// Settles the two surfaces of a file (each with at least three distinct
 /// points, in either direction) in place:
+/// - a base written with a closing point at its middle loses that point
+///   (setAsideBaseMidpoint);
+/// - a last step into the trailing edge more than three times the one before
+///   it, along the chord, is read as the straight line it is;
 /// - the trailing edge is the surface end farthest from the leading edge (the
 ///   point of least x); when the other surface's end falls short of it along
-///   the chord by more than 0.02 % of the chord, and by more than it lies
-///   beside it, that surface is joined to the trailing edge. Ends that meet,
-///   and a blunt edge (both ends at one chordwise place, a gap between them),
-///   are left as they are;
+///   the chord by more than 0.02 % of the chord, and by more than half what it
+///   lies beside it, that surface is joined to the trailing edge by a straight
+///   line. Ends that meet, and a blunt base (both ends at about one chordwise
+///   place, a gap between them), are left as they are and the builder closes
+///   the base; the notice says how wide it was;
 /// - a surface of more than `capacity` points keeps `capacity` of them, evenly
 ///   spaced in the file's order, both ends included;
+/// - surfaces that cross by a hair where the section is thinnest are mended
+///   (mendHairlineCrossings);
 /// - no chord (every point at one x), no thickness (an enclosed area below
 ///   1e-6 chord squared) and a contour that crosses or touches itself give a
 ///   reason. Places are named by their x as the file gives it.

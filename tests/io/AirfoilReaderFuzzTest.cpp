@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -145,6 +146,45 @@ TEST(ReadAirfoilFuzz, RandomBytesKeepEveryPromise) {
         bool textual = iteration % 2 == 0;
         for (char& c : text) c = textual ? kSignificant[significant(rng)] : static_cast<char>(byte(rng));
         ASSERT_EQ(brokenPromise(text), "") << "iteration " << iteration;
+    }
+}
+
+// One point of a real file thrown far off (a lost decimal point, a slipped
+// exponent): whatever the point and the direction, the file is refused and the
+// reason names that point.
+TEST(ReadAirfoilFuzz, APointThrownFarOffIsNamed) {
+    const std::string files[] = {"reference/karman_trefftz/KT_cambered_selig.dat", "sections/ag24.dat",
+                                 "sections/naca642415.dat", "sections/b707b.dat", "sections/oa209.dat"};
+    std::mt19937 rng(777u);
+    for (const std::string& file : files) {
+        const std::string text = test::readFile(test::dataPath(file));
+        std::vector<std::string> lines;
+        for (std::size_t start = 0, end; start < text.size(); start = end + 1) {
+            end = text.find('\n', start);
+            if (end == std::string::npos) end = text.size();
+            lines.push_back(text.substr(start, end - start));
+        }
+        while (!lines.empty() && lines.back().find_first_not_of(" \r\t") == std::string::npos) lines.pop_back();
+        const int points = static_cast<int>(lines.size()) - 1;
+        for (int trial = 0; trial < 40; ++trial) {
+            const int k = std::uniform_int_distribution<int>(1, points)(rng);
+            const double angle = std::uniform_real_distribution<double>(0.0, 2.0 * M_PI)(rng);
+            const double far = std::pow(10.0, std::uniform_real_distribution<double>(1.0, 4.5)(rng));
+            double x = 0.0, y = 0.0;
+            ASSERT_EQ(std::sscanf(lines[static_cast<std::size_t>(k)].c_str(), "%lf %lf", &x, &y), 2) << file;
+            std::vector<std::string> moved = lines;
+            char line[64];
+            std::snprintf(line, sizeof line, "%.6f %.6f", x + far * std::cos(angle), y + far * std::sin(angle));
+            moved[static_cast<std::size_t>(k)] = line;
+            std::string movedText;
+            for (const std::string& l : moved) movedText += l + "\n";
+            std::string name = "caller";
+            FileSection lists;
+            const ReadAirfoilResult r = readAirfoilText(movedText, name, lists);
+            EXPECT_FALSE(r.ok) << file << " point " << k << " moved " << far;
+            EXPECT_NE(r.reason.find("point " + std::to_string(k) + " "), std::string::npos)
+                << file << " point " << k << " moved " << far << ": " << r.reason;
+        }
     }
 }
 
