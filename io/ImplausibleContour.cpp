@@ -26,8 +26,10 @@ std::vector<Run> runsOf(const ParsedAirfoil& parsed) {
     std::vector<Run> runs;
     if (parsed.layout == AirfoilLayout::Selig) {
         Run run;
-        for (auto p = parsed.first.rbegin(); p != parsed.first.rend(); ++p) run.points.push_back(outline::vec(*p));
-        for (std::size_t i = 1; i < parsed.second.size(); ++i) run.points.push_back(outline::vec(parsed.second[i]));
+        for (auto p = parsed.first.rbegin(); p != parsed.first.rend(); ++p)
+            run.points.push_back(outline::vec(*p));
+        for (std::size_t i = 1; i < parsed.second.size(); ++i)
+            run.points.push_back(outline::vec(parsed.second[i]));
         runs.push_back(std::move(run));
         return runs;
     }
@@ -89,8 +91,8 @@ Stray worstStray(const Run& run, const Extent& extent) {
         if (ratio > worst.ratio) worst = {ratio, distance, run.firstNumber + static_cast<int32_t>(i), p[i]};
     };
     for (std::size_t i = 1; i + 1 < n; ++i) {
-        const double local = std::max({spacing(p, i - 1, i + 1), i >= 2 ? spacing(p, i - 2, i - 1) : 0.0,
-                                       spacing(p, i + 1, i + 2)});
+        const double local = std::max(
+            {spacing(p, i - 1, i + 1), i >= 2 ? spacing(p, i - 2, i - 1) : 0.0, spacing(p, i + 1, i + 2)});
         consider(i, distanceToSegment(p[i], p[i - 1], p[i + 1]), kStrayPerSpacing * local);
     }
     // An end has one neighbour: it strays when it lies far from it against

@@ -75,7 +75,8 @@ RegularFileText readRegularFile(const std::string& path, std::size_t maxBytes) {
         return refused("cannot open \"" + path + "\": " + std::strerror(error));
     }
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0) return refused("cannot read \"" + path + "\": " + std::strerror(errno));
+    if (::fstat(file.get(), &info) != 0)
+        return refused("cannot read \"" + path + "\": " + std::strerror(errno));
     if (std::string kind = kindReason(path, info.st_mode); !kind.empty()) return refused(kind);
     if (static_cast<unsigned long long>(info.st_size) > maxBytes) return tooLarge();
 

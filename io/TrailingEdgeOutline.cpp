@@ -38,7 +38,8 @@ void dropTrailingEnd(FileSurface& s) {
 
 bool isBaseMidpoint(const FileSurface& s, const FileSurface& other, const Frame& f) {
     if (s.size() < 4) return false;
-    const Vec end = vec(trailingEnd(s)), before = vec(beforeTrailingEnd(s)), otherEnd = vec(trailingEnd(other));
+    const Vec end = vec(trailingEnd(s)), before = vec(beforeTrailingEnd(s)),
+              otherEnd = vec(trailingEnd(other));
     const double along = std::fabs(f.x(end) - f.x(before));
     const double across = std::fabs(f.y(end) - f.y(before));
     const bool between = (f.y(before) - f.y(end)) * (f.y(otherEnd) - f.y(end)) < 0.0;
@@ -144,7 +145,8 @@ bool setAsideBaseMidpoint(FileSurface& first, FileSurface& second, const Frame& 
     return false;
 }
 
-std::string mendHairlineCrossings(FileSurface& first, FileSurface& second, const Frame& f, bool firstIsUpper) {
+std::string mendHairlineCrossings(FileSurface& first, FileSurface& second, const Frame& f,
+                                  bool firstIsUpper) {
     FileSurface& upperList = firstIsUpper ? first : second;
     FileSurface& lowerList = firstIsUpper ? second : first;
     const Run upper = runOf(upperList, f), lower = runOf(lowerList, f);
@@ -159,10 +161,12 @@ std::string mendHairlineCrossings(FileSurface& first, FileSurface& second, const
         mend(lowerList, lower, upper, f, c, -1.0);
     }
     const Crossed& last = stretches.back();
-    const std::string to = last.after.x >= 1.0 ? "the trailing edge" : "x = " + fixed(f.at(last.after.x, 0.0).x, 3);
-    return "the surfaces cross by up to " + fixed(100.0 * most, 3) + " % of the chord from x = " +
-           fixed(f.at(stretches.front().firstX, 0.0).x, 3) + "; the thickness from x = " +
-           fixed(f.at(stretches.front().before.x, 0.0).x, 3) + " to " + to + " is interpolated where they stand apart";
+    const std::string to =
+        last.after.x >= 1.0 ? "the trailing edge" : "x = " + fixed(f.at(last.after.x, 0.0).x, 3);
+    return "the surfaces cross by up to " + fixed(100.0 * most, 3) +
+           " % of the chord from x = " + fixed(f.at(stretches.front().firstX, 0.0).x, 3) +
+           "; the thickness from x = " + fixed(f.at(stretches.front().before.x, 0.0).x, 3) + " to " + to +
+           " is interpolated where they stand apart";
 }
 
 double baseWidth(const FileSurface& first, const FileSurface& second, const Frame& f) {

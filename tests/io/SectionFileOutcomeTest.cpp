@@ -58,24 +58,32 @@ TEST(SectionFiles, EachFileIsReadWithItsNoticeOrRefusedWithItsReason) {
     const std::string sections = dataPath("sections/");
     const Case cases[] = {
         {sections + "naca6412.dat", Outcome::Read,
-         "blunt trailing edge 0.25 % of the chord wide (the file's point at the middle of its base set aside): "
+         "blunt trailing edge 0.25 % of the chord wide (the file's point at the middle of its base set "
+         "aside): "
          "both surfaces run into the middle of its base over the last 3.0 % of the chord"},
         {sections + "oa209.dat", Outcome::Read,
-         "blunt trailing edge 0.50 % of the chord wide: both surfaces run into the middle of its base over the "
+         "blunt trailing edge 0.50 % of the chord wide: both surfaces run into the middle of its base over "
+         "the "
          "last 5.0 % of the chord"},
         {sections + "fx69274.dat", Outcome::Read, "blunt trailing edge 1.43 % of the chord wide (the file's"},
-        {sections + "bw050209.dat", Outcome::Read, "blunt trailing edge 0.20 % of the chord wide (the file's"},
+        {sections + "bw050209.dat", Outcome::Read,
+         "blunt trailing edge 0.20 % of the chord wide (the file's"},
         {sections + "ag24.dat", Outcome::Read, "blunt trailing edge 0.10 % of the chord wide"},
-        {sections + "naca642415.dat", Outcome::Read, "lower surface ends at x = 0.950; joined to the trailing edge"},
+        {sections + "naca642415.dat", Outcome::Read,
+         "lower surface ends at x = 0.950; joined to the trailing edge"},
         {sections + "vr8.dat", Outcome::Read, "lower surface ends at x = 0.965; joined to the trailing edge"},
-        {sections + "strand.dat", Outcome::Read, "lower surface ends at x = 0.958; joined to the trailing edge"},
+        {sections + "strand.dat", Outcome::Read,
+         "lower surface ends at x = 0.958; joined to the trailing edge"},
         {sections + "b707b.dat", Outcome::Read,
-         "upper surface read as straight from x = 0.599 to the trailing edge; lower surface ends at x = 0.601"},
+         "upper surface read as straight from x = 0.599 to the trailing edge; lower surface ends at x = "
+         "0.601"},
         {sections + "fx63147.dat", Outcome::Read,
-         "lower surface ends at x = 0.999; joined to the trailing edge; the surfaces cross by up to 0.047 % of "
+         "lower surface ends at x = 0.999; joined to the trailing edge; the surfaces cross by up to 0.047 % "
+         "of "
          "the chord from x = 0.990; the thickness from x = 0.983 to the trailing edge is interpolated"},
         {sections + "e378.dat", Outcome::Read,
-         "lower surface ends at x = 0.997; joined to the trailing edge; the surfaces cross by up to 0.009 % of "
+         "lower surface ends at x = 0.997; joined to the trailing edge; the surfaces cross by up to 0.009 % "
+         "of "
          "the chord from x = 0.692; the thickness from x = 0.645 to x = 0.783"},
         // Its rounded edge ends in a point that the spline runs past.
         {sections + "dbln526.dat", Outcome::RefusedByBuilder, "lower surface ends at x = 0.988; joined"},
@@ -114,7 +122,8 @@ TEST(SectionFiles, EachFileIsReadWithItsNoticeOrRefusedWithItsReason) {
         // A lift no section gives means the contour is not the file's section.
         SectionSolution solution;
         solveSection(state.section, 120, 2.0f, solution);
-        EXPECT_TRUE(std::isfinite(solution.cl) && std::fabs(solution.cl) < 2.0) << c.file << ": " << solution.cl;
+        EXPECT_TRUE(std::isfinite(solution.cl) && std::fabs(solution.cl) < 2.0)
+            << c.file << ": " << solution.cl;
     }
 }
 
