@@ -63,8 +63,11 @@ std::string notRegularFileReason(const std::string& path) {
 }
 
 RegularFileText readRegularFile(const std::string& path, std::size_t maxBytes) {
-    // O_NONBLOCK lets the open of a pipe with no writer return at once, so
-    // that the kind check below runs on the very file that will be read.
+    // Opening some devices does something (a tape rewinds, a modem line
+    // rises), so the kind is checked before the file is opened; and again on
+    // the open file, in case another took its place in between. O_NONBLOCK
+    // lets the open of a pipe put there meanwhile return at once.
+    if (std::string kind = notRegularFileReason(path); !kind.empty()) return refused(kind);
     errno = 0;
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0) {

@@ -21,9 +21,9 @@ struct RegularFileText {
 /// one. Looks only at the file's kind; never opens it.
 std::string notRegularFileReason(const std::string& path);
 
-/// Reads the regular file at path (or the file a link points to) whole. The
-/// file is opened without waiting, its kind checked on the open file itself,
-/// and no more than maxBytes + 1 bytes are read, so neither a special file nor
+/// Reads the regular file at path (or the file a link points to) whole. Its
+/// kind is checked before it is opened and again on the open file, the open
+/// does not wait, and no more than maxBytes + 1 bytes are read, so neither a special file nor
 /// an endless one can make the caller wait.
 /// \param path the file to read
 /// \param maxBytes largest size accepted; a larger file is refused as too large
