@@ -8,6 +8,7 @@
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
+#include "cli/DrawingCommands.h"
 #include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
 #include "io/SafeFileWriter.h"
@@ -63,8 +64,7 @@ int runRibs(const RibsOptions& o) {
 
 void registerRibs(CLI::App& app, CommandRun& run) {
     auto options = std::make_shared<RibsOptions>();
-    CLI::App* sub =
-        app.add_subcommand("ribs", "full-size rib templates of a tapered wing as a PDF at true scale");
+    CLI::App* sub = app.add_subcommand("ribs", kRibsDescription);
     addSectionOptions(*sub, options->section);
     sub->add_option("--root-chord", options->rootChord, "root chord, in the template unit")
         ->required()

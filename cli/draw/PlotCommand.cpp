@@ -10,6 +10,7 @@
 #include "analysis/Pipeline.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
+#include "cli/DrawingCommands.h"
 #include "cli/MeshOptions.h"
 #include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
@@ -137,7 +138,7 @@ int runPlot(const PlotOptions& o) {
 
 void registerPlot(CLI::App& app, CommandRun& run) {
     auto options = std::make_shared<PlotOptions>();
-    CLI::App* sub = app.add_subcommand("plot", "draw one view into a PNG, SVG or PDF file");
+    CLI::App* sub = app.add_subcommand("plot", kPlotDescription);
     std::vector<std::string> names;
     for (const PlotView& v : kViews) names.emplace_back(v.name);
     sub->add_option("view", options->view, "the view to draw")->required()->check(CLI::IsMember(names));
