@@ -10,6 +10,7 @@
 #include "analysis/ResultBounds.h"
 #include "analysis/TrailingEdgeFlow.h"
 #include "common/FormatPicture.h"
+#include "common/ParallelFor.h"
 #include "numerics/blayer/Blayer2.h"
 
 namespace aerolune {
@@ -174,11 +175,16 @@ std::string marchBoth(const ContourCopy& speeds, const SolverSettings& set, int3
     surfaceStations(c, stag, true, sol.upper);
     applyViscousTrailingEdge({&sol.lower.x, &sol.lower.Ue, sol.lower.n},
                              {&sol.upper.x, &sol.upper.Ue, sol.upper.n});
+    // The two surfaces march independently of each other, one per core;
+    // their problems and drags are then taken lower surface first.
+    std::string marchProblem[2];
+    parallelFor(2, [&](int upper) {
+        marchProblem[upper] = marchSurface(upper ? sol.upper : sol.lower, set, substeps, maxStep);
+    });
     cd = 0.0;
     for (bool upper : {false, true}) {
         BoundaryLayerSurface& surface = upper ? sol.upper : sol.lower;
-        if (std::string problem = marchSurface(surface, set, substeps, maxStep); !problem.empty())
-            return problem;
+        if (!marchProblem[upper].empty()) return marchProblem[upper];
         if (std::string problem = noseSeparation(surface, upper); !problem.empty()) return problem;
         cd += trailingEdgeDragTerm(surface);
         continuePastSeparation(surface);

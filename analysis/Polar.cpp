@@ -12,6 +12,7 @@
 #include "analysis/TrailingEdgeFlow.h"
 #include "common/FormatPicture.h"
 #include "common/NumberText.h"
+#include "common/ParallelFor.h"
 #include "geometry/SectionDefinition.h"
 
 namespace aerolune {
@@ -198,11 +199,18 @@ std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSetting
     for (int32_t k = 1; k <= kPolarPoints; ++k)
         solveSection(section, halfPoints, static_cast<float>(polarAngle(k)), solutions[k - 1]);
 
-    for (int32_t k = 1; k <= kPolarPoints; ++k) {
-        PolarPoint point;
-        std::string error;
-        if (!polarPoint(section, solutions[k - 1], polarAngle(k), settings, point, error)) return error;
-        polar.points.push_back(point);
+    // The angles are independent of each other: they run on all cores, each
+    // into its own slot, and are taken in order up to the first that failed.
+    std::vector<PolarPoint> points(kPolarPoints);
+    std::vector<std::string> errors(kPolarPoints);
+    std::vector<char> done(kPolarPoints, 0);
+    parallelFor(kPolarPoints, [&](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        done[k] = polarPoint(section, solutions[k], polarAngle(i + 1), settings, points[k], errors[k]);
+    });
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        if (!done[k]) return errors[k];
+        polar.points.push_back(points[k]);
     }
     return {};
 }

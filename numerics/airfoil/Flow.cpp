@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "common/Array.h"
+#include "common/ParallelFor.h"
 #include "numerics/airfoil/FieldSurface.h"
 #include "numerics/airfoil/MeshLimits.h"
 
@@ -44,7 +45,9 @@ void Flow(float* velocity, float* x, float* y, int32_t* n, float* meshX, float* 
     const double psiWall = wallStreamValue(surface, sheet, U, V);
 
     View2<float> mx(meshX, rows, cols), my(meshY, rows, cols), cp(cpField, rows, cols), psi(psiField, rows, cols);
-    for (std::ptrdiff_t j = 1; j <= njWork; ++j)
+    // Every node's value is its own: the rings are shared out among the cores.
+    parallelFor(static_cast<int>(njWork), [&](int ring) {
+        const std::ptrdiff_t j = ring + 1;
         for (std::ptrdiff_t i = 1; i < niWork; ++i) {
             const double px = mx(i, j), py = my(i, j);
             const FieldValue f = sheet.at(px, py);
@@ -57,6 +60,7 @@ void Flow(float* velocity, float* x, float* y, int32_t* n, float* meshX, float* 
                 cp(i, j) = static_cast<float>(1.0 - (u * u + v * v));
             }
         }
+    });
     // The seam repeats node 1, and nodes beyond the working block repeat the
     // nearest node of the block.
     for (std::ptrdiff_t j = 1; j <= cols; ++j)
