@@ -47,11 +47,6 @@ int workerCount() {
 void parallelFor(int count, const std::function<void(int)>& task) {
     if (count <= 0) return;
     const int workers = insideLoop ? 1 : std::min(count, workerCount());
-    if (workers <= 1) {
-        for (int i = 0; i < count; ++i) task(i);
-        return;
-    }
-
     std::atomic<int> next{0};
     std::vector<std::exception_ptr> failures(static_cast<std::size_t>(count));
     auto work = [&] {
@@ -67,7 +62,6 @@ void parallelFor(int count, const std::function<void(int)>& task) {
         insideLoop = wasInside;
     };
     std::vector<std::thread> threads;
-    threads.reserve(static_cast<std::size_t>(workers - 1));
     try {
         for (int t = 1; t < workers; ++t) threads.emplace_back(work);
     } catch (const std::system_error&) {

@@ -7,6 +7,10 @@ set -euo pipefail
 cli=${1:?usage: check-cli-qt-free.sh AEROLUNE_CLI DRAWING_HELPER}
 helper=${2:?usage: check-cli-qt-free.sh AEROLUNE_CLI DRAWING_HELPER}
 
+for binary in "$cli" "$helper"; do
+  [ -x "$binary" ] || { echo "not built: $binary"; exit 1; }
+done
+
 qt_libraries() {
   { readelf -d "$1" | grep NEEDED || true; ldd "$1"; } | grep -o 'libQt[A-Za-z0-9]*\.so[.0-9]*' | sort -u || true
 }
