@@ -54,7 +54,11 @@ std::string polarBits(int32_t designation, int32_t points, double re, double fla
     settings.re = re;
     StoredPolar polar;
     std::string bits = polarSweep(section, points, settings, polar) + "|";
-    appendBits(bits, polar.points.data(), static_cast<std::ptrdiff_t>(polar.points.size()));
+    for (const PolarPoint& p : polar.points) {
+        const double figures[] = {p.angle, p.cl, p.cdTimes1000, p.cm, p.upperTransition, p.lowerTransition};
+        appendBits(bits, figures, 6);
+        bits += p.notComputed + "|";
+    }
     return bits;
 }
 
