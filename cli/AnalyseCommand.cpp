@@ -1,5 +1,5 @@
 // aerolune-cli analyse: the results panel of one recomputation as
-// "name = value" lines.
+// "name = value" lines, one JSON object or a CSV row.
 
 #include <iostream>
 #include <memory>
@@ -10,6 +10,8 @@
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
 #include "cli/OptionChecks.h"
+#include "cli/OutputFormat.h"
+#include "cli/ResultField.h"
 #include "cli/SectionOptions.h"
 
 namespace aerolune::cli {
@@ -20,40 +22,91 @@ struct AnalyseOptions {
     SectionOptions section;
     double alpha = 0.0;
     BoundaryLayerOptions layer;
+    OutputFormat format = OutputFormat::Text;
 };
 
-void printLine(const std::string& name, const std::string& value) { std::cout << name << " = " << value << '\n'; }
-void printLine(const std::string& name, double value) { printLine(name, plainDecimal(value)); }
+std::vector<ResultField> analyseResults(const AppState& state, bool withLayer) {
+    const SectionState& sec = state.section;
+    const AnalysisResults& a = state.analysis;
+    const std::optional<double> centre =
+        a.thin.hasCentreOfPressure ? std::optional<double>(a.thin.centreOfPressure) : std::nullopt;
+    std::vector<ResultField> fields = {
+        numberField("panel_cl", "panel_cl", sec.PanelCl.toDouble()),
+        numberField("panel_cm_le", "panel_cm_le", sec.PanelCm.toDouble()),
+        numberField("cl", "cl", sec.ClValue),
+        numberField("cm_le", "cm_le", sec.CmLeValue),
+        numberField("cm_c4", "cm_c4", sec.CmQuarter.toDouble()),
+        numberField("alpha_zero_lift", "alpha_zero_lift_deg", sec.AlphaZeroLift.toDouble()),
+        optionalField("centre_of_pressure", "centre_of_pressure_pct_chord", centre, "N/A"),
+        numberField("cd", "cd", a.drag.cd),
+        numberField("effective_alpha", "effective_alpha_deg", a.EffectiveAngle),
+        flagField("stalled", "stalled", a.StallFlag != 0),
+        numberField("stag_point", "stag_point", state.pub.StagPoint.toDouble()),
+        numberField("transition_upper_x", "transition_upper_x_chords", a.drag.transitionUpperX),
+        numberField("transition_lower_x", "transition_lower_x_chords", a.drag.transitionLowerX),
+    };
+    const LinAero& aero = *state.priv.AeroObject;
+    const float A[] = {aero.A0, aero.A1, aero.A2, aero.A3, aero.A4, aero.A5, aero.A6, aero.A7, aero.A8};
+    for (int k = 0; k <= 8; ++k) {
+        const std::string name = "a" + std::to_string(k);
+        fields.push_back(numberField(name, name, A[k]));
+    }
+    if (withLayer)
+        for (ResultField& f : boundaryLayerFields(state)) fields.push_back(std::move(f));
+    return fields;
+}
+
+Json analyseInputs(const AnalyseOptions& o, const AppState& state) {
+    Json inputs = sectionInputs(o.section, state);
+    inputs["alpha_deg"] = jsonNumber(state.section.AlphaDeg);
+    if (o.layer.enabled) inputs.update(boundaryLayerInputs(o.layer));
+    return inputs;
+}
+
+void printText(const AppState& state, const std::vector<ResultField>& results) {
+    printNameValues(std::cout, {textField("section", "section", state.texts.Text1),
+                                numberField("alpha", "alpha_deg", state.section.AlphaDeg),
+                                numberField("points", "points", 2.0 * state.shared.HalfPoints)});
+    printNameValues(std::cout, results);
+}
+
+void printCsv(const Json& inputs, const std::vector<ResultField>& results) {
+    std::vector<Json> header, row;
+    for (const auto& [key, value] : inputs.items()) {
+        header.emplace_back(key);
+        row.push_back(value);
+    }
+    for (const Json& key : fieldKeys(results)) header.push_back(key);
+    for (const Json& value : fieldValues(results)) row.push_back(value);
+    std::cout << csvLine(header) << csvLine(row);
+}
 
 int runAnalyse(const AnalyseOptions& o) {
-    AppState state = sectionState(o.section, o.alpha);
+    SectionSetup setup = sectionSetup(o.section, o.alpha);
+    for (const std::string& notice : setup.notices) std::cerr << "aerolune-cli: " << notice << '\n';
+    AppState& state = setup.state;
     applyBoundaryLayerOptions(state, o.layer);
     SeparationWarningSeam seam;
     recompute(state, seam);
     seam.throwIfMessage();
 
-    const SectionState& sec = state.section;
-    const AnalysisResults& a = state.analysis;
-    printLine("section", state.texts.Text1);
-    printLine("alpha", sec.AlphaDeg);
-    printLine("points", 2.0 * state.shared.HalfPoints);
-    printLine("panel_cl", sec.PanelCl.toDouble());
-    printLine("panel_cm_le", sec.PanelCm.toDouble());
-    printLine("cl", sec.ClValue);
-    printLine("cm_le", sec.CmLeValue);
-    printLine("cm_c4", sec.CmQuarter.toDouble());
-    printLine("alpha_zero_lift", sec.AlphaZeroLift.toDouble());
-    printLine("centre_of_pressure", a.thin.hasCentreOfPressure ? plainDecimal(a.thin.centreOfPressure) : "N/A");
-    printLine("cd", a.drag.cd);
-    printLine("effective_alpha", a.EffectiveAngle);
-    printLine("stalled", a.StallFlag);
-    printLine("stag_point", state.pub.StagPoint.toDouble());
-    printLine("transition_upper_x", a.drag.transitionUpperX);
-    printLine("transition_lower_x", a.drag.transitionLowerX);
-    const LinAero& aero = *state.priv.AeroObject;
-    const float A[] = {aero.A0, aero.A1, aero.A2, aero.A3, aero.A4, aero.A5, aero.A6, aero.A7, aero.A8};
-    for (int k = 0; k <= 8; ++k) printLine("a" + std::to_string(k), A[k]);
-    if (o.layer.enabled) printBoundaryLayerResults(std::cout, state);
+    const std::vector<ResultField> results = analyseResults(state, o.layer.enabled);
+    switch (o.format) {
+        case OutputFormat::Text:
+            printText(state, results);
+            break;
+        case OutputFormat::Csv:
+            printCsv(analyseInputs(o, state), results);
+            break;
+        case OutputFormat::Json: {
+            Json notices = setup.notices;
+            for (const std::string& warning : seam.warnings()) notices.push_back(warning);
+            printJsonLine(std::cout, Json{{"inputs", analyseInputs(o, state)},
+                                          {"results", fieldsObject(results)},
+                                          {"notices", notices}});
+            break;
+        }
+    }
     return 0;
 }
 
@@ -61,10 +114,12 @@ int runAnalyse(const AnalyseOptions& o) {
 
 void registerAnalyse(CLI::App& app, CommandRun& run) {
     auto options = std::make_shared<AnalyseOptions>();
-    CLI::App* sub = app.add_subcommand("analyse", "results panel of one angle: coefficients, drag, stall, transition");
+    CLI::App* sub =
+        app.add_subcommand("analyse", "results panel of one angle: coefficients, drag, stall, transition");
     addSectionOptions(*sub, options->section);
     addAlphaOption(*sub, options->alpha);
     addBoundaryLayerOptions(*sub, options->layer);
+    addFormatOption(*sub, options->format);
     sub->callback([options, &run] { run = [options] { return runAnalyse(*options); }; });
 }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iostream>
 #include <map>
+#include <optional>
 
 #include "cli/OptionChecks.h"
 
@@ -12,19 +13,17 @@ namespace {
 
 const std::map<std::string, int16_t> kModels = {{"laminar", 1}, {"separation", 2}, {"natural", 3}};
 
-void printLine(std::ostream& out, const std::string& name, const std::string& value) {
-    out << name << " = " << value << '\n';
+std::optional<double> separationX(const BoundaryLayerSurface& surface) {
+    if (!surface.separated) return std::nullopt;
+    return surface.separationX;
 }
 
-std::string separationText(const BoundaryLayerSurface& surface) {
-    return surface.separated ? plainDecimal(surface.separationX) : "none";
-}
-
-// Chord position of the first turbulent station, "none" for a layer laminar
+// Chord position of the first turbulent station; none for a layer laminar
 // to where it ends.
-std::string transitionText(const BoundaryLayerSurface& surface) {
+std::optional<double> transitionX(const BoundaryLayerSurface& surface) {
     const int32_t k = surface.transitionStation;
-    return k >= 1 && k <= surface.n ? plainDecimal(surface.x(k)) : "none";
+    if (k < 1 || k > surface.n) return std::nullopt;
+    return surface.x(k);
 }
 
 }  // namespace
@@ -58,19 +57,31 @@ void applyBoundaryLayerOptions(AppState& state, const BoundaryLayerOptions& o) {
     state.priv.BlUpdatePending = o.enabled ? 1 : 0;
 }
 
-void SeparationWarningSeam::showSeparationWarning(const std::string& caption) {
-    std::cerr << caption << '\n';
+Json boundaryLayerInputs(const BoundaryLayerOptions& o) {
+    Json inputs = Json::object();
+    inputs["bl_model"] = o.model;
+    inputs["bl_points"] = o.points;
+    inputs["bl_limit"] = o.limit;
+    inputs["roughness_chords"] = jsonNumber(o.roughness);
+    return inputs;
 }
 
-void printBoundaryLayerResults(std::ostream& out, const AppState& state) {
+void SeparationWarningSeam::showSeparationWarning(const std::string& caption) {
+    std::cerr << caption << '\n';
+    warnings_.push_back(caption);
+}
+
+std::vector<ResultField> boundaryLayerFields(const AppState& state) {
     const BoundaryLayerSolution& bl = state.boundaryLayer;
-    printLine(out, "cl_bl", plainDecimal(bl.cl));
-    printLine(out, "cm_bl", plainDecimal(bl.cmLe));
-    printLine(out, "cd_bl", plainDecimal(bl.CdCFD));
-    printLine(out, "separation_upper_x", separationText(bl.upper));
-    printLine(out, "separation_lower_x", separationText(bl.lower));
-    printLine(out, "transition_upper_x_bl", transitionText(bl.upper));
-    printLine(out, "transition_lower_x_bl", transitionText(bl.lower));
+    return {
+        numberField("cl_bl", "cl_bl", bl.cl),
+        numberField("cm_bl", "cm_bl", bl.cmLe),
+        numberField("cd_bl", "cd_bl", bl.CdCFD),
+        optionalField("separation_upper_x", "separation_upper_x_chords", separationX(bl.upper), "none"),
+        optionalField("separation_lower_x", "separation_lower_x_chords", separationX(bl.lower), "none"),
+        optionalField("transition_upper_x_bl", "transition_upper_x_bl_chords", transitionX(bl.upper), "none"),
+        optionalField("transition_lower_x_bl", "transition_lower_x_bl_chords", transitionX(bl.lower), "none"),
+    };
 }
 
 }  // namespace aerolune::cli

@@ -1,14 +1,15 @@
 #pragma once
 // aerolune-cli analyse --bl: the finite-difference boundary layer with the
 // settings dialog's choices as options, its separation warnings on standard
-// error and its results as further "name = value" lines.
+// error and its results as further fields of the output.
 
 #include <CLI/CLI.hpp>
-#include <ostream>
 #include <string>
+#include <vector>
 
 #include "analysis/AppState.h"
 #include "cli/CliSeam.h"
+#include "cli/ResultField.h"
 
 namespace aerolune::cli {
 
@@ -27,15 +28,23 @@ void addBoundaryLayerOptions(CLI::App& sub, BoundaryLayerOptions& options);
 /// layer pending only when --bl asks for it.
 void applyBoundaryLayerOptions(AppState& state, const BoundaryLayerOptions& options);
 
+/// The settings as inputs of the JSON and CSV output.
+Json boundaryLayerInputs(const BoundaryLayerOptions& options);
+
 /// The window of the command line with the separation warning: its caption
-/// as one line on standard error.
+/// as one line on standard error, and kept for the JSON output's notices.
 class SeparationWarningSeam : public CliSeam {
 public:
     void showSeparationWarning(const std::string& caption) override;
+    const std::vector<std::string>& warnings() const { return warnings_; }
+
+private:
+    std::vector<std::string> warnings_;
 };
 
 /// cl_bl, cm_bl (about the leading edge), cd_bl (CdCFD), separation_upper_x
-/// and separation_lower_x (fraction of chord, or "none").
-void printBoundaryLayerResults(std::ostream& out, const AppState& state);
+/// and separation_lower_x, transition_upper_x_bl and transition_lower_x_bl
+/// (fraction of chord, or "none").
+std::vector<ResultField> boundaryLayerFields(const AppState& state);
 
 }  // namespace aerolune::cli

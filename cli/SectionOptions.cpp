@@ -4,10 +4,12 @@
 #include <cctype>
 #include <cmath>
 #include <iostream>
+#include <utility>
 
 #include "analysis/ResultsPanel.h"
 #include "cli/CliCommand.h"
 #include "cli/OptionChecks.h"
+#include "cli/OutputFormat.h"
 #include "common/NumberText.h"
 #include "geometry/SectionDefinition.h"
 #include "io/AirfoilFileReader.h"
@@ -38,12 +40,12 @@ void applyFlap(AppState& state, const SectionOptions& o) {
     setFlapReadouts(state.texts, o.flapDeflection, o.flapLength);
 }
 
-void applySection(AppState& state, const SectionOptions& o) {
+void applySection(AppState& state, const SectionOptions& o, std::vector<std::string>& notices) {
     if (!o.file.empty()) {
         std::string name;
         const ReadAirfoilResult read = ReadAirfoil(o.file, name, state.section.file);
         if (!read.ok) throw CliError("cannot read the coordinate file " + o.file + ": " + read.reason);
-        if (!read.notice.empty()) std::cerr << "aerolune-cli: " << o.file << ": " << read.notice << '\n';
+        if (!read.notice.empty()) notices.push_back(o.file + ": " + read.notice);
         state.texts.Text1 = name;
         state.section.FromFile = 1;
         return;
@@ -58,11 +60,15 @@ void applySection(AppState& state, const SectionOptions& o) {
 
 }  // namespace
 
-void addSectionOptions(CLI::App& sub, SectionOptions& o) {
+void addSectionOptions(CLI::App& sub, SectionOptions& o, FileCount files) {
     auto* naca = sub.add_option("--naca", o.naca, "NACA designation, 4 or 5 digits (default 0012)")
                      ->check(nonEmpty("the designation"));
-    auto* file = sub.add_option("--file", o.file, "coordinate file of a general section")
-                     ->check(nonEmpty("the file name"));
+    auto* file = files == FileCount::Many
+                     ? sub.add_option("--file", o.files,
+                                      "coordinate files of general sections: repeat --file, or give several "
+                                      "names after it (a shell glob), to run them across the cores")
+                     : sub.add_option("--file", o.file, "coordinate file of a general section");
+    file->check(nonEmpty("the file name"));
     naca->excludes(file);
     sub.add_option("--points", o.points, "points about the section, even, 40..340")
         ->capture_default_str()
@@ -94,17 +100,26 @@ std::string designationProblem(const std::string& digits) {
     const int thickness = digitsValue(digits, digits.size() - 2, 2);
     if (thickness < 1 || thickness > 30) return "the thickness (last two digits) must be 01 to 30";
     if (digits.size() == 4) {
-        if (digits[0] != '0' && digits[1] == '0') return "a cambered section needs a camber position of 1 to 9";
+        if (digits[0] != '0' && digits[1] == '0')
+            return "a cambered section needs a camber position of 1 to 9";
         return {};
     }
     const int position = digitsValue(digits, 1, 2);
-    if (position < 10 || position > 50) return "the camber position (second and third digits) must be 10 to 50";
+    if (position < 10 || position > 50)
+        return "the camber position (second and third digits) must be 10 to 50";
     return {};
 }
 
 AppState sectionState(const SectionOptions& o, double alphaDeg) {
-    AppState state;
-    applySection(state, o);
+    SectionSetup setup = sectionSetup(o, alphaDeg);
+    for (const std::string& notice : setup.notices) std::cerr << "aerolune-cli: " << notice << '\n';
+    return std::move(setup.state);
+}
+
+SectionSetup sectionSetup(const SectionOptions& o, double alphaDeg) {
+    SectionSetup setup;
+    AppState& state = setup.state;
+    applySection(state, o, setup.notices);
     applyFlap(state, o);
     applyModel(state, o.model);
     state.shared.HalfPoints = halfPointsFromTotal(o.points);
@@ -117,7 +132,19 @@ AppState sectionState(const SectionOptions& o, double alphaDeg) {
     // The finite-difference boundary layer only when a subcommand asks for it
     // (analyse --bl).
     state.priv.BlUpdatePending = 0;
-    return state;
+    return setup;
+}
+
+Json sectionInputs(const SectionOptions& o, const AppState& state) {
+    Json inputs = Json::object();
+    inputs["section"] = state.texts.Text1;
+    if (!o.file.empty()) inputs["file"] = o.file;
+    inputs["points"] = 2 * state.shared.HalfPoints;
+    inputs["reynolds"] = jsonNumber(o.re);
+    inputs["model"] = o.model;
+    inputs["flap_length_pct_chord"] = jsonNumber(o.flapGiven ? o.flapLength : 0.0);
+    inputs["flap_deflection_deg"] = jsonNumber(o.flapGiven ? o.flapDeflection : 0.0);
+    return inputs;
 }
 
 }  // namespace aerolune::cli

@@ -4,28 +4,35 @@
 // coordinate file, the point count, the flap, the Reynolds number and the
 // analysis model.
 
-#include <string>
-
 #include <CLI/CLI.hpp>
+#include <nlohmann/json_fwd.hpp>
+#include <string>
+#include <vector>
 
 #include "analysis/AppState.h"
 
 namespace aerolune::cli {
 
 struct SectionOptions {
-    std::string naca;             ///< designation digits; "0012" when neither this nor file is given
-    std::string file;             ///< coordinate file
-    int points = 120;             ///< points about the section
-    double flapLength = 0.0;      ///< per cent chord
-    double flapDeflection = 0.0;  ///< degrees
+    std::string naca;                ///< designation digits; "0012" when neither this nor file is given
+    std::string file;                ///< coordinate file
+    std::vector<std::string> files;  ///< coordinate files of a batch (FileCount::Many)
+    int points = 120;                ///< points about the section
+    double flapLength = 0.0;         ///< per cent chord
+    double flapDeflection = 0.0;     ///< degrees
     bool flapGiven = false;
     double re = 1e6;
     std::string model = "simple";
 };
 
+/// Whether --file names one section, or may be repeated (or followed by
+/// several names, as a shell glob gives them) for a batch.
+enum class FileCount { One, Many };
+
 /// Adds --naca, --file, --points, --flap-length, --flap-deflection, --re and
-/// --model to a subcommand.
-void addSectionOptions(CLI::App& sub, SectionOptions& options);
+/// --model to a subcommand. With FileCount::Many the files go to
+/// options.files and options.file stays empty.
+void addSectionOptions(CLI::App& sub, SectionOptions& options, FileCount files = FileCount::One);
 
 /// Checks a designation the way the section dialogs build one: 4 digits
 /// (camber 0-9, position 0-9 and at least 1 when cambered, thickness 01-30)
@@ -40,5 +47,19 @@ std::string designationProblem(const std::string& digits);
 /// \param options the parsed section options
 /// \param alphaDeg angle of attack, degrees
 AppState sectionState(const SectionOptions& options, double alphaDeg);
+
+/// The state for the options and what reading the coordinate file noticed
+/// about it (each as "FILE: notice"), for a caller that reports notices
+/// itself; sectionState prints them on standard error.
+struct SectionSetup {
+    AppState state;
+    std::vector<std::string> notices;
+};
+SectionSetup sectionSetup(const SectionOptions& options, double alphaDeg);
+
+/// The inputs of a run as JSON and CSV fields: the section's name (and its
+/// file), the point count, Reynolds number, model and flap.
+/// \param state the state sectionState built from the options
+nlohmann::ordered_json sectionInputs(const SectionOptions& options, const AppState& state);
 
 }  // namespace aerolune::cli
