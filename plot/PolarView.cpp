@@ -7,6 +7,7 @@
 #include "analysis/AppState.h"
 #include "common/FormatPicture.h"
 #include "plot/Graph.h"
+#include "plot/ReferenceMarkers.h"
 #include "plot/Views.h"
 
 namespace aerolune::plot {
@@ -43,13 +44,18 @@ struct Extent {
 };
 
 // What the lift axis carries: lift (x of kinds 1 and 3), or lift and moment
-// (y of kind 2), over every stored polar.
-Extent liftAxisData(const PolarStore& store, int kind) {
+// (y of kind 2), over every stored polar and every reference polar.
+Extent liftAxisData(const PolarStore& store, std::span<const ReferencePolar> references, int kind) {
     Extent e;
     for (const StoredPolar& polar : store.polars())
         for (const PolarPoint& p : polar.points) {
             e.add(p.cl);
             if (kind == 2) e.add(p.cm);
+        }
+    for (const ReferencePolar& polar : references)
+        for (const ReferencePoint& p : polar.points) {
+            e.add(p.cl);
+            if (kind == 2 && polar.hasCm) e.add(p.cm);
         }
     return e;
 }
@@ -116,14 +122,38 @@ LegendRow legendRow(const PolarHeader& h) {
     return {lead, formatPicture(h.re, "0.00e+")};
 }
 
+// A reference polar's row: its title where ours show section and flap, and
+// its Reynolds number when the file gives one.
+LegendRow legendRow(const ReferencePolar& polar) {
+    constexpr std::size_t kTitleChars = 17;  // as wide as a polar's labels
+    std::string lead = "     " + polar.title.substr(0, kTitleChars);
+    lead.resize(5 + kTitleChars + 1, ' ');
+    return {lead, polar.reynolds ? formatPicture(*polar.reynolds, "0.00e+") : std::string()};
+}
+
 constexpr const char* kLegendHeader = "       Airfoil  Flap     Re";
 
-// The legend's lines: the header, then one line per polar, or two (the
-// number under the labels) when wrapped.
-std::vector<std::string> legendLines(const PolarStore& store, bool wrapped) {
-    std::vector<std::string> lines{kLegendHeader};
+// The legend's rows: the stored polars', then the reference polars'.
+std::vector<LegendRow> legendRows(const PolarStore& store, std::span<const ReferencePolar> references) {
+    std::vector<LegendRow> rows;
+    std::size_t lead = 0;
     for (int p = 0; p < store.count(); ++p) {
-        const LegendRow row = legendRow(store[p].header);
+        rows.push_back(legendRow(store[p].header));
+        lead = std::max(lead, rows.back().lead.size());
+    }
+    // A reference's number in line with the polars' above it.
+    for (const ReferencePolar& polar : references) {
+        rows.push_back(legendRow(polar));
+        if (rows.back().lead.size() < lead) rows.back().lead.resize(lead, ' ');
+    }
+    return rows;
+}
+
+// The legend's lines: the header, then one line per row, or two (the
+// number under the labels) when wrapped.
+std::vector<std::string> legendLines(const std::vector<LegendRow>& rows, bool wrapped) {
+    std::vector<std::string> lines{kLegendHeader};
+    for (const LegendRow& row : rows) {
         if (!wrapped) {
             lines.push_back(row.lead + row.re);
             continue;
@@ -151,9 +181,9 @@ double legendPixels(Surface& s, const std::vector<std::string>& lines) {
 // than the room the graph leaves a legend (a default-sized window), the font
 // would have to shrink below legibility; the number under the labels keeps
 // the surface's font there.
-bool wrapLegend(Surface& s, const PolarStore& store) {
+bool wrapLegend(Surface& s, const std::vector<LegendRow>& rows) {
     s.setScaleUnits(ScaleUnits::Pixels);
-    return legendPixels(s, legendLines(store, false)) > kLegendShare * s.scaleWidth();
+    return legendPixels(s, legendLines(rows, false)) > kLegendShare * s.scaleWidth();
 }
 
 // A smaller font while the widest line runs past the right edge of the plot
@@ -170,10 +200,11 @@ void shrinkToFit(Surface& s, const std::vector<std::string>& lines, double room)
 }
 
 // The legend in the room the graphs left at their right: the header, then
-// each polar's swatch and row for as long as the row fits in the plot area.
-void drawLegend(Surface& s, const PolarStore& store, bool wrapped, const GraphAxes& axes,
-                const PlotStyle& style) {
-    const std::vector<std::string> lines = legendLines(store, wrapped);
+// each polar's swatch (a line for ours, a marker for a reference) and row
+// for as long as the row fits in the plot area.
+void drawLegend(Surface& s, const std::vector<LegendRow>& rows, int polarCount, bool wrapped,
+                const GraphAxes& axes, const PlotStyle& style) {
+    const std::vector<std::string> lines = legendLines(rows, wrapped);
     const FontSpec callers = s.font();
     const double x = axes.xMax + s.textWidth("X");
     shrinkToFit(s, lines, s.scaleLeft() + s.scaleWidth() - x - s.textWidth("X") / 2);
@@ -185,10 +216,14 @@ void drawLegend(Surface& s, const PolarStore& store, bool wrapped, const GraphAx
     s.setDrawStyle(DrawStyle::Solid);
     s.setCurrent(x, y);
     s.printText(kLegendHeader);
-    for (int p = 0; p < store.count(); ++p) {
+    for (int p = 0; p < static_cast<int>(rows.size()); ++p) {
         if ((y + (perRow + 1) * h - bottom) * down > 0) break;  // the row would leave the plot area
         y += h;
-        s.line(x, y + h / 2, x + s.textWidth("X"), y + h / 2, polarColour(p, style.whiteBackground()));
+        if (p < polarCount)
+            s.line(x, y + h / 2, x + s.textWidth("X"), y + h / 2, polarColour(p, style.whiteBackground()));
+        else
+            drawReferenceSwatch(s, x + s.textWidth("X") / 2, y + h / 2,
+                                referenceColour(p - polarCount, style.whiteBackground()));
         const std::size_t first = 1 + static_cast<std::size_t>(p * perRow);
         s.setCurrent(x, y);
         s.printText(lines[first]);
@@ -206,24 +241,30 @@ void drawLegend(Surface& s, const PolarStore& store, bool wrapped, const GraphAx
 
 int polarColour(int p, bool whiteBackground) { return whiteBackground ? 1 + p % 9 : 9 + p % 6; }
 
-void drawPolarView(Surface& s, const AppState& state, int kind) {
+void drawPolarView(Surface& s, const AppState& state, int kind, std::span<const ReferencePolar> references) {
     PlotStyle style = plotStyleFrom(state);
     style.scaleGraph = true;  // room for the legend
     clearPlot(s, style);
     GraphAxes axes = polarAxes(kind, state.pub.MaxCdSetting.toDouble());
     const PolarStore& store = state.analysis.polars;
     if (kind == 2)
-        fitRange(axes.yMin, axes.yMax, axes.yDivisions, liftAxisData(store, kind));
+        fitRange(axes.yMin, axes.yMax, axes.yDivisions, liftAxisData(store, references, kind));
     else
-        fitRange(axes.xMin, axes.xMax, axes.xDivisions, liftAxisData(store, kind));
-    const bool wrapped = wrapLegend(s, store);
-    axes.legendPixels = legendPixels(s, legendLines(store, wrapped));
-    // Frame, grid and titles once, then every polar's curves over them.
+        fitRange(axes.xMin, axes.xMax, axes.xDivisions, liftAxisData(store, references, kind));
+    const std::vector<LegendRow> rows = legendRows(store, references);
+    const bool wrapped = wrapLegend(s, rows);
+    axes.legendPixels = legendPixels(s, legendLines(rows, wrapped));
+    // Frame, grid and titles once, then every polar's curves over them and
+    // the reference polars' markers over those.
     graph(s, {{}, {}, style.foregroundIndex}, axes, style);
     axes.decorate = false;
     for (int p = 0; p < store.count(); ++p)
         drawPolar(s, store[p], kind, polarColour(p, style.whiteBackground()), axes, style);
-    drawLegend(s, store, wrapped, guardedAxes(axes), style);
+    const GraphAxes drawn = guardedAxes(axes);
+    for (std::size_t r = 0; r < references.size(); ++r)
+        drawReferenceMarkers(s, references[r], kind,
+                             referenceColour(static_cast<int>(r), style.whiteBackground()), drawn);
+    drawLegend(s, rows, store.count(), wrapped, drawn, style);
 }
 
 }  // namespace aerolune::plot

@@ -4,7 +4,7 @@
 
 namespace aerolune::plot {
 
-bool drawLineView(Surface& s, AppState& state) {
+bool drawLineView(Surface& s, AppState& state, std::span<const ReferencePolar> references) {
     switch (state.pub.VFlag.toInt()) {
         case 1:
             drawAirfoilView(s, state);
@@ -19,7 +19,7 @@ bool drawLineView(Surface& s, AppState& state) {
             drawBoundaryLayerView(s, state);
             return true;
         case 10:
-            drawPolarView(s, state, state.priv.PolarPlotKind);
+            drawPolarView(s, state, state.priv.PolarPlotKind, references);
             return true;
         default:
             return false;

@@ -4,8 +4,10 @@
 // and its four sub-views, surface Cp and velocity, the six boundary-layer
 // plots and the three polar plots.
 
+#include <span>
 #include <string>
 
+#include "analysis/ReferencePolar.h"
 #include "plot/PlotStyle.h"
 #include "plot/Surface.h"
 
@@ -30,14 +32,16 @@ void drawSurfacePlot(Surface& surface, AppState& state, bool velocity);
 /// false, with the plot area cleared, when the state holds no solution.
 bool drawBoundaryLayerView(Surface& surface, const AppState& state);
 
-/// VFlag 10 with the plot kind (1 lift-drag, 2 Cl and Cm, 3 transition).
-void drawPolarView(Surface& surface, const AppState& state, int kind = 1);
+/// VFlag 10 with the plot kind (1 lift-drag, 2 Cl and Cm, 3 transition),
+/// the reference polars as markers over the stored polars' curves.
+void drawPolarView(Surface& surface, const AppState& state, int kind = 1,
+                   std::span<const ReferencePolar> references = {});
 
 /// Palette index of stored polar p (0-based): 9..14 round on black, 1..9 on white.
 int polarColour(int p, bool whiteBackground);
 
-/// Draws views 1, 2, 3, 7 and 10; false for the others (field and report
-/// views are drawn elsewhere).
-bool drawLineView(Surface& surface, AppState& state);
+/// Draws views 1, 2, 3, 7 and 10 (the polar view with the reference
+/// polars); false for the others (field and report views are drawn elsewhere).
+bool drawLineView(Surface& surface, AppState& state, std::span<const ReferencePolar> references = {});
 
 }  // namespace aerolune::plot

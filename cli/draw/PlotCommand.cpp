@@ -14,6 +14,7 @@
 #include "cli/MeshOptions.h"
 #include "cli/OptionChecks.h"
 #include "cli/SectionOptions.h"
+#include "io/ReferencePolarFile.h"
 #include "plot/FieldPlots.h"
 #include "plot/Views.h"
 #include "plot/qt/PlotFile.h"
@@ -53,7 +54,22 @@ struct PlotOptions {
     std::string output;
     std::string window;  ///< XMIN,XMAX,YMIN,YMAX of the field views' zoom; empty: the program's reset window
     MeshOptions mesh{"41x21", 10.0, 1.05};  ///< the mesh view's, at the program's start-up values
+    std::vector<std::string> references;    ///< reference polar files drawn on the polar view
 };
+
+// The reference polars, each read whole before anything is computed: a file
+// that cannot be used stops the run with its line and reason.
+std::vector<ReferencePolar> readReferences(const PlotOptions& o) {
+    if (!o.references.empty() && o.view != "polar")
+        throw CliError("--reference draws on the polar view only, not on " + o.view);
+    std::vector<ReferencePolar> polars;
+    for (const std::string& path : o.references) {
+        ReferencePolarRead read = readReferencePolar(path);
+        if (!read.ok) throw CliError("cannot read the reference polar " + path + ": " + read.reason);
+        polars.push_back(std::move(read.polar));
+    }
+    return polars;
+}
 
 // "XMIN,XMAX,YMIN,YMAX" as four finite numbers.
 bool parseWindow(const std::string& text, plot::FieldWindow& w) {
@@ -81,8 +97,8 @@ void applyFieldOptions(const PlotOptions& o, int vflag, AppState& state) {
     state.pub.GridCluster = mesh.cluster;
 }
 
-void drawView(plot::Surface& s, AppState& state) {
-    if (plot::drawLineView(s, state)) return;
+void drawView(plot::Surface& s, AppState& state, const std::vector<ReferencePolar>& references) {
+    if (plot::drawLineView(s, state, references)) return;
     plot::clearPlot(s, plot::plotStyleFrom(state));
     plot::drawFieldView(s, state, state.pub.VFlag.toInt());
 }
@@ -102,6 +118,7 @@ int runPlot(const PlotOptions& o) {
     for (const PlotView& v : kViews)
         if (o.view == v.name) view = &v;
     if (!view) throw CliError("unknown view " + o.view);
+    const std::vector<ReferencePolar> references = readReferences(o);
     AppState state = sectionState(o.section, o.alpha);
     state.pub.VFlag = int16_t(view->vflag);
     state.pub.XChoice = int16_t(view->xchoice);
@@ -126,7 +143,7 @@ int runPlot(const PlotOptions& o) {
     char x = 0;
     std::sscanf(o.size.c_str(), "%d%c%d", &w, &x, &h);
     const WriteResult written =
-        plot::writePlotFile(o.output, w, h, [&state](plot::Surface& s) { drawView(s, state); });
+        plot::writePlotFile(o.output, w, h, [&](plot::Surface& s) { drawView(s, state, references); });
     if (!written.ok) {
         std::cerr << "aerolune-cli: " << written.reason << '\n';
         return 1;
@@ -162,6 +179,11 @@ void registerPlot(CLI::App& app, CommandRun& run) {
                     "(drawn at equal scale: the x range sets the scale, the y range the centre)")
         ->check(CLI::Validator(windowProblem, "XMIN,XMAX,YMIN,YMAX"));
     addMeshOptions(*sub, options->mesh);
+    sub->add_option("--reference", options->references,
+                    "a polar file to draw beside ours on the polar view (another solver's saved polar, "
+                    "or a table with columns alpha, cl, cd and optionally cm); may be repeated")
+        ->allow_extra_args(false)
+        ->check(nonEmpty("the reference polar's file name"));
     sub->add_option("--output", options->output, "file to write: .png, .svg or .pdf")
         ->required()
         ->check(CLI::Validator(
