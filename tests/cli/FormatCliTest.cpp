@@ -18,7 +18,8 @@
 namespace aerolune {
 namespace {
 
-using nlohmann::json;
+// Keys in the order written: the CSV columns follow it.
+using json = nlohmann::ordered_json;
 using test::CliRun;
 using test::runCli;
 
