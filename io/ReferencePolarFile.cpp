@@ -32,8 +32,8 @@ constexpr ColumnNames kColumnNames[] = {
     {kCl, "CL", {"cl", "", "", ""}},
     {kCd, "CD", {"cd", "", "", ""}},
     {kCm, "CM", {"cm", "cm_c4", "", ""}},
-    {kUpperTransition, "Top_Xtr", {"top_xtr", "transition_upper_x_chords", "", ""}},
-    {kLowerTransition, "Bot_Xtr", {"bot_xtr", "transition_lower_x_chords", "", ""}},
+    {kUpperTransition, "Top_Xtr", {"top_xtr", "xtr_top", "transition_upper_x_chords", ""}},
+    {kLowerTransition, "Bot_Xtr", {"bot_xtr", "xtr_bot", "transition_lower_x_chords", ""}},
 };
 
 // Bounds a sane value of each column keeps; a file beyond them is refused
