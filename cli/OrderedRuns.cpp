@@ -1,50 +1,35 @@
 #include "cli/OrderedRuns.h"
 
-#include <algorithm>
-#include <atomic>
-#include <condition_variable>
-#include <cstdlib>
 #include <mutex>
-#include <string>
-#include <thread>
 #include <vector>
+
+#include "common/ParallelFor.h"
 
 namespace aerolune::cli {
 
-unsigned batchThreads() {
-    if (const char* text = std::getenv("AEROLUNE_THREADS")) {
-        char* end = nullptr;
-        const long asked = std::strtol(text, &end, 10);
-        if (end != text && *end == '\0' && asked > 0) return static_cast<unsigned>(std::min(asked, 256L));
-    }
-    return std::max(1u, std::thread::hardware_concurrency());
-}
-
-void runInOrder(std::size_t count, unsigned threads, const std::function<void(std::size_t)>& run,
+void runInOrder(std::size_t count, const std::function<void(std::size_t)>& run,
                 const std::function<void(std::size_t)>& deliver) {
-    std::vector<char> done(count, 0);
-    std::mutex mutex;
-    std::condition_variable finished;
-    std::atomic<std::size_t> next{0};
-    auto work = [&] {
-        for (std::size_t k = next++; k < count; k = next++) {
+    // A sweep's own loop (21 angles) keeps every worker busy; a batch is
+    // spread over the workers only when it has enough files to do the same.
+    if (count < static_cast<std::size_t>(workerCount())) {
+        for (std::size_t k = 0; k < count; ++k) {
             run(k);
-            {
-                std::lock_guard lock(mutex);
-                done[k] = 1;
-            }
-            finished.notify_one();
+            deliver(k);
         }
-    };
-    const std::size_t workers = std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(count, 1));
-    std::vector<std::jthread> pool;
-    for (std::size_t t = 0; t < workers; ++t) pool.emplace_back(work);
-    for (std::size_t k = 0; k < count; ++k) {
-        std::unique_lock lock(mutex);
-        finished.wait(lock, [&] { return done[k] != 0; });
-        lock.unlock();
-        deliver(k);
+        return;
     }
+    std::vector<char> done(count, 0);
+    std::size_t nextToDeliver = 0;
+    std::mutex mutex;
+    parallelFor(static_cast<int>(count), [&](int item) {
+        const auto k = static_cast<std::size_t>(item);
+        run(k);
+        // Whichever worker finishes the next run in order hands on it and
+        // every finished one after it.
+        std::lock_guard lock(mutex);
+        done[k] = 1;
+        while (nextToDeliver < count && done[nextToDeliver]) deliver(nextToDeliver++);
+    });
 }
 
 }  // namespace aerolune::cli

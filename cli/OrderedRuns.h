@@ -8,17 +8,15 @@
 
 namespace aerolune::cli {
 
-/// Threads a batch uses: the machine's cores, or AEROLUNE_THREADS when that
-/// is set to a positive whole number (1 runs everything on one thread).
-unsigned batchThreads();
-
-/// Calls run(k) for k = 0..count-1 on up to `threads` threads, and deliver(k)
-/// on the calling thread for k = 0, 1, ... in order, each as soon as run(k)
-/// and every delivery before it are done. run must not throw; what it
+/// Calls run(k) for k = 0..count-1 and deliver(k) for k = 0, 1, ... in order,
+/// each as soon as run(k) and every delivery before it are done; deliveries
+/// never overlap. With at least as many runs as workers (AEROLUNE_THREADS or
+/// the processors) the runs share the workers and each runs its own loops on
+/// one thread; with fewer, they run one after another and each spreads its
+/// own loops over the workers. Neither run nor deliver may throw; what run
 /// produces it keeps where deliver finds it (a slot per k).
 /// \param count number of runs
-/// \param threads threads to run them on (at least one is used)
-void runInOrder(std::size_t count, unsigned threads, const std::function<void(std::size_t)>& run,
+void runInOrder(std::size_t count, const std::function<void(std::size_t)>& run,
                 const std::function<void(std::size_t)>& deliver);
 
 }  // namespace aerolune::cli

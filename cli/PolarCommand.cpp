@@ -112,7 +112,7 @@ int runBatch(const PolarOptions& o) {
     if (o.format == OutputFormat::Csv) std::cout << polarCsvHeader();
     int status = 0;
     runInOrder(
-        files.size(), batchThreads(), [&](std::size_t k) { runs[k] = sweepFile(o, files[k]); },
+        files.size(), [&](std::size_t k) { runs[k] = sweepFile(o, files[k]); },
         [&](std::size_t k) {
             PolarRun& run = runs[k];
             printNotices(run.notices);

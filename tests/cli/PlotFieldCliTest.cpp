@@ -13,7 +13,9 @@ namespace aerolune::test {
 namespace {
 
 std::string plotSvg(const std::string& args) {
-    const std::string path = testing::TempDir() + "field-view.svg";
+    // Named after the test: ctest runs this binary's tests side by side.
+    const std::string test = testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::string path = testing::TempDir() + "field-view-" + test + ".svg";
     std::filesystem::remove(path);
     const CliRun run = runCli(args + " --output " + path);
     EXPECT_EQ(run.status, 0) << args << ": " << run.err;
