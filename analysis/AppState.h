@@ -24,32 +24,32 @@ class LinAero;
 
 /// Texts of the main window's controls that other code reads or writes.
 struct MainWindowTexts {
-    std::string Text1 = "0012";       ///< section designation or file name field
-    std::string Text2 = "0";          ///< hidden angle of attack, degrees
-    std::string Text3;                ///< lift coefficient
-    std::string Text4;                ///< moment about the leading edge
-    std::string Text5 = "0 Deg.";     ///< angle read-out
-    std::string Label11;              ///< moment about the quarter chord
-    std::string Label12;              ///< zero-lift angle
-    std::string Label13;              ///< centre of pressure
-    std::string Label16 = "0.0 Deg."; ///< flap deflection read-out
-    std::string Label17 = "0.0 %c";   ///< flap length read-out
-    std::string Label20;              ///< drag coefficient
-    bool Label22Visible = false;      ///< "Airfoil Stalled"
-    std::string StatusCaption;        ///< status bar SSPanel1
-    std::string ShowPointsCaption = "Show Points";  ///< menu mnuShowPoints
-    bool mnuBBgChecked = false;
-    bool mnuWBgChecked = true;
+    std::string sectionName = "0012";       ///< section designation or file name field
+    std::string angleText = "0";          ///< hidden angle of attack, degrees
+    std::string cl;                ///< lift coefficient
+    std::string cmLeadingEdge;                ///< moment about the leading edge
+    std::string angleReadout = "0 Deg.";     ///< angle read-out
+    std::string cmQuarterChord;              ///< moment about the quarter chord
+    std::string zeroLiftAngle;              ///< zero-lift angle
+    std::string centreOfPressure;              ///< centre of pressure
+    std::string flapDeflection = "0.0 Deg."; ///< flap deflection read-out
+    std::string flapLength = "0.0 %c";   ///< flap length read-out
+    std::string cd;              ///< drag coefficient
+    bool stalledShown = false;      ///< "Airfoil Stalled"
+    std::string StatusCaption;        ///< status bar
+    std::string ShowPointsCaption = "Show Points";  ///< menu showPoints
+    bool blackBackgroundChecked = false;
+    bool whiteBackgroundChecked = true;
 };
 
 /// Public variables of the main window, in their declaration order.
 struct MainWindowPublic {
     Variant PointRadius = int16_t{0};
-    Variant StagPoint;
-    Variant ShowStagPoint;
+    Variant stagnationIndex;
+    Variant showStagnationPoint;
     Variant NewFlag = int16_t{1};
-    Variant XChoice = int16_t{2};
-    Variant VFlag = int16_t{1};
+    Variant airfoilOverlay = int16_t{2};
+    Variant view = int16_t{1};
     Variant MeshMax = 1.5;
     Variant MeshMin = -0.5;
     Variant MeshMinY = int16_t{-1};
@@ -71,20 +71,20 @@ struct MainWindowPublic {
     Variant ContMaxYDef = int16_t{1};
     Variant CpHighDef;
     Variant CpLowDef;
-    Variant re = int32_t{1000000};
+    Variant reynolds = int32_t{1000000};
     Variant BlPoints = int16_t{32};
     Variant BlLimit = int16_t{50};
-    Variant BlOptions = int16_t{3};
-    Variant BlRough = int16_t{0};
-    Variant BlDisplayOpt = int16_t{1};
+    Variant transitionModel = int16_t{3};
+    Variant roughness = int16_t{0};
+    Variant boundaryLayerPlot = int16_t{1};
     Variant DisplayBlasius = int16_t{1};
-    Variant CompBlFlag = int16_t{1};
+    Variant boundaryLayerRequested = int16_t{1};
     Variant DragCoeff;
     Variant BlVelView = int16_t{10};
-    Variant PolarSolution = int16_t{1};
-    Variant FlowSeperationModel = int16_t{0};
+    Variant dragModel = int16_t{1};
+    Variant useEffectiveAngle = int16_t{0};
     Variant MaxCdSetting = int16_t{32};
-    Variant CdCFD;
+    Variant boundaryLayerCd;
     Variant TransitionPoint;
     Variant ScaleGraph;
 };
@@ -101,7 +101,7 @@ struct MainWindowPrivate {
     int16_t PolarCount = 0;
     int16_t DatPatternSet = 0;
     int16_t BlUpdatePending = 1;
-    int16_t PolarPlotKind = 1;  ///< polar view: 1 Cl-Cd polar, 2 Cl and Cm against angle, 3 transition points
+    int16_t polarKind = 1;  ///< polar view: 1 Cl-Cd polar, 2 Cl and Cm against angle, 3 transition points
 };
 
 /// The current section's definition and its inviscid solution.
@@ -134,8 +134,8 @@ struct SectionState {
 /// effective angle and stall flag it returned, the thin-airfoil figures as
 /// computed (the panel shows them rounded), and the polar store.
 struct AnalysisResults {
-    float EffectiveAngle = 0.0f;  ///< degrees, from the last drag estimate
-    int16_t StallFlag = 0;        ///< 1 when the last drag estimate found the section stalled
+    float effectiveAngleDeg = 0.0f;  ///< degrees, from the last drag estimate
+    int16_t stalled = 0;        ///< 1 when the last drag estimate found the section stalled
     DragResult drag;              ///< the last drag estimate, both surfaces
     ThinAirfoilResult thin;       ///< the last thin-airfoil coefficients
     PolarStore polars;            ///< PolarCount (priv) polars; a lower PolarCount empties the rest
@@ -159,7 +159,7 @@ struct KeptMesh {
 /// The definition of the last section the builder could make, put back when
 /// a changed definition asks for one it cannot make.
 struct BuiltDefinition {
-    std::string Text1, Label16, Label17;
+    std::string sectionName, flapDeflection, flapLength;
     SharedSettings shared;  ///< its family, digits, flap and point counts
     int32_t FromFile = 0;
     float FlapRad = 0.0f;

@@ -26,13 +26,13 @@ struct SolverSettings {
 };
 
 std::string readSettings(const MainWindowPublic& pub, SolverSettings& set) {
-    set.re = pub.re.toDouble();
+    set.re = pub.reynolds.toDouble();
     set.points = pub.BlPoints.toInt();
     set.limit = pub.BlLimit.toDouble();
-    set.roughness = pub.BlRough.toDouble();
-    set.model = pub.BlOptions.toInt() - 1;
+    set.roughness = pub.roughness.toDouble();
+    set.model = pub.transitionModel.toInt() - 1;
     if (!std::isfinite(set.re) || set.re < BlayerLimits::minReynolds)
-        return "the Reynolds number " + pub.re.toText() + " is too low for a boundary layer";
+        return "the Reynolds number " + pub.reynolds.toText() + " is too low for a boundary layer";
     if (set.points < BlayerLimits::minPoints || set.points > BlayerLimits::maxPoints)
         return "the number of points across the boundary layer is out of range";
     if (!(set.limit >= BlayerLimits::minLimit && set.limit <= BlayerLimits::maxLimit))
@@ -212,7 +212,7 @@ std::string marchBoth(const ContourCopy& speeds, const SolverSettings& set, int3
 constexpr int kCouplingSweeps = 2;
 constexpr double kCouplingRelaxation = 0.75;
 // The sweeps need only the displacement thickness, which 32 points across
-// give nearly as well as more (CdCFD of the reference cases at 340 points
+// give nearly as well as more (boundaryLayerCd of the reference cases at 340 points
 // and 64 across moves by up to 5.3 %, within 10 % of the reference either
 // way) at half the cost.
 constexpr int32_t kCouplingPointsAcross = 32;
@@ -251,7 +251,7 @@ void coupleSpeeds(SectionState& sec, const ContourCopy& contour, const SolverSet
 // re-solve's factorisation grows with the cube of the points), where the two
 // sweeps took three fifths of the routine's time. Nor did the fine sweeps
 // bring the layer nearer the reference solver: at 340 points and 64 across,
-// coupled on the section itself, CdCFD of the 15 reference cases was 0.97
+// coupled on the section itself, boundaryLayerCd of the 15 reference cases was 0.97
 // to 1.16 of the reference's and transition up to 0.15 chord early; coupled
 // at 120 points, 0.97 to 1.07 and at most 0.08 chord early (0.07 at 120
 // points).
@@ -344,11 +344,11 @@ std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
     const int32_t N = 2 * state.shared.HalfPoints;
     ContourCopy contour;
     if (std::string problem = copyContour(state.section, N, contour); !problem.empty()) return problem;
-    const int32_t stagHint = state.pub.StagPoint.toInt();
+    const int32_t stagHint = state.pub.stagnationIndex.toInt();
     if (locateStagnation(contour.view(), stagHint).k == 0)
         return "the section solution has no stagnation point";
 
-    sol.nptsst = N;
+    sol.panelCount = N;
     sol.pointsAcross = set.points;
     sol.profileCount = std::max(0, state.pub.BlVelView.toInt());
     ContourCopy speeds;
@@ -367,8 +367,8 @@ std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
     // The last line: figures no section can have are a failure, not a result.
     for (const std::string& problem : {liftProblem(sol.cl), leadingEdgeMomentProblem(sol.cmLe), dragProblem(cd)})
         if (!problem.empty()) return "the boundary layer's " + problem;
-    sol.CdCFD = cd;
-    sol.title = boundaryLayerTitle(sol.cl, sol.CdCFD);
+    sol.boundaryLayerCd = cd;
+    sol.title = boundaryLayerTitle(sol.cl, sol.boundaryLayerCd);
     return {};
 }
 
@@ -392,11 +392,11 @@ std::string boundaryLayerTitle(double cl, double cd) {
 
 bool BoundaryLayer(AppState& state, ViewSeam& seam) {
     const bool compute =
-        state.pub.CompBlFlag.toDouble() == 1.0 || state.shared.DialogCancelled.toDouble() == 0.0;
+        state.pub.boundaryLayerRequested.toDouble() == 1.0 || state.shared.DialogCancelled.toDouble() == 0.0;
     if (!compute) return false;
 
     BoundaryLayerSolution next;
-    next.mnuAirBlEnabled = state.boundaryLayer.mnuAirBlEnabled;
+    next.airfoilBoundaryLayerViewEnabled = state.boundaryLayer.airfoilBoundaryLayerViewEnabled;
     const std::string problem = solve(state, seam, next);
     if (!problem.empty()) {
         state.boundaryLayer.ok = false;
@@ -406,8 +406,8 @@ bool BoundaryLayer(AppState& state, ViewSeam& seam) {
         return false;
     }
     next.ok = true;
-    next.mnuAirBlEnabled = true;
-    state.pub.CdCFD = Variant(next.CdCFD);
+    next.airfoilBoundaryLayerViewEnabled = true;
+    state.pub.boundaryLayerCd = Variant(next.boundaryLayerCd);
     seam.setStatus(next.title);
     state.boundaryLayer = std::move(next);
     return true;

@@ -2,7 +2,7 @@
 // BoundaryLayer: the finite-difference boundary layer (Blayer2) on both
 // surfaces of the current panel solution, the separation warnings, the
 // contour displaced by the layer and its viscous re-solve (newCLCm), and the
-// trailing-edge drag CdCFD. The boundary-layer views, the report, the
+// trailing-edge drag boundaryLayerCd. The boundary-layer views, the report, the
 // airfoil view's boundary-layer contour and the export read what it leaves
 // in state.boundaryLayer.
 
@@ -29,21 +29,21 @@ std::string noSolutionPastSeparation(bool upper, double x);
 std::string boundaryLayerTitle(double cl, double cd);
 
 /// BoundaryLayer(NodeX, NodeY, SurfVel, TotalPoints) on the state's current
-/// solution, with the settings BlPoints, BlLimit, BlOptions (model BlOptions
-/// - 1), BlRough, re and BlVelView. The layers are marched on edge speeds
+/// solution, with the settings BlPoints, BlLimit, transitionModel (model transitionModel
+/// - 1), roughness, re and BlVelView. The layers are marched on edge speeds
 /// coupled to the displaced section by a few under-relaxed sweeps (march,
 /// displace, re-solve; on the section built with 120 points when it has more,
 /// their change to the speeds carried over by position along the contour),
 /// then once more at the fine marching step for the results below.
 ///
-/// Computed when CompBlFlag is 1 or DialogCancelled is 0; otherwise (the
+/// Computed when boundaryLayerRequested is 1 or DialogCancelled is 0; otherwise (the
 /// settings dialog was cancelled) the previous solution stays. The lower
 /// surface is marched first: when its layer separates before 90 % of its
 /// arc length the warning is shown through the seam (modally; the computation
 /// goes on), then the upper surface likewise. Then the displaced contour is
-/// re-solved (Airfoil mode 1) into cl and cmLe, CdCFD is the lower plus the
-/// upper trailing-edge drag, the status reads boundaryLayerTitle, CdCFD goes
-/// to the public CdCFD and mnuAirBl becomes available. The inviscid results
+/// re-solved (Airfoil mode 1) into cl and cmLe, boundaryLayerCd is the lower plus the
+/// upper trailing-edge drag, the status reads boundaryLayerTitle, boundaryLayerCd goes
+/// to the public boundaryLayerCd and airfoilBoundaryLayerView becomes available. The inviscid results
 /// of the state are left as they were.
 ///
 /// A solution that cannot be computed (no section, a Reynolds number too low

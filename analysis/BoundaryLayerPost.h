@@ -11,7 +11,7 @@
 
 namespace aerolune {
 
-/// The surface's term of CdCFD, Squire and Young's trailing-edge drag
+/// The surface's term of boundaryLayerCd, Squire and Young's trailing-edge drag
 /// 2 q Ue^((5 + H) / 2) at the last solved station R, with H = delta* / theta
 /// and Ue of that station. q is theta there carried on to the trailing edge
 /// in proportion to arc length, theta(R) x s(n) / s(R): unchanged when the

@@ -63,24 +63,24 @@ struct BoundaryLayerSurface {
 
 /// What BoundaryLayer leaves behind; the boundary-layer part of the state.
 struct BoundaryLayerSolution {
-    /// mnuAirBl may be chosen: set by the first solution, never cleared.
-    bool mnuAirBlEnabled = false;
+    /// airfoilBoundaryLayerView may be chosen: set by the first solution, never cleared.
+    bool airfoilBoundaryLayerViewEnabled = false;
     bool ok = false;    ///< the surfaces below belong to the current solution
     std::string error;  ///< why the last computation failed; empty when ok
     /// Where and why the layer stopped at the nose, when that is why the
     /// computation failed; empty otherwise.
     std::string noseSeparation;
 
-    int32_t nptsst = 0;        ///< points about the section the solution was made on
+    int32_t panelCount = 0;        ///< points about the section the solution was made on
     int32_t pointsAcross = 0;  ///< P, points across the layer (BlPoints)
     int32_t profileCount = 0;  ///< S, velocity profiles the views show per surface (BlVelView)
     BoundaryLayerSurface lower, upper;
 
-    Array1<float> displacedY;  ///< node ordinates displaced by delta*, 1..nptsst + 1
+    Array1<float> displacedY;  ///< node ordinates displaced by delta*, 1..panelCount + 1
     Array1<float> viscousVel;  ///< velocity ratio per panel on the displaced contour
     float cl = 0.0f;           ///< lift of the re-solve on the displaced contour
     float cmLe = 0.0f;         ///< moment about the leading edge of the re-solve
-    double CdCFD = 0.0;        ///< trailing-edge drag, lower plus upper surface
+    double boundaryLayerCd = 0.0;        ///< trailing-edge drag, lower plus upper surface
     std::string title;         ///< "CFD Boundary Layer Solution: Cl = .. Cd = .."
 };
 

@@ -32,9 +32,9 @@ double contourVelocity(const PanelContour& c, int32_t i) {
 
 }  // namespace
 
-StagnationCrossing locateStagnation(const PanelContour& c, int32_t StagPoint) {
+StagnationCrossing locateStagnation(const PanelContour& c, int32_t stagnationIndex) {
     StagnationCrossing best;
-    const int32_t p = StagPoint >= 1 && StagPoint <= c.N ? StagPoint : c.N / 2;
+    const int32_t p = stagnationIndex >= 1 && stagnationIndex <= c.N ? stagnationIndex : c.N / 2;
     int32_t bestDistance = c.N + 1;
     for (int32_t k = 1; k < c.N; ++k) {
         const double wk = contourVelocity(c, k), wNext = contourVelocity(c, k + 1);
@@ -80,9 +80,9 @@ void surfaceStations(const PanelContour& c, const StagnationCrossing& stag, bool
     }
 }
 
-int32_t marchingSubsteps(int32_t nptsst) {
-    if (nptsst <= 0) return 1;
-    return std::max<int32_t>(1, kMarchingPanelEquivalent / nptsst);
+int32_t marchingSubsteps(int32_t panelCount) {
+    if (panelCount <= 0) return 1;
+    return std::max<int32_t>(1, kMarchingPanelEquivalent / panelCount);
 }
 
 MarchingArrays marchingArrays(const BoundaryLayerSurface& surface, int32_t substeps, double maxStep) {

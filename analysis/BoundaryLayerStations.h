@@ -19,7 +19,7 @@ struct PanelContour {
     const float* nodeX = nullptr;
     const float* nodeY = nullptr;
     const float* SurfVel = nullptr;
-    int32_t N = 0;  ///< panels (nptsst)
+    int32_t N = 0;  ///< panels (panelCount)
 };
 
 /// The stagnation point between the control points of panels k and k + 1,
@@ -32,10 +32,10 @@ struct StagnationCrossing {
 /// Where the velocity, taken positive towards the upper trailing edge,
 /// changes sign from the lower surface's side to the upper one's: linear
 /// interpolation between the two control points around it. Of several
-/// crossings the one nearest the panel StagPoint is taken.
+/// crossings the one nearest the panel stagnationIndex is taken.
 /// \param c the contour and panel solution
-/// \param StagPoint the panel of smallest |V| as the recomputation found it
-StagnationCrossing locateStagnation(const PanelContour& c, int32_t StagPoint);
+/// \param stagnationIndex the panel of smallest |V| as the recomputation found it
+StagnationCrossing locateStagnation(const PanelContour& c, int32_t stagnationIndex);
 
 /// Stations of one surface: the stagnation point (s = 0, Ue = 0), the
 /// control points in order away from it, and the trailing-edge node with the
@@ -56,9 +56,9 @@ inline constexpr int32_t kMarchingPanelEquivalent = 480;
 /// section of kMarchingPanelEquivalent points, at mid-chord.
 inline constexpr double kMarchingStep = 3.14159265358979323846 / kMarchingPanelEquivalent;
 
-/// Steps each station interval is split into at least for nptsst points
-/// about the section: the whole part of 480 / nptsst, at least 1.
-int32_t marchingSubsteps(int32_t nptsst);
+/// Steps each station interval is split into at least for panelCount points
+/// about the section: the whole part of 480 / panelCount, at least 1.
+int32_t marchingSubsteps(int32_t panelCount);
 
 /// The stations with every interval split into at least `substeps` equal
 /// steps of arc length, and into more where such a step would be longer than
@@ -71,7 +71,7 @@ int32_t marchingSubsteps(int32_t nptsst);
 /// 340 points is split in two only where its panels are longer than the
 /// 480-point section's longest (from 15 to 85 % of the chord), not also near
 /// the edges, where its own panels are already shorter: a quarter fewer
-/// steps than splitting every interval in two, for CdCFD of the 15 reference
+/// steps than splitting every interval in two, for boundaryLayerCd of the 15 reference
 /// cases within 0.3 % of it and transition at most one station (0.01 chord)
 /// away.
 struct MarchingArrays {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "analysis/EffectiveAngle.h"
+#include "analysis/effectiveAngleDeg.h"
 #include "analysis/TrailingEdgeFlow.h"
 
 namespace aerolune {
@@ -50,9 +50,9 @@ SurfaceStations stationsThrough(const Contour& c, int32_t stag, int32_t step, in
     return st;
 }
 
-Contour contourOf(const float* nodeX, const float* nodeY, const float* SurfVel, int32_t nptsst) {
-    return Contour{View1<const float>(nodeX, nptsst), View1<const float>(nodeY, nptsst),
-                   View1<const float>(SurfVel, nptsst), nptsst};
+Contour contourOf(const float* nodeX, const float* nodeY, const float* SurfVel, int32_t panelCount) {
+    return Contour{View1<const float>(nodeX, panelCount), View1<const float>(nodeY, panelCount),
+                   View1<const float>(SurfVel, panelCount), panelCount};
 }
 
 // Separated length of a surface whose layer stopped before the last station but one.
@@ -61,12 +61,12 @@ double separatedLength(const SurfaceStations& st, const SurfaceBoundaryLayerResu
     return std::fabs(st.s(st.n) - st.s(bl.lastStation));
 }
 
-std::string invalidContour(const float* nodeX, const float* nodeY, const float* SurfVel, int32_t nptsst,
+std::string invalidContour(const float* nodeX, const float* nodeY, const float* SurfVel, int32_t panelCount,
                            int32_t stag) {
     if (!nodeX || !nodeY || !SurfVel) return "no section to estimate the drag of";
-    if (nptsst < 4) return "too few points about the section";
-    if (stag < 1 || stag > nptsst) return "no stagnation point on the section";
-    for (int32_t i = 0; i < nptsst; ++i) {
+    if (panelCount < 4) return "too few points about the section";
+    if (stag < 1 || stag > panelCount) return "no stagnation point on the section";
+    for (int32_t i = 0; i < panelCount; ++i) {
         if (!std::isfinite(nodeX[i]) || !std::isfinite(nodeY[i]) || !std::isfinite(SurfVel[i]))
             return "the surface solution holds a value that is not a number";
     }
@@ -76,26 +76,26 @@ std::string invalidContour(const float* nodeX, const float* nodeY, const float* 
 }  // namespace
 
 SurfaceStations lowerSurfaceStations(const float* nodeX, const float* nodeY, const float* SurfVel,
-                                     int32_t nptsst, int32_t stag) {
-    return stationsThrough(contourOf(nodeX, nodeY, SurfVel, nptsst), stag, -1, stag);
+                                     int32_t panelCount, int32_t stag) {
+    return stationsThrough(contourOf(nodeX, nodeY, SurfVel, panelCount), stag, -1, stag);
 }
 
 SurfaceStations upperSurfaceStations(const float* nodeX, const float* nodeY, const float* SurfVel,
-                                     int32_t nptsst, int32_t stag) {
-    return stationsThrough(contourOf(nodeX, nodeY, SurfVel, nptsst), stag, +1, nptsst - stag + 1);
+                                     int32_t panelCount, int32_t stag) {
+    return stationsThrough(contourOf(nodeX, nodeY, SurfVel, panelCount), stag, +1, panelCount - stag + 1);
 }
 
-int32_t stagnationPanel(const float* SurfVel, int32_t nptsst) {
+int32_t stagnationPanel(const float* SurfVel, int32_t panelCount) {
     double smallest = 10000.0;
     int32_t stag = 0;
     // A closed trailing edge is a stagnation point of the potential flow too,
     // and on a wide edge angle (a blunt base closed off) its panels' speeds
     // can fall below those at the front: the layers were then marched from
     // the trailing edge round the whole section. The front one lies on the
-    // front half of the chord, the panels nptsst/4 .. 3 nptsst/4 of the
+    // front half of the chord, the panels panelCount/4 .. 3 panelCount/4 of the
     // cosine stations.
-    const int32_t first = nptsst >= kFrontHalfLeast ? nptsst / 4 : 1;
-    const int32_t last = nptsst >= kFrontHalfLeast ? nptsst - nptsst / 4 + 1 : nptsst;
+    const int32_t first = panelCount >= kFrontHalfLeast ? panelCount / 4 : 1;
+    const int32_t last = panelCount >= kFrontHalfLeast ? panelCount - panelCount / 4 + 1 : panelCount;
     for (int32_t i = first; i <= last; ++i) {
         const double v = std::fabs(SurfVel[i - 1]);
         if (v <= smallest) {
@@ -106,9 +106,9 @@ int32_t stagnationPanel(const float* SurfVel, int32_t nptsst) {
     return stag;
 }
 
-int32_t dragStagnationPoint(const float* SurfVel, int32_t nptsst) {
-    const int32_t stag = stagnationPanel(SurfVel, nptsst);
-    return stag == nptsst / 2 + 1 ? nptsst / 2 : stag;
+int32_t dragStagnationPoint(const float* SurfVel, int32_t panelCount) {
+    const int32_t stag = stagnationPanel(SurfVel, panelCount);
+    return stag == panelCount / 2 + 1 ? panelCount / 2 : stag;
 }
 
 double trailingEdgeSlopeDegrees(double dx, double dy) {
@@ -117,18 +117,18 @@ double trailingEdgeSlopeDegrees(double dx, double dy) {
     return slope * 180.0 / std::numbers::pi;
 }
 
-DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* SurfVel, int32_t nptsst,
+DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* SurfVel, int32_t panelCount,
                         int32_t stagPoint, double angleDeg, double re, int32_t polarSolution) {
     DragResult r;
     r.stagPoint = stagPoint;
-    r.AngleSt = angleDeg;
-    r.error = invalidContour(nodeX, nodeY, SurfVel, nptsst, stagPoint);
+    r.effectiveAngleDeg = angleDeg;
+    r.error = invalidContour(nodeX, nodeY, SurfVel, panelCount, stagPoint);
     if (!r.error.empty()) return r;
 
     // Step 3: both surfaces from the stagnation point, with the trailing-edge
     // flow of the viscous layers rather than the inviscid stagnation point.
-    r.lowerStations = lowerSurfaceStations(nodeX, nodeY, SurfVel, nptsst, stagPoint);
-    r.upperStations = upperSurfaceStations(nodeX, nodeY, SurfVel, nptsst, stagPoint);
+    r.lowerStations = lowerSurfaceStations(nodeX, nodeY, SurfVel, panelCount, stagPoint);
+    r.upperStations = upperSurfaceStations(nodeX, nodeY, SurfVel, panelCount, stagPoint);
     applyViscousTrailingEdge({&r.lowerStations.x, &r.lowerStations.Ue, r.lowerStations.n},
                              {&r.upperStations.x, &r.upperStations.Ue, r.upperStations.n});
     r.lower = SurfaceBoundaryLayer(r.lowerStations.Ue, r.lowerStations.s, r.lowerStations.n, re, polarSolution);
@@ -145,7 +145,7 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
     r.transitionUpperX = r.upperStations.x(r.upper.TransitionPoint);
 
     // Steps 4 and 5: separated lengths and the angle corrections they bring.
-    const Contour c = contourOf(nodeX, nodeY, SurfVel, nptsst);
+    const Contour c = contourOf(nodeX, nodeY, SurfVel, panelCount);
     if (angleDeg < 0.0) {
         r.Ll = separatedLength(r.lowerStations, r.lower);
         const double theta_te = trailingEdgeSlopeDegrees(c.nodeX(2) - c.nodeX(1), c.nodeY(2) - c.nodeY(1));
@@ -154,20 +154,20 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
     if (angleDeg > 0.0) {
         r.Lu = separatedLength(r.upperStations, r.upper);
         const double theta_te =
-            trailingEdgeSlopeDegrees(c.nodeX(nptsst + 1) - c.nodeX(nptsst), c.nodeY(nptsst + 1) - c.nodeY(nptsst));
+            trailingEdgeSlopeDegrees(c.nodeX(panelCount + 1) - c.nodeX(panelCount), c.nodeY(panelCount + 1) - c.nodeY(panelCount));
         r.cu = -0.5 * r.Lu * (angleDeg + theta_te);
     }
 
     // Step 6.
     r.cd = r.lower.drag + r.upper.drag;
     const double correction = r.cl + r.cu;
-    r.AngleSt = correction == 0.0
+    r.effectiveAngleDeg = correction == 0.0
                     ? angleDeg
-                    : effectiveAngle(angleDeg, contourZeroLiftAngle(nodeX, nodeY, nptsst), correction);
-    r.SSFlag = (r.Ll > 0.5 || r.Lu > 0.5) ? 1 : 0;
+                    : effectiveAngle(angleDeg, contourZeroLiftAngle(nodeX, nodeY, panelCount), correction);
+    r.stalled = (r.Ll > 0.5 || r.Lu > 0.5) ? 1 : 0;
     // Whatever the cause, a figure that is not a number is a failure to
     // report, never a result to show.
-    if (!std::isfinite(r.cd) || !std::isfinite(r.AngleSt)) {
+    if (!std::isfinite(r.cd) || !std::isfinite(r.effectiveAngleDeg)) {
         r.error = "the drag estimate is not a finite number";
         return r;
     }

@@ -31,44 +31,44 @@ struct SurfaceStations {
 };
 
 /// Stations of the lower surface: control points stag, stag-1, .., 1, then node 1.
-/// \param nodeX,nodeY contour nodes 1..nptsst (node nptsst + 1 is node 1), chords
-/// \param SurfVel velocity ratio per panel 1..nptsst
-/// \param nptsst points about the section
-/// \param stag index of the stagnation panel (1..nptsst)
+/// \param nodeX,nodeY contour nodes 1..panelCount (node panelCount + 1 is node 1), chords
+/// \param SurfVel velocity ratio per panel 1..panelCount
+/// \param panelCount points about the section
+/// \param stag index of the stagnation panel (1..panelCount)
 SurfaceStations lowerSurfaceStations(const float* nodeX, const float* nodeY, const float* SurfVel,
-                                     int32_t nptsst, int32_t stag);
+                                     int32_t panelCount, int32_t stag);
 
-/// Stations of the upper surface: control points stag, stag+1, .., nptsst, then node 1.
+/// Stations of the upper surface: control points stag, stag+1, .., panelCount, then node 1.
 /// Arguments as for lowerSurfaceStations.
 SurfaceStations upperSurfaceStations(const float* nodeX, const float* nodeY, const float* SurfVel,
-                                     int32_t nptsst, int32_t stag);
+                                     int32_t panelCount, int32_t stag);
 
 /// The stagnation panel the layers are marched from: the panel of smallest
 /// |SurfVel| (a tie goes to the later panel) among those on the front half of
-/// the chord (panels nptsst/4 .. 3 nptsst/4 + 1 on the cosine stations; all
+/// the chord (panels panelCount/4 .. 3 panelCount/4 + 1 on the cosine stations; all
 /// of them below 8 points), so the trailing edge's own stagnation point is
 /// never taken. 0 when no velocity is below 10000 (no usable solution).
-/// \param SurfVel velocity ratio per panel 1..nptsst
-/// \param nptsst points about the section
-int32_t stagnationPanel(const float* SurfVel, int32_t nptsst);
+/// \param SurfVel velocity ratio per panel 1..panelCount
+/// \param panelCount points about the section
+int32_t stagnationPanel(const float* SurfVel, int32_t panelCount);
 
-/// The stagnation point as the rest of the program indexes it (StagPoint):
-/// stagnationPanel, with the leading-edge index nptsst/2 + 1 moved to
-/// nptsst/2. The layers are not marched from the moved index: the panel it
+/// The stagnation point as the rest of the program indexes it (stagnationIndex):
+/// stagnationPanel, with the leading-edge index panelCount/2 + 1 moved to
+/// panelCount/2. The layers are not marched from the moved index: the panel it
 /// passes over would be the true stagnation point at the march's second
 /// station, where Michel's test fires on the near-zero velocity and the
 /// whole surface turns turbulent at the leading edge.
-/// \param SurfVel velocity ratio per panel 1..nptsst
-/// \param nptsst points about the section
-int32_t dragStagnationPoint(const float* SurfVel, int32_t nptsst);
+/// \param SurfVel velocity ratio per panel 1..panelCount
+/// \param panelCount points about the section
+int32_t dragStagnationPoint(const float* SurfVel, int32_t panelCount);
 
 /// Everything the drag estimate finds.
 struct DragResult {
     bool ok = false;
     std::string error;        ///< why the estimate failed; empty when ok
     double cd = 0.0;          ///< drag coefficient, lower plus upper surface
-    double AngleSt = 0.0;     ///< effective angle of attack, degrees
-    int32_t SSFlag = 0;       ///< 1 when a separated length exceeds half a chord
+    double effectiveAngleDeg = 0.0;     ///< effective angle of attack, degrees
+    int32_t stalled = 0;       ///< 1 when a separated length exceeds half a chord
     int32_t stagPoint = 0;    ///< the stagnation panel the estimate marched from
     double Ll = 0.0, Lu = 0.0;          ///< separated lengths, lower / upper, chords
     double cl = 0.0, cu = 0.0;          ///< angle corrections, lower / upper, degrees
@@ -89,19 +89,19 @@ struct DragResult {
 /// degrees (x 180 / pi); the slope stands for the trailing-edge angle and is
 /// held to pi/2 (90 degrees) so a vertical segment does not divide by zero,
 /// which leaves every segment within 57 degrees of the chord as the formula
-/// gives it. AngleSt is effectiveAngle(angle, the contour's thin-airfoil
+/// gives it. effectiveAngleDeg is effectiveAngle(angle, the contour's thin-airfoil
 /// zero-lift angle, c_l + c_u): between the zero-lift angle and the angle, so
 /// a long separated length takes the lift towards none but never reverses
-/// it. SSFlag = 1 when L_l or L_u exceeds 0.5.
+/// it. stalled = 1 when L_l or L_u exceeds 0.5.
 /// A drag or angle that is not a finite number fails the estimate.
-/// \param nodeX,nodeY contour nodes 1..nptsst, chords
-/// \param SurfVel velocity ratio per panel 1..nptsst
-/// \param nptsst points about the section (even, at least 4)
-/// \param stagPoint the stagnation panel (1..nptsst)
+/// \param nodeX,nodeY contour nodes 1..panelCount, chords
+/// \param SurfVel velocity ratio per panel 1..panelCount
+/// \param panelCount points about the section (even, at least 4)
+/// \param stagPoint the stagnation panel (1..panelCount)
 /// \param angleDeg angle of attack, degrees
 /// \param re Reynolds number on the chord
 /// \param polarSolution 1: turbulent surfaces take the flat-plate drag
-DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* SurfVel, int32_t nptsst,
+DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* SurfVel, int32_t panelCount,
                         int32_t stagPoint, double angleDeg, double re, int32_t polarSolution);
 
 /// The trailing-edge angle term of a separation correction, degrees.

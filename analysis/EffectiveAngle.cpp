@@ -1,4 +1,4 @@
-#include "analysis/EffectiveAngle.h"
+#include "analysis/effectiveAngleDeg.h"
 
 #include <cmath>
 #include <numbers>
@@ -17,15 +17,15 @@ double effectiveAngle(double angleDeg, double zeroLiftDeg, double correctionDeg)
     return zeroLiftDeg + excess * magnitude / (magnitude + shrink);
 }
 
-double contourZeroLiftAngle(const float* nodeX, const float* nodeY, int32_t nptsst) {
-    Array1<float> x(static_cast<std::size_t>(nptsst)), y(static_cast<std::size_t>(nptsst));
-    for (int32_t i = 1; i <= nptsst; ++i) {
+double contourZeroLiftAngle(const float* nodeX, const float* nodeY, int32_t panelCount) {
+    Array1<float> x(static_cast<std::size_t>(panelCount)), y(static_cast<std::size_t>(panelCount));
+    for (int32_t i = 1; i <= panelCount; ++i) {
         x(i) = nodeX[i - 1];
         y(i) = nodeY[i - 1];
     }
     LinAero aero;
     aero.AngleOfAttack = Variant(0.0);
-    aero.NumberOfPoints = Variant(nptsst);
+    aero.NumberOfPoints = Variant(panelCount);
     aero.SimulationOrder = Variant(int16_t{200});
     aero.AeroCoeff(y, x);
     // Cl = pi (2 A0 + A1) at no angle, and Cl = 2 pi (alpha - alpha_0).

@@ -27,9 +27,9 @@ namespace aerolune {
 double effectiveAngle(double angleDeg, double zeroLiftDeg, double correctionDeg);
 
 /// The thin-airfoil zero-lift angle of a contour, degrees, from the camber
-/// line between its surfaces (nodes 1..nptsst, node 1 the trailing edge).
+/// line between its surfaces (nodes 1..panelCount, node 1 the trailing edge).
 /// \param nodeX,nodeY contour nodes, chords
-/// \param nptsst points about the section
-double contourZeroLiftAngle(const float* nodeX, const float* nodeY, int32_t nptsst);
+/// \param panelCount points about the section
+double contourZeroLiftAngle(const float* nodeX, const float* nodeY, int32_t panelCount);
 
 }  // namespace aerolune

@@ -144,7 +144,7 @@ FieldViewData computeFieldView(AppState& state, int view) {
     }
 
     out.mesh = buildFieldMesh(contour, size);
-    out.flow = computeFlowField(contour, out.mesh, state.pub.StagPoint.toInt());
+    out.flow = computeFlowField(contour, out.mesh, state.pub.stagnationIndex.toInt());
     if (view == kStreamlineView) {
         out.levels = streamlineLevels(out.flow.psi(1, 1), state.priv.ForegroundIndex);
         out.segments = contourSegments(out.mesh, out.flow.psi, out.levels.levels);

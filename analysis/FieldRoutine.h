@@ -89,7 +89,7 @@ FieldMesh buildFieldMesh(const ClosedContour& contour, const FieldMeshSize& size
 /// Flow on a mesh of the contour.
 /// \param contour the closed contour the mesh was built on
 /// \param mesh the mesh
-/// \param stagPoint stagnation-point index (StagPoint)
+/// \param stagPoint stagnation-point index (stagnationIndex)
 FlowField computeFlowField(const ClosedContour& contour, const FieldMesh& mesh, int32_t stagPoint);
 
 /// Contr over one nodal field of the mesh.
@@ -100,7 +100,7 @@ FieldSegments contourSegments(const FieldMesh& mesh, const Array2<float>& field,
 
 /// The grid-and-flow routine for view 4, 5 or 6 on the state's current
 /// solution, with the mesh rules in the header comment. Reads HalfPoints,
-/// NodeX, NodeY, SurfVel, StagPoint, CpHigh, CpLow, the foreground index and,
+/// NodeX, NodeY, SurfVel, stagnationIndex, CpHigh, CpLow, the foreground index and,
 /// for view 6, MeshX, MeshY, OuterRadius, GridCluster and NewGrid; writes only
 /// keptMesh and NewGrid (view 6). Returns view 0 when the state holds no
 /// solved section or the view is not a field view.

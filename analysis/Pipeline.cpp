@@ -47,12 +47,12 @@ bool finiteResults(const ThinAirfoilResult& t) {
            std::isfinite(t.AlphaZeroLift) && (!t.hasCentreOfPressure || std::isfinite(t.centreOfPressure));
 }
 
-void thinAirfoilStep(AppState& state, ViewSeam& seam, int32_t nptsst, float effectiveAngle) {
+void thinAirfoilStep(AppState& state, ViewSeam& seam, int32_t panelCount, float effectiveAngle) {
     SectionState& sec = state.section;
     LinAero& aero = *state.priv.AeroObject;
-    const bool useEffective = isOne(state.pub.FlowSeperationModel);
+    const bool useEffective = isOne(state.pub.useEffectiveAngle);
     aero.AngleOfAttack = Variant(useEffective ? effectiveAngle : sec.AlphaDeg);
-    aero.NumberOfPoints = Variant(nptsst);
+    aero.NumberOfPoints = Variant(panelCount);
     aero.SimulationOrder = Variant(int16_t{200});
     aero.AeroCoeff(sec.NodeY, sec.NodeX);
 
@@ -70,16 +70,16 @@ void thinAirfoilStep(AppState& state, ViewSeam& seam, int32_t nptsst, float effe
 }
 
 void solveAndFillPanel(AppState& state, ViewSeam& seam, int32_t halfPoints) {
-    const int32_t nptsst = 2 * halfPoints;
+    const int32_t panelCount = 2 * halfPoints;
     solveCurrentSection(state, halfPoints);
 
     // A failed estimate leaves the flag clear and the geometric angle in use.
     float effectiveAngle = state.section.AlphaDeg;
     int16_t stalled = 0;
-    Drag(state, seam, nptsst, effectiveAngle, stalled);
-    state.texts.Label22Visible = stalled == 1;
+    Drag(state, seam, panelCount, effectiveAngle, stalled);
+    state.texts.stalledShown = stalled == 1;
 
-    thinAirfoilStep(state, seam, nptsst, effectiveAngle);
+    thinAirfoilStep(state, seam, panelCount, effectiveAngle);
 
     // The last line: a figure no section can have is not shown as a number.
     if (const std::string problem = analysisResultProblem(state); !problem.empty()) {
@@ -90,27 +90,27 @@ void solveAndFillPanel(AppState& state, ViewSeam& seam, int32_t halfPoints) {
 
 }  // namespace
 
-bool Drag(AppState& state, ViewSeam& seam, int32_t nptsst, float& AngleSt, int16_t& SSFlag) {
+bool Drag(AppState& state, ViewSeam& seam, int32_t panelCount, float& effectiveAngleDeg, int16_t& stalled) {
     SectionState& sec = state.section;
     const int32_t available = static_cast<int32_t>(std::min(sec.SurfVel.size(), sec.NodeY.size()));
-    const int32_t n = std::min(nptsst, available);
+    const int32_t n = std::min(panelCount, available);
     const int32_t stag = dragStagnationPoint(sec.SurfVel.data(), n);
-    if (stag > 0) state.pub.StagPoint = Variant(stag);
+    if (stag > 0) state.pub.stagnationIndex = Variant(stag);
 
     const int32_t panel = stagnationPanel(sec.SurfVel.data(), n);
     DragResult result = dragEstimate(sec.NodeX.data(), sec.NodeY.data(), sec.SurfVel.data(), n, panel, sec.AlphaDeg,
-                                     state.pub.re.toDouble(), state.pub.PolarSolution.toInt());
+                                     state.pub.reynolds.toDouble(), state.pub.dragModel.toInt());
     if (!result.ok) {
         seam.showMessage(kBoundaryLayerErrorMessage);
         return false;
     }
     state.pub.TransitionPoint = Variant(result.upper.TransitionPoint);
     state.pub.DragCoeff = Variant(result.cd);
-    state.texts.Label20 = dragText(result.cd);
-    AngleSt = static_cast<float>(result.AngleSt);
-    SSFlag = static_cast<int16_t>(result.SSFlag);
-    state.analysis.EffectiveAngle = AngleSt;
-    state.analysis.StallFlag = SSFlag;
+    state.texts.cd = dragText(result.cd);
+    effectiveAngleDeg = static_cast<float>(result.effectiveAngleDeg);
+    stalled = static_cast<int16_t>(result.stalled);
+    state.analysis.effectiveAngleDeg = effectiveAngleDeg;
+    state.analysis.stalled = stalled;
     state.analysis.drag = std::move(result);
     return true;
 }
@@ -121,14 +121,14 @@ void recompute(AppState& state, ViewSeam& seam) {
     SectionState& sec = state.section;
 
     // Step 6.
-    sec.SectionNumber = sectionNumberFromText(state.texts.Text1);
-    sec.AlphaDeg = static_cast<float>(readLeadingNumber(state.texts.Text2));
+    sec.SectionNumber = sectionNumberFromText(state.texts.sectionName);
+    sec.AlphaDeg = static_cast<float>(readLeadingNumber(state.texts.angleText));
     if (!guardSection(state, seam)) return;
     const int32_t halfPoints = state.shared.HalfPoints;
 
     // Step 7.
-    if (state.pub.VFlag.toInt() == kPolarView) {
-        seam.setStatus(" Current Airfoil: " + state.texts.Text1);
+    if (state.pub.view.toInt() == kPolarView) {
+        seam.setStatus(" Current Airfoil: " + state.texts.sectionName);
         seam.hideSurfaceLegend();
         Polar(state, seam, 2 * halfPoints);
         seam.drawPolar(state);
@@ -152,7 +152,7 @@ void recompute(AppState& state, ViewSeam& seam) {
     // Step 12. The boundary-layer and report views bring the layer up to
     // date first, unless step 11 just did: the same solution twice would
     // only show its separation warnings twice.
-    const int view = state.pub.VFlag.toInt();
+    const int view = state.pub.view.toInt();
     if ((view == kBoundaryLayerView || view == kReportView) && !layerComputed) BoundaryLayer(state, seam);
     seam.drawView(state);
 }

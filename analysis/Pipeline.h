@@ -1,5 +1,5 @@
 #pragma once
-// The recompute-and-redraw routine's computation (Command1_Click), run on the
+// The recompute-and-redraw routine's computation (recomputeAndRedraw), run on the
 // application state without a window: read the section and angle, solve,
 // estimate drag and stall, fill the results panel, find the extremes and the
 // stagnation point, and hand the drawing to the window through its seam.
@@ -12,16 +12,16 @@
 namespace aerolune {
 
 /// The analysis of one recomputation, in this order:
-///  6. SectionNumber and AlphaDeg from Text1 and Text2; a section the
+///  6. SectionNumber and AlphaDeg from sectionName and angleText; a section the
 ///     builder cannot make is refused (guardSection): the last one it could
 ///     make is put back, or with none nothing more is done;
-///  7. view 10 only: the status " Current Airfoil: " + Text1, the surface
+///  7. view 10 only: the status " Current Airfoil: " + sectionName, the surface
 ///     legend hidden, Polar(2 x HalfPoints) and its plots;
 ///  8. when DialogCancelled is 0 or BlUpdatePending is 1: Airfoil, PanelCl and
-///     PanelCm, Drag (Label20, Label22), the thin-airfoil coefficients at the
-///     effective angle when FlowSeperationModel is 1 (else AlphaDeg) and the
+///     PanelCm, Drag (cd, the stalled mark), the thin-airfoil coefficients at the
+///     effective angle when useEffectiveAngle is 1 (else AlphaDeg) and the
 ///     results panel;
-///  9-10. the shared node copies, StagPoint, CpHigh and CpLow;
+///  9-10. the shared node copies, stagnationIndex, CpHigh and CpLow;
 ///  11. BoundaryLayer when pending, then BlUpdatePending = 0;
 ///  12. views 7 and 8: BoundaryLayer, unless step 11 ran it; the view
 ///      through the seam.
@@ -33,18 +33,18 @@ namespace aerolune {
 /// \param seam the window the view is drawn in
 void recompute(AppState& state, ViewSeam& seam);
 
-/// Drag(nptsst, AngleSt, SSFlag) on the state's current solution: finds the
-/// stagnation point (written to StagPoint), marches both surfaces, writes the
-/// drag into DragCoeff and Label20 ("##0.000000"), TransitionPoint (the upper
+/// Drag(panelCount, effectiveAngleDeg, stalled) on the state's current solution: finds the
+/// stagnation point (written to stagnationIndex), marches both surfaces, writes the
+/// drag into DragCoeff and cd ("##0.000000"), TransitionPoint (the upper
 /// surface's transition station, the last one marched) and the analysis
 /// results. When the boundary layer cannot be computed it shows the message
-/// through the seam and returns false with AngleSt and SSFlag untouched and
+/// through the seam and returns false with effectiveAngleDeg and stalled untouched and
 /// the earlier figures kept.
 /// \param state the application state
 /// \param seam where the error message goes
-/// \param nptsst points about the section (2 x HalfPoints)
-/// \param AngleSt receives the effective angle of attack, degrees
-/// \param SSFlag receives 1 when the section is stalled, else 0
-bool Drag(AppState& state, ViewSeam& seam, int32_t nptsst, float& AngleSt, int16_t& SSFlag);
+/// \param panelCount points about the section (2 x HalfPoints)
+/// \param effectiveAngleDeg receives the effective angle of attack, degrees
+/// \param stalled receives 1 when the section is stalled, else 0
+bool Drag(AppState& state, ViewSeam& seam, int32_t panelCount, float& effectiveAngleDeg, int16_t& stalled);
 
 }  // namespace aerolune

@@ -24,8 +24,8 @@ class ViewSeam {
 public:
     virtual ~ViewSeam() = default;
 
-    /// Draws the view selected by VFlag from the state and sets the status
-    /// caption (Text1 followed by the view's title). View 10 draws nothing
+    /// Draws the view selected by view from the state and sets the status
+    /// caption (sectionName followed by the view's title). View 10 draws nothing
     /// more here: its plots came from drawPolar.
     virtual void drawView(AppState& state) = 0;
 
@@ -35,7 +35,7 @@ public:
     /// Shows a message box and waits for it to be closed.
     virtual void showMessage(const std::string& text) = 0;
 
-    /// Hides the surface legend (Label7 0 and 2, Label5 0 and 1) before the polar view.
+    /// Hides the surface legend (captions and swatches) before the polar view.
     virtual void hideSurfaceLegend() {}
 
     /// Draws the polar plots from the store, after the sweep brought it up to date.
@@ -45,7 +45,7 @@ public:
     /// line per row). A window shows it as a message; the sweep goes on.
     virtual void notePolarRows(const std::string& rows) { showMessage(rows); }
 
-    /// Shows the boundary-layer separation warning (frmBlwarning) with this
+    /// Shows the boundary-layer separation warning (SeparationWarning) with this
     /// caption and waits for OK; the computation goes on afterwards.
     virtual void showSeparationWarning(const std::string& /*caption*/) {}
 };

@@ -114,7 +114,7 @@ CoupledFigures resolveCoupled(SectionState& section, SectionSolution& sol, const
 
     const DragResult coupled =
         dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n,
-                     stagnationPanel(sol.SurfVel.data(), n), angleDeg, settings.re, settings.PolarSolution);
+                     stagnationPanel(sol.SurfVel.data(), n), angleDeg, settings.re, settings.dragModel);
     const Array1<float> second = coupled.ok ? displacedOrdinates(sol, coupled, settings.re) : first;
     if (!coupled.ok || !couplingStepConverges(undisplaced, first, second, n)) {
         sol.NodeY = first;
@@ -159,7 +159,7 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
     const int32_t n = 2 * sol.halfPoints;
     const int32_t stag = stagnationPanel(sol.SurfVel.data(), n);
     const DragResult drag = dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n, stag,
-                                         angleDeg, settings.re, settings.PolarSolution);
+                                         angleDeg, settings.re, settings.dragModel);
     if (!drag.ok) {
         error = drag.error;
         return false;
@@ -168,7 +168,7 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
     // thickness's share of the lift that thin-airfoil theory leaves out (about
     // 6 % of NACA 2412's at 4 degrees). Under the effective-angle model the
     // displaced section is solved at the effective angle.
-    const double solveAngle = settings.FlowSeperationModel == 1 ? drag.AngleSt : angleDeg;
+    const double solveAngle = settings.useEffectiveAngle == 1 ? drag.effectiveAngleDeg : angleDeg;
     const CoupledFigures coupled =
         resolveCoupled(section, sol, drag, angleDeg, static_cast<float>(solveAngle), settings);
 
@@ -186,10 +186,10 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
     return true;
 }
 
-std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSettings& settings,
+std::string polarSweep(SectionState& section, int32_t panelCount, const PolarSettings& settings,
                        StoredPolar& polar) {
     polar.points.clear();
-    const int32_t halfPoints = nptsst / 2;
+    const int32_t halfPoints = panelCount / 2;
     if (halfPoints < kMinHalfPoints) return "too few points about the section";
 
     // Every angle on the undisplaced section first: the section's influence
@@ -225,13 +225,13 @@ std::string rowsNotComputed(const StoredPolar& polar) {
     return text;
 }
 
-bool Polar(AppState& state, ViewSeam& seam, int32_t nptsst) {
+bool Polar(AppState& state, ViewSeam& seam, int32_t panelCount) {
     PolarStore& store = state.analysis.polars;
     store.truncate(state.priv.PolarCount);
-    state.section.SectionNumber = sectionNumberFromText(state.texts.Text1);
+    state.section.SectionNumber = sectionNumberFromText(state.texts.sectionName);
 
-    const PolarHeader header{state.texts.Text1, state.texts.Label16, state.texts.Label17,
-                             state.pub.re.toDouble()};
+    const PolarHeader header{state.texts.sectionName, state.texts.flapDeflection, state.texts.flapLength,
+                             state.pub.reynolds.toDouble()};
     if (store.find(header)) {
         state.priv.PolarCount = static_cast<int16_t>(store.count());
         return true;
@@ -239,9 +239,9 @@ bool Polar(AppState& state, ViewSeam& seam, int32_t nptsst) {
     StoredPolar& polar = store.add(header);
     state.priv.PolarCount = static_cast<int16_t>(store.count());
 
-    const PolarSettings settings{state.pub.re.toDouble(), state.pub.PolarSolution.toInt(),
-                                 state.pub.FlowSeperationModel.toInt()};
-    if (!polarSweep(state.section, nptsst, settings, polar).empty()) {
+    const PolarSettings settings{state.pub.reynolds.toDouble(), state.pub.dragModel.toInt(),
+                                 state.pub.useEffectiveAngle.toInt()};
+    if (!polarSweep(state.section, panelCount, settings, polar).empty()) {
         seam.showMessage(kBoundaryLayerErrorMessage);
         return false;
     }

@@ -18,8 +18,8 @@ namespace aerolune {
 /// The settings a sweep reads besides the section itself.
 struct PolarSettings {
     double re = 1.0e6;                ///< Reynolds number on the chord
-    int32_t PolarSolution = 1;        ///< 1: turbulent surfaces take the flat-plate drag
-    int32_t FlowSeperationModel = 0;  ///< 1: lift and moment at the effective angle
+    int32_t dragModel = 1;        ///< 1: turbulent surfaces take the flat-plate drag
+    int32_t useEffectiveAngle = 0;  ///< 1: lift and moment at the effective angle
 };
 
 /// Angle k (1..21) of the sweep, degrees: -20 + (k - 1) / 20 x 40.
@@ -49,14 +49,14 @@ bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, co
 /// The whole sweep into `polar` (which it empties first). Stops at the first
 /// point whose boundary layer cannot be computed, keeping the points before it.
 /// \return empty when every point was computed, else why the sweep stopped
-std::string polarSweep(SectionState& section, int32_t nptsst, const PolarSettings& settings,
+std::string polarSweep(SectionState& section, int32_t panelCount, const PolarSettings& settings,
                        StoredPolar& polar);
 
 /// One line per row of the polar that is not computed, with its angle and
 /// why; empty when every row is.
 std::string rowsNotComputed(const StoredPolar& polar);
 
-/// Polar(nptsst) on the state: the header from Text1, Label16, Label17 and re;
+/// Polar(panelCount) on the state: the header from sectionName, flapDeflection, flapLength and re;
 /// nothing is recomputed when a stored polar has the same header; otherwise
 /// the polar is added (the oldest dropped when the store is full) and swept.
 /// PolarCount follows the store. The current solution, AeroObject and the
@@ -66,8 +66,8 @@ std::string rowsNotComputed(const StoredPolar& polar);
 /// the seam's notePolarRows.
 /// \param state the application state
 /// \param seam where the error message goes
-/// \param nptsst points about the section
+/// \param panelCount points about the section
 /// \return false when the sweep stopped on an error
-bool Polar(AppState& state, ViewSeam& seam, int32_t nptsst);
+bool Polar(AppState& state, ViewSeam& seam, int32_t panelCount);
 
 }  // namespace aerolune

@@ -34,9 +34,9 @@ struct PolarPoint {
 
 /// The header labels of a polar: it is the same polar when all four agree.
 struct PolarHeader {
-    std::string name;            ///< the section field's text (Text1)
-    std::string flapDeflection;  ///< as shown in Label16, e.g. "0.0 Deg."
-    std::string flapLength;      ///< as shown in Label17, e.g. "0.0 %c"
+    std::string name;            ///< the section field's text (sectionName)
+    std::string flapDeflection;  ///< as shown in flapDeflection, e.g. "0.0 Deg."
+    std::string flapLength;      ///< as shown in flapLength, e.g. "0.0 %c"
     double re = 0.0;             ///< Reynolds number
 
     bool operator==(const PolarHeader&) const = default;

@@ -6,7 +6,7 @@ namespace aerolune {
 
 namespace {
 
-bool atGeometricAngle(const AppState& state) { return state.pub.FlowSeperationModel.toDouble() != 1.0; }
+bool atGeometricAngle(const AppState& state) { return state.pub.useEffectiveAngle.toDouble() != 1.0; }
 
 }  // namespace
 
@@ -33,12 +33,12 @@ void markOutOfRangeCells(AppState& state) {
     MainWindowTexts& t = state.texts;
     const bool disagree =
         atGeometricAngle(state) && !thinPanelProblem(thin.ClValue, state.section.PanelCl.toDouble()).empty();
-    if (disagree || !liftProblem(thin.ClValue).empty()) t.Text3 = kOutOfRangeCell;
-    if (disagree || !leadingEdgeMomentProblem(thin.CmLeValue).empty()) t.Text4 = kOutOfRangeCell;
-    if (disagree || !momentProblem(thin.CmQuarter).empty()) t.Label11 = kOutOfRangeCell;
-    if (disagree || !zeroLiftAngleProblem(thin.AlphaZeroLift).empty()) t.Label12 = kOutOfRangeCell;
-    if (disagree || t.Text3 == kOutOfRangeCell) t.Label13 = kOutOfRangeCell;
-    if (state.analysis.drag.ok && !dragProblem(state.analysis.drag.cd).empty()) t.Label20 = kOutOfRangeCell;
+    if (disagree || !liftProblem(thin.ClValue).empty()) t.cl = kOutOfRangeCell;
+    if (disagree || !leadingEdgeMomentProblem(thin.CmLeValue).empty()) t.cmLeadingEdge = kOutOfRangeCell;
+    if (disagree || !momentProblem(thin.CmQuarter).empty()) t.cmQuarterChord = kOutOfRangeCell;
+    if (disagree || !zeroLiftAngleProblem(thin.AlphaZeroLift).empty()) t.zeroLiftAngle = kOutOfRangeCell;
+    if (disagree || t.cl == kOutOfRangeCell) t.centreOfPressure = kOutOfRangeCell;
+    if (state.analysis.drag.ok && !dragProblem(state.analysis.drag.cd).empty()) t.cd = kOutOfRangeCell;
 }
 
 }  // namespace aerolune

@@ -8,16 +8,16 @@
 namespace aerolune {
 
 void fillResultsPanel(MainWindowTexts& texts, const ThinAirfoilResult& thin) {
-    texts.Text3 = formatPicture(thin.ClValue, "##0.000");
-    texts.Text4 = formatPicture(thin.CmLeValue, "##0.000");
-    texts.Label12 = formatPicture(thin.AlphaZeroLift, "##0.00") + " Deg.";
-    texts.Label11 = formatPicture(thin.CmQuarter, "##0.000");
-    texts.Label13 = thin.hasCentreOfPressure ? formatPicture(thin.centreOfPressure, "##0") + " %c" : "N/A";
+    texts.cl = formatPicture(thin.ClValue, "##0.000");
+    texts.cmLeadingEdge = formatPicture(thin.CmLeValue, "##0.000");
+    texts.zeroLiftAngle = formatPicture(thin.AlphaZeroLift, "##0.00") + " Deg.";
+    texts.cmQuarterChord = formatPicture(thin.CmQuarter, "##0.000");
+    texts.centreOfPressure = thin.hasCentreOfPressure ? formatPicture(thin.centreOfPressure, "##0") + " %c" : "N/A";
 }
 
 void setFlapReadouts(MainWindowTexts& texts, double deflectionDeg, double lengthPct) {
-    texts.Label16 = formatPicture(deflectionDeg, "##0.0#") + " Deg.";
-    texts.Label17 = formatPicture(lengthPct, "##0.0#") + " %c";
+    texts.flapDeflection = formatPicture(deflectionDeg, "##0.0#") + " Deg.";
+    texts.flapLength = formatPicture(lengthPct, "##0.0#") + " %c";
 }
 
 std::string dragText(double cd) { return formatPicture(cd, "##0.000000"); }
@@ -54,9 +54,9 @@ void updateExtremes(AppState& state) {
     }
     const SurfaceExtremes e = surfaceExtremes(sec.NodeY, sec.SurfCp, sec.SurfVel, count);
     if (state.shared.DialogCancelled.toDouble() == 0.0 && e.vAbsMinIndex > 0)
-        state.pub.StagPoint = Variant(e.vAbsMinIndex);
+        state.pub.stagnationIndex = Variant(e.vAbsMinIndex);
 
-    if (state.pub.StagPoint.toDouble() == total / 2 + 1) state.pub.StagPoint = Variant(int32_t{total / 2});
+    if (state.pub.stagnationIndex.toDouble() == total / 2 + 1) state.pub.stagnationIndex = Variant(int32_t{total / 2});
     if (count > 0) {
         state.pub.CpHigh = Variant(static_cast<float>(e.cpMax));
         state.pub.CpLow = Variant(static_cast<float>(e.cpMin));

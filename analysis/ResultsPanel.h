@@ -10,14 +10,14 @@
 
 namespace aerolune {
 
-/// Fills Text3 (Cl), Text4 (Cm about the leading edge), Label11 (Cm about the
-/// quarter chord), Label12 (zero-lift angle, " Deg.") and Label13 (centre of
+/// Fills cl (Cl), cmLeadingEdge (Cm about the leading edge), cmQuarterChord (Cm about the
+/// quarter chord), zeroLiftAngle (zero-lift angle, " Deg.") and centreOfPressure (centre of
 /// pressure, " %c", or "N/A" when |Cl| <= 0.01).
 /// \param texts the main window's texts
 /// \param thin the thin-airfoil coefficients of this recomputation
 void fillResultsPanel(MainWindowTexts& texts, const ThinAirfoilResult& thin);
 
-/// The flap read-outs Label16 (" Deg.") and Label17 (" %c") from the values the
+/// The flap read-outs flapDeflection (" Deg.") and flapLength (" %c") from the values the
 /// analysis takes, in the start-up's "0.0" form: the same text whether the
 /// flap came from start-up, the flap dialog or the command line, never the raw
 /// typed text ("1e1" or "5abc" would show what was not analysed).
@@ -25,7 +25,7 @@ void fillResultsPanel(MainWindowTexts& texts, const ThinAirfoilResult& thin);
 /// \param lengthPct flap length, per cent chord
 void setFlapReadouts(MainWindowTexts& texts, double deflectionDeg, double lengthPct);
 
-/// The drag coefficient as Label20 shows it ("##0.000000").
+/// The drag coefficient as cd shows it ("##0.000000").
 std::string dragText(double cd);
 
 /// Extremes of one surface solution, found with greater-or-equal and
@@ -47,7 +47,7 @@ SurfaceExtremes surfaceExtremes(const Array1<float>& NodeY, const Array1<float>&
                                 const Array1<float>& SurfVel, int32_t count);
 
 /// The recomputation's steps 9 and 10 on the state: the shared copies of the
-/// nodes, StagPoint (updated only while DialogCancelled is 0, then moved from
+/// nodes, stagnationIndex (updated only while DialogCancelled is 0, then moved from
 /// TotalPoints/2 + 1 to TotalPoints/2), CpHigh and CpLow. Points beyond what
 /// the arrays hold (no solution yet at this point count) are not read.
 void updateExtremes(AppState& state);

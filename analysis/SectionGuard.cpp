@@ -17,14 +17,14 @@ std::string chordPlace(double x) {
 
 BuiltDefinition definitionOf(const AppState& state) {
     const SectionState& sec = state.section;
-    return {state.texts.Text1, state.texts.Label16, state.texts.Label17, state.shared,
+    return {state.texts.sectionName, state.texts.flapDeflection, state.texts.flapLength, state.shared,
             sec.FromFile,      sec.FlapRad,         sec.FlapHinge,       sec.file};
 }
 
 void putBack(AppState& state, const BuiltDefinition& built) {
-    state.texts.Text1 = built.Text1;
-    state.texts.Label16 = built.Label16;
-    state.texts.Label17 = built.Label17;
+    state.texts.sectionName = built.sectionName;
+    state.texts.flapDeflection = built.flapDeflection;
+    state.texts.flapLength = built.flapLength;
     SharedSettings& s = state.shared;
     const SharedSettings& b = built.shared;
     s.TotalPoints = b.TotalPoints;
@@ -43,7 +43,7 @@ void putBack(AppState& state, const BuiltDefinition& built) {
     sec.FlapRad = built.FlapRad;
     sec.FlapHinge = built.FlapHinge;
     sec.file = built.file;
-    sec.SectionNumber = sectionNumberFromText(built.Text1);
+    sec.SectionNumber = sectionNumberFromText(built.sectionName);
 }
 
 }  // namespace
@@ -78,7 +78,7 @@ bool guardSection(AppState& state, ViewSeam& seam) {
         state.lastBuilt = definitionOf(state);
         return true;
     }
-    const std::string head = "The section " + state.texts.Text1 + " cannot be built: " + problem;
+    const std::string head = "The section " + state.texts.sectionName + " cannot be built: " + problem;
     if (!state.lastBuilt) {
         seam.showMessage(head + ".");
         return false;

@@ -18,7 +18,7 @@ std::string sectionBuildProblem(AppState& state);
 
 /// When the builder can make the state's section, remembers its definition
 /// and returns true. When it cannot, shows why through the seam, puts the
-/// last definition it could make back (Text1, the flap read-outs, family,
+/// last definition it could make back (sectionName, the flap read-outs, family,
 /// digits, flap and point counts, the file lists) and returns true; with no
 /// such definition it returns false and the caller computes nothing.
 bool guardSection(AppState& state, ViewSeam& seam);

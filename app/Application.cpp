@@ -7,14 +7,14 @@
 
 #include "analysis/Pipeline.h"
 #include "app/Commands.h"
-#include "app/Form1Load.h"
+#include "app/StartupDefaults.h"
 #include "app/Help.h"
 #include "app/ViewDrawing.h"
 #include "app/WindowSeam.h"
 #include "app/ZoomCommands.h"
 #include "app/ZoomCursor.h"
 #include "plot/PlotBox.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/PlotArea.h"
 #include "ui/Splash.h"
 #include "ui/toolkit/BusyCursor.h"
@@ -27,7 +27,7 @@ namespace {
 
 // Picture-bar buttons by index and the menu item each one runs; button 3
 // opens the Airfoils menu and button 5 the help of the view.
-const char* const kBarCommands[6] = {"air1", "temp1", "AOT", nullptr, "flap1", nullptr};
+const char* const kBarCommands[6] = {"saveViewData", "printRibTemplates", "changeAngle", nullptr, "configureFlap", nullptr};
 
 }  // namespace
 
@@ -45,27 +45,27 @@ void Application::StartUp() {
     splash_ = std::make_unique<ui::Splash>();
     ui::CenterOnScreen(*splash_);
     splash_->show();
-    Form_Load();
+    loadMainWindow();
 }
 
 CommandContext Application::context() {
-    CommandContext ctx{state_, menus_, form1_.get()};
-    ctx.recompute = [this] { Command1_Click(); };
+    CommandContext ctx{state_, menus_, mainWindow_.get()};
+    ctx.recompute = [this] { recomputeAndRedraw(); };
     ctx.redraw = [this] {
-        WindowSeam seam(*form1_, state_);
+        WindowSeam seam(*mainWindow_, state_);
         seam.drawView(state_);
         showAll();
     };
-    ctx.plotImage = [this] { return form1_ ? form1_->drawingArea()->grab().toImage() : QImage(); };
+    ctx.plotImage = [this] { return mainWindow_ ? mainWindow_->drawingArea()->grab().toImage() : QImage(); };
     return ctx;
 }
 
-void Application::Form_Load() {
-    form1_ = std::make_unique<ui::Form1>(state_);
-    ui::CenterOnScreen(*form1_);
+void Application::loadMainWindow() {
+    mainWindow_ = std::make_unique<ui::MainWindow>(state_);
+    ui::CenterOnScreen(*mainWindow_);
     applyLoadDefaults(state_);
-    form1_->PosPbox();
-    const QWidget* area = form1_->drawingArea();
+    mainWindow_->placePlotArea();
+    const QWidget* area = mainWindow_->drawingArea();
     if (area->width() > 0 && area->height() > 0)
         state_.priv.PlotAspect = double(area->height()) / area->width();
     state_.shared.PixelTwipsX = static_cast<int16_t>(ui::twipsPerPixelX());
@@ -73,44 +73,44 @@ void Application::Form_Load() {
     // SetUpButtons ran when the bar was built; a button whose command does
     // not exist in this build is dimmed.
     for (int i = 0; i < 6; ++i)
-        if (kBarCommands[i]) form1_->setBarButtonEnabled(i, commandAvailable(*registry_, kBarCommands[i]));
+        if (kBarCommands[i]) mainWindow_->setBarButtonEnabled(i, commandAvailable(*registry_, kBarCommands[i]));
 
-    form1_->onCommand = [this](const QString& item) { runCommand(item); };
-    form1_->onBarClick = [this](int i) { barClick(i); };
-    form1_->onSwatchClick = [this](int swatch) {
+    mainWindow_->onCommand = [this](const QString& item) { runCommand(item); };
+    mainWindow_->onBarClick = [this](int i) { barClick(i); };
+    mainWindow_->onSwatchClick = [this](int swatch) {
         menus_.colourMenuSwatch = swatch;
-        runCommand("Label5_Click");
+        runCommand("stepSwatchColour");
     };
-    form1_->onColourChoice = [this](int swatch, const QString& item) {
+    mainWindow_->onColourChoice = [this](int swatch, const QString& item) {
         menus_.colourMenuSwatch = swatch;
         runCommand(item);
     };
-    if (auto* plotArea = qobject_cast<ui::PlotArea*>(form1_->drawingArea())) {
-        connectZoomDrag(*plotArea, state_, [this] { Command1_Click(); });
+    if (auto* plotArea = qobject_cast<ui::PlotArea*>(mainWindow_->drawingArea())) {
+        connectZoomDrag(*plotArea, state_, [this] { recomputeAndRedraw(); });
         // The status bar's read-out follows the mouse in the view's own units.
-        if (auto* readout = form1_->findChild<QLabel*>("Label2"))
+        if (auto* readout = mainWindow_->findChild<QLabel*>("cursorReadout"))
             connect(plotArea, &ui::PlotArea::mouseMoved, readout,
                     [readout](QPointF, QPointF world, Qt::MouseButtons) {
                         readout->setText(QString::fromStdString(plot::cursorReadout(world.x(), world.y())));
                     });
     }
-    form1_->onResize = [this] { Form_Resize(); };
+    mainWindow_->onResize = [this] { onMainWindowResized(); };
     // A plot area resized after its last drawing starts blank (the first show
     // resizes it after the first recomputation has drawn): draw it again.
-    if (auto* area = qobject_cast<ui::PlotArea*>(form1_->drawingArea()))
+    if (auto* area = qobject_cast<ui::PlotArea*>(mainWindow_->drawingArea()))
         connect(area, &ui::PlotArea::resized, this, [this, area] {
             if (recomputeCount_ > 0) redrawPlotArea(state_, *area);
         });
     showAll();
-    form1_->show();
+    mainWindow_->show();
 }
 
-void Application::Form_Resize() {
+void Application::onMainWindowResized() {
     if (state_.priv.FirstResizeDone == 0 && splash_) splash_->show();
-    const QSize client = form1_->clientTwips();
-    state_.priv.PlotAspect = plotAspectFor(client.width(), client.height(), ui::Form1::kStatusBarTwips,
-                                           ui::Form1::kPictureBarTwips, state_.priv.PlotAspect);
-    Command1_Click();
+    const QSize client = mainWindow_->clientTwips();
+    state_.priv.PlotAspect = plotAspectFor(client.width(), client.height(), ui::MainWindow::kStatusBarTwips,
+                                           ui::MainWindow::kPictureBarTwips, state_.priv.PlotAspect);
+    recomputeAndRedraw();
     if (state_.priv.FirstResizeDone == 0) closeSplash();
     state_.priv.FirstResizeDone = 1;
 }
@@ -122,31 +122,31 @@ void Application::closeSplash() {
     ++splashClosedCount_;
 }
 
-void Application::Command1_Click() {
+void Application::recomputeAndRedraw() {
     ui::BusyCursor hourglass;
     ++recomputeCount_;
-    form1_->drawingArea()->setCursor(plotCursor(state_));
+    mainWindow_->drawingArea()->setCursor(plotCursor(state_));
     menusBeforeRecompute(state_, menus_);
     // Keep the window tall enough to hold the read-out panel.
-    if (!form1_->isMinimized() && ui::toTwipsY(form1_->height()) < 3500) {
-        form1_->resize(form1_->width(), ui::toPixelsY(3500));
+    if (!mainWindow_->isMinimized() && ui::toTwipsY(mainWindow_->height()) < 3500) {
+        mainWindow_->resize(mainWindow_->width(), ui::toPixelsY(3500));
     }
-    form1_->PosPbox();
-    WindowSeam seam(*form1_, state_);
+    mainWindow_->placePlotArea();
+    WindowSeam seam(*mainWindow_, state_);
     recompute(state_, seam);
     menusAfterRecompute(state_, menus_);
     showAll();
 }
 
 void Application::showAll() {
-    if (!form1_) return;
+    if (!mainWindow_) return;
     std::map<std::string, bool> enabled;
     for (const std::string& item : menuCommandNames())
         enabled[item] = menus_.isEnabled(item) && commandAvailable(*registry_, item);
-    form1_->showMenus(menus_.checked, enabled);
-    form1_->setBarButtonEnabled(0, enabled["air1"]);
-    form1_->setLegendVisible(surfaceLegendShown(state_.pub.VFlag.toInt()));
-    form1_->showState();
+    mainWindow_->showMenus(menus_.checked, enabled);
+    mainWindow_->setBarButtonEnabled(0, enabled["saveViewData"]);
+    mainWindow_->setLegendVisible(surfaceLegendShown(state_.pub.view.toInt()));
+    mainWindow_->showState();
 }
 
 bool Application::runCommand(const QString& item) {
@@ -159,15 +159,15 @@ bool Application::runCommand(const QString& item) {
 
 void Application::barClick(int index) {
     if (index == 3) {
-        QMenu* airfoils = form1_->menu("Edit1");
+        QMenu* airfoils = mainWindow_->menu("airfoilsMenu");
         airfoils->popup(QCursor::pos());
     } else if (index == 5) {
-        ContextHelp();
+        showHelpForView();
     } else if (index >= 0 && index < 6) {
         runCommand(kBarCommands[index]);
     }
 }
 
-void Application::ContextHelp() { showHelp(form1_.get(), contextHelpFor(state_.pub.VFlag.toInt())); }
+void Application::showHelpForView() { showHelp(mainWindow_.get(), contextHelpFor(state_.pub.view.toInt())); }
 
 }  // namespace aerolune

@@ -12,7 +12,7 @@
 #include "app/CommandRegistry.h"
 
 namespace aerolune::ui {
-class Form1;
+class MainWindow;
 class Splash;
 }  // namespace aerolune::ui
 
@@ -31,18 +31,18 @@ public:
     AppState& state() { return state_; }
     MenuMarks& menus() { return menus_; }
     CommandRegistry& registry() { return *registry_; }
-    ui::Form1* form1() const { return form1_.get(); }
+    ui::MainWindow* mainWindow() const { return mainWindow_.get(); }
     ui::Splash* splash() const { return splash_.get(); }
 
     /// Recompute and redraw the current view.
-    void Command1_Click();
+    void recomputeAndRedraw();
     /// Runs a menu item's command and shows what it changed; false when the
     /// item has no command in this build.
     bool runCommand(const QString& item);
     /// A click on picture-bar button 0..5.
     void barClick(int index);
-    /// ContextHelp: the help topic of the view shown.
-    void ContextHelp();
+    /// showHelpForView: the help topic of the view shown.
+    void showHelpForView();
     /// The context every command runs in.
     CommandContext context();
     /// Mirrors the state and the menu marks into the window.
@@ -53,15 +53,15 @@ public:
     int commandsRun() const { return commandsRun_; }
 
 private:
-    void Form_Load();
-    void Form_Resize();
+    void loadMainWindow();
+    void onMainWindowResized();
     void closeSplash();
 
     AppState state_;
     MenuMarks menus_;
     std::unique_ptr<CommandRegistry> registry_;
     std::unique_ptr<ui::Splash> splash_;
-    std::unique_ptr<ui::Form1> form1_;
+    std::unique_ptr<ui::MainWindow> mainWindow_;
     int recomputeCount_ = 0;
     int splashClosedCount_ = 0;
     int commandsRun_ = 0;

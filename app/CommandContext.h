@@ -20,9 +20,9 @@ namespace aerolune {
 /// item name. The window mirrors them into its menu after every command.
 struct MenuMarks {
     std::map<std::string, bool> checked;
-    /// The three boundary-layer items start unavailable; only mnuAirBl is
+    /// The three boundary-layer items start unavailable; only airfoilBoundaryLayerView is
     /// ever made available (by the first boundary-layer solution).
-    std::map<std::string, bool> enabled = {{"mnuAirBl", false}, {"mnuBlayer", false}, {"MnuUpdate", false}};
+    std::map<std::string, bool> enabled = {{"airfoilBoundaryLayerView", false}, {"boundaryLayerView", false}, {"updateBoundaryLayer", false}};
     /// The swatch (0 lower, 1 upper surface) the colour menu was opened over.
     int colourMenuSwatch = 0;
 
@@ -41,7 +41,7 @@ struct CommandContext {
     MenuMarks& menus;
     /// Owner of the command's dialogs and message boxes; null without a window.
     QWidget* window = nullptr;
-    /// Command1_Click: recompute and redraw the current view.
+    /// recomputeAndRedraw: recompute and redraw the current view.
     std::function<void()> recompute;
     /// Draws the current view again from the results as they are (a colour,
     /// background or zoom change needs no new solution).

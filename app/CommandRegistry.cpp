@@ -4,29 +4,29 @@
 #include "app/SettingsCommands.h"
 #include "app/TemplateCommands.h"
 #include "app/ZoomCommands.h"
-#include "ui/Form2.h"
+#include "ui/AboutDialog.h"
 
 namespace aerolune {
 
 void registerCommands(CommandRegistry& registry) {
     // One line per dialog or command; see CommandRegistry.h.
-    registry.dialogs["Form2"] = [](CommandContext& c) {
-        return ui::Form2(c.window).exec() == QDialog::Accepted;
+    registry.dialogs["AboutDialog"] = [](CommandContext& c) {
+        return ui::AboutDialog(c.window).exec() == QDialog::Accepted;
     };
-    registry.commands["mnuZoomIn"] = [](CommandContext& c) {
+    registry.commands["zoomIn"] = [](CommandContext& c) {
         if (zoomIn(c.state)) c.recompute();
     };
-    registry.commands["mnuZoomOUt"] = [](CommandContext& c) {
+    registry.commands["zoomOut"] = [](CommandContext& c) {
         if (zoomOut(c.state)) c.recompute();
     };
-    registry.commands["mnuReset"] = [](CommandContext& c) {
+    registry.commands["zoomReset"] = [](CommandContext& c) {
         if (resetZoom(c.state)) c.recompute();
     };
-    registry.dialogs["Form3"] = [](CommandContext& c) {
+    registry.dialogs["RibTemplateDialog"] = [](CommandContext& c) {
         showTemplateDialog(c.state, c.window);
         return false;  // prints; no setting changed, nothing to recompute
     };
-    registry.commands["mnuPSetup"] = [](CommandContext& c) { showPrinterSetup(c.window); };
+    registry.commands["printerSetup"] = [](CommandContext& c) { showPrinterSetup(c.window); };
     registerDisplayCommands(registry);
     registerSettingsAndFileCommands(registry);
 }

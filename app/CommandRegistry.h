@@ -8,13 +8,13 @@
 // touch DialogCancelled, NewFlag, NewGrid or BlUpdatePending and never
 // recomputes: runDialogCommand (app/DialogProtocol.h) does all of that.
 //
-// A command handler is the whole body of one menu item (for example "air1",
+// A command handler is the whole body of one menu item (for example "saveViewData",
 // the Save ASCII File command) and may call ctx.recompute itself.
 //
 // Until an entry is registered, the menu items that need it are disabled.
 // Registering one is a single line in registerCommands (CommandRegistry.cpp):
-//     registry.dialogs["Form4"] = [](CommandContext& c) { return ui::showForm4(c.state, c.window); };
-//     registry.commands["air1"] = saveAsciiFile;
+//     registry.dialogs["Naca4Dialog"] = [](CommandContext& c) { return ui::showNaca4Dialog(c.state, c.window); };
+//     registry.commands["saveViewData"] = saveAsciiFile;
 
 #include <functional>
 #include <map>
@@ -30,13 +30,13 @@ using DialogOpener = std::function<bool(CommandContext&)>;
 using CommandHandler = std::function<void(CommandContext&)>;
 
 struct CommandRegistry {
-    /// By window name: "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
-    /// "frmBoundaryLayer", "GridControl".
+    /// By window name: "RibTemplateDialog", "Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog",
+    /// "AerodynamicsSettingsDialog", "MeshSettingsDialog".
     std::map<std::string, DialogOpener> dialogs;
-    /// By menu item name: "air1", "mnuDXF", "temp1", "mnuPSetup",
-    /// "MnuAirfoilData", "mnuCopy", "mnuZoomIn", "mnuZoomOUt", "mnuReset",
-    /// "mnuShowPoints", "mnuBBg", "mnuWBg", "mnuWhite" .. "mnuGray" (for the
-    /// swatch ctx.menus.colourMenuSwatch), "Label5_Click" (a left click on
+    /// By menu item name: "saveViewData", "exportDxf", "printRibTemplates", "printerSetup",
+    /// "openCoordinateFile", "copy", "zoomIn", "zoomOut", "zoomReset",
+    /// "showPoints", "blackBackground", "whiteBackground", "colourWhite" .. "colourGray" (for the
+    /// swatch ctx.menus.colourMenuSwatch), "stepSwatchColour" (a left click on
     /// that swatch).
     std::map<std::string, CommandHandler> commands;
 

@@ -28,15 +28,15 @@ void checkOnly(MenuMarks& menus, std::string_view item) {
 // The airfoil view leaves the boundary-layer mark to the sub-commands.
 void airfoilView(CommandContext& c) {
     for (const char* g : kViewCheckGroup)
-        if (std::string_view(g) != "mnuBlayer") c.menus.checked[g] = false;
-    c.state.pub.VFlag = int16_t{1};
+        if (std::string_view(g) != "boundaryLayerView") c.menus.checked[g] = false;
+    c.state.pub.view = int16_t{1};
     recompute(c, false);
 }
 
 Body airfoilSubView(int xchoice) {
     return [xchoice](CommandContext& c) {
-        c.state.pub.XChoice = int16_t(xchoice);
-        c.menus.checked["mnuBlayer"] = false;
+        c.state.pub.airfoilOverlay = int16_t(xchoice);
+        c.menus.checked["boundaryLayerView"] = false;
         airfoilView(c);
     };
 }
@@ -46,15 +46,15 @@ Body groupView(const char* item, int vflag, bool busy) {
         std::optional<ui::BusyCursor> hourglass;
         if (busy) hourglass.emplace();
         checkOnly(c.menus, item);
-        c.state.pub.VFlag = int16_t(vflag);
+        c.state.pub.view = int16_t(vflag);
         recompute(c, false);
     };
 }
 
 Body polarView(int kind) {
     return [kind](CommandContext& c) {
-        c.state.pub.VFlag = int16_t{10};
-        c.state.priv.PolarPlotKind = int16_t(kind);
+        c.state.pub.view = int16_t{10};
+        c.state.priv.polarKind = int16_t(kind);
         recompute(c, false);
     };
 }
@@ -62,15 +62,15 @@ Body polarView(int kind) {
 Body boundaryLayerView(int option) {
     return [option](CommandContext& c) {
         ui::BusyCursor hourglass;
-        c.state.pub.VFlag = int16_t{7};
-        c.state.pub.BlDisplayOpt = int16_t(option);
+        c.state.pub.view = int16_t{7};
+        c.state.pub.boundaryLayerPlot = int16_t(option);
         recompute(c, false);
     };
 }
 
 Body reportView(int vflag, bool busy) {
     return [=](CommandContext& c) {
-        c.state.pub.VFlag = int16_t(vflag);
+        c.state.pub.view = int16_t(vflag);
         recompute(c, busy);
     };
 }
@@ -78,61 +78,61 @@ Body reportView(int vflag, bool busy) {
 // Commands whose whole body lives here, by menu item.
 const std::map<std::string, Body, std::less<>>& ownCommands() {
     static const std::map<std::string, Body, std::less<>> table = {
-        {"mnuCoordinates", airfoilSubView(2)},
-        {"mnuAirVel", airfoilSubView(0)},
-        {"MnuAirPres", airfoilSubView(1)},
-        {"mnuAirBl", airfoilSubView(3)},
-        {"mnuAirView",
+        {"coordinatesView", airfoilSubView(2)},
+        {"airfoilVelocityView", airfoilSubView(0)},
+        {"airfoilPressureView", airfoilSubView(1)},
+        {"airfoilBoundaryLayerView", airfoilSubView(3)},
+        {"boundaryLayerAirfoilView",
          [](CommandContext& c) {
-             c.state.pub.XChoice = int16_t{3};
+             c.state.pub.airfoilOverlay = int16_t{3};
              airfoilView(c);
          }},
-        {"cp22", groupView("cp22", 2, false)},
-        {"Velocity1", groupView("Velocity1", 3, false)},
-        {"mnuBlayer", groupView("mnuBlayer", 7, false)},
-        {"mnuFlowField", groupView("mnuFlowField", 4, true)},
-        {"mnuCp", groupView("mnuCp", 5, true)},
-        {"mnuMesh", groupView("mnuMesh", 6, true)},
-        {"mnuPolar", polarView(1)},
-        {"mnuClvsAoA", polarView(2)},
-        {"mnuTransitionPoint", polarView(3)},
-        {"mnuClrPolar",
+        {"surfaceCpView", groupView("surfaceCpView", 2, false)},
+        {"surfaceVelocityView", groupView("surfaceVelocityView", 3, false)},
+        {"boundaryLayerView", groupView("boundaryLayerView", 7, false)},
+        {"streamLinesView", groupView("streamLinesView", 4, true)},
+        {"pressureFieldView", groupView("pressureFieldView", 5, true)},
+        {"meshView", groupView("meshView", 6, true)},
+        {"polarView", polarView(1)},
+        {"liftMomentView", polarView(2)},
+        {"transitionPointView", polarView(3)},
+        {"resetPolars",
          [](CommandContext& c) {
-             c.state.pub.VFlag = int16_t{10};
+             c.state.pub.view = int16_t{10};
              c.state.priv.PolarCount = 0;  // the store follows; the plot kind stays
              recompute(c, false);
          }},
-        {"mnuUpSurfProf", boundaryLayerView(1)},
-        {"mnuLowerSurfProf", boundaryLayerView(2)},
-        {"mnuUpSurfThick", boundaryLayerView(3)},
-        {"mnuLowSurfThick", boundaryLayerView(4)},
-        {"mnuUpStress", boundaryLayerView(5)},
-        {"mnuLowSurfStress", boundaryLayerView(6)},
-        {"MnuUpdate",
+        {"upperProfilesView", boundaryLayerView(1)},
+        {"lowerProfilesView", boundaryLayerView(2)},
+        {"upperThicknessView", boundaryLayerView(3)},
+        {"lowerThicknessView", boundaryLayerView(4)},
+        {"upperFrictionView", boundaryLayerView(5)},
+        {"lowerFrictionView", boundaryLayerView(6)},
+        {"updateBoundaryLayer",
          [](CommandContext& c) {
              c.state.priv.BlUpdatePending = 1;
              recompute(c, true);
          }},
-        {"mnuReportAero", reportView(8, true)},
-        {"mnuReportFourier", reportView(9, false)},
-        {"exit1", [](CommandContext&) { QCoreApplication::quit(); }},
-        {"mnuTutorial", [](CommandContext& c) { showHelp(c.window, tutorialHelp()); }},
+        {"coefficientsReport", reportView(8, true)},
+        {"fourierReport", reportView(9, false)},
+        {"exit", [](CommandContext&) { QCoreApplication::quit(); }},
+        {"helpContents", [](CommandContext& c) { showHelp(c.window, tutorialHelp()); }},
     };
     return table;
 }
 
 // Commands that show a window of their own without the settings protocol.
 const std::map<std::string, std::string, std::less<>> kWindowCommands = {
-    {"temp1", "Form3"},
-    {"about1", "Form2"},
+    {"printRibTemplates", "RibTemplateDialog"},
+    {"about", "AboutDialog"},
 };
 
 // Commands supplied by other parts through the registry, in menu order.
 const char* const kSuppliedCommands[] = {
-    "air1",           "mnuDXF",        "mnuPSetup", "mnuCopy", "mnuZoomIn", "mnuZoomOUt",   "mnuReset",
-    "MnuAirfoilData", "mnuShowPoints", "mnuBBg",    "mnuWBg",  "mnuWhite",  "mnuYellow",    "mnuMagenta",
-    "mnuRed",         "mnuCyan",       "mnuGreen",  "mnuBlue", "mnuGray",   "Label5_Click",
-    "mnuExportPlot",
+    "saveViewData",           "exportDxf",        "printerSetup", "copy", "zoomIn", "zoomOut",   "zoomReset",
+    "openCoordinateFile", "showPoints", "blackBackground",    "whiteBackground",  "colourWhite",  "colourYellow",    "colourMagenta",
+    "colourRed",         "colourCyan",       "colourGreen",  "colourBlue", "colourGray",   "stepSwatchColour",
+    "exportPlot",
 };
 
 bool isSupplied(std::string_view item) {
@@ -177,21 +177,21 @@ bool runMenuCommand(CommandContext& ctx, const CommandRegistry& registry, std::s
     return true;
 }
 
-void EnableMenus(MenuMarks& menus) {
+void enableFileItems(MenuMarks& menus) {
     for (const char* item : kFileItems) menus.enabled[item] = true;
 }
 
 void menusBeforeRecompute(const AppState& state, MenuMarks& menus) {
-    EnableMenus(menus);
+    enableFileItems(menus);
     const bool naca5 = state.shared.SectionFamily.toInt() == 5;
-    menus.checked["Digit4"] = !naca5;
-    menus.checked["Digit5"] = naca5;
+    menus.checked["naca4"] = !naca5;
+    menus.checked["naca5"] = naca5;
 }
 
 void menusAfterRecompute(const AppState& state, MenuMarks& menus) {
-    const int vflag = state.pub.VFlag.toInt();
-    if (vflag == 4 || vflag == 5 || vflag == 8 || vflag == 9) menus.enabled["air1"] = false;
-    menus.enabled["mnuAirBl"] = state.boundaryLayer.mnuAirBlEnabled;
+    const int vflag = state.pub.view.toInt();
+    if (vflag == 4 || vflag == 5 || vflag == 8 || vflag == 9) menus.enabled["saveViewData"] = false;
+    menus.enabled["airfoilBoundaryLayerView"] = state.boundaryLayer.airfoilBoundaryLayerViewEnabled;
 }
 
 bool surfaceLegendShown(int vflag) { return vflag == 2 || vflag == 3; }

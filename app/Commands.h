@@ -1,7 +1,7 @@
 #pragma once
 // The main window's menu commands, as functions on a CommandContext: the view
 // commands with their check marks, the dialog commands (DialogProtocol.h),
-// the commands other parts supply through the registry, EnableMenus and the
+// the commands other parts supply through the registry, enableFileItems and the
 // menu states the recomputation leaves.
 
 #include <string>
@@ -13,11 +13,11 @@
 namespace aerolune {
 
 /// The view commands' check-mark group: choosing one checks it alone.
-inline constexpr const char* kViewCheckGroup[] = {"cp22",         "Velocity1", "mnuBlayer",
-                                                  "mnuFlowField", "mnuCp",     "mnuMesh"};
+inline constexpr const char* kViewCheckGroup[] = {"surfaceCpView",         "surfaceVelocityView", "boundaryLayerView",
+                                                  "streamLinesView", "pressureFieldView",     "meshView"};
 
-/// The File items EnableMenus makes available again on every recomputation.
-inline constexpr const char* kFileItems[] = {"air1", "mnuDXF", "temp1", "mnuPSetup"};
+/// The File items enableFileItems makes available again on every recomputation.
+inline constexpr const char* kFileItems[] = {"saveViewData", "exportDxf", "printRibTemplates", "printerSetup"};
 
 /// Every menu item that carries a command, in menu order.
 const std::vector<std::string>& menuCommandNames();
@@ -30,10 +30,10 @@ bool commandAvailable(const CommandRegistry& registry, std::string_view item);
 /// dialog or command is not registered (nothing happens then).
 bool runMenuCommand(CommandContext& ctx, const CommandRegistry& registry, std::string_view item);
 
-/// EnableMenus: the four File items available again.
-void EnableMenus(MenuMarks& menus);
+/// enableFileItems: the four File items available again.
+void enableFileItems(MenuMarks& menus);
 
-/// Menu states before the recomputation (EnableMenus; Digit4 or Digit5
+/// Menu states before the recomputation (enableFileItems; naca4 or naca5
 /// checked by SectionFamily) and after it (Save ASCII File off in views 4, 5,
 /// 8 and 9; the airfoil's Boundary Layer sub-view once a boundary layer has
 /// been solved).

@@ -6,13 +6,13 @@
 
 #include "geometry/SectionDefinition.h"
 #include "numerics/airfoil/MeshLimits.h"
-#include "ui/Form4.h"
-#include "ui/Form5.h"
-#include "ui/Form6.h"
-#include "ui/Form7.h"
-#include "ui/Form8.h"
-#include "ui/GridControl.h"
-#include "ui/frmBoundaryLayer.h"
+#include "ui/Naca4Dialog.h"
+#include "ui/Naca5Dialog.h"
+#include "ui/AngleDialog.h"
+#include "ui/FlapDialog.h"
+#include "ui/PointCountDialog.h"
+#include "ui/MeshSettingsDialog.h"
+#include "ui/AerodynamicsSettingsDialog.h"
 
 namespace aerolune {
 
@@ -81,13 +81,13 @@ void storeWorkingMeshSize(AppState& state) {
 namespace {
 
 std::unique_ptr<ui::SettingsDialog> makeDialog(const std::string& name, AppState& state, QWidget* window) {
-    if (name == "Form4") return std::make_unique<ui::Form4>(state, window);
-    if (name == "Form5") return std::make_unique<ui::Form5>(state, window);
-    if (name == "Form6") return std::make_unique<ui::Form6>(state, window);
-    if (name == "Form7") return std::make_unique<ui::Form7>(state, window);
-    if (name == "Form8") return std::make_unique<ui::Form8>(state, window);
-    if (name == "GridControl") return std::make_unique<ui::GridControl>(state, window);
-    if (name == "frmBoundaryLayer") return std::make_unique<ui::frmBoundaryLayer>(state, window);
+    if (name == "Naca4Dialog") return std::make_unique<ui::Naca4Dialog>(state, window);
+    if (name == "Naca5Dialog") return std::make_unique<ui::Naca5Dialog>(state, window);
+    if (name == "AngleDialog") return std::make_unique<ui::AngleDialog>(state, window);
+    if (name == "FlapDialog") return std::make_unique<ui::FlapDialog>(state, window);
+    if (name == "PointCountDialog") return std::make_unique<ui::PointCountDialog>(state, window);
+    if (name == "MeshSettingsDialog") return std::make_unique<ui::MeshSettingsDialog>(state, window);
+    if (name == "AerodynamicsSettingsDialog") return std::make_unique<ui::AerodynamicsSettingsDialog>(state, window);
     return nullptr;
 }
 
@@ -96,23 +96,23 @@ std::unique_ptr<ui::SettingsDialog> makeDialog(const std::string& name, AppState
 bool openSettingsDialog(const std::string& dialog, AppState& state, QWidget* window,
                         const std::function<void(int context)>& help,
                         const std::function<void(const std::string&)>& message) {
-    const std::string text1 = state.texts.Text1;
+    const std::string text1 = state.texts.sectionName;
     const SharedSettings shared = state.shared;
     std::unique_ptr<ui::SettingsDialog> form = makeDialog(dialog, state, window);
     if (!form) return false;
     form->onHelp = help;
     if (form->exec() != QDialog::Accepted) return false;
 
-    if (dialog == "Form4" || dialog == "Form5") {
+    if (dialog == "Naca4Dialog" || dialog == "Naca5Dialog") {
         const std::string problem = designationProblem(state.shared);
         if (!problem.empty()) {
-            state.texts.Text1 = text1;
+            state.texts.sectionName = text1;
             state.shared = shared;
             if (message) message(problem);
             return false;
         }
     }
-    if (dialog == "GridControl") storeWorkingMeshSize(state);
+    if (dialog == "MeshSettingsDialog") storeWorkingMeshSize(state);
     return true;
 }
 

@@ -22,8 +22,8 @@ std::string designationProblem(const SharedSettings& shared);
 /// the section (twice the section's size when it is not).
 void storeWorkingMeshSize(AppState& state);
 
-/// Shows the settings dialog named `dialog` ("Form4", "Form5", "Form6",
-/// "Form7", "Form8", "GridControl" or "frmBoundaryLayer") modally over
+/// Shows the settings dialog named `dialog` ("Naca4Dialog", "Naca5Dialog", "AngleDialog",
+/// "FlapDialog", "PointCountDialog", "MeshSettingsDialog" or "AerodynamicsSettingsDialog") modally over
 /// window, filled from the state. Returns true when it was closed with OK and
 /// its values can be used: a designation the builder cannot build is shown in
 /// a message and the section before the dialog is put back (false, as if

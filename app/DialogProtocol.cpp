@@ -16,10 +16,10 @@ void newSection(AppState& s) {
 
 void newSolution(AppState& s) { s.pub.NewFlag = int16_t{1}; }
 
-// Text5 shows the angle the dialog left in Text2 with its unit, as at start-up
+// angleReadout shows the angle the dialog left in angleText with its unit, as at start-up
 // ("0 Deg."): a bare "4" beside "0.0 Deg." of the flap read like a different
 // kind of value.
-void showAngle(AppState& s) { s.texts.Text5 = s.texts.Text2 + " Deg."; }
+void showAngle(AppState& s) { s.texts.angleReadout = s.texts.angleText + " Deg."; }
 
 void flapGeometry(AppState& s) {
     s.section.FlapRad = static_cast<float>(s.shared.FlapDeflection.toDouble() / 180.0 * 3.14159265);
@@ -34,13 +34,13 @@ void newMesh(AppState& s) {
 }
 
 const DialogCommand kCommands[] = {
-    {"Digit4", "Form4", nullptr, newSection},
-    {"Digit5", "Form5", nullptr, newSection},
-    {"AOT", "Form6", showAngle, nullptr, false},
-    {"flap1", "Form7", flapGeometry, newSolution},
-    {"mnuOptions", "Form8", nullptr, newSolution},
-    {"mnuBoundaryLayer", "frmBoundaryLayer", nullptr, nullptr},
-    {"mnuGridControl", "GridControl", nullptr, newMesh},
+    {"naca4", "Naca4Dialog", nullptr, newSection},
+    {"naca5", "Naca5Dialog", nullptr, newSection},
+    {"changeAngle", "AngleDialog", showAngle, nullptr, false},
+    {"configureFlap", "FlapDialog", flapGeometry, newSolution},
+    {"pointCount", "PointCountDialog", nullptr, newSolution},
+    {"aerodynamicsSettings", "AerodynamicsSettingsDialog", nullptr, nullptr},
+    {"meshSettings", "MeshSettingsDialog", nullptr, newMesh},
 };
 
 }  // namespace

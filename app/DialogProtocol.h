@@ -18,14 +18,14 @@
 namespace aerolune {
 
 struct DialogCommand {
-    const char* command;                      ///< menu item, e.g. "Digit4"
-    const char* dialog;                       ///< window name in CommandRegistry::dialogs, e.g. "Form4"
+    const char* command;                      ///< menu item, e.g. "naca4"
+    const char* dialog;                       ///< window name in CommandRegistry::dialogs, e.g. "Naca4Dialog"
     void (*followUp)(AppState&) = nullptr;    ///< step 3
     void (*onAccepted)(AppState&) = nullptr;  ///< step 4 state changes
     bool busy = true;                         ///< hourglass around the recomputation
 };
 
-/// Digit4, Digit5, AOT, flap1, mnuOptions, mnuBoundaryLayer, mnuGridControl.
+/// naca4, naca5, changeAngle, configureFlap, pointCount, aerodynamicsSettings, meshSettings.
 std::span<const DialogCommand> dialogCommands();
 
 /// The dialog command of a menu item, or null.

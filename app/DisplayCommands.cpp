@@ -14,8 +14,8 @@ int16_t& swatchColour(AppState& state, int swatch) {
 }
 
 void setBackground(AppState& state, bool white) {
-    state.texts.mnuWBgChecked = white;
-    state.texts.mnuBBgChecked = !white;
+    state.texts.whiteBackgroundChecked = white;
+    state.texts.blackBackgroundChecked = !white;
     state.priv.ForegroundIndex = white ? 0 : 15;
     const int16_t invisible = white ? 15 : 0;
     for (int swatch : {0, 1}) {
@@ -26,9 +26,9 @@ void setBackground(AppState& state, bool white) {
 
 }  // namespace
 
-void mnuWBg_Click(AppState& state) { setBackground(state, true); }
+void useWhiteBackground(AppState& state) { setBackground(state, true); }
 
-void mnuBBg_Click(AppState& state) { setBackground(state, false); }
+void useBlackBackground(AppState& state) { setBackground(state, false); }
 
 void swatchClick(AppState& state, int swatch) {
     int16_t& c = swatchColour(state, swatch);
@@ -70,13 +70,13 @@ void colourMenuChoice(AppState& state, int swatch, ColourMenuItem item) {
     swatchColour(state, swatch) = static_cast<int16_t>(colourMenuValue(state, item));
 }
 
-void mnuShowPoints_Click(AppState& state) {
+void toggleShowPoints(AppState& state) {
     const bool on = state.pub.PointRadius.toDouble() == 0;
     state.pub.PointRadius = on ? 0.007 : 0.0;
     state.texts.ShowPointsCaption = on ? "Hide Points" : "Show Points";
 }
 
-void mnuCopy_Click(const QImage& plotImage) {
+void copyPlot(const QImage& plotImage) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (!clipboard) return;
     clipboard->clear();
@@ -90,24 +90,24 @@ void registerDisplayCommands(CommandRegistry& registry) {
             if (c.redraw) c.redraw();
         };
     };
-    registry.commands["mnuWBg"] = thenRedraw([](CommandContext& c) { mnuWBg_Click(c.state); });
-    registry.commands["mnuBBg"] = thenRedraw([](CommandContext& c) { mnuBBg_Click(c.state); });
-    registry.commands["mnuShowPoints"] = thenRedraw([](CommandContext& c) { mnuShowPoints_Click(c.state); });
-    registry.commands["Label5_Click"] =
+    registry.commands["whiteBackground"] = thenRedraw([](CommandContext& c) { useWhiteBackground(c.state); });
+    registry.commands["blackBackground"] = thenRedraw([](CommandContext& c) { useBlackBackground(c.state); });
+    registry.commands["showPoints"] = thenRedraw([](CommandContext& c) { toggleShowPoints(c.state); });
+    registry.commands["stepSwatchColour"] =
         thenRedraw([](CommandContext& c) { swatchClick(c.state, c.menus.colourMenuSwatch); });
     const std::pair<const char*, ColourMenuItem> items[] = {
-        {"mnuWhite", ColourMenuItem::WhiteBlack}, {"mnuYellow", ColourMenuItem::Yellow},
-        {"mnuMagenta", ColourMenuItem::Magenta},  {"mnuRed", ColourMenuItem::Red},
-        {"mnuCyan", ColourMenuItem::Cyan},        {"mnuGreen", ColourMenuItem::Green},
-        {"mnuBlue", ColourMenuItem::Blue},        {"mnuGray", ColourMenuItem::Gray}};
+        {"colourWhite", ColourMenuItem::WhiteBlack}, {"colourYellow", ColourMenuItem::Yellow},
+        {"colourMagenta", ColourMenuItem::Magenta},  {"colourRed", ColourMenuItem::Red},
+        {"colourCyan", ColourMenuItem::Cyan},        {"colourGreen", ColourMenuItem::Green},
+        {"colourBlue", ColourMenuItem::Blue},        {"colourGray", ColourMenuItem::Gray}};
     for (const auto& [name, item] : items)
         registry.commands[name] = thenRedraw(
             [item = item](CommandContext& c) { colourMenuChoice(c.state, c.menus.colourMenuSwatch, item); });
-    registry.commands["mnuCopy"] = [](CommandContext& c) {
-        if (c.plotImage) mnuCopy_Click(c.plotImage());
+    registry.commands["copy"] = [](CommandContext& c) {
+        if (c.plotImage) copyPlot(c.plotImage());
     };
-    registry.commands["mnuExportPlot"] = [](CommandContext& c) {
-        mnuExportPlot_Click(c.state, c.window, c.plotImage ? c.plotImage().size() : QSize());
+    registry.commands["exportPlot"] = [](CommandContext& c) {
+        askAndExportPlot(c.state, c.window, c.plotImage ? c.plotImage().size() : QSize());
     };
 }
 

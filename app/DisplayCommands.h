@@ -11,19 +11,19 @@
 
 namespace aerolune {
 
-/// mnuWBg: white background, black drawing colour (ForegroundIndex 0); a
+/// whiteBackground: white background, black drawing colour (ForegroundIndex 0); a
 /// curve colour 15 becomes 0 so it stays visible.
-void mnuWBg_Click(AppState& state);
+void useWhiteBackground(AppState& state);
 
-/// mnuBBg: black background, white drawing colour (ForegroundIndex 15); a
+/// blackBackground: black background, white drawing colour (ForegroundIndex 15); a
 /// curve colour 0 becomes 15.
-void mnuBBg_Click(AppState& state);
+void useBlackBackground(AppState& state);
 
-/// Label5_Click(index): steps swatch 0 (lower surface) or 1 (upper) to the
+/// stepSwatchColour(index): steps swatch 0 (lower surface) or 1 (upper) to the
 /// next colour: 15, 14 .. 8 and round on black; 14 .. 8, 0 and round on white.
 void swatchClick(AppState& state, int swatch);
 
-/// The colour menu's items (mnuWhite "White/Black", mnuYellow .. mnuGray).
+/// The colour menu's items (colourWhite "White/Black", colourYellow .. colourGray).
 enum class ColourMenuItem { WhiteBlack, Yellow, Magenta, Red, Cyan, Green, Blue, Gray };
 
 /// The palette index an item sets: White/Black the drawing colour, then 14,
@@ -33,12 +33,12 @@ int colourMenuValue(const AppState& state, ColourMenuItem item);
 /// A colour menu item chosen for swatch 0 or 1.
 void colourMenuChoice(AppState& state, int swatch, ColourMenuItem item);
 
-/// mnuShowPoints: markers of radius 0.007 on, caption "Hide Points"; or off,
+/// showPoints: markers of radius 0.007 on, caption "Hide Points"; or off,
 /// caption "Show Points".
-void mnuShowPoints_Click(AppState& state);
+void toggleShowPoints(AppState& state);
 
-/// mnuCopy: the plot area's picture onto the clipboard as a bitmap.
-void mnuCopy_Click(const QImage& plotImage);
+/// copy: the plot area's picture onto the clipboard as a bitmap.
+void copyPlot(const QImage& plotImage);
 
 /// Plugs these commands, Copy and File > Export Plot into the menu's
 /// registry; each redraws the view (without recomputing) after its change.

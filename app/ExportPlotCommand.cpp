@@ -18,7 +18,7 @@ std::string exportPlot(AppState& state, const std::string& path, QSize size) {
     return written.ok ? std::string() : written.reason;
 }
 
-void mnuExportPlot_Click(AppState& state, QWidget* parent, QSize plotSize) {
+void askAndExportPlot(AppState& state, QWidget* parent, QSize plotSize) {
     const QString png = "PNG image (*.png)", svg = "SVG drawing (*.svg)", pdf = "PDF document (*.pdf)";
     QString filter = png;
     QString path = QFileDialog::getSaveFileName(parent, "Export Plot", QString(),

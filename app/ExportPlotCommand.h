@@ -1,5 +1,5 @@
 #pragma once
-// File > Export Plot (mnuExportPlot): the current view written as a PNG, SVG
+// File > Export Plot (exportPlot): the current view written as a PNG, SVG
 // or PDF file through the same drawing as the plot area, at its size.
 
 #include <QSize>
@@ -11,17 +11,17 @@ class QWidget;
 
 namespace aerolune {
 
-/// Draws the current view (VFlag) into the file, its format by the path's
+/// Draws the current view (view) into the file, its format by the path's
 /// extension; the file is written safely (complete or untouched).
 /// \return empty when written, else the reason, naming the file
 std::string exportPlot(AppState& state, const std::string& path, QSize size);
 
-/// mnuExportPlot_Click: asks for the file (PNG, SVG and PDF filters; a name
+/// askAndExportPlot: asks for the file (PNG, SVG and PDF filters; a name
 /// without an extension gets the chosen filter's), exports the view at the
 /// plot area's size and shows a failure with its reason. Cancelling the
 /// dialog ends the command silently.
 /// \param parent the main window (dialog parent)
 /// \param plotSize the plot area's size, pixels
-void mnuExportPlot_Click(AppState& state, QWidget* parent, QSize plotSize);
+void askAndExportPlot(AppState& state, QWidget* parent, QSize plotSize);
 
 }  // namespace aerolune

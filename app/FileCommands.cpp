@@ -41,7 +41,7 @@ std::string readAirfoilNote(const ReadAirfoilResult& result) {
     return note;
 }
 
-void MnuAirfoilData_Click(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
+void openCoordinateFile(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
     FileDialogRequest request{false, kReadAirfoilDialogTitle, kAsciiFilterIndex,
                               memory.openFileName.empty() ? firstOpenName() : memory.openFileName};
     const std::optional<std::string> chosen = context.chooseFile(request);
@@ -53,7 +53,7 @@ void MnuAirfoilData_Click(AppState& state, FileDialogMemory& memory, const FileC
     ReadAirfoilResult read;
     {
         ui::BusyCursor hourglass;
-        read = ReadAirfoil(*chosen, state.texts.Text1, state.section.file);
+        read = ReadAirfoil(*chosen, state.texts.sectionName, state.section.file);
     }
     if (!read.ok) {
         // The reader left the name and the lists as they were: the section stays.
@@ -70,13 +70,13 @@ void MnuAirfoilData_Click(AppState& state, FileDialogMemory& memory, const FileC
     if (!note.empty()) context.showMessage(*chosen + ": " + note);
 }
 
-void air1_Click(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
-    const int vflag = state.pub.VFlag.toInt();
+void saveViewData(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
+    const int vflag = state.pub.view.toInt();
     if (!air1EnabledForView(vflag)) {
         context.showMessage("This view has no data to save as a text file.");
         return;
     }
-    memory.title = saveAsciiDialogTitle(vflag, state.texts.Text1, memory.title);
+    memory.title = saveAsciiDialogTitle(vflag, state.texts.sectionName, memory.title);
     const std::optional<std::string> chosen =
         context.chooseFile({true, memory.title, kAsciiFilterIndex, memory.exportPath});
     if (!chosen) return;
@@ -98,8 +98,8 @@ void air1_Click(AppState& state, FileDialogMemory& memory, const FileCommandCont
     if (!written.ok) context.showMessage(failure(*chosen, written.reason));
 }
 
-void mnuDXF_Click(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
-    memory.title = exportDxfDialogTitle(state.texts.Text1);
+void exportDxf(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
+    memory.title = exportDxfDialogTitle(state.texts.sectionName);
     const std::optional<std::string> chosen =
         context.chooseFile({true, memory.title, kDxfFilterIndex, memory.exportPath});
     if (!chosen) return;

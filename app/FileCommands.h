@@ -30,7 +30,7 @@ struct FileCommandContext {
     std::function<std::optional<std::string>(const FileDialogRequest&)> chooseFile;
     /// Shows a message box and waits for it to be closed.
     std::function<void(const std::string&)> showMessage;
-    /// Command1_Click with the busy pointer.
+    /// recomputeAndRedraw with the busy pointer.
     std::function<void()> recompute;
 };
 
@@ -53,14 +53,14 @@ bool air1EnabledForView(int vflag);
 /// cannot be read sets DialogCancelled and keeps the current section; the
 /// latter says why. A reader's note about what it did to the file is shown
 /// after the recomputation.
-void MnuAirfoilData_Click(AppState& state, FileDialogMemory& memory, const FileCommandContext& context);
+void openCoordinateFile(AppState& state, FileDialogMemory& memory, const FileCommandContext& context);
 
 /// Save ASCII File: the save dialog titled by the view, then AsciiFile to the
 /// chosen file. A view with nothing to save says so instead.
-void air1_Click(AppState& state, FileDialogMemory& memory, const FileCommandContext& context);
+void saveViewData(AppState& state, FileDialogMemory& memory, const FileCommandContext& context);
 
 /// Export Airfoil DXF File: the save dialog, then WriteDxfFile with the contour.
-void mnuDXF_Click(AppState& state, FileDialogMemory& memory, const FileCommandContext& context);
+void exportDxf(AppState& state, FileDialogMemory& memory, const FileCommandContext& context);
 
 /// The main window's file dialog (the program's own, so that it looks and
 /// behaves the same everywhere): the save kind asks before overwriting.

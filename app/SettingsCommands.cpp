@@ -40,7 +40,7 @@ CommandHandler fileCommand(FileCommand command) {
 
 void registerSettingsAndFileCommands(CommandRegistry& registry) {
     for (const char* name :
-         {"Form4", "Form5", "Form6", "Form7", "Form8", "GridControl", "frmBoundaryLayer"}) {
+         {"Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog", "MeshSettingsDialog", "AerodynamicsSettingsDialog"}) {
         registry.dialogs[name] = [name](CommandContext& c) {
             auto help = [owner = c.window](int context) {
                 showHelp(owner, {"aerolune2.hlp", kHelpShowContext, context});
@@ -48,9 +48,9 @@ void registerSettingsAndFileCommands(CommandRegistry& registry) {
             return openSettingsDialog(name, c.state, c.window, help, messageBox(c.window));
         };
     }
-    registry.commands["MnuAirfoilData"] = fileCommand(MnuAirfoilData_Click);
-    registry.commands["air1"] = fileCommand(air1_Click);
-    registry.commands["mnuDXF"] = fileCommand(mnuDXF_Click);
+    registry.commands["openCoordinateFile"] = fileCommand(openCoordinateFile);
+    registry.commands["saveViewData"] = fileCommand(saveViewData);
+    registry.commands["exportDxf"] = fileCommand(exportDxf);
 }
 
 }  // namespace aerolune

@@ -6,8 +6,8 @@
 
 namespace aerolune {
 
-/// Registers the seven settings dialogs (Form4..Form8, GridControl,
-/// frmBoundaryLayer) and the commands MnuAirfoilData, air1 and mnuDXF.
+/// Registers the seven settings dialogs (Naca4Dialog..PointCountDialog, MeshSettingsDialog,
+/// AerodynamicsSettingsDialog) and the commands openCoordinateFile, saveViewData and exportDxf.
 void registerSettingsAndFileCommands(CommandRegistry& registry);
 
 }  // namespace aerolune

@@ -9,7 +9,7 @@
 #include "app/Help.h"
 #include "plot/qt/PagedSurface.h"
 #include "print/RibTemplates.h"
-#include "ui/Form3.h"
+#include "ui/RibTemplateDialog.h"
 #include "ui/toolkit/BusyCursor.h"
 
 namespace aerolune {
@@ -51,7 +51,7 @@ std::string printTemplates(QPrinter& printer, const AppState& state, const print
 }
 
 void showTemplateDialog(const AppState& state, QWidget* window) {
-    ui::Form3 form(QString::fromStdString(state.texts.Text1), window);
+    ui::RibTemplateDialog form(QString::fromStdString(state.texts.sectionName), window);
     form.setHelpHandler([&form] { showHelp(&form, {"aerolune2.hlp", kHelpShowContext, 70}); });
     form.setPrintHandler([&state, &form](const print::TemplateFields& fields) {
         const print::TemplateRequest request = print::readTemplateFields(fields);

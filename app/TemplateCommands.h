@@ -1,7 +1,7 @@
 #pragma once
-// The rib-template commands: "Print Airfoil Template" (temp1, also the
+// The rib-template commands: "Print Airfoil Template" (printRibTemplates, also the
 // picture bar's print button) shows the template dialog and prints the ribs
-// at true scale on a printer or into a PDF file; "Printer Setup" (mnuPSetup)
+// at true scale on a printer or into a PDF file; "Printer Setup" (printerSetup)
 // chooses the paper and orientation the templates are printed on.
 
 #include <string>
@@ -29,12 +29,12 @@ QPrinter& templatePrinter();
 /// \return empty when printed, else why nothing was printed
 std::string printTemplates(QPrinter& printer, const AppState& state, const print::TemplateFields& fields);
 
-/// temp1: the template dialog over the window; its OK checks the fields,
+/// printRibTemplates: the template dialog over the window; its OK checks the fields,
 /// opens the print dialog and prints; a refusal is shown and the dialog stays
 /// open for a correction.
 void showTemplateDialog(const AppState& state, QWidget* window);
 
-/// mnuPSetup: the page-setup dialog on the templates' printer; cancelling it
+/// printerSetup: the page-setup dialog on the templates' printer; cancelling it
 /// changes nothing.
 void showPrinterSetup(QWidget* window);
 

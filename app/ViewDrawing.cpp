@@ -10,12 +10,12 @@ namespace aerolune {
 
 void drawCurrentView(AppState& state, plot::Surface& surface) {
     if (plot::drawLineView(surface, state)) return;
-    switch (state.pub.VFlag.toInt()) {
+    switch (state.pub.view.toInt()) {
         case 4:
         case 5:
         case 6:
             plot::clearPlot(surface, plot::plotStyleFrom(state));
-            plot::drawFieldView(surface, state, state.pub.VFlag.toInt());
+            plot::drawFieldView(surface, state, state.pub.view.toInt());
             break;
         case 8:
             plot::clearPlot(surface, plot::plotStyleFrom(state));

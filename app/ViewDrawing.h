@@ -1,5 +1,5 @@
 #pragma once
-// Drawing the current view (VFlag) from the state as the last recomputation
+// Drawing the current view (view) from the state as the last recomputation
 // left it. Redraws after a resize or a change of background, colours or
 // markers come here too: they never run the analysis again.
 
@@ -12,7 +12,7 @@ namespace ui {
 class PlotArea;
 }
 
-/// Draws the view VFlag selects onto the surface (views 1-3, 7 and 10 here;
+/// Draws the view view selects onto the surface (views 1-3, 7 and 10 here;
 /// the field views 4-6 and the report views 8-9 by their own drawing).
 void drawCurrentView(AppState& state, plot::Surface& surface);
 

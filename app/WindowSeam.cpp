@@ -4,9 +4,9 @@
 
 #include "analysis/AppState.h"
 #include "app/ViewDrawing.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/PlotArea.h"
-#include "ui/frmBlwarning.h"
+#include "ui/SeparationWarning.h"
 
 namespace aerolune {
 
@@ -35,10 +35,10 @@ std::string viewStatusTitle(int vflag) {
 }
 
 void WindowSeam::drawView(AppState& state) {
-    const int vflag = state.pub.VFlag.toInt();
+    const int vflag = state.pub.view.toInt();
     if (auto* area = qobject_cast<ui::PlotArea*>(form_.drawingArea())) redrawPlotArea(state, *area);
     if (vflag == 10) return;  // the polar view's caption was set before its sweep
-    std::string name = state.texts.Text1;
+    std::string name = state.texts.sectionName;
     if (vflag == 3) name = " NACA " + name;
     state.texts.StatusCaption = name + viewStatusTitle(vflag);
 }
@@ -57,7 +57,7 @@ void WindowSeam::showMessage(const std::string& text) {
 namespace aerolune {
 
 void WindowSeam::showSeparationWarning(const std::string& caption) {
-    ui::frmBlwarning warning(QString::fromStdString(caption), &form_);
+    ui::SeparationWarning warning(QString::fromStdString(caption), &form_);
     warning.exec();
 }
 

@@ -9,7 +9,7 @@
 namespace aerolune {
 
 namespace ui {
-class Form1;
+class MainWindow;
 }
 
 /// The status-bar title of a view, appended to the section's name.
@@ -17,7 +17,7 @@ std::string viewStatusTitle(int vflag);
 
 class WindowSeam : public ViewSeam {
 public:
-    WindowSeam(ui::Form1& form, AppState& state) : form_(form), state_(state) {}
+    WindowSeam(ui::MainWindow& form, AppState& state) : form_(form), state_(state) {}
 
     void drawView(AppState& state) override;
     void setStatus(const std::string& caption) override;
@@ -25,7 +25,7 @@ public:
     void showSeparationWarning(const std::string& caption) override;
 
 private:
-    ui::Form1& form_;
+    ui::MainWindow& form_;
     AppState& state_;
 };
 

@@ -8,7 +8,7 @@ namespace {
 
 template <typename Change>
 bool changeWindow(AppState& state, Change change) {
-    const int view = state.pub.VFlag.toInt();
+    const int view = state.pub.view.toInt();
     if (!plot::isZoomView(view)) return false;
     plot::storeViewWindow(state, view, change(plot::viewWindow(state, view)));
     return true;
@@ -25,7 +25,7 @@ bool resetZoom(AppState& state) {
 }
 
 void ZoomDrag::press(const AppState& state, plot::Surface& screen, double x, double y) {
-    view_ = state.pub.VFlag.toInt();
+    view_ = state.pub.view.toInt();
     if (!plot::isZoomView(view_) || screen.isPrinter()) return;
     plot::beginRubberBand(band_, screen, x, y);
 }
@@ -36,7 +36,7 @@ bool ZoomDrag::release(AppState& state, plot::Surface& screen) {
     const auto window = plot::endRubberBand(band_, screen);
     // The view cannot change during a drag, but the window written must be the
     // one the band was drawn on.
-    if (!window || state.pub.VFlag.toInt() != view_) return false;
+    if (!window || state.pub.view.toInt() != view_) return false;
     plot::storeViewWindow(state, view_, *window);
     return true;
 }

@@ -12,15 +12,15 @@
 
 namespace aerolune {
 
-/// Zoom In (mnuZoomIn): x limits 0.5 inwards, at least 0.05 apart.
+/// Zoom In (zoomIn): x limits 0.5 inwards, at least 0.05 apart.
 /// \return true when the current view zooms and must be redrawn
 bool zoomIn(AppState& state);
 
-/// Zoom Out (mnuZoomOUt): x limits 0.5 outwards.
+/// Zoom Out (zoomOut): x limits 0.5 outwards.
 /// \return true when the current view zooms and must be redrawn
 bool zoomOut(AppState& state);
 
-/// Reset (mnuReset): x -0.5..1.5, y -1..1.
+/// Reset (zoomReset): x -0.5..1.5, y -1..1.
 /// \return true when the current view zooms and must be redrawn
 bool resetZoom(AppState& state);
 

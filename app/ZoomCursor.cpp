@@ -26,7 +26,7 @@ QCursor zoomCursor(bool blackBackground) {
 }
 
 QCursor plotCursor(const AppState& state) {
-    if (!plot::isZoomView(state.pub.VFlag.toInt())) return QCursor(Qt::CrossCursor);
+    if (!plot::isZoomView(state.pub.view.toInt())) return QCursor(Qt::CrossCursor);
     return zoomCursor(state.priv.ForegroundIndex == 15);
 }
 

@@ -21,8 +21,8 @@ struct QuietBoundaryLayerSeam : ViewSeam {
 void BM_BoundaryLayer(benchmark::State& bench) {
     const auto totalPoints = static_cast<int32_t>(bench.range(0));
     AppState state;
-    state.texts.Text1 = "0012";
-    state.texts.Text2 = "4";
+    state.texts.sectionName = "0012";
+    state.texts.angleText = "4";
     state.shared.HalfPoints = totalPoints / 2;
     state.shared.TotalPoints = Variant(static_cast<int16_t>(totalPoints));
     state.pub.BlPoints = Variant(static_cast<int16_t>(bench.range(1)));
@@ -32,7 +32,7 @@ void BM_BoundaryLayer(benchmark::State& bench) {
     for (auto _ : bench) {
         const bool ok = BoundaryLayer(state, seam);
         benchmark::DoNotOptimize(ok);
-        benchmark::DoNotOptimize(state.boundaryLayer.CdCFD);
+        benchmark::DoNotOptimize(state.boundaryLayer.boundaryLayerCd);
     }
     if (!state.boundaryLayer.ok) bench.SkipWithError(state.boundaryLayer.error.c_str());
 }

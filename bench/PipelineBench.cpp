@@ -18,8 +18,8 @@ struct QuietSeam : ViewSeam {
 void BM_Recompute(benchmark::State& bench) {
     const auto points = static_cast<int32_t>(bench.range(0));
     AppState state;
-    state.texts.Text1 = "2412";
-    state.texts.Text2 = "4";
+    state.texts.sectionName = "2412";
+    state.texts.angleText = "4";
     state.shared.HalfPoints = points / 2;
     state.shared.TotalPoints = Variant(int16_t(points));
     QuietSeam seam;
@@ -35,13 +35,13 @@ BENCHMARK(BM_Recompute)->Arg(120)->Arg(340)->Unit(benchmark::kMillisecond);
 void BM_RecomputeNewSection(benchmark::State& bench) {
     const auto points = static_cast<int32_t>(bench.range(0));
     AppState state;
-    state.texts.Text2 = "4";
+    state.texts.angleText = "4";
     state.shared.HalfPoints = points / 2;
     state.shared.TotalPoints = Variant(int16_t(points));
     QuietSeam seam;
     bool first = true;
     for (auto _ : bench) {
-        state.texts.Text1 = first ? "2412" : "4415";
+        state.texts.sectionName = first ? "2412" : "4415";
         first = !first;
         recompute(state, seam);
         benchmark::DoNotOptimize(state.analysis.drag.cd);

@@ -21,25 +21,25 @@ struct SilentSeam : ViewSeam {
 // layer 1..6, 12-14 polar kinds 1..3 with 20 stored polars.
 void setView(AppState& state, int64_t view) {
     if (view <= 3) {
-        state.pub.VFlag = int16_t{1};
-        state.pub.XChoice = int16_t(view);
+        state.pub.view = int16_t{1};
+        state.pub.airfoilOverlay = int16_t(view);
     } else if (view <= 5) {
-        state.pub.VFlag = int16_t(view - 2);
+        state.pub.view = int16_t(view - 2);
     } else if (view <= 11) {
-        state.pub.VFlag = int16_t{7};
-        state.pub.BlDisplayOpt = int16_t(view - 5);
+        state.pub.view = int16_t{7};
+        state.pub.boundaryLayerPlot = int16_t(view - 5);
     } else {
-        state.pub.VFlag = int16_t{10};
-        state.priv.PolarPlotKind = int16_t(view - 11);
+        state.pub.view = int16_t{10};
+        state.priv.polarKind = int16_t(view - 11);
     }
 }
 
 AppState& solvedState() {
     static AppState state = [] {
         AppState s;
-        s.texts.Text1 = "2412";
-        s.texts.Text2 = "4";
-        s.pub.VFlag = int16_t{10};  // runs the polar sweep and the boundary layer too
+        s.texts.sectionName = "2412";
+        s.texts.angleText = "4";
+        s.pub.view = int16_t{10};  // runs the polar sweep and the boundary layer too
         SilentSeam seam;
         recompute(s, seam);
         const StoredPolar first = s.analysis.polars[0];

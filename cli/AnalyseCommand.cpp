@@ -39,9 +39,9 @@ std::vector<ResultField> analyseResults(const AppState& state, bool withLayer) {
         numberField("alpha_zero_lift", "alpha_zero_lift_deg", sec.AlphaZeroLift.toDouble()),
         optionalField("centre_of_pressure", "centre_of_pressure_pct_chord", centre, "N/A"),
         numberField("cd", "cd", a.drag.cd),
-        numberField("effective_alpha", "effective_alpha_deg", a.EffectiveAngle),
-        flagField("stalled", "stalled", a.StallFlag != 0),
-        numberField("stag_point", "stag_point", state.pub.StagPoint.toDouble()),
+        numberField("effective_alpha", "effective_alpha_deg", a.effectiveAngleDeg),
+        flagField("stalled", "stalled", a.stalled != 0),
+        numberField("stag_point", "stag_point", state.pub.stagnationIndex.toDouble()),
         numberField("transition_upper_x", "transition_upper_x_chords", a.drag.transitionUpperX),
         numberField("transition_lower_x", "transition_lower_x_chords", a.drag.transitionLowerX),
     };
@@ -64,7 +64,7 @@ Json analyseInputs(const AnalyseOptions& o, const AppState& state) {
 }
 
 void printText(const AppState& state, const std::vector<ResultField>& results) {
-    printNameValues(std::cout, {textField("section", "section", state.texts.Text1),
+    printNameValues(std::cout, {textField("section", "section", state.texts.sectionName),
                                 numberField("alpha", "alpha_deg", state.section.AlphaDeg),
                                 numberField("points", "points", 2.0 * state.shared.HalfPoints)});
     printNameValues(std::cout, results);

@@ -49,11 +49,11 @@ void addBoundaryLayerOptions(CLI::App& sub, BoundaryLayerOptions& o) {
 }
 
 void applyBoundaryLayerOptions(AppState& state, const BoundaryLayerOptions& o) {
-    state.pub.BlOptions = Variant(kModels.at(o.model));
+    state.pub.transitionModel = Variant(kModels.at(o.model));
     state.pub.BlPoints = Variant(static_cast<int16_t>(o.points));
     state.pub.BlLimit = Variant(static_cast<int16_t>(o.limit));
-    state.pub.BlRough = Variant(o.roughness);
-    state.pub.CompBlFlag = Variant(int16_t{1});
+    state.pub.roughness = Variant(o.roughness);
+    state.pub.boundaryLayerRequested = Variant(int16_t{1});
     state.priv.BlUpdatePending = o.enabled ? 1 : 0;
 }
 
@@ -76,7 +76,7 @@ std::vector<ResultField> boundaryLayerFields(const AppState& state) {
     return {
         numberField("cl_bl", "cl_bl", bl.cl),
         numberField("cm_bl", "cm_bl", bl.cmLe),
-        numberField("cd_bl", "cd_bl", bl.CdCFD),
+        numberField("cd_bl", "cd_bl", bl.boundaryLayerCd),
         optionalField("separation_upper_x", "separation_upper_x_chords", separationX(bl.upper), "none"),
         optionalField("separation_lower_x", "separation_lower_x_chords", separationX(bl.lower), "none"),
         optionalField("transition_upper_x_bl", "transition_upper_x_bl_chords", transitionX(bl.upper), "none"),

@@ -15,10 +15,10 @@ namespace aerolune::cli {
 
 struct BoundaryLayerOptions {
     bool enabled = false;           ///< --bl
-    std::string model = "natural";  ///< laminar, separation or natural (BlOptions 1, 2, 3)
+    std::string model = "natural";  ///< laminar, separation or natural (transitionModel 1, 2, 3)
     int points = 32;                ///< points across the layer (BlPoints)
     int limit = 50;                 ///< grid height (BlLimit)
-    double roughness = 0.0;         ///< BlRough, chords; 0 for a smooth wall
+    double roughness = 0.0;         ///< roughness, chords; 0 for a smooth wall
 };
 
 /// Adds --bl, --bl-model, --bl-points, --bl-limit and --roughness.
@@ -42,7 +42,7 @@ private:
     std::vector<std::string> warnings_;
 };
 
-/// cl_bl, cm_bl (about the leading edge), cd_bl (CdCFD), separation_upper_x
+/// cl_bl, cm_bl (about the leading edge), cd_bl (boundaryLayerCd), separation_upper_x
 /// and separation_lower_x, transition_upper_x_bl and transition_lower_x_bl
 /// (fraction of chord, or "none").
 std::vector<ResultField> boundaryLayerFields(const AppState& state);

@@ -21,11 +21,11 @@ namespace aerolune::cli {
 namespace {
 
 /// A view whose data can be saved: its name on the command line, the view code
-/// VFlag and, for the boundary-layer view, BlDisplayOpt.
+/// view and, for the boundary-layer view, boundaryLayerPlot.
 struct ExportView {
     const char* name;
-    int16_t VFlag;
-    int16_t BlDisplayOpt;
+    int16_t view;
+    int16_t boundaryLayerPlot;
 };
 
 constexpr ExportView kViews[] = {
@@ -74,15 +74,15 @@ constexpr int16_t kBoundaryLayerView = 7;
 class ExportSeam : public SeparationWarningSeam {
 public:
     void drawView(AppState& state) override {
-        if (state.pub.VFlag.toInt() == kMeshView) computeFieldView(state, kMeshView);
+        if (state.pub.view.toInt() == kMeshView) computeFieldView(state, kMeshView);
     }
 };
 
 int runExport(const ExportOptions& o) {
     const ExportView& view = viewNamed(o.view);
     AppState state = sectionState(o.section, o.alpha);
-    state.pub.VFlag = Variant(view.VFlag);
-    if (view.BlDisplayOpt != 0) state.pub.BlDisplayOpt = Variant(view.BlDisplayOpt);
+    state.pub.view = Variant(view.view);
+    if (view.boundaryLayerPlot != 0) state.pub.boundaryLayerPlot = Variant(view.boundaryLayerPlot);
 
     // A message box of the analysis says its results are not to be trusted;
     // better no file than one that looks sound.
@@ -97,11 +97,11 @@ int runExport(const ExportOptions& o) {
     AsciiFileSources sources;
     MeshExportInput mesh;
     BoundaryLayerExportInput layer;
-    if (view.VFlag == kMeshView) {
+    if (view.view == kMeshView) {
         mesh = meshExportInput(state);
         sources.mesh = &mesh;
     }
-    if (view.VFlag == kBoundaryLayerView) {
+    if (view.view == kBoundaryLayerView) {
         layer = boundaryLayerExportInput(state);
         sources.boundaryLayer = &layer;
     }

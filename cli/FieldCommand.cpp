@@ -71,7 +71,7 @@ int runField(const FieldOptions& o) {
     }
 
     const FieldMesh mesh = buildFieldMesh(contour, meshSize(o.mesh));
-    const FlowField flow = computeFlowField(contour, mesh, state.pub.StagPoint.toInt());
+    const FlowField flow = computeFlowField(contour, mesh, state.pub.stagnationIndex.toInt());
 
     if (o.field.empty() && o.levels == 0) {
         printNodes(mesh, flow);

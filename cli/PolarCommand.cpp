@@ -66,7 +66,7 @@ PolarRun sweep(const SectionOptions& o, OutputFormat format) {
     PolarRun run;
     run.notices = std::move(setup.notices);
     AppState& state = setup.state;
-    state.section.SectionNumber = sectionNumberFromText(state.texts.Text1);
+    state.section.SectionNumber = sectionNumberFromText(state.texts.sectionName);
     CliSeam seam;
     if (guardSection(state, seam)) Polar(state, seam, 2 * state.shared.HalfPoints);
     try {

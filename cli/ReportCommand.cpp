@@ -55,7 +55,7 @@ std::vector<MethodFigures> reportFigures(const AppState& state) {
     };
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     if (bl.ok)
-        methods.push_back(panelFigures("panel_boundary_layer", bl.cl, bl.cmLe, state.pub.CdCFD.toDouble()));
+        methods.push_back(panelFigures("panel_boundary_layer", bl.cl, bl.cmLe, state.pub.boundaryLayerCd.toDouble()));
     else
         methods.push_back({"panel_boundary_layer", {}, {}, {}, {}, {}, {}});
     return methods;
@@ -105,7 +105,7 @@ int runReport(const ReportOptions& o) {
     SectionSetup setup = sectionSetup(o.section, o.alpha);
     for (const std::string& notice : setup.notices) std::cerr << "aerolune-cli: " << notice << '\n';
     AppState& state = setup.state;
-    state.pub.VFlag = Variant(int16_t{8});  // the report view brings the boundary layer up to date
+    state.pub.view = Variant(int16_t{8});  // the report view brings the boundary layer up to date
     CliSeam seam;
     recompute(state, seam);
     seam.throwIfMessage();

@@ -27,8 +27,8 @@ int digitsValue(const std::string& text, std::size_t from, std::size_t count) {
 
 void applyModel(AppState& state, const std::string& model) {
     const bool semi = model == "semi";
-    state.pub.PolarSolution = Variant(int16_t(semi ? 2 : 1));
-    state.pub.FlowSeperationModel = Variant(int16_t(semi ? 1 : 0));
+    state.pub.dragModel = Variant(int16_t(semi ? 2 : 1));
+    state.pub.useEffectiveAngle = Variant(int16_t(semi ? 1 : 0));
 }
 
 void applyFlap(AppState& state, const SectionOptions& o) {
@@ -46,14 +46,14 @@ void applySection(AppState& state, const SectionOptions& o, std::vector<std::str
         const ReadAirfoilResult read = ReadAirfoil(o.file, name, state.section.file);
         if (!read.ok) throw CliError("cannot read the coordinate file " + o.file + ": " + read.reason);
         if (!read.notice.empty()) notices.push_back(o.file + ": " + read.notice);
-        state.texts.Text1 = name;
+        state.texts.sectionName = name;
         state.section.FromFile = 1;
         return;
     }
     const std::string digits = o.naca.empty() ? "0012" : o.naca;
     if (const std::string problem = designationProblem(digits); !problem.empty())
         throw CliError("--naca " + digits + ": " + problem);
-    state.texts.Text1 = digits;
+    state.texts.sectionName = digits;
     state.section.FromFile = 0;
     state.shared.SectionFamily = Variant(int16_t(digits.size() == 5 ? 5 : 4));
 }
@@ -124,10 +124,10 @@ SectionSetup sectionSetup(const SectionOptions& o, double alphaDeg) {
     applyModel(state, o.model);
     state.shared.HalfPoints = halfPointsFromTotal(o.points);
     state.shared.TotalPoints = Variant(int16_t(2 * state.shared.HalfPoints));
-    state.pub.re = Variant(o.re);
-    state.texts.Text2 = formatGeneral(alphaDeg);
+    state.pub.reynolds = Variant(o.re);
+    state.texts.angleText = formatGeneral(alphaDeg);
     // The read-out as the program shows it, "0 Deg." as it starts.
-    state.texts.Text5 = state.texts.Text2 + " Deg.";
+    state.texts.angleReadout = state.texts.angleText + " Deg.";
     state.shared.DialogCancelled = Variant(int16_t{0});
     // The finite-difference boundary layer only when a subcommand asks for it
     // (analyse --bl).
@@ -137,7 +137,7 @@ SectionSetup sectionSetup(const SectionOptions& o, double alphaDeg) {
 
 Json sectionInputs(const SectionOptions& o, const AppState& state) {
     Json inputs = Json::object();
-    inputs["section"] = state.texts.Text1;
+    inputs["section"] = state.texts.sectionName;
     if (!o.file.empty()) inputs["file"] = o.file;
     inputs["points"] = 2 * state.shared.HalfPoints;
     inputs["reynolds"] = jsonNumber(o.re);

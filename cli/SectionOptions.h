@@ -42,7 +42,7 @@ std::string designationProblem(const std::string& digits);
 
 /// The application state for the options, as the program stands after the
 /// section dialogs' OK: designation or file section, flap, points, Reynolds
-/// number and model; the angle in Text2 and Text5. Throws CliError when a
+/// number and model; the angle in angleText and angleReadout. Throws CliError when a
 /// file cannot be read or an option makes no sense.
 /// \param options the parsed section options
 /// \param alphaDeg angle of attack, degrees

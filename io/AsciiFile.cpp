@@ -20,15 +20,15 @@ ExportText surface(const AppState& state, SurfaceQuantity quantity) {
     const int32_t n = 2 * state.shared.HalfPoints;
     const Array1<float>& values =
         quantity == SurfaceQuantity::PressureCoefficient ? section.SurfCp : section.SurfVel;
-    return surfaceExportText(quantity, state.texts.Text1, state.texts.Text5, section.CtrlX, values, n);
+    return surfaceExportText(quantity, state.texts.sectionName, state.texts.angleReadout, section.CtrlX, values, n);
 }
 
 }  // namespace
 
 ExportText asciiFileText(const AppState& state, const AsciiFileSources& sources) {
-    switch (state.pub.VFlag.toInt()) {
+    switch (state.pub.view.toInt()) {
         case 1:
-            return coordinatesFileText(state.texts.Text1, state.section.NodeX, state.section.NodeY,
+            return coordinatesFileText(state.texts.sectionName, state.section.NodeX, state.section.NodeY,
                                        state.shared.TotalPoints.toInt());
         case 2:
             return surface(state, SurfaceQuantity::PressureCoefficient);
@@ -38,8 +38,8 @@ ExportText asciiFileText(const AppState& state, const AsciiFileSources& sources)
             return sources.mesh != nullptr ? meshExportText(*sources.mesh) : missing("mesh");
         case 7:
             if (sources.boundaryLayer == nullptr) return missing("boundary-layer solution");
-            return boundaryLayerExportText(state.pub.BlDisplayOpt.toInt(), state.texts.Text1,
-                                           state.pub.re.toText(), *sources.boundaryLayer);
+            return boundaryLayerExportText(state.pub.boundaryLayerPlot.toInt(), state.texts.sectionName,
+                                           state.pub.reynolds.toText(), *sources.boundaryLayer);
         case 10:
             return {polarExportText(polarExportBlocks(state.analysis.polars, state.priv.PolarCount)), {}};
         default:

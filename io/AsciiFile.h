@@ -21,9 +21,9 @@ struct AsciiFileSources {
     const BoundaryLayerExportInput* boundaryLayer = nullptr;
 };
 
-/// The file for the current view VFlag: 1 coordinates (TotalPoints points),
+/// The file for the current view view: 1 coordinates (TotalPoints points),
 /// 2 surface Cp and 3 surface velocity (2 x HalfPoints stations), 6 mesh,
-/// 7 boundary layer (as BlDisplayOpt selects), 10 the first PolarCount polars
+/// 7 boundary layer (as boundaryLayerPlot selects), 10 the first PolarCount polars
 /// of the polar store; any other view gives
 /// an empty file, as it always has.
 ExportText asciiFileText(const AppState& state, const AsciiFileSources& sources = {});

@@ -40,7 +40,7 @@ struct BoundaryLayerExportInput {
 /// friction); any other view gives an empty text. Numbers use "#0.00000".
 /// Every index the layout asks for must lie within the lists; otherwise the
 /// result carries the reason and no text.
-/// \param displayOpt BlDisplayOpt
+/// \param displayOpt boundaryLayerPlot
 /// \param name the airfoil field's text
 /// \param reynolds the Reynolds number as text (re)
 ExportText boundaryLayerExportText(int32_t displayOpt, const std::string& name, const std::string& reynolds,

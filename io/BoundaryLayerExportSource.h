@@ -7,7 +7,7 @@
 
 namespace aerolune {
 
-/// The solution as the export for BlDisplayOpt reads it. Thickness and
+/// The solution as the export for boundaryLayerPlot reads it. Thickness and
 /// friction list every shown station of a surface (up to 95 % chord, the
 /// rows past a separation continued as BoundaryLayer left them); the
 /// profile layouts count only the shown stations that have a velocity

@@ -17,13 +17,13 @@ inline constexpr const char* kReadAirfoilDialogTitle = "Read Airfoil File ";
 
 /// Title of the Save ASCII File dialog for the view vflag: views without a
 /// data export keep the dialog's current title.
-/// \param vflag the current view code (VFlag)
-/// \param name the airfoil field's text (Text1)
+/// \param vflag the current view code (view)
+/// \param name the airfoil field's text (sectionName)
 /// \param currentTitle the title the dialog has now
 std::string saveAsciiDialogTitle(int32_t vflag, const std::string& name, const std::string& currentTitle);
 
 /// Title of the Export Airfoil DXF File dialog.
-/// \param name the airfoil field's text (Text1)
+/// \param name the airfoil field's text (sectionName)
 std::string exportDxfDialogTitle(const std::string& name);
 
 }  // namespace aerolune

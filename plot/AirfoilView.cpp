@@ -94,9 +94,9 @@ void drawDisplacedSurface(Surface& s, const SurfaceData& d, const AppState& stat
 void drawAirfoilView(Surface& s, AppState& state) {
     const PlotStyle style = plotStyleFrom(state);
     const SurfaceData d = surfaceData(state);
-    const int choice = state.pub.XChoice.toInt();
+    const int choice = state.pub.airfoilOverlay.toInt();
     clearPlot(s, style);
-    state.pub.ShowStagPoint = int16_t{1};
+    state.pub.showStagnationPoint = int16_t{1};
 
     AirfoilDrawing contour{.x = d.x, .y = d.y, .colour = style.foregroundIndex, .drawWidth = 2};
     if (choice == 2) {
@@ -111,7 +111,7 @@ void drawAirfoilView(Surface& s, AppState& state) {
     drawAirfoil(s, contour, style);
     if (choice == 2) drawChordGrid(s, style);
     if (!overlay) return;
-    state.pub.ShowStagPoint = int16_t{0};
+    state.pub.showStagnationPoint = int16_t{0};
     if (choice == 3) {
         drawDisplacedSurface(s, d, state, style);
         return;

@@ -90,14 +90,14 @@ bool drawBoundaryLayerView(Surface& s, const AppState& state) {
     clearPlot(s, style);
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     if (!bl.ok) return false;
-    const int opt = std::clamp(state.pub.BlDisplayOpt.toInt(), 1, 6);
+    const int opt = std::clamp(state.pub.boundaryLayerPlot.toInt(), 1, 6);
     const bool upper = opt % 2 == 1;
     const BoundaryLayerSurface& surf = upper ? bl.upper : bl.lower;
     const std::string side = upper ? "Upper Surface" : "Lower Surface";
     GraphAxes axes;
     axes.yMin = 0;
     axes.title = "CFD Boundary Layer Solution: Cl = " + formatPicture(bl.cl, "0.00000") +
-                 "  Cd = " + formatPicture(bl.CdCFD, "#0.00000");
+                 "  Cd = " + formatPicture(bl.boundaryLayerCd, "#0.00000");
     if (opt <= 2) {
         axes.xMin = 0, axes.xMax = 4, axes.xDivisions = 4, axes.yDivisions = 5;
         axes.xTitle = "U/Uinf (" + side + ")";

@@ -7,7 +7,7 @@
 
 namespace aerolune::plot {
 
-PlotBox PosPbox(double innerWidth, double innerHeight, double toolbarHeight, double statusHeight,
+PlotBox placePlotArea(double innerWidth, double innerHeight, double toolbarHeight, double statusHeight,
                 double panelWidth) {
     PlotBox box;
     box.left = 75;

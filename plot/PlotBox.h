@@ -10,15 +10,15 @@ struct PlotBox {
     double left = 0, top = 0, width = 0, height = 0;  ///< twips
 };
 
-/// PosPbox: the plot area's place: left 75, top below the picture bar plus
+/// placePlotArea: the plot area's place: left 75, top below the picture bar plus
 /// 100, as wide as the window leaves beside the results panel and as high
 /// as it leaves above the status bar. A window too small for it (minimised)
 /// gives a zero size instead of a negative one.
 /// \param innerWidth, innerHeight the window's client area, twips
-/// \param toolbarHeight picture bar (Picture4) height, twips
-/// \param statusHeight status panel (SSPanel1) height, twips
+/// \param toolbarHeight picture bar height, twips
+/// \param statusHeight status bar height, twips
 /// \param panelWidth results panel (panDisplay) width, twips
-PlotBox PosPbox(double innerWidth, double innerHeight, double toolbarHeight, double statusHeight,
+PlotBox placePlotArea(double innerWidth, double innerHeight, double toolbarHeight, double statusHeight,
                 double panelWidth);
 
 /// PlotAspect after a resize: (inner height - status - toolbar - 40) /
@@ -27,7 +27,7 @@ PlotBox PosPbox(double innerWidth, double innerHeight, double toolbarHeight, dou
 double plotAspect(double innerWidth, double innerHeight, double toolbarHeight, double statusHeight,
                   double previous);
 
-/// The read-out shown in Label2 while the mouse moves over the plot area:
+/// The read-out shown in the cursor read-out while the mouse moves over the plot area:
 /// x "0.00", "  x   ", y "0.000".
 std::string cursorReadout(double x, double y);
 

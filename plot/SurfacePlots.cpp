@@ -17,7 +17,7 @@ void clearPlot(Surface& s, const PlotStyle& style) {
 void drawSurfacePlot(Surface& s, AppState& state, bool velocity) {
     const PlotStyle style = plotStyleFrom(state);
     const SurfaceData d = surfaceData(state);
-    state.pub.ShowStagPoint = int16_t{0};
+    state.pub.showStagnationPoint = int16_t{0};
     clearPlot(s, style);
 
     const std::vector<double>& values = velocity ? d.vel : d.cp;

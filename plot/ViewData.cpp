@@ -33,7 +33,7 @@ SurfaceData surfaceData(const AppState& state) {
             d.absVMin = std::min(d.absVMin, std::fabs(d.vel.back()));
         }
     }
-    d.stagPoint = state.pub.StagPoint.toInt();
+    d.stagPoint = state.pub.stagnationIndex.toInt();
     if (d.stagPoint == n / 2 + 1) d.stagPoint = n / 2;
     if (d.stagPoint < 1 || d.stagPoint > n) d.stagPoint = 0;
     return d;

@@ -5,7 +5,7 @@
 namespace aerolune::plot {
 
 bool drawLineView(Surface& s, AppState& state, std::span<const ReferencePolar> references) {
-    switch (state.pub.VFlag.toInt()) {
+    switch (state.pub.view.toInt()) {
         case 1:
             drawAirfoilView(s, state);
             return true;
@@ -19,7 +19,7 @@ bool drawLineView(Surface& s, AppState& state, std::span<const ReferencePolar> r
             drawBoundaryLayerView(s, state);
             return true;
         case 10:
-            drawPolarView(s, state, state.priv.PolarPlotKind, references);
+            drawPolarView(s, state, state.priv.polarKind, references);
             return true;
         default:
             return false;

@@ -20,19 +20,19 @@ namespace aerolune::plot {
 /// Fills the surface with the background and sets the drawing colour.
 void clearPlot(Surface& surface, const PlotStyle& style);
 
-/// VFlag 1, sub-view XChoice (0 velocity, 1 pressure, 2 coordinates, 3
-/// boundary layer). Sets ShowStagPoint as it goes.
+/// view 1, sub-view airfoilOverlay (0 velocity, 1 pressure, 2 coordinates, 3
+/// boundary layer). Sets showStagnationPoint as it goes.
 void drawAirfoilView(Surface& surface, AppState& state);
 
-/// VFlag 2 (pressure coefficient) or 3 (velocity ratio): the lower surface,
+/// view 2 (pressure coefficient) or 3 (velocity ratio): the lower surface,
 /// then the upper over it, against the station's chord position.
 void drawSurfacePlot(Surface& surface, AppState& state, bool velocity);
 
-/// VFlag 7, plot BlDisplayOpt (1..6) of the state's boundary layer. Returns
+/// view 7, plot boundaryLayerPlot (1..6) of the state's boundary layer. Returns
 /// false, with the plot area cleared, when the state holds no solution.
 bool drawBoundaryLayerView(Surface& surface, const AppState& state);
 
-/// VFlag 10 with the plot kind (1 lift-drag, 2 Cl and Cm, 3 transition),
+/// view 10 with the plot kind (1 lift-drag, 2 Cl and Cm, 3 transition),
 /// the reference polars as markers over the stored polars' curves.
 void drawPolarView(Surface& surface, const AppState& state, int kind = 1,
                    std::span<const ReferencePolar> references = {});

@@ -48,21 +48,21 @@ std::vector<ReportLine> reportLines(const AppState& state) {
     const MethodCells panel = checkedCells(state.section.PanelCl.toDouble(), state.section.PanelCm.toDouble());
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     const MethodCells layer = bl.ok ? checkedCells(bl.cl, bl.cmLe) : notComputed();
-    const std::string cd = bl.ok ? formatPicture(state.pub.CdCFD.toDouble(), "0.0#####") : kNotComputed;
+    const std::string cd = bl.ok ? formatPicture(state.pub.boundaryLayerCd.toDouble(), "0.0#####") : kNotComputed;
 
     return {
         {{" Aerolune Report"}, 14},
-        {{"    Angle of Attack:  " + t.Text5 + ",   Flap Defl.: " + t.Label16 +
-          ",   Flap Length: " + t.Label17}},
+        {{"    Angle of Attack:  " + t.angleReadout + ",   Flap Defl.: " + t.flapDeflection +
+          ",   Flap Length: " + t.flapLength}},
         {{}},
         {{"", "Thin Airfoil", "Panel ", "Panel/B. Layer"}},
         {{"", "-----------------", "-------------", "------------------------"}},
-        {{"    Lift Coeff", t.Text3, panel.lift, layer.lift}},
-        {{"    Cm (L.E.)", t.Text4, panel.cmLe, layer.cmLe}},
-        {{"    Cm (c/4)", t.Label11, panel.cmQuarter, layer.cmQuarter}},
-        {{"    Angle (Cl=0)", t.Label12, kNotComputed, kNotComputed}},
-        {{"    Cent. of Pres", t.Label13, panel.centre, layer.centre}},
-        {{"    Drag Coefficient", kNotApplicable, t.Label20, cd}},
+        {{"    Lift Coeff", t.cl, panel.lift, layer.lift}},
+        {{"    Cm (L.E.)", t.cmLeadingEdge, panel.cmLe, layer.cmLe}},
+        {{"    Cm (c/4)", t.cmQuarterChord, panel.cmQuarter, layer.cmQuarter}},
+        {{"    Angle (Cl=0)", t.zeroLiftAngle, kNotComputed, kNotComputed}},
+        {{"    Cent. of Pres", t.centreOfPressure, panel.centre, layer.centre}},
+        {{"    Drag Coefficient", kNotApplicable, t.cd, cd}},
         {{}},
         {{}},
     };

@@ -28,7 +28,7 @@ double unitThickness(const TemplateJob& job) {
 }  // namespace
 
 TemplateJob templateJob(const AppState& state, const TemplateSettings& settings) {
-    TemplateJob job{settings, state.texts.Text1, {}, {}};
+    TemplateJob job{settings, state.texts.sectionName, {}, {}};
     const int n = state.shared.TotalPoints.toInt();
     const SectionState& sec = state.section;
     if (n < 2 || sec.NodeX.size() < n || sec.NodeY.size() < n) return job;

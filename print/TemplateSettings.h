@@ -8,13 +8,13 @@
 
 namespace aerolune::print {
 
-/// The template dialog's fields as typed (Form3).
+/// The template dialog's fields as typed (RibTemplateDialog).
 struct TemplateFields {
-    std::string rootChord = "6";  ///< Text5
-    std::string tipChord = "6";   ///< Text1, unused for a single rib
-    std::string skin = "0";       ///< Text3
-    std::string sections = "1";   ///< Text2
-    bool centimetres = false;     ///< Option3 chosen rather than Option2
+    std::string rootChord = "6";
+    std::string tipChord = "6";   ///< unused for a single rib
+    std::string skin = "0";
+    std::string sections = "1";
+    bool centimetres = false;     ///< centimetres rather than inches
 };
 
 /// More ribs than this in one job is a typing slip, not a wing.

@@ -42,7 +42,7 @@ void SettingsDialog::showEvent(QShowEvent* event) {
 
 void SettingsDialog::addButtons(int left, int width, int height, std::initializer_list<int> tops,
                                 int helpContext) {
-    const char* names[] = {"Command1", "Command2", "Command3"};
+    const char* names[] = {"ok", "cancel", "help"};
     const char* texts[] = {"OK", "Cancel", "Help ?"};
     int index = 0;
     for (int top : tops) {

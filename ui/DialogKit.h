@@ -32,13 +32,13 @@ public:
     std::function<void(int context)> onHelp;
 
     /// Cancel, Esc and closing the window alike: cancelPressed(), then
-    /// DialogCancelled := 1. Esc used to close without either.
+    /// DialogCancelled := 1.
     void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
-    /// OK and Cancel (and "Help ?" when helpContext > 0) as Command1..3.
+    /// OK and Cancel (and "Help ?" when helpContext > 0) as "ok", "cancel" and "help".
     void addButtons(int left, int width, int height, std::initializer_list<int> tops, int helpContext = 0);
     /// Runs when OK is pressed, before the dialog closes.
     virtual void okPressed() = 0;

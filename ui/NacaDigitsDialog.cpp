@@ -6,19 +6,20 @@
 namespace aerolune::ui {
 
 NacaDigitsDialog::NacaDigitsDialog(const char* name, const QString& caption, const Layout& layout,
-                                   const std::array<QString, 3>& labels, int helpContext, AppState& state,
+                                   const std::array<QString, 3>& labels,
+                                   const std::array<const char*, 3>& rowNames, int helpContext, AppState& state,
                                    QWidget* reference)
     : SettingsDialog(name, caption, layout.clientWidth, layout.clientHeight, state, reference) {
     frame_ = addFrame(this, "", 180, 120, layout.frameWidth, layout.frameHeight);
-    frame_->setObjectName("Frame1");
+    frame_->setObjectName("designationFrame");
     for (int row = 0; row < 3; ++row) {
         const int top = layout.rowTops[row];
         addLabel(frame_, labels[row], 60, top, layout.fieldLeft - 120, 315,
                  Qt::AlignRight | Qt::AlignVCenter);
-        const QByteArray fieldName = "Text" + QByteArray::number(row + 1);
+        const QByteArray fieldName = QByteArray(rowNames[row]) + "Field";
         fields_[row] = addTextField(frame_, fieldName.constData(), layout.fieldLeft, top, 495, 315);
         connect(fields_[row], &QLineEdit::textChanged, this, [this, row] { fieldChanged(row); });
-        const QByteArray spinName = "SpinButton" + QByteArray::number(row + 1);
+        const QByteArray spinName = QByteArray(rowNames[row]) + "Spin";
         auto* spinButton = new SpinButton(spinName.constData(), frame_);
         placeTwips(spinButton, layout.spinLeft, top, 255, 315);
         connect(spinButton, &SpinButton::spinUp, this, [this, row] { spin(row, true); });

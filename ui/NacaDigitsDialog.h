@@ -30,9 +30,13 @@ public:
 
 protected:
     NacaDigitsDialog(const char* name, const QString& caption, const Layout& layout,
-                     const std::array<QString, 3>& labels, int helpContext, AppState& state,
+                     const std::array<QString, 3>& labels, const std::array<const char*, 3>& rowNames,
+                     int helpContext, AppState& state,
                      QWidget* reference);
 
+    /// The fields and spin buttons take their row's name followed by "Field"
+    /// and "Spin" as object names.
+    ///
     /// Fills the fields from the values (first field first) and remembers them.
     void open(const std::array<int, 3>& values);
 

@@ -28,7 +28,7 @@ const char* const kPictureFiles[PictureBar::kButtons] = {":/bar/save.svg",  ":/b
 
 PictureBar::PictureBar(QWidget* parent) : QWidget(parent) {
     initPictureResources();
-    setObjectName("Picture4");
+    setObjectName("pictureBar");
     setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette p = palette();

@@ -1,5 +1,5 @@
 #pragma once
-// The plot area (Picture1): a widget showing the backing image every view
+// The plot area: a widget showing the backing image every view
 // draws into, so exclusive-or drawing (the zoom rubber band) works on what
 // is on screen. It computes nothing; it reports mouse events in widget
 // pixels and in the world units of the last drawing.

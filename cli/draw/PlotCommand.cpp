@@ -100,7 +100,7 @@ void applyFieldOptions(const PlotOptions& o, int vflag, AppState& state) {
 void drawView(plot::Surface& s, AppState& state, const std::vector<ReferencePolar>& references) {
     if (plot::drawLineView(s, state, references)) return;
     plot::clearPlot(s, plot::plotStyleFrom(state));
-    plot::drawFieldView(s, state, state.pub.VFlag.toInt());
+    plot::drawFieldView(s, state, state.pub.view.toInt());
 }
 
 std::string sizeProblem(const std::string& text) {
@@ -120,10 +120,10 @@ int runPlot(const PlotOptions& o) {
     if (!view) throw CliError("unknown view " + o.view);
     const std::vector<ReferencePolar> references = readReferences(o);
     AppState state = sectionState(o.section, o.alpha);
-    state.pub.VFlag = int16_t(view->vflag);
-    state.pub.XChoice = int16_t(view->xchoice);
-    state.pub.BlDisplayOpt = int16_t(o.blDisplay);
-    state.priv.PolarPlotKind = int16_t(o.kind);
+    state.pub.view = int16_t(view->vflag);
+    state.pub.airfoilOverlay = int16_t(view->xchoice);
+    state.pub.boundaryLayerPlot = int16_t(o.blDisplay);
+    state.priv.polarKind = int16_t(o.kind);
     state.priv.ForegroundIndex = o.background == "black" ? 15 : 0;
     if (o.background == "black")
         state.priv.LowerSurfaceColor = 15;  // the program's start-up colours on black

@@ -62,12 +62,12 @@ TEST(DragSweep, EveryAnalysisHasFiniteDragAndLift) {
     for (const Case& c : kCases) {
         for (const char* angle : {"-20", "-7", "0", "9", "20"}) {
             AppState state;
-            state.texts.Text1 = c.naca;
-            state.texts.Text2 = angle;
+            state.texts.sectionName = c.naca;
+            state.texts.angleText = angle;
             state.shared.HalfPoints = c.points / 2;
             state.shared.TotalPoints = Variant(int16_t(c.points));
-            state.pub.re = Variant(c.re);
-            state.pub.PolarSolution = Variant(int16_t(c.polarSolution));
+            state.pub.reynolds = Variant(c.re);
+            state.pub.dragModel = Variant(int16_t(c.polarSolution));
             test::NullSeam seam;
             recompute(state, seam);
             const std::string where = std::string(c.naca) + " Re " + std::to_string(c.re) + " at " + angle;
@@ -82,8 +82,8 @@ TEST(DragSweep, EveryAnalysisHasFiniteDragAndLift) {
 TEST(FiniteDifferenceLayer, SeparationAtTheNoseIsReportedNotADrag) {
     for (const char* angle : {"10", "-20"}) {
         AppState state;
-        state.texts.Text1 = "0006";
-        state.texts.Text2 = angle;
+        state.texts.sectionName = "0006";
+        state.texts.angleText = angle;
         state.priv.BlUpdatePending = 1;
         struct : test::NullSeam {
             std::vector<std::string> messages;

@@ -48,8 +48,8 @@ TEST(Drag, SeparatedLengthOverHalfAChordStallsTheSection) {
     struct Case {
         int32_t dropPanel;
         double angle;
-        double Lu, AngleSt;
-        int32_t SSFlag;
+        double Lu, effectiveAngleDeg;
+        int32_t stalled;
     };
     // Expected values by hand from the plate's exact geometry: the layer
     // separates at the station of the drop panel, Lu = 1 - x of its midpoint;
@@ -69,8 +69,8 @@ TEST(Drag, SeparatedLengthOverHalfAChordStallsTheSection) {
         ASSERT_TRUE(r.ok) << r.error;
         EXPECT_TRUE(r.upper.turbulentSeparation);
         EXPECT_EQ(r.Lu, c.Lu) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
-        EXPECT_NEAR(r.AngleSt, c.AngleSt, 1e-12) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
-        EXPECT_EQ(r.SSFlag, c.SSFlag) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
+        EXPECT_NEAR(r.effectiveAngleDeg, c.effectiveAngleDeg, 1e-12) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
+        EXPECT_EQ(r.stalled, c.stalled) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
         EXPECT_EQ(r.Ll, 0.0);
     }
 }
@@ -83,8 +83,8 @@ TEST(Drag, LowerSeparationRaisesANegativeAngle) {
     const DragResult r = estimate(plateDroppingAt(4, false), -4.0);
     ASSERT_TRUE(r.ok) << r.error;
     EXPECT_EQ(r.Ll, 0.4375);
-    EXPECT_NEAR(r.AngleSt, -4.0 / (1.0 + 0.5 * 0.4375), 1e-12);
-    EXPECT_EQ(r.SSFlag, 0);
+    EXPECT_NEAR(r.effectiveAngleDeg, -4.0 / (1.0 + 0.5 * 0.4375), 1e-12);
+    EXPECT_EQ(r.stalled, 0);
 }
 
 TEST(Drag, TrailingEdgeSlopeIsHeldForAVerticalSegment) {
@@ -102,7 +102,7 @@ TEST(Drag, VerticalTrailingEdgeSegmentGivesAFiniteAngle) {
     p.y[1] = -0.01f;
     const DragResult r = estimate(p, -3.0);
     ASSERT_TRUE(r.ok);
-    EXPECT_TRUE(std::isfinite(r.AngleSt));
+    EXPECT_TRUE(std::isfinite(r.effectiveAngleDeg));
     EXPECT_TRUE(std::isfinite(r.cd));
 }
 
@@ -112,7 +112,7 @@ TEST(Drag, StagnationPointRules) {
         int32_t panel, stagPoint;
     };
     // Smallest |V| with ties to the later panel; the index N/2 + 1 (3 here)
-    // is moved to N/2 for StagPoint only.
+    // is moved to N/2 for stagnationIndex only.
     const Case cases[] = {
         {{0.9f, 0.2f, 0.5f, 0.8f}, 2, 2},
         {{0.9f, -0.2f, 0.2f, 0.8f}, 3, 2},

@@ -25,8 +25,8 @@ std::vector<float> values(const Array2<float>& a) { return {a.data(), a.data() +
 
 AppState solvedState(const std::string& section, const std::string& angle, float flapRad = 0.0f) {
     AppState state;
-    state.texts.Text1 = section;
-    state.texts.Text2 = angle;
+    state.texts.sectionName = section;
+    state.texts.angleText = angle;
     state.section.FlapRad = flapRad;
     state.section.FlapHinge = flapRad != 0.0f ? 0.5f : 1.0f;
     NullSeam seam;

@@ -37,11 +37,11 @@ const std::string kMessage = std::string("message:") + kBoundaryLayerErrorMessag
 
 AppState stateFor(const std::string& section, const std::string& angle, int32_t halfPoints = 60) {
     AppState state;
-    state.texts.Text1 = section;
-    state.texts.Text2 = angle;
+    state.texts.sectionName = section;
+    state.texts.angleText = angle;
     state.shared.HalfPoints = halfPoints;
     state.shared.TotalPoints = Variant(int16_t(2 * halfPoints));
-    state.texts.Label20 = "0.0000";
+    state.texts.cd = "0.0000";
     return state;
 }
 
@@ -52,19 +52,19 @@ TEST(Pipeline, FirstRecomputationOfTheStartSection) {
 
     // NACA 0012 at 0 degrees has no lift and no moment (a symmetric section):
     // every coefficient shows as zero and the centre of pressure as N/A.
-    EXPECT_EQ(state.texts.Text3, "0.000");
-    EXPECT_EQ(state.texts.Text4, "0.000");
-    EXPECT_EQ(state.texts.Label11, "0.000");
-    EXPECT_EQ(state.texts.Label12, "0.00 Deg.");
-    EXPECT_EQ(state.texts.Label13, "N/A");
-    EXPECT_TRUE(std::regex_match(state.texts.Label20, std::regex(R"(0\.\d{6})"))) << state.texts.Label20;
+    EXPECT_EQ(state.texts.cl, "0.000");
+    EXPECT_EQ(state.texts.cmLeadingEdge, "0.000");
+    EXPECT_EQ(state.texts.cmQuarterChord, "0.000");
+    EXPECT_EQ(state.texts.zeroLiftAngle, "0.00 Deg.");
+    EXPECT_EQ(state.texts.centreOfPressure, "N/A");
+    EXPECT_TRUE(std::regex_match(state.texts.cd, std::regex(R"(0\.\d{6})"))) << state.texts.cd;
     // Drag of NACA 0012 at Re 1e6 near the reference solver's 0.0054
     // (xfoil_viscous_polars.csv), within the factor 2 the method allows.
-    EXPECT_GT(readLeadingNumber(state.texts.Label20), 0.0027);
-    EXPECT_LT(readLeadingNumber(state.texts.Label20), 0.0108);
-    EXPECT_FALSE(state.texts.Label22Visible);
+    EXPECT_GT(readLeadingNumber(state.texts.cd), 0.0027);
+    EXPECT_LT(readLeadingNumber(state.texts.cd), 0.0108);
+    EXPECT_FALSE(state.texts.stalledShown);
     // The two leading-edge panels tie; the later one (61) is moved to 60.
-    EXPECT_EQ(state.pub.StagPoint.toInt(), 60);
+    EXPECT_EQ(state.pub.stagnationIndex.toInt(), 60);
     EXPECT_EQ(state.priv.BlUpdatePending, 0);
     EXPECT_EQ(seam.calls, (std::vector<std::string>{"boundaryLayer", "drawView"}));
     ASSERT_TRUE(state.priv.AeroObject);
@@ -85,39 +85,39 @@ TEST(Pipeline, CamberedSectionMatchesThinAirfoilTheory) {
     // angle -2.0772 degrees, Cm c/4 -0.05312. Tolerances: 1 % of the lift and
     // 0.06 degrees, what a camber line sampled at the 61 node stations of a
     // 120-point section gives away against the exact mean line.
-    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.Text3), 0.666458, 0.0067)) << state.texts.Text3;
-    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.Label12), -2.0772, 0.06)) << state.texts.Label12;
-    EXPECT_TRUE(state.texts.Label12.ends_with(" Deg."));
-    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.Label11), -0.05312, 0.0015)) << state.texts.Label11;
+    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.cl), 0.666458, 0.0067)) << state.texts.cl;
+    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.zeroLiftAngle), -2.0772, 0.06)) << state.texts.zeroLiftAngle;
+    EXPECT_TRUE(state.texts.zeroLiftAngle.ends_with(" Deg."));
+    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.cmQuarterChord), -0.05312, 0.0015)) << state.texts.cmQuarterChord;
     // Centre of pressure (0.25 + 0.0531 / 0.6665) x 100 = 33 % chord.
-    EXPECT_EQ(state.texts.Label13, "33 %c");
+    EXPECT_EQ(state.texts.centreOfPressure, "33 %c");
     EXPECT_TRUE(state.section.PanelCl.toDouble() > 0.6);  // the panel lift, kept before the overwrite
     // A short upper separation lowers the effective angle a little; no stall.
-    EXPECT_LT(state.analysis.EffectiveAngle, 4.0f);
-    EXPECT_GT(state.analysis.EffectiveAngle, 3.0f);
-    EXPECT_FALSE(state.texts.Label22Visible);
+    EXPECT_LT(state.analysis.effectiveAngleDeg, 4.0f);
+    EXPECT_GT(state.analysis.effectiveAngleDeg, 3.0f);
+    EXPECT_FALSE(state.texts.stalledShown);
 }
 
 TEST(Pipeline, CancelledDialogRedrawsFromThePreviousResults) {
     AppState state = stateFor("2412", "4");
     RecordingSeam seam;
     recompute(state, seam);
-    const std::string lift = state.texts.Text3;
-    const int32_t stag = state.pub.StagPoint.toInt();
+    const std::string lift = state.texts.cl;
+    const int32_t stag = state.pub.stagnationIndex.toInt();
 
     state.shared.DialogCancelled = Variant(int16_t{1});
-    state.texts.Text2 = "-8";
+    state.texts.angleText = "-8";
     seam.calls.clear();
     recompute(state, seam);
-    EXPECT_EQ(state.texts.Text3, lift);
-    EXPECT_EQ(state.pub.StagPoint.toInt(), stag);
+    EXPECT_EQ(state.texts.cl, lift);
+    EXPECT_EQ(state.pub.stagnationIndex.toInt(), stag);
     EXPECT_EQ(seam.calls, std::vector<std::string>{"drawView"});
 
     // A pending boundary layer solves even so, and runs once.
     state.priv.BlUpdatePending = 1;
     seam.calls.clear();
     recompute(state, seam);
-    EXPECT_NE(state.texts.Text3, lift);
+    EXPECT_NE(state.texts.cl, lift);
     EXPECT_EQ(state.priv.BlUpdatePending, 0);
     EXPECT_EQ(seam.calls, (std::vector<std::string>{"boundaryLayer", "drawView"}));
 }
@@ -128,37 +128,37 @@ TEST(Pipeline, SeparationModelTakesTheEffectiveAngle) {
     // the lower effective angle.
     AppState plain = stateFor("2412", "20");
     AppState model = plain;
-    model.pub.FlowSeperationModel = Variant(int16_t{1});
+    model.pub.useEffectiveAngle = Variant(int16_t{1});
     RecordingSeam seam;
     recompute(plain, seam);
     recompute(model, seam);
-    EXPECT_TRUE(plain.texts.Label22Visible);
-    EXPECT_TRUE(model.texts.Label22Visible);
-    EXPECT_LT(model.analysis.EffectiveAngle, 20.0f);
-    EXPECT_EQ(model.priv.AeroObject->AngleOfAttack.toDouble(), model.analysis.EffectiveAngle);
+    EXPECT_TRUE(plain.texts.stalledShown);
+    EXPECT_TRUE(model.texts.stalledShown);
+    EXPECT_LT(model.analysis.effectiveAngleDeg, 20.0f);
+    EXPECT_EQ(model.priv.AeroObject->AngleOfAttack.toDouble(), model.analysis.effectiveAngleDeg);
     EXPECT_EQ(plain.priv.AeroObject->AngleOfAttack.toDouble(), 20.0);
-    EXPECT_LT(readLeadingNumber(model.texts.Text3), readLeadingNumber(plain.texts.Text3) - 0.3);
+    EXPECT_LT(readLeadingNumber(model.texts.cl), readLeadingNumber(plain.texts.cl) - 0.3);
     // The zero-lift angle is measured from the section's own angle either way.
-    EXPECT_NE(model.texts.Label12, plain.texts.Label12);
+    EXPECT_NE(model.texts.zeroLiftAngle, plain.texts.zeroLiftAngle);
 }
 
 TEST(Pipeline, BoundaryLayerErrorShowsTheMessageAndKeepsTheRest) {
     AppState state = stateFor("2412", "4");
-    state.pub.re = Variant(int16_t{0});
-    state.texts.Label22Visible = true;
+    state.pub.reynolds = Variant(int16_t{0});
+    state.texts.stalledShown = true;
     RecordingSeam seam;
     recompute(state, seam);
     EXPECT_EQ(seam.calls, (std::vector<std::string>{kMessage, kMessage, "drawView"}));
-    EXPECT_EQ(state.texts.Label20, "0.0000");  // the drag box keeps what it showed
-    EXPECT_FALSE(state.texts.Label22Visible);
-    EXPECT_FALSE(state.texts.Text3.empty());   // the rest of the panel is filled
-    EXPECT_EQ(state.texts.Label13, "33 %c");
-    EXPECT_GT(state.pub.StagPoint.toInt(), 0);  // found before the layer failed
+    EXPECT_EQ(state.texts.cd, "0.0000");  // the drag box keeps what it showed
+    EXPECT_FALSE(state.texts.stalledShown);
+    EXPECT_FALSE(state.texts.cl.empty());   // the rest of the panel is filled
+    EXPECT_EQ(state.texts.centreOfPressure, "33 %c");
+    EXPECT_GT(state.pub.stagnationIndex.toInt(), 0);  // found before the layer failed
 }
 
 TEST(Pipeline, PolarViewSweepsOncePerSectionAndThenSolves) {
     AppState state = stateFor("0012", "2", 20);
-    state.pub.VFlag = Variant(int16_t{10});
+    state.pub.view = Variant(int16_t{10});
     RecordingSeam seam;
     recompute(state, seam);
     EXPECT_EQ(seam.calls, (std::vector<std::string>{"status: Current Airfoil: 0012", "hideSurfaceLegend",
@@ -172,20 +172,20 @@ TEST(Pipeline, PolarViewSweepsOncePerSectionAndThenSolves) {
     EXPECT_EQ(first.header.re, 1e6);
     EXPECT_EQ(first.points.front().angle, -20.0);
     EXPECT_EQ(first.points.back().angle, 20.0);
-    EXPECT_FALSE(state.texts.Text3.empty());  // the normal solve ran after the sweep
+    EXPECT_FALSE(state.texts.cl.empty());  // the normal solve ran after the sweep
 
     // The same section, flap and Reynolds number again: nothing added, even
     // at another angle or point count.
-    state.texts.Text2 = "6";
+    state.texts.angleText = "6";
     recompute(state, seam);
     EXPECT_EQ(state.priv.PolarCount, 1);
 
-    state.texts.Text1 = "2412";
+    state.texts.sectionName = "2412";
     recompute(state, seam);
     EXPECT_EQ(state.priv.PolarCount, 2);
-    state.pub.re = Variant(int32_t{3000000});
+    state.pub.reynolds = Variant(int32_t{3000000});
     recompute(state, seam);
-    state.texts.Label16 = "5 Deg.";
+    state.texts.flapDeflection = "5 Deg.";
     recompute(state, seam);
     EXPECT_EQ(state.priv.PolarCount, 4);
 
@@ -199,8 +199,8 @@ TEST(Pipeline, PolarViewSweepsOncePerSectionAndThenSolves) {
 
 TEST(Pipeline, PolarErrorKeepsThePolarAndItsPointsSoFar) {
     AppState state = stateFor("0012", "2", 20);
-    state.pub.VFlag = Variant(int16_t{10});
-    state.pub.re = Variant(int16_t{0});
+    state.pub.view = Variant(int16_t{10});
+    state.pub.reynolds = Variant(int16_t{0});
     RecordingSeam seam;
     recompute(state, seam);
     // One message from the sweep, one from the drag estimate of the solve and
@@ -232,10 +232,10 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
         AppState state = stateFor("2412", "4");
         RecordingSeam seam;
         recompute(state, seam);
-        const std::string cl = state.texts.Text3;
+        const std::string cl = state.texts.cl;
         const double panelCl = state.section.PanelCl.toDouble();
-        state.texts.Text1 = c.text1;
-        state.texts.Label16 = "30 Deg.";
+        state.texts.sectionName = c.text1;
+        state.texts.flapDeflection = "30 Deg.";
         state.shared.FlapDeflection = Variant(int16_t{30});
         state.section.FlapRad = c.flapRad;
         state.section.FlapHinge = c.flapHinge;
@@ -246,13 +246,13 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
         ASSERT_EQ(seam.calls.size(), 2u) << c.what;
         EXPECT_NE(seam.calls[0].find(c.reason), std::string::npos) << c.what << ": " << seam.calls[0];
         EXPECT_NE(seam.calls[0].find("the previous section is kept"), std::string::npos) << c.what;
-        EXPECT_EQ(state.texts.Text1, "2412") << c.what;
-        EXPECT_EQ(state.texts.Label16, "0.0 Deg.") << c.what;
+        EXPECT_EQ(state.texts.sectionName, "2412") << c.what;
+        EXPECT_EQ(state.texts.flapDeflection, "0.0 Deg.") << c.what;
         EXPECT_EQ(state.shared.FlapDeflection.toDouble(), 0.0) << c.what;
         EXPECT_EQ(state.section.FlapRad, 0.0f) << c.what;
         EXPECT_EQ(state.section.FromFile, 0) << c.what;
         EXPECT_EQ(state.section.file.FileNU, 0) << c.what;
-        EXPECT_EQ(state.texts.Text3, cl) << c.what;
+        EXPECT_EQ(state.texts.cl, cl) << c.what;
         EXPECT_EQ(state.section.PanelCl.toDouble(), panelCl) << c.what;
     }
 
@@ -265,7 +265,7 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
     recompute(first, seam);
     ASSERT_EQ(seam.calls.size(), 1u);
     EXPECT_NE(seam.calls[0].find("The section 9901 cannot be built"), std::string::npos) << seam.calls[0];
-    EXPECT_TRUE(first.texts.Text3.empty());
+    EXPECT_TRUE(first.texts.cl.empty());
 
     // Steep but still a function of x (the upper surface reaches the edge at
     // about 89 degrees): built.
@@ -276,7 +276,7 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
     recompute(steep, seam);
     for (const std::string& call : seam.calls)
         EXPECT_EQ(call.find("cannot be built"), std::string::npos) << call;
-    EXPECT_FALSE(steep.texts.Text3.empty());
+    EXPECT_FALSE(steep.texts.cl.empty());
 }
 
 }  // namespace

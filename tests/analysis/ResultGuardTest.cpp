@@ -23,8 +23,8 @@ AppState saneState() {
     state.analysis.thin.AlphaZeroLift = -2.1;
     state.analysis.drag.ok = true;
     state.analysis.drag.cd = 0.0068;
-    state.texts.Text3 = state.texts.Text4 = state.texts.Label11 = state.texts.Label12 = "figure";
-    state.texts.Label13 = state.texts.Label20 = "figure";
+    state.texts.cl = state.texts.cmLeadingEdge = state.texts.cmQuarterChord = state.texts.zeroLiftAngle = "figure";
+    state.texts.centreOfPressure = state.texts.cd = "figure";
     return state;
 }
 
@@ -37,21 +37,21 @@ TEST(ResultGuard, EachFigureIsShownAtItsBoundAndRefusedBeyondIt) {
     };
     const Case cases[] = {
         {"thin lift", [](AppState& s, double v) { s.analysis.thin.ClValue = float(v); s.section.PanelCl = Variant(float(v)); },
-         -4.0, -4.01, &MainWindowTexts::Text3},
+         -4.0, -4.01, &MainWindowTexts::cl},
         {"panel lift", [](AppState& s, double v) { s.section.PanelCl = Variant(float(v)); s.analysis.thin.ClValue = float(v); },
-         4.0, 4.01, &MainWindowTexts::Text3},
+         4.0, 4.01, &MainWindowTexts::cl},
         {"quarter-chord moment", [](AppState& s, double v) { s.analysis.thin.CmQuarter = v; }, -1.0, -1.001,
-         &MainWindowTexts::Label11},
+         &MainWindowTexts::cmQuarterChord},
         {"leading-edge moment", [](AppState& s, double v) { s.analysis.thin.CmLeValue = float(v); }, -2.0, -2.01,
-         &MainWindowTexts::Text4},
+         &MainWindowTexts::cmLeadingEdge},
         {"zero-lift angle", [](AppState& s, double v) { s.analysis.thin.AlphaZeroLift = v; }, 30.0, 30.01,
-         &MainWindowTexts::Label12},
-        {"drag", [](AppState& s, double v) { s.analysis.drag.cd = v; }, 0.5, 0.5001, &MainWindowTexts::Label20},
-        {"no drag", [](AppState& s, double v) { s.analysis.drag.cd = v; }, 1e-6, 0.0, &MainWindowTexts::Label20},
+         &MainWindowTexts::zeroLiftAngle},
+        {"drag", [](AppState& s, double v) { s.analysis.drag.cd = v; }, 0.5, 0.5001, &MainWindowTexts::cd},
+        {"no drag", [](AppState& s, double v) { s.analysis.drag.cd = v; }, 1e-6, 0.0, &MainWindowTexts::cd},
         // Thin-airfoil lift against the panel lift: a gap of 1 is taken, a
         // gap beyond both 1 and half the larger lift is not.
         {"thin against panel", [](AppState& s, double v) { s.analysis.thin.ClValue = float(v); }, 1.7, 1.75,
-         &MainWindowTexts::Text3},
+         &MainWindowTexts::cl},
     };
     EXPECT_EQ(analysisResultProblem(saneState()), "");
     for (const Case& c : cases) {
@@ -72,7 +72,7 @@ TEST(ResultGuard, TheSemiModelsLiftAtTheEffectiveAngleMayDifferFromThePanelLift)
     state.section.PanelCl = Variant(2.4f);
     state.analysis.thin.ClValue = 0.3f;
     EXPECT_NE(analysisResultProblem(state), "");
-    state.pub.FlowSeperationModel = Variant(int16_t{1});
+    state.pub.useEffectiveAngle = Variant(int16_t{1});
     EXPECT_EQ(analysisResultProblem(state), "");
 }
 

@@ -18,7 +18,7 @@ TEST(ResultsPanel, Pictures) {
         double cmQuarter, alphaZeroLift;
         bool hasCentre;
         double centre;
-        const char *Text3, *Text4, *Label11, *Label12, *Label13;
+        const char *clShown, *cmLeShown, *cmQuarterShown, *zeroLiftShown, *centreShown;
     };
     // Expected texts by hand from the pictures: Cl, Cm and Cm c/4 "##0.000",
     // zero-lift angle "##0.00" + " Deg.", centre of pressure "##0" + " %c",
@@ -40,11 +40,11 @@ TEST(ResultsPanel, Pictures) {
         thin.centreOfPressure = c.centre;
         MainWindowTexts texts;
         fillResultsPanel(texts, thin);
-        EXPECT_EQ(texts.Text3, c.Text3);
-        EXPECT_EQ(texts.Text4, c.Text4);
-        EXPECT_EQ(texts.Label11, c.Label11);
-        EXPECT_EQ(texts.Label12, c.Label12);
-        EXPECT_EQ(texts.Label13, c.Label13);
+        EXPECT_EQ(texts.cl, c.clShown);
+        EXPECT_EQ(texts.cmLeadingEdge, c.cmLeShown);
+        EXPECT_EQ(texts.cmQuarterChord, c.cmQuarterShown);
+        EXPECT_EQ(texts.zeroLiftAngle, c.zeroLiftShown);
+        EXPECT_EQ(texts.centreOfPressure, c.centreShown);
     }
 }
 
@@ -90,9 +90,9 @@ TEST(ResultsPanel, ExtremesAndStagnationPointRules) {
     for (const Case& c : cases) {
         AppState state = stateWith({0.0f, -0.1f, 0.0f, 0.1f, 0.1f, 0.0f}, {1.0f, -0.5f, 0.3f, -0.5f, 1.0f, 0.2f}, c.v);
         state.shared.DialogCancelled = Variant(c.dialogCancelled);
-        state.pub.StagPoint = c.before;
+        state.pub.stagnationIndex = c.before;
         updateExtremes(state);
-        EXPECT_EQ(state.pub.StagPoint.toInt(), c.stag) << c.what;
+        EXPECT_EQ(state.pub.stagnationIndex.toInt(), c.stag) << c.what;
         EXPECT_EQ(state.pub.CpHigh.toDouble(), 1.0);
         EXPECT_EQ(state.pub.CpLow.toDouble(), -0.5f);
         ASSERT_EQ(state.section.SharedNodeY.size(), 6);

@@ -70,7 +70,7 @@ TEST(SurfaceBoundaryLayer, TurbulentFlatPlateAgreesWithTheFlatPlateEstimate) {
     // Past transition the momentum march integrates dtheta/dx = Cf / 2 with
     // Ludwieg-Tillmann friction; on a flat plate its trailing-edge drag
     // 2 theta must lie within the 50 % band of the 1/5-power flat-plate
-    // estimate, so PolarSolution 2 keeps the march's own value. Tolerance:
+    // estimate, so dragModel 2 keeps the march's own value. Tolerance:
     // the band the method itself uses to reject the march.
     const double re = 1e7;
     const Plate p = flatPlate(401, 1.0);

@@ -11,23 +11,24 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
-#include "app/Form1Load.h"
-#include "ui/Form1.h"
-#include "ui/Form1Menus.h"
+#include "app/DisplayCommands.h"
+#include "app/StartupDefaults.h"
+#include "ui/MainWindow.h"
+#include "ui/MainMenus.h"
 #include "ui/Splash.h"
-#include "ui/frmBlwarning.h"
+#include "ui/SeparationWarning.h"
 #include "ui/toolkit/Fonts.h"
 
 namespace aerolune {
 namespace {
 
-QString fieldText(ui::Form1& form, const char* name) { return form.findChild<QLineEdit*>(name)->text(); }
-QString boxText(ui::Form1& form, const char* name) { return form.findChild<QLabel*>(name)->text(); }
+QString fieldText(ui::MainWindow& form, const char* name) { return form.findChild<QLineEdit*>(name)->text(); }
+QString boxText(ui::MainWindow& form, const char* name) { return form.findChild<QLabel*>(name)->text(); }
 
 TEST(StartUp, ShowsTheMainWindowWithTheDefaultsAndClosesTheSplashOnce) {
     Application app;
     app.StartUp();
-    ui::Form1& form = *app.form1();
+    ui::MainWindow& form = *app.mainWindow();
 
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(form.windowTitle(), "Aerolune - Version 2.0");
@@ -36,21 +37,21 @@ TEST(StartUp, ShowsTheMainWindowWithTheDefaultsAndClosesTheSplashOnce) {
     EXPECT_GE(app.recomputeCount(), 1);  // the first resize recomputed
     EXPECT_EQ(app.state().priv.FirstResizeDone, 1);
 
-    EXPECT_EQ(fieldText(form, "Text1"), "0012");
-    EXPECT_EQ(fieldText(form, "Text5"), "0 Deg.");
-    EXPECT_EQ(boxText(form, "Label16"), "0.0 Deg.");
-    EXPECT_EQ(boxText(form, "Label17"), "0.0 %c");
+    EXPECT_EQ(fieldText(form, "sectionField"), "0012");
+    EXPECT_EQ(fieldText(form, "angleReadout"), "0 Deg.");
+    EXPECT_EQ(boxText(form, "flapDeflectionBox"), "0.0 Deg.");
+    EXPECT_EQ(boxText(form, "flapLengthBox"), "0.0 %c");
     // The first resize ran the first analysis: NACA 0012 at 0 degrees has no
     // lift, no centre of pressure and a drag of a few thousandths.
-    EXPECT_EQ(fieldText(form, "Text3"), "0.000");
-    EXPECT_EQ(boxText(form, "Label13"), "N/A");
-    EXPECT_EQ(boxText(form, "Label20").size(), 8);  // "##0.000000"
-    EXPECT_GT(boxText(form, "Label20").toDouble(), 0.004);
-    EXPECT_LT(boxText(form, "Label20").toDouble(), 0.010);
-    EXPECT_FALSE(form.findChild<QLabel*>("Label22")->isVisible());
-    EXPECT_EQ(form.action("mnuShowPoints")->text().remove('&'), "Show Points");
-    EXPECT_TRUE(form.action("mnuWBg")->isChecked());
-    EXPECT_FALSE(form.action("mnuBBg")->isChecked());
+    EXPECT_EQ(fieldText(form, "clField"), "0.000");
+    EXPECT_EQ(boxText(form, "centreOfPressureBox"), "N/A");
+    EXPECT_EQ(boxText(form, "dragBox").size(), 8);  // "##0.000000"
+    EXPECT_GT(boxText(form, "dragBox").toDouble(), 0.004);
+    EXPECT_LT(boxText(form, "dragBox").toDouble(), 0.010);
+    EXPECT_FALSE(form.findChild<QLabel*>("stalledMark")->isVisible());
+    EXPECT_EQ(form.action("showPoints")->text().remove('&'), "Show Points");
+    EXPECT_TRUE(form.action("whiteBackground")->isChecked());
+    EXPECT_FALSE(form.action("blackBackground")->isChecked());
     EXPECT_EQ(form.drawingArea()->palette().color(QPalette::Window), QColor(Qt::white));
 
     // Later resizes recompute and redraw but never bring the splash back.
@@ -63,12 +64,12 @@ TEST(StartUp, ShowsTheMainWindowWithTheDefaultsAndClosesTheSplashOnce) {
 
 TEST(StartUp, LoadStepLeavesEveryDefault) {
     AppState state;
-    state.pub.VFlag = int16_t{7};
+    state.pub.view = int16_t{7};
     state.pub.PointRadius = 0.007;
     state.priv.LowerSurfaceColor = 3;
     applyLoadDefaults(state);
 
-    EXPECT_EQ(state.pub.VFlag.toInt(), 1);
+    EXPECT_EQ(state.pub.view.toInt(), 1);
     EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.0);
     EXPECT_EQ(state.texts.ShowPointsCaption, "Show Points");
     EXPECT_EQ(state.priv.LowerSurfaceColor, 0);  // 15 on a white background becomes black
@@ -79,7 +80,7 @@ TEST(StartUp, LoadStepLeavesEveryDefault) {
     EXPECT_EQ(state.shared.TotalPoints.toInt(), 120);
     EXPECT_TRUE(state.shared.Naca5CamberPos.isEmpty());
     EXPECT_TRUE(state.shared.AngleSetting.isEmpty());
-    EXPECT_EQ(state.pub.re.toDouble(), 1e6);
+    EXPECT_EQ(state.pub.reynolds.toDouble(), 1e6);
     EXPECT_EQ(state.pub.GridCluster.toDouble(), 1.05);
     EXPECT_EQ(state.pub.ContMinyDef.toDouble(), -1.0);
     EXPECT_TRUE(state.pub.CpHighDef.isEmpty());
@@ -105,7 +106,7 @@ TEST(StartUp, PlotAspectSurvivesATinyWindow) {
 
 TEST(MenuTree, AccessKeysOfTheMenuBarAreUniqueAndTheInitialStatesHold) {
     AppState state;
-    ui::Form1 form(state);
+    ui::MainWindow form(state);
     QSet<QChar> keys;
     int topLevel = 0;
     for (QAction* a : form.menuBar()->actions()) {
@@ -119,12 +120,12 @@ TEST(MenuTree, AccessKeysOfTheMenuBarAreUniqueAndTheInitialStatesHold) {
     }
     EXPECT_EQ(topLevel, 9);  // the colour menu is a pop-up only
     EXPECT_EQ(keys.size(), 8);
-    for (const char* unavailable : {"mnuAirBl", "mnuBlayer", "MnuUpdate"})
+    for (const char* unavailable : {"airfoilBoundaryLayerView", "boundaryLayerView", "updateBoundaryLayer"})
         EXPECT_FALSE(form.action(unavailable)->isEnabled()) << unavailable;
-    EXPECT_TRUE(form.action("mnuDXF")->isEnabled());
-    EXPECT_EQ(form.action("mnuReportAero")->text().remove('&'), "Aeordynamics Coefficients");
-    EXPECT_EQ(form.action("MnuUpdate")->text().remove('&'), "Update  Boundary Layer Solution");
-    EXPECT_EQ(form.action("mnuCopy")->shortcut(), QKeySequence("Ctrl+C"));
+    EXPECT_TRUE(form.action("exportDxf")->isEnabled());
+    EXPECT_EQ(form.action("coefficientsReport")->text().remove('&'), "Aeordynamics Coefficients");
+    EXPECT_EQ(form.action("updateBoundaryLayer")->text().remove('&'), "Update  Boundary Layer Solution");
+    EXPECT_EQ(form.action("copy")->shortcut(), QKeySequence("Ctrl+C"));
 }
 
 TEST(Fonts, ClassicNamesResolveToInstalledFamilies) {
@@ -153,9 +154,9 @@ TEST(ShutDown, ExitAndClosingTheWindowEndTheEventLoop) {
     for (const bool viaMenu : {true, false}) {
         Application app;
         app.StartUp();
-        ui::Form1* form = app.form1();
+        ui::MainWindow* form = app.mainWindow();
         QTimer::singleShot(0, form, [form, viaMenu] {
-            if (viaMenu) form->action("exit1")->trigger(); else form->close();
+            if (viaMenu) form->action("exit")->trigger(); else form->close();
         });
         QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not a timing check
         EXPECT_EQ(QApplication::exec(), 0) << (viaMenu ? "File > Exit" : "closing the window");
@@ -170,11 +171,11 @@ namespace {
 
 TEST(SeparationWarning, ShowsItsCaptionModallyUntilOk) {
     AppState state;
-    ui::Form1 form(state);
-    ui::frmBlwarning warning("Lower Surface Seperation at x= 0.45", &form);
+    ui::MainWindow form(state);
+    ui::SeparationWarning warning("Lower Surface Seperation at x= 0.45", &form);
     EXPECT_EQ(warning.windowTitle(), "Lower Surface Seperation at x= 0.45");
     QTimer::singleShot(0, &warning, [&warning] {
-        QTest::mouseClick(warning.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(warning.findChild<QPushButton*>("ok"), Qt::LeftButton);
     });
     EXPECT_EQ(warning.exec(), QDialog::Accepted);
     EXPECT_EQ(warning.findChildren<QLabel*>().size(), 8);
@@ -197,9 +198,9 @@ TEST(Recompute, StatusBarNamesTheSectionAndTheView) {
         {9, "0012:  Report"},
     };
     for (const Case& c : cases) {
-        app.state().pub.VFlag = int16_t(c.vflag);
-        app.Command1_Click();
-        EXPECT_EQ(app.form1()->findChild<QLabel*>("SSPanel1Caption")->text().toStdString(), c.caption) << c.vflag;
+        app.state().pub.view = int16_t(c.vflag);
+        app.recomputeAndRedraw();
+        EXPECT_EQ(app.mainWindow()->findChild<QLabel*>("statusCaption")->text().toStdString(), c.caption) << c.vflag;
     }
 }
 

@@ -32,7 +32,7 @@
 #include "appwalk/WalkChecks.h"
 #include "io/AirfoilFileReader.h"
 #include "support/DxfReader.h"
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 #include "ui/HelpViewer.h"
 #include "ui/PictureBar.h"
 #include "ui/toolkit/Twips.h"
@@ -62,7 +62,7 @@ struct Walk {
     static constexpr int kUnreadableHelp = -2;
     std::vector<int> helpShown;  ///< topics the help window showed (-1 contents, -2 an unreadable file)
 
-    ui::Form1& form() { return *app.form1(); }
+    ui::MainWindow& form() { return *app.mainWindow(); }
     QString file(const QString& name) const { return dir.filePath(name); }
 
     /// Chooses a menu item as a user does and checks what every step must leave:
@@ -120,7 +120,7 @@ struct Walk {
 };
 
 /// Every item of the menu bar's menus and of the colour pop-up, in menu order.
-std::vector<QAction*> everyMenuItem(ui::Form1& form) {
+std::vector<QAction*> everyMenuItem(ui::MainWindow& form) {
     std::vector<QAction*> items;
     std::function<void(QMenu*)> collect = [&](QMenu* menu) {
         for (QAction* a : menu->actions()) {
@@ -133,7 +133,7 @@ std::vector<QAction*> everyMenuItem(ui::Form1& form) {
     };
     for (QAction* top : form.menuBar()->actions())
         if (top->menu()) collect(top->menu());
-    collect(form.menu("mnuColor"));
+    collect(form.menu("colourMenu"));
     return items;
 }
 
@@ -145,15 +145,15 @@ void everyMenuItemOnce(Walk& w) {
     // exports go to the temporary folder; General Airfoils reads a section
     // from a coordinate file.
     const std::map<QString, QString> files = {
-        {"air1", w.file("start.dat")},
-        {"mnuDXF", w.file("section.dxf")},
-        {"temp1", w.file("templates.pdf")},
-        {"mnuExportPlot", w.file("plot.png")},
-        {"MnuAirfoilData", QString(AEROLUNE_TEST_DATA) + "/reference/karman_trefftz/KT_cambered.txt"}};
+        {"saveViewData", w.file("start.dat")},
+        {"exportDxf", w.file("section.dxf")},
+        {"printRibTemplates", w.file("templates.pdf")},
+        {"exportPlot", w.file("plot.png")},
+        {"openCoordinateFile", QString(AEROLUNE_TEST_DATA) + "/reference/karman_trefftz/KT_cambered.txt"}};
     std::set<std::string> unavailable;
     for (QAction* a : everyMenuItem(w.form())) {
         const QString item = a->objectName();
-        if (item == "exit1") continue;  // last
+        if (item == "exit") continue;  // last
         if (!a->isEnabled()) {
             unavailable.insert(item.toStdString());
             continue;
@@ -164,20 +164,20 @@ void everyMenuItemOnce(Walk& w) {
     // Only the boundary-layer items wait for a solved layer (the airfoil
     // view's one is there once the walk has solved one); every other item
     // was available.
-    unavailable.erase("mnuAirBl");
-    EXPECT_EQ(unavailable, (std::set<std::string>{"mnuBlayer", "MnuUpdate"}));
+    unavailable.erase("airfoilBoundaryLayerView");
+    EXPECT_EQ(unavailable, (std::set<std::string>{"boundaryLayerView", "updateBoundaryLayer"}));
 }
 
 void pictureBar(Walk& w) {
     // The picture bar in the airfoil view: save, templates, angle, the
     // sections menu, flap, help.
-    w.choose("mnuCoordinates");
+    w.choose("coordinatesView");
     for (int i = 0; i < ui::PictureBar::kButtons; ++i) {
         if (i == 0) w.pilot.nextFile = w.file("bar.dat");
         if (i == 1) w.pilot.nextFile = w.file("bar.pdf");
         w.clickBar(i);
     }
-    EXPECT_TRUE(w.pilot.popups.contains("Edit1")) << "button 3 opens the Airfoils menu";
+    EXPECT_TRUE(w.pilot.popups.contains("airfoilsMenu")) << "button 3 opens the Airfoils menu";
     ASSERT_FALSE(w.helpShown.empty());
     EXPECT_GE(w.helpShown.back(), 0) << "button 6 opens the airfoil view's help topic";
     EXPECT_TRUE(test::holdsFiniteNumbers(w.file("start.dat"), 2 * 60));  // x, y of 120 points at start
@@ -188,44 +188,44 @@ void pictureBar(Walk& w) {
 void dialogsChangedConfirmedAndOneCancelled(Walk& w) {
     // Section, angle, flap, points, mesh and Reynolds number set in their
     // dialogs and confirmed; one dialog cancelled.
-    w.pilot.answerNext([](QWidget& d) { test::spin(d, "SpinButton2", true), press(d, "Command1"); });
-    w.choose("Digit5");
+    w.pilot.answerNext([](QWidget& d) { test::spin(d, "camberPositionSpin", true), press(d, "ok"); });
+    w.choose("naca5");
     EXPECT_EQ(w.app.state().shared.SectionFamily.toInt(), 5);
-    EXPECT_EQ(w.fieldText("Text1").size(), 5u) << w.fieldText("Text1");
+    EXPECT_EQ(w.fieldText("sectionField").size(), 5u) << w.fieldText("sectionField");
     w.pilot.answerNext([](QWidget& d) {
-        enter(d, "Text1", "2"), enter(d, "Text2", "4"), enter(d, "Text3", "12"), press(d, "Command1");
+        enter(d, "camberField", "2"), enter(d, "camberPositionField", "4"), enter(d, "thicknessField", "12"), press(d, "ok");
     });
-    w.choose("Digit4");
-    EXPECT_EQ(w.fieldText("Text1"), "2412");
-    w.pilot.answerNext([](QWidget& d) { enter(d, "Text1", "4"), press(d, "Command1"); });
-    w.choose("AOT");
-    EXPECT_EQ(w.fieldText("Text5"), "4 Deg.");  // with its unit, as "0 Deg." at start-up
-    const double lift = std::stod(w.fieldText("Text3"));
+    w.choose("naca4");
+    EXPECT_EQ(w.fieldText("sectionField"), "2412");
+    w.pilot.answerNext([](QWidget& d) { enter(d, "angleField", "4"), press(d, "ok"); });
+    w.choose("changeAngle");
+    EXPECT_EQ(w.fieldText("angleReadout"), "4 Deg.");  // with its unit, as "0 Deg." at start-up
+    const double lift = std::stod(w.fieldText("clField"));
     // Thin-airfoil theory gives 2 pi (4 deg + 2.1 deg) = 0.67 for this camber;
     // the panel solution is a little above it. Loose: this checks the chain.
     EXPECT_NEAR(lift, 0.7, 0.1);
     const int recomputes = w.app.recomputeCount();
-    w.pilot.answerNext([](QWidget& d) { enter(d, "Text1", "12"), press(d, "Command2"); });
-    w.choose("AOT");
+    w.pilot.answerNext([](QWidget& d) { enter(d, "angleField", "12"), press(d, "cancel"); });
+    w.choose("changeAngle");
     EXPECT_EQ(w.app.recomputeCount(), recomputes) << "a cancelled dialog recomputed";
-    EXPECT_EQ(std::stod(w.fieldText("Text3")), lift);
+    EXPECT_EQ(std::stod(w.fieldText("clField")), lift);
     w.pilot.answerNext(
-        [](QWidget& d) { enter(d, "Text1", "25"), enter(d, "Text2", "10"), press(d, "Command1"); });
-    w.choose("flap1");
-    EXPECT_EQ(w.boxText("Label16"), "10.0 Deg.");
-    EXPECT_EQ(w.boxText("Label17"), "25.0 %c");
-    EXPECT_GT(std::stod(w.fieldText("Text3")), lift + 0.2);  // a flap down 10 degrees adds lift
-    w.pilot.answerNext([](QWidget& d) { test::choose(d, "Combo1", "160"), press(d, "Command1"); });
-    w.choose("mnuOptions");
+        [](QWidget& d) { enter(d, "flapLengthField", "25"), enter(d, "flapDeflectionField", "10"), press(d, "ok"); });
+    w.choose("configureFlap");
+    EXPECT_EQ(w.boxText("flapDeflectionBox"), "10.0 Deg.");
+    EXPECT_EQ(w.boxText("flapLengthBox"), "25.0 %c");
+    EXPECT_GT(std::stod(w.fieldText("clField")), lift + 0.2);  // a flap down 10 degrees adds lift
+    w.pilot.answerNext([](QWidget& d) { test::choose(d, "pointCountList", "160"), press(d, "ok"); });
+    w.choose("pointCount");
     EXPECT_EQ(w.app.state().shared.TotalPoints.toInt(), 160);
-    w.pilot.answerNext([](QWidget& d) { enter(d, "Text1", "2000000"), press(d, "Command1"); });
-    w.choose("mnuBoundaryLayer");
-    EXPECT_EQ(w.app.state().pub.re.toDouble(), 2e6);
+    w.pilot.answerNext([](QWidget& d) { enter(d, "reynoldsField", "2000000"), press(d, "ok"); });
+    w.choose("aerodynamicsSettings");
+    EXPECT_EQ(w.app.state().pub.reynolds.toDouble(), 2e6);
     w.pilot.answerNext([](QWidget& d) {
-        d.findChild<QSlider*>("Slider1")->setValue(50);
-        press(d, "Command1");
+        d.findChild<QSlider*>("clusteringSlider")->setValue(50);
+        press(d, "ok");
     });
-    w.choose("mnuGridControl");
+    w.choose("meshSettings");
     EXPECT_DOUBLE_EQ(w.app.state().pub.GridCluster.toDouble(), std::exp(0.05));
     EXPECT_TRUE(w.pilot.allAnswersUsed());
 }
@@ -263,11 +263,11 @@ void helpButtonsInTheDialogs(Walk& w) {
         const char* help;
         const char* cancel;
         int topic;
-    } dialogs[] = {{"Digit4", "Command3", "Command2", 20},
-                   {"Digit5", "Command3", "Command2", 30},
-                   {"AOT", "Command3", "Command2", 90},
-                   {"flap1", "Command3", "Command2", 50},
-                   {"temp1", "Command2", "Command1", 70}};
+    } dialogs[] = {{"naca4", "help", "cancel", 20},
+                   {"naca5", "help", "cancel", 30},
+                   {"changeAngle", "help", "cancel", 90},
+                   {"configureFlap", "help", "cancel", 50},
+                   {"printRibTemplates", "help", "cancel", 70}};
     for (const auto& d : dialogs) {
         SCOPED_TRACE(d.item);
         DialogHelp help;
@@ -285,7 +285,7 @@ void helpButtonsInTheDialogs(Walk& w) {
 void keyboardAccess(Walk& w) {
     // The menus through their access keys (Alt and the underlined letter, then
     // an item's letter) and Copy through Ctrl+C, with no mouse.
-    ui::Form1& form = w.form();
+    ui::MainWindow& form = w.form();
     const auto activate = [&form] {
         // Offscreen, nothing hands the activation back when a menu closes (a
         // window manager does): the closed menu would stay the active window.
@@ -301,18 +301,18 @@ void keyboardAccess(Walk& w) {
         w.settle();
     };
     viaKeys('v', 'p');
-    EXPECT_EQ(w.app.state().pub.VFlag.toInt(), 10) << "Alt+V, P: Cl-Cd Polar";
+    EXPECT_EQ(w.app.state().pub.view.toInt(), 10) << "Alt+V, P: Cl-Cd Polar";
     viaKeys('v', 'm');
-    EXPECT_TRUE(form.action("mnuMesh")->isChecked()) << "Alt+V, M: Mesh";
+    EXPECT_TRUE(form.action("meshView")->isChecked()) << "Alt+V, M: Mesh";
     const int dialogs = w.pilot.dialogs.size();
-    w.pilot.answerNext([](QWidget& d) { press(d, "Command2"); });
+    w.pilot.answerNext([](QWidget& d) { press(d, "cancel"); });
     viaKeys('d', 'a');
     EXPECT_EQ(w.pilot.dialogs.size(), dialogs + 1) << "Alt+D, A: Change Angle of Attack";
     EXPECT_TRUE(w.pilot.allAnswersUsed());
     // Ctrl+C from wherever the focus is: the read-out field that has it at start.
     QApplication::clipboard()->clear();
     ASSERT_TRUE(activate());
-    w.form().findChild<QLineEdit*>("Text1")->setFocus();
+    w.form().findChild<QLineEdit*>("sectionField")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
     w.settle();
     EXPECT_GT(test::inkPixels(QApplication::clipboard()->image()), 200) << "Ctrl+C copies the plot";
@@ -321,7 +321,7 @@ void keyboardAccess(Walk& w) {
 void dxfReadBack(Walk& w) {
     // The DXF export of this section, read by the DXF test's reader: one
     // line between neighbouring points.
-    w.choose("mnuDXF", w.file("naca2412.dxf"));
+    w.choose("exportDxf", w.file("naca2412.dxf"));
     const std::string python = test::pythonWithEzdxf();
     ASSERT_FALSE(python.empty()) << "no python3 with ezdxf: install python3-ezdxf (scripts/install-deps.sh)";
     for (const char* name : {"section.dxf", "naca2412.dxf"}) {
@@ -337,40 +337,40 @@ void everyViewDrawnAndSaved(Walk& w) {
     // Every view drawn and, where it has data, saved: the files hold
     // numbers and only numbers that are finite.
     const char* const views[] = {
-        "mnuCoordinates",   "mnuAirVel",       "MnuAirPres",         "cp22",           "Velocity1",
-        "mnuPolar",         "mnuClvsAoA",      "mnuTransitionPoint", "mnuFlowField",   "mnuCp",
-        "mnuMesh",          "mnuUpSurfProf",   "mnuUpStress",        "mnuUpSurfThick", "mnuLowerSurfProf",
-        "mnuLowSurfStress", "mnuLowSurfThick", "mnuAirBl",           "mnuReportAero",  "mnuReportFourier"};
+        "coordinatesView",   "airfoilVelocityView",       "airfoilPressureView",         "surfaceCpView",           "surfaceVelocityView",
+        "polarView",         "liftMomentView",      "transitionPointView", "streamLinesView",   "pressureFieldView",
+        "meshView",          "upperProfilesView",   "upperFrictionView",        "upperThicknessView", "lowerProfilesView",
+        "lowerFrictionView", "lowerThicknessView", "airfoilBoundaryLayerView",           "coefficientsReport",  "fourierReport"};
     std::set<std::string> withoutData;
     for (const char* view : views) {
         w.choose(view);
-        if (!w.form().action("air1")->isEnabled()) {
+        if (!w.form().action("saveViewData")->isEnabled()) {
             withoutData.insert(view);
             continue;
         }
         const QString saved = w.file(QString(view) + ".dat");
-        w.choose("air1", saved);
+        w.choose("saveViewData", saved);
         EXPECT_TRUE(test::holdsFiniteNumbers(saved, 10)) << view;
     }
     EXPECT_EQ(withoutData,
-              (std::set<std::string>{"mnuFlowField", "mnuCp", "mnuReportAero", "mnuReportFourier"}));
+              (std::set<std::string>{"streamLinesView", "pressureFieldView", "coefficientsReport", "fourierReport"}));
 
     // The coordinates read back as a section, then analysed from the file.
     std::string name;
     FileSection lists;
-    const ReadAirfoilResult read = ReadAirfoil(w.file("mnuCoordinates.dat").toStdString(), name, lists);
+    const ReadAirfoilResult read = ReadAirfoil(w.file("coordinatesView.dat").toStdString(), name, lists);
     ASSERT_TRUE(read.ok) << read.reason;
     EXPECT_GE(lists.FileNU + lists.FileNL, 160);
-    w.choose("MnuAirfoilData", w.file("mnuCoordinates.dat"));
+    w.choose("openCoordinateFile", w.file("coordinatesView.dat"));
     EXPECT_EQ(w.app.state().section.FromFile, 1);
 }
 
 void templatesPrintedAndPlotCopied(Walk& w) {
     // Rib templates for a tapered wing printed into a PDF, the plot copied.
     w.pilot.answerNext([](QWidget& d) {
-        enter(d, "Text1", "4"), enter(d, "Text2", "3"), enter(d, "Text3", "0.1"), press(d, "SSCommand1");
+        enter(d, "tipChordField", "4"), enter(d, "sectionCountField", "3"), enter(d, "skinThicknessField", "0.1"), press(d, "ok");
     });
-    w.choose("temp1", w.file("ribs.pdf"));
+    w.choose("printRibTemplates", w.file("ribs.pdf"));
     EXPECT_TRUE(w.pilot.allAnswersUsed());
     for (const char* pdf : {"templates.pdf", "bar.pdf", "ribs.pdf"}) {
         QFile f(w.file(pdf));
@@ -378,7 +378,7 @@ void templatesPrintedAndPlotCopied(Walk& w) {
         EXPECT_TRUE(f.read(5) == "%PDF-") << pdf;
         EXPECT_GT(f.size(), 1000) << pdf;
     }
-    w.choose("mnuCopy");
+    w.choose("copy");
     EXPECT_GT(test::inkPixels(QApplication::clipboard()->image()), 200);
 }
 
@@ -386,33 +386,33 @@ void mouseOnThePlotArea(Walk& w) {
     // The mouse on the plot area of the mesh view: the read-out follows it,
     // a left drag zooms into its box, Reset gives the whole view back and a
     // right click opens the View menu.
-    w.choose("mnuMesh");
+    w.choose("meshView");
     QWidget& area = *w.form().drawingArea();
     const QImage whole = area.grab().toImage();
     const QPoint from(area.width() / 4, area.height() / 4), to(area.width() / 2, area.height() / 2);
     QTest::mouseMove(&area, from);
     static const QRegularExpression readout(R"(^-?\d+\.\d\d  x   -?\d+\.\d\d\d$)");
-    EXPECT_TRUE(readout.match(w.boxText("Label2").c_str()).hasMatch()) << w.boxText("Label2");
+    EXPECT_TRUE(readout.match(w.boxText("cursorReadout").c_str()).hasMatch()) << w.boxText("cursorReadout");
     QTest::mousePress(&area, Qt::LeftButton, {}, from);
     QTest::mouseMove(&area, to);
     QTest::mouseRelease(&area, Qt::LeftButton, {}, to);
     w.settle();
     EXPECT_NE(area.grab().toImage(), whole) << "a drag zooms in";
-    w.choose("mnuReset");
+    w.choose("zoomReset");
     EXPECT_EQ(area.grab().toImage(), whole) << "Reset shows the whole view";
     QTest::mouseClick(&area, Qt::RightButton, {}, to);
     w.settle();
-    EXPECT_TRUE(w.pilot.popups.contains("View1"));
+    EXPECT_TRUE(w.pilot.popups.contains("viewMenu"));
 }
 
 void legendSwatches(Walk& w) {
     // The surface legend's colour swatches in the pressure distribution: a
     // click gives the upper surface the next colour, holding the right button
     // offers the colour menu.
-    w.choose("cp22");
+    w.choose("surfaceCpView");
     QWidget& area = *w.form().drawingArea();
-    QWidget* upper = w.form().findChild<QWidget*>("Label5(1)");
-    QWidget* lower = w.form().findChild<QWidget*>("Label5(0)");
+    QWidget* upper = w.form().findChild<QWidget*>("upperSwatch");
+    QWidget* lower = w.form().findChild<QWidget*>("lowerSwatch");
     ASSERT_TRUE(upper && lower && upper->isVisible());
     const QImage before = area.grab().toImage();
     QTest::mouseClick(upper, Qt::LeftButton);
@@ -421,7 +421,7 @@ void legendSwatches(Walk& w) {
     QTest::mousePress(lower, Qt::RightButton);
     w.settle();
     QTest::mouseRelease(lower, Qt::RightButton);
-    EXPECT_TRUE(w.pilot.popups.contains("mnuColor"));
+    EXPECT_TRUE(w.pilot.popups.contains("colourMenu"));
 }
 
 TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
@@ -432,7 +432,7 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     ASSERT_TRUE(w.dir.isValid());
     w.app.StartUp();
     w.settle();
-    EXPECT_EQ(w.fieldText("Text1"), "0012");
+    EXPECT_EQ(w.fieldText("sectionField"), "0012");
 
     everyMenuItemOnce(w);
     pictureBar(w);
@@ -452,7 +452,7 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
               << ", messages: " << w.pilot.messages.join(" | ").toStdString() << "\n";
 
     // File > Exit ends the program's event loop.
-    QTimer::singleShot(0, &w.form(), [&w] { w.form().action("exit1")->trigger(); });
+    QTimer::singleShot(0, &w.form(), [&w] { w.form().action("exit")->trigger(); });
     QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not a timing check
     EXPECT_EQ(QApplication::exec(), 0) << "File > Exit";
     EXPECT_TRUE(warnings().isEmpty()) << warnings().join("\n").toStdString();

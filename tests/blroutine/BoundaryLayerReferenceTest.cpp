@@ -96,12 +96,12 @@ TEST_F(Naca0012AtZero, TransitionAndDragAgainstTheReference) {
     ASSERT_GT(bl.upper.transitionStation, 0);
     EXPECT_NEAR(bl.upper.x(bl.upper.transitionStation), 0.687, 0.15);
     // Drag of the reference polar 0.00540, within 30 %.
-    EXPECT_TRUE(nearlyEqual(bl.CdCFD, 0.00540, 0.0, 0.30)) << bl.CdCFD;
-    EXPECT_EQ(state_->pub.CdCFD.toDouble(), bl.CdCFD);
+    EXPECT_TRUE(nearlyEqual(bl.boundaryLayerCd, 0.00540, 0.0, 0.30)) << bl.boundaryLayerCd;
+    EXPECT_EQ(state_->pub.boundaryLayerCd.toDouble(), bl.boundaryLayerCd);
     // No lift without camber or angle: the re-solve's lift within 1e-4.
     EXPECT_NEAR(bl.cl, 0.0, 1e-4);
-    EXPECT_EQ(bl.title, boundaryLayerTitle(bl.cl, bl.CdCFD));
-    EXPECT_TRUE(bl.mnuAirBlEnabled);
+    EXPECT_EQ(bl.title, boundaryLayerTitle(bl.cl, bl.boundaryLayerCd));
+    EXPECT_TRUE(bl.airfoilBoundaryLayerViewEnabled);
     // The layer reaches the last 10 % of the arc length on both surfaces.
     EXPECT_TRUE(seam_->warnings.empty());
     EXPECT_TRUE(seam_->messages.empty());
@@ -123,7 +123,7 @@ TEST_F(Naca0012AtZero, BothSurfacesAlike) {
     }
     // The displaced contour is the mirror image too (to 1e-6 chord), and lies
     // outside the section.
-    const int32_t N = bl.nptsst;
+    const int32_t N = bl.panelCount;
     for (int32_t j = 2; j <= N; ++j) {
         EXPECT_NEAR(bl.displacedY(j), -bl.displacedY(N + 2 - j), 1e-6) << j;
         if (j > N / 2 + 1) EXPECT_GE(bl.displacedY(j), state_->section.NodeY(j)) << j;
@@ -145,9 +145,9 @@ TEST_F(Naca0012AtZero, ProfilesReachTheEdgeVelocity) {
 }
 
 // A section of more than 120 points is coupled on its 120-point build: at 340
-// points and 64 across, CdCFD and transition against the reference polars
+// points and 64 across, boundaryLayerCd and transition against the reference polars
 // (xfoil_viscous_polars.csv, Re 1e6). Coupled on the 340-point section
-// itself, 2412 at 2 degrees gave CdCFD 1.16 of the reference's and lower
+// itself, 2412 at 2 degrees gave boundaryLayerCd 1.16 of the reference's and lower
 // transition 0.15 chord early; now 1.02 and 0.01. Drag within the 10 % aim
 // of the 120-point table, transition within 0.10 chord (upper transition on
 // 2412 at 2 degrees lies 0.08 early, 0.07 at 120 points).
@@ -163,11 +163,11 @@ TEST(BoundaryLayerFineSection, CoupledOnTheCoarseBuildKeepsDragAndTransition) {
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.section) + " at " + r.angle);
         AppState state = sectionAt(r.section, r.angle, 170, {64, 50, 3, 0.0});
-        state.pub.re = Variant(1e6);
+        state.pub.reynolds = Variant(1e6);
         recomputeWithLayer(state);
         const BoundaryLayerSolution& bl = state.boundaryLayer;
         ASSERT_TRUE(bl.ok) << bl.error;
-        EXPECT_TRUE(nearlyEqual(bl.CdCFD, r.cd, 0.0, 0.10)) << bl.CdCFD;
+        EXPECT_TRUE(nearlyEqual(bl.boundaryLayerCd, r.cd, 0.0, 0.10)) << bl.boundaryLayerCd;
         ASSERT_GT(bl.upper.transitionStation, 0);
         ASSERT_GT(bl.lower.transitionStation, 0);
         EXPECT_NEAR(bl.upper.x(bl.upper.transitionStation), r.xtrUpper, 0.10);

@@ -31,7 +31,7 @@ TEST(BoundaryLayerTexts, SeparationCaptionsAndTitle) {
 }
 
 TEST(BoundaryLayerRoutine, LaminarLayersSeparateOnBothSurfacesWithTwoWarnings) {
-    // Always laminar (BlOptions 1): on NACA 0012 at 0 degrees and Re 1e6 the
+    // Always laminar (transitionModel 1): on NACA 0012 at 0 degrees and Re 1e6 the
     // laminar layer separates on both surfaces where the pressure starts to
     // rise, near 0.6 chord (Thwaites' method on the same section, and where
     // the reference solver's separation bubble begins): between 0.5 and 0.7.
@@ -46,7 +46,7 @@ TEST(BoundaryLayerRoutine, LaminarLayersSeparateOnBothSurfacesWithTwoWarnings) {
     EXPECT_LT(bl.upper.separationX, 0.7);
     EXPECT_EQ(bl.upper.transitionStation, 0);
     // The computation went on: re-solve, drag and title as without a warning.
-    EXPECT_TRUE(std::isfinite(bl.CdCFD) && bl.CdCFD > 0.0);
+    EXPECT_TRUE(std::isfinite(bl.boundaryLayerCd) && bl.boundaryLayerCd > 0.0);
     EXPECT_EQ(seam.statuses.back(), bl.title);
     // Past the separation delta* continues as a straight line to the
     // trailing edge, never falling.
@@ -57,8 +57,8 @@ TEST(BoundaryLayerRoutine, LaminarLayersSeparateOnBothSurfacesWithTwoWarnings) {
 TEST(BoundaryLayerRoutine, ReynoldsNumbersTooLowAreReportedFailures) {
     for (int32_t re : {0, 1}) {
         AppState state = sectionAt("2412", "4");
-        state.pub.re = Variant(re);
-        state.boundaryLayer.mnuAirBlEnabled = true;  // from an earlier solution
+        state.pub.reynolds = Variant(re);
+        state.boundaryLayer.airfoilBoundaryLayerViewEnabled = true;  // from an earlier solution
         const WarningSeam seam = recomputeWithLayer(state);
         SCOPED_TRACE(re);
         EXPECT_FALSE(state.boundaryLayer.ok);
@@ -68,8 +68,8 @@ TEST(BoundaryLayerRoutine, ReynoldsNumbersTooLowAreReportedFailures) {
         ASSERT_FALSE(seam.messages.empty());
         EXPECT_EQ(seam.messages.back(), kBoundaryLayerErrorMessage);
         EXPECT_TRUE(seam.warnings.empty());
-        EXPECT_TRUE(state.pub.CdCFD.isEmpty());  // no drag figure at all, rather than NaN
-        EXPECT_TRUE(state.boundaryLayer.mnuAirBlEnabled);
+        EXPECT_TRUE(state.pub.boundaryLayerCd.isEmpty());  // no drag figure at all, rather than NaN
+        EXPECT_TRUE(state.boundaryLayer.airfoilBoundaryLayerViewEnabled);
     }
 }
 
@@ -77,16 +77,16 @@ TEST(BoundaryLayerRoutine, CancelledSettingsDialogKeepsThePreviousSolution) {
     AppState state = sectionAt("0012", "0");
     recomputeWithLayer(state);
     ASSERT_TRUE(state.boundaryLayer.ok);
-    const double before = state.boundaryLayer.CdCFD;
+    const double before = state.boundaryLayer.boundaryLayerCd;
 
-    // Cancel: CompBlFlag 0 with DialogCancelled 1; a different section
+    // Cancel: boundaryLayerRequested 0 with DialogCancelled 1; a different section
     // solution in the state meanwhile must not be taken up.
-    state.pub.CompBlFlag = Variant(int16_t{0});
+    state.pub.boundaryLayerRequested = Variant(int16_t{0});
     state.shared.DialogCancelled = Variant(int16_t{1});
-    state.pub.BlOptions = Variant(int16_t{1});
+    state.pub.transitionModel = Variant(int16_t{1});
     WarningSeam seam;
     EXPECT_FALSE(BoundaryLayer(state, seam));
-    EXPECT_EQ(state.boundaryLayer.CdCFD, before);
+    EXPECT_EQ(state.boundaryLayer.boundaryLayerCd, before);
     EXPECT_TRUE(seam.warnings.empty() && seam.messages.empty() && seam.statuses.empty());
 }
 
@@ -101,7 +101,7 @@ TEST(BoundaryLayerRoutine, RecomputationRunsTheLayerOnceWhereNeeded) {
     for (const Case& c : {Case{1, 1, 1}, Case{7, 1, 1}, Case{8, 1, 1}, Case{1, 0, 0}, Case{7, 0, 1},
                           Case{8, 0, 1}, Case{3, 0, 0}}) {
         AppState state = sectionAt("0012", "2");
-        state.pub.VFlag = Variant(c.view);
+        state.pub.view = Variant(c.view);
         state.priv.BlUpdatePending = c.pending;
         WarningSeam seam;
         recompute(state, seam);
@@ -109,7 +109,7 @@ TEST(BoundaryLayerRoutine, RecomputationRunsTheLayerOnceWhereNeeded) {
             return s.starts_with("CFD Boundary Layer Solution: Cl = ");
         });
         EXPECT_EQ(runs, c.runs) << "view " << c.view << ", pending " << c.pending;
-        EXPECT_EQ(state.boundaryLayer.mnuAirBlEnabled, c.runs > 0);
+        EXPECT_EQ(state.boundaryLayer.airfoilBoundaryLayerViewEnabled, c.runs > 0);
     }
 }
 

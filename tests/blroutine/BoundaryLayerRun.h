@@ -22,21 +22,21 @@ struct WarningSeam : ViewSeam {
 struct LayerSettings {
     int16_t points = 32;
     int16_t limit = 50;
-    int16_t options = 3;  // BlOptions: 1 laminar, 2 transition at separation, 3 natural
+    int16_t options = 3;  // transitionModel: 1 laminar, 2 transition at separation, 3 natural
     double roughness = 0.0;
 };
 
 inline AppState sectionAt(const std::string& designation, const std::string& angle, int32_t halfPoints = 60,
                           const LayerSettings& set = {}) {
     AppState state;
-    state.texts.Text1 = designation;
-    state.texts.Text2 = angle;
+    state.texts.sectionName = designation;
+    state.texts.angleText = angle;
     state.shared.HalfPoints = halfPoints;
     state.shared.TotalPoints = Variant(int16_t(2 * halfPoints));
     state.pub.BlPoints = Variant(set.points);
     state.pub.BlLimit = Variant(set.limit);
-    state.pub.BlOptions = Variant(set.options);
-    state.pub.BlRough = Variant(set.roughness);
+    state.pub.transitionModel = Variant(set.options);
+    state.pub.roughness = Variant(set.roughness);
     return state;
 }
 

@@ -42,8 +42,8 @@ void expectSound(const AppState& state, const WarningSeam& seam) {
     }
     EXPECT_EQ(seam.warnings.size(), warnings);
     ASSERT_TRUE(allFinite(bl.displacedY.data(), bl.displacedY.size()));
-    EXPECT_TRUE(std::isfinite(bl.cl) && std::isfinite(bl.cmLe) && std::isfinite(bl.CdCFD));
-    EXPECT_GE(bl.CdCFD, 0.0);
+    EXPECT_TRUE(std::isfinite(bl.cl) && std::isfinite(bl.cmLe) && std::isfinite(bl.boundaryLayerCd));
+    EXPECT_GE(bl.boundaryLayerCd, 0.0);
 }
 
 TEST(BoundaryLayerSweep, EveryDialogSettingGivesASolution) {

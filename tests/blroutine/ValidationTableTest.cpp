@@ -1,8 +1,8 @@
 // Validation against the reference solver's viscous polars
 // (tests/data/reference/xfoil_viscous_polars.csv, Ncrit 9) at 120 points:
-// the finite-difference layer's drag CdCFD and transition, and the polar's
+// the finite-difference layer's drag boundaryLayerCd and transition, and the polar's
 // lift and drag. Each row carries the tolerance it is held to. The aims are
-// CdCFD within 10 %, transition within 0.05 chord, polar lift within 5 % and
+// boundaryLayerCd within 10 %, transition within 0.05 chord, polar lift within 5 % and
 // polar drag within 30 %; where a row is held to more, the comment on it
 // says by how much the aim is missed as measured, and why.
 
@@ -50,7 +50,7 @@ TEST(Validation, BoundaryLayerDragAndTransition) {
         double cdTolerance;   ///< relative
         double xtrTolerance;  ///< chords
     };
-    // Measured ratios CdCFD / reference in the comments; transition is the
+    // Measured ratios boundaryLayerCd / reference in the comments; transition is the
     // first turbulent station (0.015 to 0.05 chord apart at 120 points), 1
     // where the layer stays laminar. Largest transition miss 0.037 chord
     // (NACA 0012 at 4 degrees, Re 1e6, upper: 0.217 against 0.254; NACA
@@ -77,11 +77,11 @@ TEST(Validation, BoundaryLayerDragAndTransition) {
                      std::to_string(r.alpha));
         const ReferencePoint ref = referencePolars().at({r.section, r.re, r.alpha});
         AppState state = sectionAt(r.section, std::to_string(r.alpha));
-        state.pub.re = Variant(r.re);
+        state.pub.reynolds = Variant(r.re);
         recomputeWithLayer(state);
         const BoundaryLayerSolution& bl = state.boundaryLayer;
         ASSERT_TRUE(bl.ok) << bl.error;
-        EXPECT_TRUE(nearlyEqual(bl.CdCFD, ref.cd, 0.0, r.cdTolerance)) << bl.CdCFD << " against " << ref.cd;
+        EXPECT_TRUE(nearlyEqual(bl.boundaryLayerCd, ref.cd, 0.0, r.cdTolerance)) << bl.boundaryLayerCd << " against " << ref.cd;
         EXPECT_NEAR(transitionX(bl.upper), ref.xtrTop, r.xtrTolerance);
         EXPECT_NEAR(transitionX(bl.lower), ref.xtrBottom, r.xtrTolerance);
     }
@@ -125,10 +125,10 @@ double displacementAt(const BoundaryLayerSurface& s, double x) {
 TEST(Validation, BoundaryLayerStepConvergence) {
     // Halving the routine's marching step (at 120 points: 4 steps per
     // station interval and none longer than a 480-point section's longest
-    // panel, against 8 and half that) changes CdCFD, and delta* at 0.9 chord
+    // panel, against 8 and half that) changes boundaryLayerCd, and delta* at 0.9 chord
     // on each surface, by less than 2 % on the 15 cases of the table above,
     // as measured: largest change 1.9 % (delta* lower, NACA 0012 at 4
-    // degrees, Re 1e6, a laminar layer to the trailing edge); CdCFD changes
+    // degrees, Re 1e6, a laminar layer to the trailing edge); boundaryLayerCd changes
     // by 0.6 % at most.
     struct Row {
         const char* section;
@@ -150,7 +150,7 @@ TEST(Validation, BoundaryLayerStepConvergence) {
         SCOPED_TRACE(std::string(r.section) + " Re " + std::to_string(r.re) + " at " +
                      std::to_string(r.alpha));
         AppState state = sectionAt(r.section, std::to_string(r.alpha));
-        state.pub.re = Variant(r.re);
+        state.pub.reynolds = Variant(r.re);
         recomputeWithLayer(state);
         const BoundaryLayerSolution& bl = state.boundaryLayer;
         ASSERT_TRUE(bl.ok) << bl.error;
@@ -165,7 +165,7 @@ TEST(Validation, BoundaryLayerStepConvergence) {
             }
         }
         // The coarser march is the routine's own: the same drag to rounding.
-        ASSERT_NEAR(cd[0], bl.CdCFD, 1e-12 * bl.CdCFD);
+        ASSERT_NEAR(cd[0], bl.boundaryLayerCd, 1e-12 * bl.boundaryLayerCd);
         EXPECT_TRUE(nearlyEqual(cd[1], cd[0], 0.0, r.cdTolerance)) << cd[0] << " then " << cd[1];
         for (int side = 0; side < 2; ++side)
             EXPECT_TRUE(nearlyEqual(thickness[1][side], thickness[0][side], 0.0, r.thicknessTolerance))

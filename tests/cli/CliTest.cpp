@@ -62,8 +62,8 @@ TEST(Cli, AnalysePrintsTheLibrarysResults) {
     // The same recomputation in this process; the CLI prints 9 significant
     // digits, so 1e-8 relative is the printing's own rounding.
     AppState state;
-    state.texts.Text1 = "2412";
-    state.texts.Text2 = "4";
+    state.texts.sectionName = "2412";
+    state.texts.angleText = "4";
     state.shared.HalfPoints = 40;
     state.shared.TotalPoints = Variant(int16_t{80});
     NullSeam seam;
@@ -74,8 +74,8 @@ TEST(Cli, AnalysePrintsTheLibrarysResults) {
         {"cl", state.section.ClValue},
         {"cm_c4", state.section.CmQuarter.toDouble()},
         {"cd", state.analysis.drag.cd},
-        {"effective_alpha", state.analysis.EffectiveAngle},
-        {"stag_point", state.pub.StagPoint.toDouble()},
+        {"effective_alpha", state.analysis.effectiveAngleDeg},
+        {"stag_point", state.pub.stagnationIndex.toDouble()},
         {"transition_upper_x", state.analysis.drag.transitionUpperX},
         {"a1", state.priv.AeroObject->A1},
     };
@@ -126,11 +126,11 @@ TEST(Cli, PolarIsThePolarExportOfTheSweep) {
     const CliRun run = runCli("polar --naca 2412 --points 40 --re 2e6 --flap-length 20 --flap-deflection 5");
     ASSERT_EQ(run.status, 0) << run.err;
     AppState state;
-    state.texts.Text1 = "2412";
+    state.texts.sectionName = "2412";
     state.section.SectionNumber = 2412;
     state.section.FlapRad = flapRadians(5.0);
     state.section.FlapHinge = flapHinge(20.0);
-    state.pub.re = Variant(2e6);
+    state.pub.reynolds = Variant(2e6);
     NullSeam seam;
     ASSERT_TRUE(Polar(state, seam, 40));
     EXPECT_EQ(run.out, polarExportText(polarExportBlocks(state.analysis.polars, state.priv.PolarCount)));

@@ -65,23 +65,23 @@ struct Request {
 AppState recomputed(const Request& r, int16_t vflag, int16_t blDisplayOpt = 1) {
     AppState state;
     if (r.file.empty()) {
-        state.texts.Text1 = r.naca;
+        state.texts.sectionName = r.naca;
         state.shared.SectionFamily = Variant(int16_t(r.naca.size() == 5 ? 5 : 4));
     } else {
         std::string name;
         EXPECT_TRUE(ReadAirfoil(r.file, name, state.section.file).ok);
-        state.texts.Text1 = name;
+        state.texts.sectionName = name;
         state.section.FromFile = 1;
     }
     state.section.FlapRad = flapRadians(r.flapDeflection);
     state.section.FlapHinge = flapHinge(r.flapLength);
     state.shared.HalfPoints = r.points / 2;
     state.shared.TotalPoints = Variant(int16_t(r.points));
-    state.pub.re = Variant(r.re);
-    state.texts.Text2 = formatGeneral(r.alpha);
-    state.texts.Text5 = state.texts.Text2 + " Deg.";  // as the program shows it
-    state.pub.VFlag = Variant(vflag);
-    state.pub.BlDisplayOpt = Variant(blDisplayOpt);
+    state.pub.reynolds = Variant(r.re);
+    state.texts.angleText = formatGeneral(r.alpha);
+    state.texts.angleReadout = state.texts.angleText + " Deg.";  // as the program shows it
+    state.pub.view = Variant(vflag);
+    state.pub.boundaryLayerPlot = Variant(blDisplayOpt);
     state.priv.BlUpdatePending = 0;  // the boundary layer only for its own view, as the command line runs it
     NullSeam seam;
     recompute(state, seam);

@@ -58,8 +58,8 @@ Csv parseCsv(const std::string& text) {
 // solved at 120 points.
 AppState solved2412At4() {
     AppState state;
-    state.texts.Text1 = "2412";
-    state.texts.Text2 = "4";
+    state.texts.sectionName = "2412";
+    state.texts.angleText = "4";
     state.priv.BlUpdatePending = 0;
     NullSeam seam;
     recompute(state, seam);

@@ -77,12 +77,12 @@ TEST(CliPrint, ReportPrintsTheReportViewsLines) {
     ASSERT_EQ(run.status, 0) << run.err;
 
     AppState state;
-    state.texts.Text1 = "2412";
-    state.texts.Text2 = "4";
-    state.texts.Text5 = "4 Deg.";
+    state.texts.sectionName = "2412";
+    state.texts.angleText = "4";
+    state.texts.angleReadout = "4 Deg.";
     state.shared.HalfPoints = 40;
     state.shared.TotalPoints = Variant(int16_t{80});
-    state.pub.VFlag = Variant(int16_t{8});
+    state.pub.view = Variant(int16_t{8});
     test::NullSeam seam;
     recompute(state, seam);
     const std::vector<print::ReportLine> lines = print::reportLines(state);

@@ -15,7 +15,7 @@ using Kind = RecordedCall::Kind;
 
 AppState solvedState(const char* angle) {
     AppState state;
-    state.texts.Text2 = angle;
+    state.texts.angleText = angle;
     state.priv.BlUpdatePending = 0;
     return test::recomputed(state);
 }

@@ -23,8 +23,8 @@ std::string golden(const std::string& name) { return test::readFile(test::dataPa
 // cases of the sixth decimal.
 AppState coordinatesState() {
     AppState state;
-    state.pub.VFlag = int16_t{1};
-    state.texts.Text1 = "0012";
+    state.pub.view = int16_t{1};
+    state.texts.sectionName = "0012";
     state.shared.TotalPoints = int16_t{60};
     state.shared.HalfPoints = 30;
     state.section.NodeX.resize(61);
@@ -38,16 +38,16 @@ AppState coordinatesState() {
 
 AppState surfaceState(int16_t vflag) {
     AppState state;
-    state.pub.VFlag = vflag;
+    state.pub.view = vflag;
     if (vflag == 2) {
-        state.texts.Text1 = "2412";
-        state.texts.Text5 = "4 Deg.";
+        state.texts.sectionName = "2412";
+        state.texts.angleReadout = "4 Deg.";
         state.shared.HalfPoints = 3;
         state.section.CtrlX = list({0.95f, 0.5f, 0.05f, 0.05f, 0.5f, 0.95f});
         state.section.SurfCp = list({0.2f, -0.15f, 0.9f, -1.25f, -0.6f, 0.125f});
     } else {
-        state.texts.Text1 = "0012";
-        state.texts.Text5 = "0 Deg.";
+        state.texts.sectionName = "0012";
+        state.texts.angleReadout = "0 Deg.";
         state.shared.HalfPoints = 2;
         state.section.CtrlX = list({0.9f, 0.1f, 0.1f, 0.9f});
         state.section.SurfVel = list({0.95f, -0.02f, 1.35f, 1.1f});
@@ -84,7 +84,7 @@ TEST(ExportGolden, MeshFileRunsEachMeshLineBackwards) {
         }
     }
     AppState state;
-    state.pub.VFlag = int16_t{6};
+    state.pub.view = int16_t{6};
     ExportText text = asciiFileText(state, {&mesh, nullptr});
     ASSERT_TRUE(text.ok()) << text.error;
     EXPECT_EQ(text.text, golden("mesh.txt"));
@@ -98,7 +98,7 @@ TEST(ExportGolden, PolarFileDividesTheDragBy1000) {
     // transitions as fractions of chord, written in per cent. The second
     // polar has no points and gives its three header lines only.
     AppState state;
-    state.pub.VFlag = int16_t{10};
+    state.pub.view = int16_t{10};
     PolarStore& store = state.analysis.polars;
     store.add({"2412", "0.0 Deg.", "0.0 %c", 1.0e6}).points = {
         {-2.0, -0.0123456, 8.5, -0.0525, 0.45678, 0.032}, {10.0, 1.234567, 12.25, 0.0005, 0.025, 0.99999}};
@@ -143,15 +143,15 @@ TEST(ExportGolden, EveryBoundaryLayerLayout) {
                            "bl_lower_thickness.txt", "bl_upper_friction.txt", "bl_lower_friction.txt"};
     const BoundaryLayerExportInput bl = smallSolution();
     AppState state;
-    state.pub.VFlag = int16_t{7};
-    state.texts.Text1 = "2412";
+    state.pub.view = int16_t{7};
+    state.texts.sectionName = "2412";
     for (int16_t option = 1; option <= 6; ++option) {
-        state.pub.BlDisplayOpt = option;
+        state.pub.boundaryLayerPlot = option;
         ExportText text = asciiFileText(state, {nullptr, &bl});
         ASSERT_TRUE(text.ok()) << option << ": " << text.error;
         EXPECT_EQ(text.text, golden(files[option - 1])) << files[option - 1];
     }
-    state.pub.BlDisplayOpt = int16_t{7};
+    state.pub.boundaryLayerPlot = int16_t{7};
     EXPECT_EQ(asciiFileText(state, {nullptr, &bl}).text, "");
 }
 
@@ -198,13 +198,13 @@ TEST(ExportGolden, DxfOfAThreePointContour) {
 TEST(ExportGolden, ViewsWithoutDataGiveAnEmptyFileAndMissingResultsAReason) {
     AppState state;
     for (int16_t view : {4, 5, 8, 9, 0, 11}) {
-        state.pub.VFlag = view;
+        state.pub.view = view;
         ExportText text = asciiFileText(state);
         EXPECT_TRUE(text.ok()) << view;
         EXPECT_EQ(text.text, "") << view;
     }
     for (int16_t view : {6, 7}) {
-        state.pub.VFlag = view;
+        state.pub.view = view;
         EXPECT_FALSE(asciiFileText(state).ok()) << view;
     }
     // An odd or oversized point count is refused rather than read past the arrays.

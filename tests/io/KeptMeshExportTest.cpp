@@ -37,11 +37,11 @@ void readPair(const std::string& line, double& a, double& b) {
 
 TEST(KeptMeshExport, WritesTheMeshViewsMeshLineByLine) {
     AppState state;
-    state.texts.Text1 = "2412";
-    state.texts.Text2 = "3";
+    state.texts.sectionName = "2412";
+    state.texts.angleText = "3";
     state.pub.MeshX = int16_t{31};
     state.pub.MeshY = int16_t{23};  // typed, not a list value
-    state.pub.VFlag = int16_t{6};
+    state.pub.view = int16_t{6};
     state = test::recomputed(state);
     computeFieldView(state, kMeshView);
 
@@ -70,7 +70,7 @@ TEST(KeptMeshExport, WritesTheMeshViewsMeshLineByLine) {
 
 TEST(KeptMeshExport, NoMeshYetIsAnErrorNotAnEmptyFile) {
     AppState state;
-    state.pub.VFlag = int16_t{6};
+    state.pub.view = int16_t{6};
     const MeshExportInput input = meshExportInput(state);
     EXPECT_FALSE(asciiFileText(state, {&input, nullptr}).ok());
 }

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 
 AppState coordinatesState() {
     AppState state;
-    state.texts.Text1 = "2412";
+    state.texts.sectionName = "2412";
     state.shared.TotalPoints = int16_t{4};
     state.section.NodeX = test::list({1.0f, 0.5f, 0.0f, 0.5f, 1.0f});
     state.section.NodeY = test::list({0.0f, -0.05f, 0.0f, 0.07f, 0.0f});

@@ -18,8 +18,8 @@ using Kind = RecordedCall::Kind;
 
 AppState solvedState(const char* designation = "2412", const char* alpha = "4") {
     AppState state;
-    state.texts.Text1 = designation;
-    state.texts.Text2 = alpha;
+    state.texts.sectionName = designation;
+    state.texts.angleText = alpha;
     state.shared.DialogCancelled = int16_t{0};
     test::NullSeam seam;
     recompute(state, seam);
@@ -87,7 +87,7 @@ TEST(AirfoilView, SubViewsDrawTheirOverlays) {
     };
     for (const Case& c : cases) {
         AppState state = solved();
-        state.pub.XChoice = int16_t(c.xchoice);
+        state.pub.airfoilOverlay = int16_t(c.xchoice);
         RecordingSurface s;
         drawAirfoilView(s, state);
         if (c.title) EXPECT_NE(s.findText(c.title), nullptr) << c.xchoice;
@@ -114,7 +114,7 @@ bool insideContour(const std::vector<double>& x, const std::vector<double>& y, d
 TEST(AirfoilView, VelocityAndPressureStandOffTheSurfaceOutwards) {
     for (int xchoice : {0, 1}) {
         AppState state = solved();
-        state.pub.XChoice = int16_t(xchoice);
+        state.pub.airfoilOverlay = int16_t(xchoice);
         const SurfaceData d = surfaceData(state);
         RecordingSurface s;
         drawAirfoilView(s, state);
@@ -139,7 +139,7 @@ TEST(AirfoilView, VelocityAndPressureStandOffTheSurfaceOutwards) {
 
 TEST(AirfoilView, LegendRunsFromTheLowestValueOnTheLeft) {
     AppState state = solved();
-    state.pub.XChoice = int16_t{1};
+    state.pub.airfoilOverlay = int16_t{1};
     RecordingSurface s;
     drawAirfoilView(s, state);
     const auto boxes = s.of(Kind::FilledBox);
@@ -248,7 +248,7 @@ TEST(BoundaryLayerView, EveryPlotTitledWithTheSolution) {
     AppState state = solved();
     ASSERT_TRUE(state.boundaryLayer.ok);
     for (int opt = 1; opt <= 6; ++opt) {
-        state.pub.BlDisplayOpt = int16_t(opt);
+        state.pub.boundaryLayerPlot = int16_t(opt);
         RecordingSurface s;
         EXPECT_TRUE(drawBoundaryLayerView(s, state));
         bool titled = false;

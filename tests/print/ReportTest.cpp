@@ -28,10 +28,10 @@ std::map<std::string, std::vector<std::string>> rows(const std::vector<ReportLin
 
 TEST(Report, Naca2412AtFourDegreesShowsTheStatesFigures) {
     AppState state;
-    state.texts.Text1 = "2412";
-    state.texts.Text2 = "4";
-    state.texts.Text5 = "4 Deg.";
-    state.pub.VFlag = Variant(int16_t{8});  // the report view brings the boundary layer up to date
+    state.texts.sectionName = "2412";
+    state.texts.angleText = "4";
+    state.texts.angleReadout = "4 Deg.";
+    state.pub.view = Variant(int16_t{8});  // the report view brings the boundary layer up to date
     state = test::recomputed(state);
     ASSERT_TRUE(state.boundaryLayer.ok) << state.boundaryLayer.error;
 
@@ -48,17 +48,17 @@ TEST(Report, Naca2412AtFourDegreesShowsTheStatesFigures) {
     auto cp = [](double cl, double cm) { return formatPicture(-(cm / cl) * 100.0, "00") + "%c"; };
     const auto& t = state.texts;
     const std::map<std::string, std::vector<std::string>> expected = {
-        {"    Lift Coeff", {t.Text3, f4(clP), f4(clB)}},
-        {"    Cm (L.E.)", {t.Text4, f4(cmP), f4(cmB)}},
-        {"    Cm (c/4)", {t.Label11, f4(cmP + 0.25 * clP), f4(cmB + 0.25 * clB)}},
-        {"    Angle (Cl=0)", {t.Label12, "Not Comp.", "Not Comp."}},
-        {"    Cent. of Pres", {t.Label13, cp(clP, cmP), cp(clB, cmB)}},
-        {"    Drag Coefficient", {"N/A", t.Label20, formatPicture(state.pub.CdCFD.toDouble(), "0.0#####")}},
+        {"    Lift Coeff", {t.cl, f4(clP), f4(clB)}},
+        {"    Cm (L.E.)", {t.cmLeadingEdge, f4(cmP), f4(cmB)}},
+        {"    Cm (c/4)", {t.cmQuarterChord, f4(cmP + 0.25 * clP), f4(cmB + 0.25 * clB)}},
+        {"    Angle (Cl=0)", {t.zeroLiftAngle, "Not Comp.", "Not Comp."}},
+        {"    Cent. of Pres", {t.centreOfPressure, cp(clP, cmP), cp(clB, cmB)}},
+        {"    Drag Coefficient", {"N/A", t.cd, formatPicture(state.pub.boundaryLayerCd.toDouble(), "0.0#####")}},
     };
     EXPECT_EQ(rows(lines), expected);
     // A cambered section at 4 degrees: real lift, a centre of pressure aft of the quarter chord.
     EXPECT_GT(clP, 0.5);
-    EXPECT_NE(t.Label13, "N/A");
+    EXPECT_NE(t.centreOfPressure, "N/A");
 }
 
 TEST(Report, CellsThatWouldDivideByNoLiftReadNotApplicable) {
@@ -90,7 +90,7 @@ TEST(Report, CellsThatWouldDivideByNoLiftReadNotApplicable) {
 
 TEST(Report, ColumnsStayAlignedAsTextAndOnThePlotArea) {
     AppState state;
-    state.texts.Text3 = "0.250";
+    state.texts.cl = "0.250";
     const std::vector<ReportLine> lines = reportLines(state);
     const int zone = reportZoneWidth(lines);
     EXPECT_EQ(zone, 21);  // "    Drag Coefficient" and a space
@@ -117,9 +117,9 @@ TEST(Report, ColumnsStayAlignedAsTextAndOnThePlotArea) {
 
 TEST(Report, BothReportViewsFitTheDefaultPlotAreaAndKeepTheirSizesOnAPage) {
     AppState state;
-    state.texts.Text5 = "-12.5 Deg.";
-    state.texts.Label16 = "-15.0 Deg.";
-    state.texts.Label17 = "25.0 %c";
+    state.texts.angleReadout = "-12.5 Deg.";
+    state.texts.flapDeflection = "-15.0 Deg.";
+    state.texts.flapLength = "25.0 %c";
     state.priv.AeroObject = std::make_shared<LinAero>();
     state.priv.AeroObject->A1 = -123.456789f;
     struct Case {

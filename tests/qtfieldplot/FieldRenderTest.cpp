@@ -20,7 +20,7 @@ using plot::ImageSurface;
 
 AppState solvedState(const char* angle) {
     AppState state;
-    state.texts.Text2 = angle;
+    state.texts.angleText = angle;
     state.priv.BlUpdatePending = 0;
     return test::recomputed(state);
 }
@@ -90,7 +90,7 @@ TEST(FieldRender, PressureViewShowsBothEndsOfTheRamp) {
     ImageSurface surface(1200, 800);
     const QImage image = render(state, 5, surface);
     const SectionState& s = state.section;
-    const int stag = state.pub.StagPoint.toInt();
+    const int stag = state.pub.stagnationIndex.toInt();
     int peak = 1;
     for (int i = 1; i <= 2 * state.shared.HalfPoints; ++i)
         if (s.SurfCp(i) < s.SurfCp(peak)) peak = i;
@@ -105,7 +105,7 @@ TEST(FieldRender, PressureViewShowsBothEndsOfTheRamp) {
 
 TEST(FieldRender, RubberBandRestoresThePictureAndZooms) {
     AppState state = solvedState("0");
-    state.pub.VFlag = int16_t{6};
+    state.pub.view = int16_t{6};
     ImageSurface surface(600, 400);
     const QImage before = render(state, 6, surface);
     ZoomDrag drag;

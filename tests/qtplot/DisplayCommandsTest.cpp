@@ -17,9 +17,9 @@ namespace {
 AppState onBackground(bool white) {
     AppState state;
     if (white)
-        mnuWBg_Click(state);
+        useWhiteBackground(state);
     else
-        mnuBBg_Click(state);
+        useBlackBackground(state);
     return state;
 }
 
@@ -55,14 +55,14 @@ TEST(DisplayCommands, BackgroundKeepsCurvesVisible) {
         state.priv.LowerSurfaceColor = c.lower;
         state.priv.UpperSurfaceColor = c.upper;
         if (c.toWhite)
-            mnuWBg_Click(state);
+            useWhiteBackground(state);
         else
-            mnuBBg_Click(state);
+            useBlackBackground(state);
         EXPECT_EQ(state.priv.LowerSurfaceColor, c.lowerAfter);
         EXPECT_EQ(state.priv.UpperSurfaceColor, c.upperAfter);
         EXPECT_EQ(state.priv.ForegroundIndex, c.toWhite ? 0 : 15);
-        EXPECT_EQ(state.texts.mnuWBgChecked, c.toWhite);
-        EXPECT_EQ(state.texts.mnuBBgChecked, !c.toWhite);
+        EXPECT_EQ(state.texts.whiteBackgroundChecked, c.toWhite);
+        EXPECT_EQ(state.texts.blackBackgroundChecked, !c.toWhite);
     }
 }
 
@@ -76,10 +76,10 @@ TEST(DisplayCommands, ColourMenuPointsAndReadout) {
         colourMenuChoice(state, 0, item);
         EXPECT_EQ(state.priv.LowerSurfaceColor, value);
     }
-    mnuShowPoints_Click(state);
+    toggleShowPoints(state);
     EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.007);
     EXPECT_EQ(state.texts.ShowPointsCaption, "Hide Points");
-    mnuShowPoints_Click(state);
+    toggleShowPoints(state);
     EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.0);
     EXPECT_EQ(state.texts.ShowPointsCaption, "Show Points");
     EXPECT_EQ(plot::cursorReadout(0.125, -0.0625), "0.13  x   -0.063");
@@ -98,13 +98,13 @@ TEST(PlotArea, ResizeRecreatesTheImageAndCopyPutsItOnTheClipboard) {
     const QPointF world = area.toWorld(QPointF(150, 100));
     EXPECT_NEAR(world.x(), 0.4, 1e-9);  // the middle of -0.2..1.0; rounding only
     EXPECT_NEAR(world.y(), 0.0, 1e-9);
-    mnuCopy_Click(image);
+    copyPlot(image);
     EXPECT_EQ(QApplication::clipboard()->image().size(), image.size());
 }
 
 TEST(ExportPlot, WritesTheViewOrSaysWhyNot) {
     AppState state;  // no solution yet: the view still draws its frame
-    state.pub.VFlag = int16_t{2};
+    state.pub.view = int16_t{2};
     const std::string dir = testing::TempDir();
     EXPECT_EQ(exportPlot(state, dir + "export.svg", QSize(300, 200)), "");
     EXPECT_TRUE(QFileInfo(QString::fromStdString(dir + "export.svg")).size() > 0);

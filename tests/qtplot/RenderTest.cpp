@@ -27,9 +27,9 @@ namespace {
 const AppState& solved() {
     static const AppState state = [] {
         AppState s;
-        s.texts.Text1 = "2412";
-        s.texts.Text2 = "4";
-        s.pub.VFlag = int16_t{10};  // the sweep fills the polar store; the layer is computed too
+        s.texts.sectionName = "2412";
+        s.texts.angleText = "4";
+        s.pub.view = int16_t{10};  // the sweep fills the polar store; the layer is computed too
         test::NullSeam seam;
         recompute(s, seam);
         return s;
@@ -71,10 +71,10 @@ TEST(Render, EachViewShowsTheColoursItMustContain) {
     };
     for (const Case& c : cases) {
         AppState state = solved();
-        state.pub.VFlag = int16_t(c.vflag);
-        state.pub.XChoice = int16_t(c.xchoice);
-        state.pub.BlDisplayOpt = int16_t(c.blOpt);
-        state.priv.PolarPlotKind = int16_t(c.kind);
+        state.pub.view = int16_t(c.vflag);
+        state.pub.airfoilOverlay = int16_t(c.xchoice);
+        state.pub.boundaryLayerPlot = int16_t(c.blOpt);
+        state.priv.polarKind = int16_t(c.kind);
         ImageSurface surface(1200, 800);
         ASSERT_TRUE(drawLineView(surface, state)) << c.what;
         const QImage image = surface.image();
@@ -189,7 +189,7 @@ TEST(Render, PdfAndSvgFilesReadBackToAPicture) {
     const AppState& state = solved();
     const auto draw = [&state](Surface& s) {
         AppState copy = state;
-        copy.pub.VFlag = int16_t{2};
+        copy.pub.view = int16_t{2};
         drawLineView(s, copy);
     };
     const std::string dir = testing::TempDir();
@@ -225,7 +225,7 @@ TEST(Render, PdfAndSvgFilesReadBackToAPicture) {
 
 TEST(Render, ExclusiveOrBoxDrawnTwiceRestoresThePicture) {
     AppState state = solved();
-    state.pub.VFlag = int16_t{2};
+    state.pub.view = int16_t{2};
     ImageSurface surface(400, 300);
     drawLineView(surface, state);
     const QImage before = surface.image();

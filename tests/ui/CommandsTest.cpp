@@ -36,27 +36,27 @@ TEST(ViewCommands, EachSetsItsViewAndRedrawsOnce) {
         int vflag, xchoice, blOption, polarKind;
     };
     const Case cases[] = {
-        {"mnuCoordinates", 1, 2, 1, 1}, {"mnuAirVel", 1, 0, 1, 1},
-        {"MnuAirPres", 1, 1, 1, 1},     {"mnuAirBl", 1, 3, 1, 1},
-        {"mnuAirView", 1, 3, 1, 1},     {"cp22", 2, 9, 1, 1},
-        {"Velocity1", 3, 9, 1, 1},      {"mnuBlayer", 7, 9, 1, 1},
-        {"mnuFlowField", 4, 9, 1, 1},   {"mnuCp", 5, 9, 1, 1},
-        {"mnuMesh", 6, 9, 1, 1},        {"mnuPolar", 10, 9, 1, 1},
-        {"mnuClvsAoA", 10, 9, 1, 2},    {"mnuTransitionPoint", 10, 9, 1, 3},
-        {"mnuUpSurfProf", 7, 9, 1, 1},  {"mnuLowerSurfProf", 7, 9, 2, 1},
-        {"mnuUpSurfThick", 7, 9, 3, 1}, {"mnuLowSurfThick", 7, 9, 4, 1},
-        {"mnuUpStress", 7, 9, 5, 1},    {"mnuLowSurfStress", 7, 9, 6, 1},
-        {"mnuReportAero", 8, 9, 1, 1},  {"mnuReportFourier", 9, 9, 1, 1},
+        {"coordinatesView", 1, 2, 1, 1}, {"airfoilVelocityView", 1, 0, 1, 1},
+        {"airfoilPressureView", 1, 1, 1, 1},     {"airfoilBoundaryLayerView", 1, 3, 1, 1},
+        {"boundaryLayerAirfoilView", 1, 3, 1, 1},     {"surfaceCpView", 2, 9, 1, 1},
+        {"surfaceVelocityView", 3, 9, 1, 1},      {"boundaryLayerView", 7, 9, 1, 1},
+        {"streamLinesView", 4, 9, 1, 1},   {"pressureFieldView", 5, 9, 1, 1},
+        {"meshView", 6, 9, 1, 1},        {"polarView", 10, 9, 1, 1},
+        {"liftMomentView", 10, 9, 1, 2},    {"transitionPointView", 10, 9, 1, 3},
+        {"upperProfilesView", 7, 9, 1, 1},  {"lowerProfilesView", 7, 9, 2, 1},
+        {"upperThicknessView", 7, 9, 3, 1}, {"lowerThicknessView", 7, 9, 4, 1},
+        {"upperFrictionView", 7, 9, 5, 1},    {"lowerFrictionView", 7, 9, 6, 1},
+        {"coefficientsReport", 8, 9, 1, 1},  {"fourierReport", 9, 9, 1, 1},
     };
     for (const Case& c : cases) {
         Harness h;
-        h.state.pub.XChoice = int16_t{9};  // a value no command sets: untouched stays 9
+        h.state.pub.airfoilOverlay = int16_t{9};  // a value no command sets: untouched stays 9
         h.run(c.item);
         SCOPED_TRACE(c.item);
-        EXPECT_EQ(h.state.pub.VFlag.toInt(), c.vflag);
-        EXPECT_EQ(h.state.pub.XChoice.toInt(), c.xchoice);
-        EXPECT_EQ(h.state.pub.BlDisplayOpt.toInt(), c.blOption);
-        EXPECT_EQ(h.state.priv.PolarPlotKind, c.polarKind);
+        EXPECT_EQ(h.state.pub.view.toInt(), c.vflag);
+        EXPECT_EQ(h.state.pub.airfoilOverlay.toInt(), c.xchoice);
+        EXPECT_EQ(h.state.pub.boundaryLayerPlot.toInt(), c.blOption);
+        EXPECT_EQ(h.state.priv.polarKind, c.polarKind);
         EXPECT_EQ(h.recomputes, 1);
     }
 }
@@ -68,12 +68,12 @@ TEST(ViewCommands, CheckMarkGroupFollowsTheLastView) {
         std::set<std::string> checked;
     };
     const Case cases[] = {
-        {{"cp22", "mnuFlowField"}, {"mnuFlowField"}},
-        {{"cp22", "mnuFlowField", "mnuCoordinates"}, {}},
-        {{"mnuMesh", "mnuBlayer", "mnuAirView"},
-         {"mnuBlayer"}},  // the airfoil view keeps the boundary-layer mark
-        {{"mnuMesh", "mnuBlayer", "MnuAirPres"}, {}},
-        {{"Velocity1", "mnuPolar", "mnuReportAero", "mnuUpStress"}, {"Velocity1"}},  // these leave the marks
+        {{"surfaceCpView", "streamLinesView"}, {"streamLinesView"}},
+        {{"surfaceCpView", "streamLinesView", "coordinatesView"}, {}},
+        {{"meshView", "boundaryLayerView", "boundaryLayerAirfoilView"},
+         {"boundaryLayerView"}},  // the airfoil view keeps the boundary-layer mark
+        {{"meshView", "boundaryLayerView", "airfoilPressureView"}, {}},
+        {{"surfaceVelocityView", "polarView", "coefficientsReport", "upperFrictionView"}, {"surfaceVelocityView"}},  // these leave the marks
     };
     for (const Case& c : cases) {
         Harness h;
@@ -84,22 +84,22 @@ TEST(ViewCommands, CheckMarkGroupFollowsTheLastView) {
 
 TEST(ViewCommands, ResetPolarEmptiesTheStoreAndKeepsThePlotKind) {
     Harness h;
-    h.run("mnuTransitionPoint");
+    h.run("transitionPointView");
     h.state.priv.PolarCount = 3;
-    h.state.pub.VFlag = int16_t{2};
-    h.run("mnuClrPolar");
+    h.state.pub.view = int16_t{2};
+    h.run("resetPolars");
     EXPECT_EQ(h.polarCountAtRecompute, 0);
-    EXPECT_EQ(h.state.pub.VFlag.toInt(), 10);
-    EXPECT_EQ(h.state.priv.PolarPlotKind, 3);
+    EXPECT_EQ(h.state.pub.view.toInt(), 10);
+    EXPECT_EQ(h.state.priv.polarKind, 3);
 }
 
 TEST(ViewCommands, UpdateAsksForABoundaryLayerAndUnknownItemsDoNothing) {
     Harness h;
     h.state.priv.BlUpdatePending = 0;
-    h.run("MnuUpdate");
+    h.run("updateBoundaryLayer");
     EXPECT_EQ(h.state.priv.BlUpdatePending, 1);
     // A supplied command or dialog that is not registered is unavailable.
-    for (const char* item : {"air1", "Digit4", "temp1", "mnuCopy", "file1", "mnuNothing"}) {
+    for (const char* item : {"saveViewData", "naca4", "printRibTemplates", "copy", "fileMenu", "mnuNothing"}) {
         EXPECT_FALSE(commandAvailable(h.registry, item)) << item;
         EXPECT_FALSE(runMenuCommand(h.ctx, h.registry, item)) << item;
     }
@@ -111,7 +111,7 @@ TEST(MenuStates, AroundTheRecomputation) {
         int vflag;
         bool blSolved;
         int family;
-        bool air1, airBl, digit4;
+        bool saveViewData, airBl, digit4;
     };
     const Case cases[] = {
         {1, false, 4, true, false, true},  {4, false, 4, false, false, true},
@@ -123,20 +123,20 @@ TEST(MenuStates, AroundTheRecomputation) {
         AppState state;
         MenuMarks menus;
         for (const char* item : kFileItems) menus.enabled[item] = false;
-        state.pub.VFlag = int16_t(c.vflag);
+        state.pub.view = int16_t(c.vflag);
         state.shared.SectionFamily = int16_t(c.family);
-        state.boundaryLayer.mnuAirBlEnabled = c.blSolved;
+        state.boundaryLayer.airfoilBoundaryLayerViewEnabled = c.blSolved;
         menusBeforeRecompute(state, menus);
         for (const char* item : kFileItems) EXPECT_TRUE(menus.isEnabled(item)) << item;
         menusAfterRecompute(state, menus);
         SCOPED_TRACE(c.vflag);
-        EXPECT_EQ(menus.isEnabled("air1"), c.air1);
-        EXPECT_TRUE(menus.isEnabled("mnuDXF"));
-        EXPECT_EQ(menus.isEnabled("mnuAirBl"), c.airBl);
-        EXPECT_FALSE(menus.isEnabled("mnuBlayer"));
-        EXPECT_FALSE(menus.isEnabled("MnuUpdate"));
-        EXPECT_EQ(menus.isChecked("Digit4"), c.digit4);
-        EXPECT_EQ(menus.isChecked("Digit5"), !c.digit4);
+        EXPECT_EQ(menus.isEnabled("saveViewData"), c.saveViewData);
+        EXPECT_TRUE(menus.isEnabled("exportDxf"));
+        EXPECT_EQ(menus.isEnabled("airfoilBoundaryLayerView"), c.airBl);
+        EXPECT_FALSE(menus.isEnabled("boundaryLayerView"));
+        EXPECT_FALSE(menus.isEnabled("updateBoundaryLayer"));
+        EXPECT_EQ(menus.isChecked("naca4"), c.digit4);
+        EXPECT_EQ(menus.isChecked("naca5"), !c.digit4);
         EXPECT_EQ(surfaceLegendShown(c.vflag), c.vflag == 2 || c.vflag == 3);
     }
 }

@@ -20,9 +20,9 @@ TEST(DialogProtocol, EachCommandSetsItsFlagsOnlyWhenAccepted) {
         int newFlag, newGrid, fromFile;  // after OK, from NewFlag 0, NewGrid 0, FromFile 1
     };
     const Case cases[] = {
-        {"Digit4", 1, 1, 0},         {"Digit5", 1, 1, 0},     {"AOT", 0, 0, 1},
-        {"flap1", 1, 0, 1},          {"mnuOptions", 1, 0, 1}, {"mnuBoundaryLayer", 0, 0, 1},
-        {"mnuGridControl", 1, 1, 1},  // a section read from a file stays current
+        {"naca4", 1, 1, 0},         {"naca5", 1, 1, 0},     {"changeAngle", 0, 0, 1},
+        {"configureFlap", 1, 0, 1},          {"pointCount", 1, 0, 1}, {"aerodynamicsSettings", 0, 0, 1},
+        {"meshSettings", 1, 1, 1},  // a section read from a file stays current
     };
     EXPECT_EQ(dialogCommands().size(), std::size(cases));
     for (const Case& c : cases) {
@@ -57,13 +57,13 @@ TEST(DialogProtocol, EachCommandSetsItsFlagsOnlyWhenAccepted) {
 TEST(DialogProtocol, FollowUpRunsWhetherOrNotCancelled) {
     for (const bool ok : {true, false}) {
         Harness r;
-        r.state.texts.Text2 = "4.5";
-        runDialogCommand(r.ctx, *findDialogCommand("AOT"), [&](CommandContext&) { return ok; });
-        EXPECT_EQ(r.state.texts.Text5, "4.5 Deg.");
+        r.state.texts.angleText = "4.5";
+        runDialogCommand(r.ctx, *findDialogCommand("changeAngle"), [&](CommandContext&) { return ok; });
+        EXPECT_EQ(r.state.texts.angleReadout, "4.5 Deg.");
 
         r.state.shared.FlapDeflection = int16_t{30};
         r.state.shared.FlapLength = int16_t{25};
-        runDialogCommand(r.ctx, *findDialogCommand("flap1"), [&](CommandContext&) { return ok; });
+        runDialogCommand(r.ctx, *findDialogCommand("configureFlap"), [&](CommandContext&) { return ok; });
         EXPECT_NEAR(r.state.section.FlapRad, 30.0 / 180.0 * 3.14159265, 1e-6);  // float storage
         EXPECT_FLOAT_EQ(r.state.section.FlapHinge, 0.75f);
     }
@@ -73,13 +73,13 @@ TEST(DialogProtocol, FollowUpRunsWhetherOrNotCancelled) {
 // the command without a recomputation.
 TEST(DialogProtocol, DialogThatCancelsItselfOrIsMissingDoesNotRecompute) {
     Harness r;
-    runDialogCommand(r.ctx, *findDialogCommand("Digit4"), [](CommandContext& ctx) {
+    runDialogCommand(r.ctx, *findDialogCommand("naca4"), [](CommandContext& ctx) {
         ctx.state.shared.DialogCancelled = int16_t{1};
         return true;
     });
-    runDialogCommand(r.ctx, *findDialogCommand("Digit5"), DialogOpener{});
+    runDialogCommand(r.ctx, *findDialogCommand("naca5"), DialogOpener{});
     EXPECT_EQ(r.recomputes, 0);
-    EXPECT_EQ(findDialogCommand("air1"), nullptr);
+    EXPECT_EQ(findDialogCommand("saveViewData"), nullptr);
 }
 
 }  // namespace

@@ -23,9 +23,9 @@
 #include "app/Application.h"
 #include "app/Commands.h"
 #include "app/Help.h"
-#include "ui/Form1.h"
-#include "ui/Form1Menus.h"
-#include "ui/Form2.h"
+#include "ui/MainWindow.h"
+#include "ui/MainMenus.h"
+#include "ui/AboutDialog.h"
 #include "ui/HelpViewer.h"
 #include "ui/PictureBar.h"
 #include "ui/toolkit/Twips.h"
@@ -40,14 +40,14 @@ struct Doubles {
     std::map<std::string, int> calls;
     std::unique_ptr<CommandRegistry> registry(bool withCopy = true) {
         auto r = std::make_unique<CommandRegistry>();
-        for (const char* d : {"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
-                              "frmBoundaryLayer", "GridControl"})
+        for (const char* d : {"AboutDialog", "RibTemplateDialog", "Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog",
+                              "AerodynamicsSettingsDialog", "MeshSettingsDialog"})
             r->dialogs[d] = [this, d](CommandContext&) { return ++calls[d] > 0; };
         for (const std::string& item : menuCommandNames())
             if (!commandAvailable(*r, item))
                 r->commands[item] = [this, item](CommandContext&) { ++calls[item]; };
         if (withCopy)
-            r->commands["mnuCopy"] = [](CommandContext& c) {
+            r->commands["copy"] = [](CommandContext& c) {
                 QApplication::clipboard()->setImage(c.plotImage());
             };
         return r;
@@ -57,8 +57,8 @@ struct Doubles {
 struct Started {
     Doubles doubles;
     Application app{doubles.registry()};
-    ui::Form1& form;
-    Started() : form((setHelpDirectory(kHelpFolder), app.StartUp(), *app.form1())) {}
+    ui::MainWindow& form;
+    Started() : form((setHelpDirectory(kHelpFolder), app.StartUp(), *app.mainWindow())) {}
 };
 
 QString plain(QString caption) { return caption.remove('&'); }
@@ -68,37 +68,37 @@ TEST(MainWindow, StartsWithTheDocumentedMenuStates) {
     std::set<QString> checked;
     for (QAction* a : s.form.findChildren<QAction*>())
         if (a->isChecked()) checked.insert(a->objectName());
-    EXPECT_EQ(checked, (std::set<QString>{"mnuWBg", "Digit4"}));
-    for (const char* unavailable : {"mnuBlayer", "MnuUpdate"})
+    EXPECT_EQ(checked, (std::set<QString>{"whiteBackground", "naca4"}));
+    for (const char* unavailable : {"boundaryLayerView", "updateBoundaryLayer"})
         EXPECT_FALSE(s.form.action(unavailable)->isEnabled()) << unavailable;
     // The first recomputation solved the boundary layer, which offers its sub-view.
-    EXPECT_TRUE(s.app.state().boundaryLayer.mnuAirBlEnabled);
-    EXPECT_TRUE(s.form.action("mnuAirBl")->isEnabled());
-    for (const char* item : {"air1", "mnuDXF", "temp1", "mnuPSetup", "Digit4", "mnuCopy"})
+    EXPECT_TRUE(s.app.state().boundaryLayer.airfoilBoundaryLayerViewEnabled);
+    EXPECT_TRUE(s.form.action("airfoilBoundaryLayerView")->isEnabled());
+    for (const char* item : {"saveViewData", "exportDxf", "printRibTemplates", "printerSetup", "naca4", "copy"})
         EXPECT_TRUE(s.form.action(item)->isEnabled()) << item;
-    EXPECT_FALSE(s.form.menu("mnuColor")->menuAction()->isVisible() &&
-                 s.form.menuBar()->actions().contains(s.form.menu("mnuColor")->menuAction()));
-    EXPECT_EQ(plain(s.form.action("mnuShowPoints")->text()), "Show Points");
-    EXPECT_EQ(plain(s.form.action("mnuClrPolar")->text()), "RESET POLAR");
-    EXPECT_EQ(plain(s.form.action("MnuUpdate")->text()), "Update  Boundary Layer Solution");
-    EXPECT_EQ(s.form.action("Digit4")->statusTip(), "NACA 4-Digit");
+    EXPECT_FALSE(s.form.menu("colourMenu")->menuAction()->isVisible() &&
+                 s.form.menuBar()->actions().contains(s.form.menu("colourMenu")->menuAction()));
+    EXPECT_EQ(plain(s.form.action("showPoints")->text()), "Show Points");
+    EXPECT_EQ(plain(s.form.action("resetPolars")->text()), "RESET POLAR");
+    EXPECT_EQ(plain(s.form.action("updateBoundaryLayer")->text()), "Update  Boundary Layer Solution");
+    EXPECT_EQ(s.form.action("naca4")->statusTip(), "NACA 4-Digit");
     // A highlighted item's tip shows in the status bar until it is left.
-    auto* caption = s.form.findChild<QLabel*>("SSPanel1Caption");
+    auto* caption = s.form.findChild<QLabel*>("statusCaption");
     const QString viewCaption = caption->text();
     QStatusTipEvent tip("NACA 4-Digit"), none("");
     QApplication::sendEvent(&s.form, &tip);
     EXPECT_EQ(caption->text(), "NACA 4-Digit");
     QApplication::sendEvent(&s.form, &none);
     EXPECT_EQ(caption->text(), viewCaption);
-    EXPECT_EQ(s.form.action("mnuCopy")->shortcut(), QKeySequence("Ctrl+C"));
-    EXPECT_FALSE(s.form.findChild<QWidget*>("Label5(0)")->isVisible());  // legend belongs to views 2 and 3
+    EXPECT_EQ(s.form.action("copy")->shortcut(), QKeySequence("Ctrl+C"));
+    EXPECT_FALSE(s.form.findChild<QWidget*>("lowerSwatch")->isVisible());  // legend belongs to views 2 and 3
 }
 
 TEST(MainWindow, AccessKeysAreUniqueInEachDropDown) {
     AppState state;
-    ui::Form1 form(state);
+    ui::MainWindow form(state);
     int menus = 0;
-    for (const ui::MenuItemSpec& item : ui::form1MenuTable()) {
+    for (const ui::MenuItemSpec& item : ui::mainMenuTable()) {
         QMenu* menu = form.menu(item.name);
         if (!menu) continue;
         std::set<QChar> keys;
@@ -119,13 +119,13 @@ TEST(MainWindow, AccessKeysAreUniqueInEachDropDown) {
 // items the program keeps unavailable are disabled.
 TEST(MainWindow, EveryMenuItemReachesItsCommand) {
     Started s;
-    const std::set<std::string> neverAvailable = {"mnuAirBl", "mnuBlayer", "MnuUpdate"};
+    const std::set<std::string> neverAvailable = {"airfoilBoundaryLayerView", "boundaryLayerView", "updateBoundaryLayer"};
     int walked = 0;
-    for (const ui::MenuItemSpec& item : ui::form1MenuTable()) {
+    for (const ui::MenuItemSpec& item : ui::mainMenuTable()) {
         QAction* a = s.form.action(item.name);
-        if (!a || s.form.menu(item.name) || std::string(item.name) == "exit1") continue;
+        if (!a || s.form.menu(item.name) || std::string(item.name) == "exit") continue;
         if (!a->isEnabled()) {
-            const bool saveOff = std::string(item.name) == "air1";  // views 4, 5, 8, 9
+            const bool saveOff = std::string(item.name) == "saveViewData";  // views 4, 5, 8, 9
             EXPECT_TRUE(neverAvailable.count(item.name) || saveOff) << item.name;
             continue;
         }
@@ -135,7 +135,7 @@ TEST(MainWindow, EveryMenuItemReachesItsCommand) {
         ++walked;
     }
     EXPECT_GE(walked, 50);
-    for (const char* dialog : {"Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"})
+    for (const char* dialog : {"AboutDialog", "RibTemplateDialog", "Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog"})
         EXPECT_GE(s.doubles.calls[dialog], 1) << dialog;
 }
 
@@ -145,14 +145,14 @@ TEST(MainWindow, CancelledDialogLeavesTheViewWithoutRedrawing) {
     for (auto& [name, open] : registry->dialogs) open = [](CommandContext&) { return false; };
     Application app(std::move(registry));
     app.StartUp();
-    app.runCommand("cp22");
+    app.runCommand("surfaceCpView");
     for (const char* item :
-         {"Digit4", "Digit5", "AOT", "flap1", "mnuOptions", "mnuBoundaryLayer", "mnuGridControl"}) {
+         {"naca4", "naca5", "changeAngle", "configureFlap", "pointCount", "aerodynamicsSettings", "meshSettings"}) {
         const int before = app.recomputeCount();
-        app.form1()->action(item)->trigger();
+        app.mainWindow()->action(item)->trigger();
         EXPECT_EQ(app.recomputeCount(), before) << item;
-        EXPECT_EQ(app.state().pub.VFlag.toInt(), 2) << item;
-        EXPECT_TRUE(app.form1()->action("cp22")->isChecked()) << item;
+        EXPECT_EQ(app.state().pub.view.toInt(), 2) << item;
+        EXPECT_TRUE(app.mainWindow()->action("surfaceCpView")->isChecked()) << item;
     }
 }
 
@@ -172,7 +172,7 @@ TEST(MainWindow, KeyboardReachesCopyAndBothMenusOnF) {
         opened << (popup ? popup->objectName() : QString());
         if (popup) popup->close();
     }
-    EXPECT_EQ(opened, (QStringList{"file1", "Edit1"}));
+    EXPECT_EQ(opened, (QStringList{"fileMenu", "airfoilsMenu"}));
 }
 
 TEST(MainWindow, ReadoutFollowsTheMouseOverThePlot) {
@@ -184,7 +184,7 @@ TEST(MainWindow, ReadoutFollowsTheMouseOverThePlot) {
     QApplication::sendEvent(plot, &move);
     // x in "0.00", then "  x   ", then y in "0.000"; the section view spans
     // about -0.1..1.1 chords, so its middle is well inside (0, 1).
-    const QString text = s.form.findChild<QLabel*>("Label2")->text();
+    const QString text = s.form.findChild<QLabel*>("cursorReadout")->text();
     const QRegularExpressionMatch m = QRegularExpression(R"(^(-?\d+\.\d\d)  x   -?\d+\.\d\d\d$)").match(text);
     ASSERT_TRUE(m.hasMatch()) << text.toStdString();
     EXPECT_GT(m.captured(1).toDouble(), 0.0);
@@ -194,7 +194,7 @@ TEST(MainWindow, ReadoutFollowsTheMouseOverThePlot) {
 TEST(MainWindow, CaptionsFitAndTheMenuBarDoesNotOverflow) {
     Started s;
     QApplication::processEvents();
-    auto* readout = s.form.findChild<QWidget*>("SSPanel4");
+    auto* readout = s.form.findChild<QWidget*>("resultsPanel");
     int captions = 0;
     for (QLabel* label : readout->findChildren<QLabel*>()) {
         if (label->text().isEmpty()) continue;
@@ -204,14 +204,14 @@ TEST(MainWindow, CaptionsFitAndTheMenuBarDoesNotOverflow) {
         ++captions;
     }
     EXPECT_GE(captions, 15);
-    for (const char* name : {"Label7(0)", "Label7(2)"}) {
+    for (const char* name : {"upperLegend", "lowerLegend"}) {
         auto* label = s.form.findChild<QLabel*>(name);
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << name;
     }
     auto* ext = s.form.menuBar()->findChild<QToolButton*>("qt_menubar_ext_button");
     ASSERT_NE(ext, nullptr);
     EXPECT_FALSE(ext->isVisible());
-    EXPECT_GE(s.form.width(), ui::toPixelsX(ui::Form1::kClientWidthTwips));
+    EXPECT_GE(s.form.width(), ui::toPixelsX(ui::MainWindow::kClientWidthTwips));
 }
 
 TEST(MainWindow, ResizingSmallAndBackKeepsTheLayout) {
@@ -225,13 +225,13 @@ TEST(MainWindow, ResizingSmallAndBackKeepsTheLayout) {
     EXPECT_EQ(s.form.drawingArea()->geometry(), plot);
     const QWidget* display = s.form.findChild<QWidget*>("panDisplay");
     EXPECT_EQ(display->geometry().right(), s.form.centralWidget()->width() - 1);  // docked right
-    EXPECT_EQ(s.form.findChild<QWidget*>("SSPanel1")->geometry().bottom(),
+    EXPECT_EQ(s.form.findChild<QWidget*>("statusBar")->geometry().bottom(),
               s.form.centralWidget()->height() - 1);
 }
 
 TEST(PictureBar, HitTestAndHover) {
     AppState state;
-    ui::Form1 form(state);
+    ui::MainWindow form(state);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     ui::PictureBar& bar = *form.pictureBar();
@@ -265,11 +265,11 @@ TEST(PictureBar, ButtonsRunTheirCommands) {
     s.app.barClick(2);
     s.app.barClick(4);
     s.app.barClick(1);
-    EXPECT_EQ(s.doubles.calls["Form6"], 1);
-    EXPECT_EQ(s.doubles.calls["Form7"], 1);
-    EXPECT_EQ(s.doubles.calls["Form3"], 1);
+    EXPECT_EQ(s.doubles.calls["AngleDialog"], 1);
+    EXPECT_EQ(s.doubles.calls["FlapDialog"], 1);
+    EXPECT_EQ(s.doubles.calls["RibTemplateDialog"], 1);
     s.app.barClick(0);
-    EXPECT_EQ(s.doubles.calls["air1"], 1);
+    EXPECT_EQ(s.doubles.calls["saveViewData"], 1);
 }
 
 TEST(HelpWindow, OpensTopicsFromOurFiles) {
@@ -279,8 +279,8 @@ TEST(HelpWindow, OpensTopicsFromOurFiles) {
         int vflag, context;
     } views[] = {{1, 60}, {4, 190}, {5, 200}, {6, 160}, {7, 170}, {10, 150}, {8, -1}};
     for (const auto& v : views) {
-        s.app.state().pub.VFlag = int16_t(v.vflag);
-        s.app.ContextHelp();
+        s.app.state().pub.view = int16_t(v.vflag);
+        s.app.showHelpForView();
         EXPECT_TRUE(viewer.isVisible());
         EXPECT_EQ(viewer.currentContext(), v.context) << v.vflag;
         EXPECT_FALSE(viewer.browser()->toPlainText().isEmpty());
@@ -309,12 +309,12 @@ TEST(HelpWindow, ParsesTopicsAndSkipsMalformedOnes) {
 
 TEST(AboutBox, ModalWithOurTextCentredOverTheWindow) {
     Started s;
-    ui::Form2 about(&s.form);
+    ui::AboutDialog about(&s.form);
     EXPECT_EQ(about.windowTitle(), "About Tarnby Labs' Aerolune");
-    EXPECT_TRUE(ui::Form2::aboutText().startsWith(" Aerolune Version 2.0" + QString(QChar(13))));
+    EXPECT_TRUE(ui::AboutDialog::aboutText().startsWith(" Aerolune Version 2.0" + QString(QChar(13))));
     EXPECT_TRUE(about.isModal());
     EXPECT_FALSE(about.windowFlags() & Qt::WindowCloseButtonHint);
-    auto* label1 = about.findChild<QLabel*>("Label1");
+    auto* label1 = about.findChild<QLabel*>("aboutText");
     const QRect need = label1->fontMetrics().boundingRect(QRect(0, 0, label1->width(), 10000),
                                                           Qt::TextWordWrap, label1->text());
     EXPECT_LE(need.height(), label1->height());

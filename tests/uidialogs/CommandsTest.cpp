@@ -51,35 +51,35 @@ TEST(SectionCommands, DesignationsTheBuilderCannotMakeAreRefusedAndTheSectionKep
         const char* digits;  // named in the message, or "" when the section is built
     };
     const Case cases[] = {
-        {"Form5", [](QWidget& d) { enter(d, "Text2", "35"); }, "35"},
-        {"Form5", [](QWidget& d) { enter(d, "Text2", "20"); }, ""},
-        {"Form5", [](QWidget& d) { enter(d, "Text2", "45"); }, "45"},
-        {"Form4",
+        {"Naca5Dialog", [](QWidget& d) { enter(d, "camberPositionField", "35"); }, "35"},
+        {"Naca5Dialog", [](QWidget& d) { enter(d, "camberPositionField", "20"); }, ""},
+        {"Naca5Dialog", [](QWidget& d) { enter(d, "camberPositionField", "45"); }, "45"},
+        {"Naca4Dialog",
          [](QWidget& d) {
-             enter(d, "Text1", "2");
-             test::spin(d, "SpinButton2", false);
+             enter(d, "camberField", "2");
+             test::spin(d, "camberPositionSpin", false);
          },
          ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.dialog) + " " + c.digits);
         AppState state;
-        const std::string before = state.texts.Text1;
+        const std::string before = state.texts.sectionName;
         const SharedSettings shared = state.shared;
         const Opened o = open(c.dialog, state, [&c](QWidget& d) {
             c.drive(d);
-            press(d, "Command1");
+            press(d, "ok");
         });
         if (*c.digits == '\0') {
             EXPECT_TRUE(o.accepted);
             EXPECT_TRUE(o.messages.empty());
-            EXPECT_NE(state.texts.Text1, before);
+            EXPECT_NE(state.texts.sectionName, before);
             continue;
         }
         EXPECT_FALSE(o.accepted);
         ASSERT_EQ(o.messages.size(), 1u);
         EXPECT_NE(o.messages[0].find(c.digits), std::string::npos) << o.messages[0];
-        EXPECT_EQ(state.texts.Text1, before);
+        EXPECT_EQ(state.texts.sectionName, before);
         EXPECT_TRUE(state.shared.SectionFamily == shared.SectionFamily &&
                     state.shared.Naca5CamberPos == shared.Naca5CamberPos &&
                     state.shared.Naca4Camber == shared.Naca4Camber);
@@ -124,16 +124,16 @@ TEST(MeshCommand, TypedSizesAreStoredAsTheMeshUsesThem) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.radial);
         AppState state;  // no solved contour: the section counts as one chord
-        const Opened o = open("GridControl", state, [&c](QWidget& d) {
-            test::typeInto(d, "Combo2", c.radial);
-            test::typeInto(d, "Combo3", c.radius);
-            press(d, "Command1");
+        const Opened o = open("MeshSettingsDialog", state, [&c](QWidget& d) {
+            test::typeInto(d, "radialPointsList", c.radial);
+            test::typeInto(d, "outerRadiusList", c.radius);
+            press(d, "ok");
         });
         EXPECT_TRUE(o.accepted);
-        const Opened again = open("GridControl", state, [&c](QWidget& d) {
-            EXPECT_EQ(test::control<QComboBox>(d, "Combo2")->currentText(), c.shownRadial);
-            EXPECT_EQ(test::control<QComboBox>(d, "Combo3")->currentText(), c.shownRadius);
-            press(d, "Command2");
+        const Opened again = open("MeshSettingsDialog", state, [&c](QWidget& d) {
+            EXPECT_EQ(test::control<QComboBox>(d, "radialPointsList")->currentText(), c.shownRadial);
+            EXPECT_EQ(test::control<QComboBox>(d, "outerRadiusList")->currentText(), c.shownRadius);
+            press(d, "cancel");
         });
         EXPECT_FALSE(again.accepted);
     }
@@ -170,10 +170,10 @@ TEST(FileCommands, FailuresAreShownWithTheFileAndTheReasonAndNothingChanges) {
         const char* starts;
     };
     const Case cases[] = {
-        {"save", air1_Click, missingFolder, ""},
-        {"dxf", mnuDXF_Click, missingFolder, ""},
-        {"open missing", MnuAirfoilData_Click, dir.filePath("absent.dat").toStdString(), kReadAirfoilError},
-        {"open garbage", MnuAirfoilData_Click, garbage, kReadAirfoilError},
+        {"save", saveViewData, missingFolder, ""},
+        {"dxf", exportDxf, missingFolder, ""},
+        {"open missing", openCoordinateFile, dir.filePath("absent.dat").toStdString(), kReadAirfoilError},
+        {"open garbage", openCoordinateFile, garbage, kReadAirfoilError},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -188,23 +188,23 @@ TEST(FileCommands, FailuresAreShownWithTheFileAndTheReasonAndNothingChanges) {
         EXPECT_EQ(window.messages[0].rfind(c.starts, 0), 0u) << window.messages[0];
         EXPECT_NE(window.messages[0].find(c.file), std::string::npos) << window.messages[0];
         EXPECT_EQ(window.recomputes, 0);
-        EXPECT_EQ(state.texts.Text1, "0012");
+        EXPECT_EQ(state.texts.sectionName, "0012");
         EXPECT_EQ(state.section.FromFile, 0);
     }
 }
 
 TEST(FileCommands, DialogsAreSetUpByCommandAndViewAndCancelEndsSilently) {
     AppState state;
-    state.texts.Text1 = "2412";
+    state.texts.sectionName = "2412";
     FakeWindow window;
     FileDialogMemory memory;
     window.answers = {std::nullopt, std::nullopt, std::nullopt, std::nullopt};
-    state.pub.VFlag = int16_t{3};
-    air1_Click(state, memory, window.context());
-    state.pub.VFlag = int16_t{9};  // no data: says so without a dialog
-    air1_Click(state, memory, window.context());
-    mnuDXF_Click(state, memory, window.context());
-    MnuAirfoilData_Click(state, memory, window.context());
+    state.pub.view = int16_t{3};
+    saveViewData(state, memory, window.context());
+    state.pub.view = int16_t{9};  // no data: says so without a dialog
+    saveViewData(state, memory, window.context());
+    exportDxf(state, memory, window.context());
+    openCoordinateFile(state, memory, window.context());
     EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
 
     ASSERT_EQ(window.asked.size(), 3u);

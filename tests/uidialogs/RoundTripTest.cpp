@@ -25,7 +25,7 @@ void whenModal(std::function<void(QWidget&)> drive) {
 void okWith(std::function<void(QWidget&)> edit) {
     whenModal([edit](QWidget& d) {
         edit(d);
-        test::press(d, "Command1");
+        test::press(d, "ok");
     });
 }
 
@@ -49,25 +49,25 @@ TEST(RoundTrip, DesignedSectionSavedAndReadBackGivesTheSameLift) {
     AppState& state = app.state();
 
     okWith([](QWidget& d) {
-        test::enter(d, "Text1", "2");
-        test::enter(d, "Text2", "4");
-        test::enter(d, "Text3", "12");
+        test::enter(d, "camberField", "2");
+        test::enter(d, "camberPositionField", "4");
+        test::enter(d, "thicknessField", "12");
     });
-    ASSERT_TRUE(app.runCommand("Digit4"));
-    okWith([](QWidget& d) { test::enter(d, "Text1", "4"); });
-    ASSERT_TRUE(app.runCommand("AOT"));
+    ASSERT_TRUE(app.runCommand("naca4"));
+    okWith([](QWidget& d) { test::enter(d, "angleField", "4"); });
+    ASSERT_TRUE(app.runCommand("changeAngle"));
     const double designed = state.section.PanelCl.toDouble();
-    ASSERT_EQ(state.texts.Text1, "2412");
-    ASSERT_EQ(state.texts.Text5, "4 Deg.");
+    ASSERT_EQ(state.texts.sectionName, "2412");
+    ASSERT_EQ(state.texts.angleReadout, "4 Deg.");
     ASSERT_GT(designed, 0.5);
 
     chooseFile(path);
-    ASSERT_TRUE(app.runCommand("air1"));
+    ASSERT_TRUE(app.runCommand("saveViewData"));
     ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(path)));
     chooseFile(path);
-    ASSERT_TRUE(app.runCommand("MnuAirfoilData"));
+    ASSERT_TRUE(app.runCommand("openCoordinateFile"));
     EXPECT_EQ(state.section.FromFile, 1);
-    EXPECT_EQ(state.texts.Text1, "2412");
+    EXPECT_EQ(state.texts.sectionName, "2412");
     // The file holds six decimals of a chord and the builder re-fits the
     // points on its own stations; the issue allows 0.5 % of lift for that.
     EXPECT_NEAR(state.section.PanelCl.toDouble(), designed, 0.005 * designed);

@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "tests/uidialogs/DialogTestSupport.h"
-#include "ui/Form4.h"
-#include "ui/Form5.h"
-#include "ui/Form6.h"
-#include "ui/Form7.h"
+#include "ui/Naca4Dialog.h"
+#include "ui/Naca5Dialog.h"
+#include "ui/AngleDialog.h"
+#include "ui/FlapDialog.h"
 
 namespace aerolune {
 namespace {
@@ -74,14 +74,20 @@ const DigitsCase kDigitsCases[] = {
     {"five-digit thickness wraps", 5, {2, 30, 1}, {{3, -1}}, "NACA 23030", {"2", "30", "30"}},
 };
 
+// The object-name stem of a row's field and spin button.
+std::string rowName(int family, int row) {
+    const char* const names[] = {family == 4 ? "camber" : "designLift", "camberPosition", "thickness"};
+    return names[row - 1];
+}
+
 std::unique_ptr<ui::NacaDigitsDialog> openDigits(AppState& state, int family, const std::array<int, 3>& v) {
     SharedSettings& s = state.shared;
     if (family == 4) {
         s.Naca4Camber = int16_t(v[0]), s.Naca4CamberPos = int16_t(v[1]), s.Naca4Thickness = int16_t(v[2]);
-        return std::make_unique<ui::Form4>(state, nullptr);
+        return std::make_unique<ui::Naca4Dialog>(state, nullptr);
     }
     s.Naca5LiftDigit = int16_t(v[0]), s.Naca5CamberPos = int16_t(v[1]), s.Naca5Thickness = int16_t(v[2]);
-    return std::make_unique<ui::Form5>(state, nullptr);
+    return std::make_unique<ui::Naca5Dialog>(state, nullptr);
 }
 
 TEST(DigitsDialogs, SpinsAndTypedDigitsFollowTheirRules) {
@@ -90,20 +96,20 @@ TEST(DigitsDialogs, SpinsAndTypedDigitsFollowTheirRules) {
         AppState state;
         auto dialog = openDigits(state, c.family, c.start);
         for (const Step& step : c.steps) {
-            const std::string spinName = "SpinButton" + std::to_string(step.row);
-            const std::string fieldName = "Text" + std::to_string(step.row);
+            const std::string spinName = rowName(c.family, step.row) + "Spin";
+            const std::string fieldName = rowName(c.family, step.row) + "Field";
             if (step.spin != 0)
                 test::spin(*dialog, spinName.c_str(), step.spin > 0);
             else
                 enter(*dialog, fieldName.c_str(), step.text);
         }
-        EXPECT_EQ(control<ui::Frame>(*dialog, "Frame1")->title(), c.caption);
+        EXPECT_EQ(control<ui::Frame>(*dialog, "designationFrame")->title(), c.caption);
         for (int row = 0; row < 3; ++row) {
-            const std::string fieldName = "Text" + std::to_string(row + 1);
+            const std::string fieldName = rowName(c.family, row + 1) + "Field";
             EXPECT_EQ(textOf(*dialog, fieldName.c_str()), c.fields[row]) << fieldName;
         }
-        press(*dialog, "Command1");
-        EXPECT_EQ(state.texts.Text1, std::string(c.caption).substr(5));
+        press(*dialog, "ok");
+        EXPECT_EQ(state.texts.sectionName, std::string(c.caption).substr(5));
         EXPECT_EQ(state.shared.SectionFamily.toInt(), c.family);
         EXPECT_EQ(state.shared.DialogCancelled.toInt(), 0);
     }
@@ -115,13 +121,13 @@ TEST(DigitsDialogs, CancelAfterSpinsKeepsTheSectionItOpenedWith) {
         AppState state;
         state.shared.SectionFamily = int16_t(family == 4 ? 5 : 4);
         const SharedSettings before = state.shared;
-        const std::string text1 = state.texts.Text1;
-        auto dialog = family == 4 ? std::unique_ptr<ui::NacaDigitsDialog>(new ui::Form4(state, nullptr))
-                                  : std::unique_ptr<ui::NacaDigitsDialog>(new ui::Form5(state, nullptr));
-        for (int i = 0; i < 3; ++i) test::spin(*dialog, "SpinButton2", true);
-        test::spin(*dialog, "SpinButton3", false);
-        enter(*dialog, "Text3", "21");
-        press(*dialog, "Command2");
+        const std::string text1 = state.texts.sectionName;
+        auto dialog = family == 4 ? std::unique_ptr<ui::NacaDigitsDialog>(new ui::Naca4Dialog(state, nullptr))
+                                  : std::unique_ptr<ui::NacaDigitsDialog>(new ui::Naca5Dialog(state, nullptr));
+        for (int i = 0; i < 3; ++i) test::spin(*dialog, "camberPositionSpin", true);
+        test::spin(*dialog, "thicknessSpin", false);
+        enter(*dialog, "thicknessField", "21");
+        press(*dialog, "cancel");
         EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
         state.shared.DialogCancelled = before.DialogCancelled;
         const SharedSettings& s = state.shared;
@@ -129,25 +135,25 @@ TEST(DigitsDialogs, CancelAfterSpinsKeepsTheSectionItOpenedWith) {
                     s.Naca4Thickness == before.Naca4Thickness && s.SectionFamily == before.SectionFamily);
         // An unset five-digit position stays unset.
         EXPECT_TRUE(s.Naca5CamberPos == before.Naca5CamberPos && s.Naca5Thickness == before.Naca5Thickness);
-        EXPECT_EQ(state.texts.Text1, text1);
+        EXPECT_EQ(state.texts.sectionName, text1);
     }
 }
 
 TEST(DigitsDialogs, FiveDigitLiftIsShownButNotEditableAndAnUnsetPositionOpensAt10) {
     AppState state;  // Naca5CamberPos is unset at start
-    ui::Form5 dialog(state, nullptr);
-    EXPECT_FALSE(control<QLineEdit>(dialog, "Text1")->isEnabled());
-    EXPECT_FALSE(control(dialog, "SpinButton1")->isEnabled());
-    EXPECT_EQ(control<ui::Frame>(dialog, "Frame1")->title(), "NACA 21008");
+    ui::Naca5Dialog dialog(state, nullptr);
+    EXPECT_FALSE(control<QLineEdit>(dialog, "designLiftField")->isEnabled());
+    EXPECT_FALSE(control(dialog, "designLiftSpin")->isEnabled());
+    EXPECT_EQ(control<ui::Frame>(dialog, "designationFrame")->title(), "NACA 21008");
 }
 
 TEST(AngleDialog, SliderFollowsTheTextWithinItsRangeAndOkKeepsTheTextAsTyped) {
     struct Case {
-        const char* opening;  // Text2 when the dialog opens
-        const char* typed;    // entered in Text1, or null
+        const char* opening;  // the angle text when the dialog opens
+        const char* typed;    // entered in the angle field, or null
         int slid;             // slider moved here when no text is typed
         int slider;           // slider position afterwards
-        const char* text2;    // Text2 after OK
+        const char* text2;    // the angle text after OK
         double angle;         // AngleSetting after OK
     };
     const Case cases[] = {
@@ -158,24 +164,24 @@ TEST(AngleDialog, SliderFollowsTheTextWithinItsRangeAndOkKeepsTheTextAsTyped) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.opening) + " / " + (c.typed ? c.typed : "slid"));
         AppState state;
-        state.texts.Text2 = c.opening;
-        ui::Form6 dialog(state, nullptr);
-        EXPECT_EQ(textOf(dialog, "Text1").toStdString(), c.opening);
-        QSlider* slider = control<QSlider>(dialog, "Slider1");
+        state.texts.angleText = c.opening;
+        ui::AngleDialog dialog(state, nullptr);
+        EXPECT_EQ(textOf(dialog, "angleField").toStdString(), c.opening);
+        QSlider* slider = control<QSlider>(dialog, "angleSlider");
         if (c.typed)
-            enter(dialog, "Text1", c.typed);
+            enter(dialog, "angleField", c.typed);
         else if (c.slid != 99)
             slider->setValue(c.slid);
         EXPECT_EQ(slider->value(), c.slider);
-        press(dialog, "Command1");
-        EXPECT_EQ(state.texts.Text2, c.text2);
+        press(dialog, "ok");
+        EXPECT_EQ(state.texts.angleText, c.text2);
         EXPECT_EQ(state.shared.AngleSetting.toDouble(), c.angle);
     }
     AppState state;
-    ui::Form6 dialog(state, nullptr);
-    enter(dialog, "Text1", "12");
-    press(dialog, "Command2");
-    EXPECT_EQ(state.texts.Text2, "0");
+    ui::AngleDialog dialog(state, nullptr);
+    enter(dialog, "angleField", "12");
+    press(dialog, "cancel");
+    EXPECT_EQ(state.texts.angleText, "0");
     EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
 }
 
@@ -192,25 +198,25 @@ TEST(FlapDialog, FieldsAreHeldToTheSlidersRangesAndOkUpdatesTheReadOuts) {
         const char* readout;
     };
     const Case cases[] = {
-        {"Text2", "-40", "-30", "Slider2", -30, -30, "-30.0 Deg."},
-        {"Text1", "60", "50", "Slider1", 50, 50, "50.0 %c"},
-        {"Text1", "-5", "0", "Slider1", 0, 0, "0.0 %c"},
-        {"Text2", "31", "30", "Slider2", 30, 30, "30.0 Deg."},
-        {"Text1", "12.5", "12.5", "Slider1", 13, 12.5, "12.5 %c"},
-        {"Text2", "1e1", "1e1", "Slider2", 10, 10, "10.0 Deg."},
-        {"Text2", "0", "0", "Slider2", 0, 0, "0.0 Deg."},
+        {"flapDeflectionField", "-40", "-30", "flapDeflectionSlider", -30, -30, "-30.0 Deg."},
+        {"flapLengthField", "60", "50", "flapLengthSlider", 50, 50, "50.0 %c"},
+        {"flapLengthField", "-5", "0", "flapLengthSlider", 0, 0, "0.0 %c"},
+        {"flapDeflectionField", "31", "30", "flapDeflectionSlider", 30, 30, "30.0 Deg."},
+        {"flapLengthField", "12.5", "12.5", "flapLengthSlider", 13, 12.5, "12.5 %c"},
+        {"flapDeflectionField", "1e1", "1e1", "flapDeflectionSlider", 10, 10, "10.0 Deg."},
+        {"flapDeflectionField", "0", "0", "flapDeflectionSlider", 0, 0, "0.0 Deg."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.typed);
         AppState state;
-        ui::Form7 dialog(state, nullptr);
+        ui::FlapDialog dialog(state, nullptr);
         enter(dialog, c.field, c.typed);
         EXPECT_EQ(textOf(dialog, c.field), c.shown);
         EXPECT_EQ(control<QSlider>(dialog, c.slider)->value(), c.position);
-        press(dialog, "Command1");
-        const bool length = std::string(c.field) == "Text1";
+        press(dialog, "ok");
+        const bool length = std::string(c.field) == "flapLengthField";
         EXPECT_EQ((length ? state.shared.FlapLength : state.shared.FlapDeflection).toDouble(), c.value);
-        EXPECT_EQ(length ? state.texts.Label17 : state.texts.Label16, c.readout);
+        EXPECT_EQ(length ? state.texts.flapLength : state.texts.flapDeflection, c.readout);
     }
 }
 
@@ -220,32 +226,32 @@ TEST(FlapDialog, CancelKeepsTheValuesTheDialogOpenedWith) {
     AppState state;
     state.shared.FlapLength = int16_t{20};
     state.shared.FlapDeflection = int16_t{5};
-    state.texts.Label16 = "5 Deg.";
-    state.texts.Label17 = "20 %c";
-    ui::Form7 dialog(state, nullptr);
-    EXPECT_EQ(control<QSlider>(dialog, "Slider1")->value(), 20);
-    control<QSlider>(dialog, "Slider1")->setValue(40);
-    enter(dialog, "Text2", "-25");
-    press(dialog, "Command2");
+    state.texts.flapDeflection = "5 Deg.";
+    state.texts.flapLength = "20 %c";
+    ui::FlapDialog dialog(state, nullptr);
+    EXPECT_EQ(control<QSlider>(dialog, "flapLengthSlider")->value(), 20);
+    control<QSlider>(dialog, "flapLengthSlider")->setValue(40);
+    enter(dialog, "flapDeflectionField", "-25");
+    press(dialog, "cancel");
     EXPECT_EQ(state.shared.FlapLength.toDouble(), 20.0);
     EXPECT_EQ(state.shared.FlapDeflection.toDouble(), 5.0);
-    EXPECT_EQ(state.texts.Label16, "5 Deg.");
-    EXPECT_EQ(state.texts.Label17, "20 %c");
+    EXPECT_EQ(state.texts.flapDeflection, "5 Deg.");
+    EXPECT_EQ(state.texts.flapLength, "20 %c");
     EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
 }
 
 TEST(SectionDialogs, HelpButtonsAskForTheirContexts) {
     AppState state;
     const std::pair<std::unique_ptr<ui::SettingsDialog>, int> dialogs[] = {
-        {std::make_unique<ui::Form4>(state, nullptr), 20},
-        {std::make_unique<ui::Form5>(state, nullptr), 30},
-        {std::make_unique<ui::Form6>(state, nullptr), 90},
-        {std::make_unique<ui::Form7>(state, nullptr), 50},
+        {std::make_unique<ui::Naca4Dialog>(state, nullptr), 20},
+        {std::make_unique<ui::Naca5Dialog>(state, nullptr), 30},
+        {std::make_unique<ui::AngleDialog>(state, nullptr), 90},
+        {std::make_unique<ui::FlapDialog>(state, nullptr), 50},
     };
     for (const auto& [dialog, context] : dialogs) {
         int asked = 0;
         dialog->onHelp = [&asked](int c) { asked = c; };
-        press(*dialog, "Command3");
+        press(*dialog, "help");
         EXPECT_EQ(asked, context) << dialog->objectName().toStdString();
     }
 }

@@ -14,13 +14,13 @@
 #include <memory>
 
 #include "tests/uidialogs/DialogTestSupport.h"
-#include "ui/Form4.h"
-#include "ui/Form5.h"
-#include "ui/Form6.h"
-#include "ui/Form7.h"
-#include "ui/Form8.h"
-#include "ui/GridControl.h"
-#include "ui/frmBoundaryLayer.h"
+#include "ui/Naca4Dialog.h"
+#include "ui/Naca5Dialog.h"
+#include "ui/AngleDialog.h"
+#include "ui/FlapDialog.h"
+#include "ui/PointCountDialog.h"
+#include "ui/MeshSettingsDialog.h"
+#include "ui/AerodynamicsSettingsDialog.h"
 #include "ui/toolkit/Twips.h"
 
 namespace aerolune {
@@ -35,32 +35,32 @@ using test::press;
 std::vector<double> boundaryLayerValues(const AppState& s) {
     const MainWindowPublic& p = s.pub;
     return {p.re.toDouble(),
-            p.PolarSolution.toDouble(),
-            p.FlowSeperationModel.toDouble(),
+            p.dragModel.toDouble(),
+            p.useEffectiveAngle.toDouble(),
             p.MaxCdSetting.toDouble(),
             double(s.shared.TotalPoints.toDouble()),
             double(s.shared.HalfPoints),
             p.BlPoints.toDouble(),
             p.BlLimit.toDouble(),
             p.BlVelView.toDouble(),
-            p.BlOptions.toDouble(),
-            p.BlRough.toDouble(),
+            p.transitionModel.toDouble(),
+            p.roughness.toDouble(),
             p.DisplayBlasius.toDouble(),
-            p.BlDisplayOpt.toDouble()};
+            p.boundaryLayerPlot.toDouble()};
 }
 
 TEST(BoundaryLayerDialog, OkWithoutChangesWritesTheSameValuesAndAsksForTheLayer) {
     AppState state;
-    state.pub.CompBlFlag = int16_t{0};
-    state.pub.BlDisplayOpt = int16_t{4};  // set by a menu command; passes through unchanged
-    state.pub.BlOptions = int16_t{2};
+    state.pub.boundaryLayerRequested = int16_t{0};
+    state.pub.boundaryLayerPlot = int16_t{4};  // set by a menu command; passes through unchanged
+    state.pub.transitionModel = int16_t{2};
     const std::vector<double> before = boundaryLayerValues(state);
-    ui::frmBoundaryLayer dialog(state, nullptr);
-    EXPECT_EQ(control<QTabWidget>(dialog, "SSTab1")->currentIndex(), 0);
-    EXPECT_TRUE(control<QRadioButton>(dialog, "Option2")->isChecked());
-    press(dialog, "Command1");
+    ui::AerodynamicsSettingsDialog dialog(state, nullptr);
+    EXPECT_EQ(control<QTabWidget>(dialog, "tabs")->currentIndex(), 0);
+    EXPECT_TRUE(control<QRadioButton>(dialog, "separationTransitionOption")->isChecked());
+    press(dialog, "ok");
     EXPECT_EQ(boundaryLayerValues(state), before);
-    EXPECT_EQ(state.pub.CompBlFlag.toInt(), 1);
+    EXPECT_EQ(state.pub.boundaryLayerRequested.toInt(), 1);
     EXPECT_EQ(state.shared.DialogCancelled.toInt(), 0);
 }
 
@@ -70,19 +70,19 @@ TEST(BoundaryLayerDialog, CancelStopsAskingForTheLayerAndChangesNothingElse) {
         SCOPED_TRACE(how);
         AppState state;
         const std::vector<double> before = boundaryLayerValues(state);
-        ui::frmBoundaryLayer dialog(state, nullptr);
+        ui::AerodynamicsSettingsDialog dialog(state, nullptr);
         dialog.show();
-        enter(dialog, "Text1", "5e5");
-        choose(dialog, "Combo4", "200");
-        control<QRadioButton>(dialog, "Option9")->click();
+        enter(dialog, "reynoldsField", "5e5");
+        choose(dialog, "aroundPointsList", "200");
+        control<QRadioButton>(dialog, "semiEmpiricalOption")->click();
         if (std::string(how) == "Cancel")
-            press(dialog, "Command2");
+            press(dialog, "cancel");
         else if (std::string(how) == "Esc")
             QTest::keyClick(&dialog, Qt::Key_Escape);
         else
             dialog.close();
         EXPECT_EQ(boundaryLayerValues(state), before);
-        EXPECT_EQ(state.pub.CompBlFlag.toInt(), 0);
+        EXPECT_EQ(state.pub.boundaryLayerRequested.toInt(), 0);
         EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
     }
 }
@@ -97,66 +97,66 @@ TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
         int total, half;
     };
     const Case cases[] = {
-        {"3e6", 3.0e6, "Option9", 2, 1, "340", 340, 170},
-        {"1,000,000", 1.0, "Option8", 1, 0, "40", 40, 20},
-        {"abc", 0.0, "Option9", 2, 1, "200", 200, 100},
-        {" 2.5D5 ", 2.5e5, "Option8", 1, 0, "120", 120, 60},
+        {"3e6", 3.0e6, "semiEmpiricalOption", 2, 1, "340", 340, 170},
+        {"1,000,000", 1.0, "linearModelOption", 1, 0, "40", 40, 20},
+        {"abc", 0.0, "semiEmpiricalOption", 2, 1, "200", 200, 100},
+        {" 2.5D5 ", 2.5e5, "linearModelOption", 1, 0, "120", 120, 60},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reynolds);
         AppState state;
         {
-            ui::frmBoundaryLayer dialog(state, nullptr);
-            enter(dialog, "Text1", c.reynolds);
+            ui::AerodynamicsSettingsDialog dialog(state, nullptr);
+            enter(dialog, "reynoldsField", c.reynolds);
             control<QRadioButton>(dialog, c.model)->click();
-            choose(dialog, "Combo4", c.points);
-            choose(dialog, "Combo2", "48");
-            control<QRadioButton>(dialog, "Option1")->click();
-            enter(dialog, "Text2", "0.25");
-            control<QCheckBox>(dialog, "Check1")->click();
-            choose(dialog, "Combo5", "96");
-            press(dialog, "Command1");
+            choose(dialog, "aroundPointsList", c.points);
+            choose(dialog, "boundaryLayerPointsList", "48");
+            control<QRadioButton>(dialog, "laminarOption")->click();
+            enter(dialog, "roughnessField", "0.25");
+            control<QCheckBox>(dialog, "blasiusCheck")->click();
+            choose(dialog, "maxCdList", "96");
+            press(dialog, "ok");
         }
-        EXPECT_EQ(state.pub.re.toDouble(), c.re);
-        EXPECT_EQ(state.pub.PolarSolution.toInt(), c.polarSolution);
-        EXPECT_EQ(state.pub.FlowSeperationModel.toInt(), c.separationModel);
+        EXPECT_EQ(state.pub.reynolds.toDouble(), c.re);
+        EXPECT_EQ(state.pub.dragModel.toInt(), c.polarSolution);
+        EXPECT_EQ(state.pub.useEffectiveAngle.toInt(), c.separationModel);
         EXPECT_EQ(state.shared.TotalPoints.toInt(), c.total);
         EXPECT_EQ(state.shared.HalfPoints, c.half);
         EXPECT_EQ(state.pub.BlPoints.toInt(), 48);
-        EXPECT_EQ(state.pub.BlOptions.toInt(), 1);
-        EXPECT_EQ(state.pub.BlRough.toDouble(), 0.25);
+        EXPECT_EQ(state.pub.transitionModel.toInt(), 1);
+        EXPECT_EQ(state.pub.roughness.toDouble(), 0.25);
         EXPECT_EQ(state.pub.DisplayBlasius.toInt(), 0);
         EXPECT_EQ(state.pub.MaxCdSetting.toInt(), 96);
 
-        ui::frmBoundaryLayer again(state, nullptr);
+        ui::AerodynamicsSettingsDialog again(state, nullptr);
         EXPECT_TRUE(control<QRadioButton>(again, c.model)->isChecked());
-        EXPECT_EQ(control<QComboBox>(again, "Combo4")->currentText(), c.points);
-        EXPECT_EQ(control<QComboBox>(again, "Combo2")->currentText(), "48");
-        EXPECT_FALSE(control<QCheckBox>(again, "Check1")->isChecked());
-        ui::Form8 points(state, nullptr);
-        EXPECT_EQ(control<QComboBox>(points, "Combo1")->currentText(), c.points);
+        EXPECT_EQ(control<QComboBox>(again, "aroundPointsList")->currentText(), c.points);
+        EXPECT_EQ(control<QComboBox>(again, "boundaryLayerPointsList")->currentText(), "48");
+        EXPECT_FALSE(control<QCheckBox>(again, "blasiusCheck")->isChecked());
+        ui::PointCountDialog points(state, nullptr);
+        EXPECT_EQ(control<QComboBox>(points, "pointCountList")->currentText(), c.points);
     }
 }
 
 TEST(BoundaryLayerDialog, ListsAreRebuiltOnEveryOpeningAndAValueNotListedIsKept) {
     AppState state;
     state.pub.BlPoints = int16_t{20};  // no such entry
-    ui::frmBoundaryLayer first(state, nullptr);
-    ui::frmBoundaryLayer second(state, nullptr);
-    EXPECT_EQ(control<QComboBox>(second, "Combo1")->count(), 20);
-    EXPECT_EQ(control<QComboBox>(second, "Combo4")->count(), 16);
-    EXPECT_EQ(control<QComboBox>(second, "Combo2")->currentIndex(), -1);
-    press(second, "Command1");
+    ui::AerodynamicsSettingsDialog first(state, nullptr);
+    ui::AerodynamicsSettingsDialog second(state, nullptr);
+    EXPECT_EQ(control<QComboBox>(second, "profileCountList")->count(), 20);
+    EXPECT_EQ(control<QComboBox>(second, "aroundPointsList")->count(), 16);
+    EXPECT_EQ(control<QComboBox>(second, "boundaryLayerPointsList")->currentIndex(), -1);
+    press(second, "ok");
     EXPECT_EQ(state.pub.BlPoints.toInt(), 20);
 }
 
 TEST(PointCountDialog, ChoosingACountSetsBothCounts) {
     for (const char* entry : {"340", "40", "120"}) {
         AppState state;
-        ui::Form8 dialog(state, nullptr);
-        EXPECT_EQ(control<QComboBox>(dialog, "Combo1")->currentText(), "120");
-        choose(dialog, "Combo1", entry);
-        press(dialog, "Command1");
+        ui::PointCountDialog dialog(state, nullptr);
+        EXPECT_EQ(control<QComboBox>(dialog, "pointCountList")->currentText(), "120");
+        choose(dialog, "pointCountList", entry);
+        press(dialog, "ok");
         EXPECT_EQ(state.shared.TotalPoints.toInt(), std::stoi(entry));
         EXPECT_EQ(state.shared.HalfPoints, std::stoi(entry) / 2);
     }
@@ -166,14 +166,14 @@ TEST(MeshDialog, SliderGivesTheClusteringAndReopensWhereItWas) {
     for (int position : {1, 49, 100}) {
         AppState state;
         {
-            ui::GridControl dialog(state, nullptr);
-            control<QSlider>(dialog, "Slider1")->setValue(position);
-            press(dialog, "Command1");
+            ui::MeshSettingsDialog dialog(state, nullptr);
+            control<QSlider>(dialog, "clusteringSlider")->setValue(position);
+            press(dialog, "ok");
         }
         EXPECT_DOUBLE_EQ(state.pub.GridCluster.toDouble(), std::exp(position / 1000.0));
         EXPECT_EQ(state.pub.NewGrid.toInt(), 1);
-        ui::GridControl again(state, nullptr);
-        EXPECT_EQ(control<QSlider>(again, "Slider1")->value(), position);
+        ui::MeshSettingsDialog again(state, nullptr);
+        EXPECT_EQ(control<QSlider>(again, "clusteringSlider")->value(), position);
     }
 }
 
@@ -183,13 +183,13 @@ TEST(MeshDialog, SliderGivesTheClusteringAndReopensWhereItWas) {
 TEST(SettingsDialogs, FixedWithoutWindowMenuAndEveryCaptionFits) {
     AppState state;
     const std::vector<std::pair<std::function<QDialog*()>, std::pair<int, int>>> dialogs = {
-        {[&] { return new ui::Form4(state, nullptr); }, {6255, 1980}},
-        {[&] { return new ui::Form5(state, nullptr); }, {5850, 1950}},
-        {[&] { return new ui::Form6(state, nullptr); }, {5160, 1965}},
-        {[&] { return new ui::Form7(state, nullptr); }, {4875, 2670}},
-        {[&] { return new ui::Form8(state, nullptr); }, {4875, 1350}},
-        {[&] { return new ui::GridControl(state, nullptr); }, {4590, 3285}},
-        {[&] { return new ui::frmBoundaryLayer(state, nullptr); }, {5970, 5190}},
+        {[&] { return new ui::Naca4Dialog(state, nullptr); }, {6255, 1980}},
+        {[&] { return new ui::Naca5Dialog(state, nullptr); }, {5850, 1950}},
+        {[&] { return new ui::AngleDialog(state, nullptr); }, {5160, 1965}},
+        {[&] { return new ui::FlapDialog(state, nullptr); }, {4875, 2670}},
+        {[&] { return new ui::PointCountDialog(state, nullptr); }, {4875, 1350}},
+        {[&] { return new ui::MeshSettingsDialog(state, nullptr); }, {4590, 3285}},
+        {[&] { return new ui::AerodynamicsSettingsDialog(state, nullptr); }, {5970, 5190}},
     };
     for (const auto& [make, size] : dialogs) {
         std::unique_ptr<QDialog> dialog(make());

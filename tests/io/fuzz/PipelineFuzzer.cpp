@@ -75,21 +75,21 @@ void check(const char* what, double value, const std::string& problem, const Set
 AppState fileState(const std::string& name, const FileSection& lists, const Settings& s) {
     AppState state;
     state.section.file = lists;
-    state.texts.Text1 = name;
+    state.texts.sectionName = name;
     state.section.FromFile = 1;
-    state.pub.PolarSolution = Variant(int16_t(s.semi ? 2 : 1));
-    state.pub.FlowSeperationModel = Variant(int16_t(s.semi ? 1 : 0));
+    state.pub.dragModel = Variant(int16_t(s.semi ? 2 : 1));
+    state.pub.useEffectiveAngle = Variant(int16_t(s.semi ? 1 : 0));
     state.shared.HalfPoints = halfPointsFromTotal(s.points);
     state.shared.TotalPoints = Variant(int16_t(2 * state.shared.HalfPoints));
-    state.pub.re = Variant(s.re);
-    state.texts.Text2 = formatGeneral(s.alphaDeg);
-    state.texts.Text5 = state.texts.Text2 + " Deg.";
+    state.pub.reynolds = Variant(s.re);
+    state.texts.angleText = formatGeneral(s.alphaDeg);
+    state.texts.angleReadout = state.texts.angleText + " Deg.";
     state.shared.DialogCancelled = Variant(int16_t{0});
-    state.pub.BlOptions = Variant(int16_t(s.layerModel));
+    state.pub.transitionModel = Variant(int16_t(s.layerModel));
     state.pub.BlPoints = Variant(int16_t{32});
     state.pub.BlLimit = Variant(int16_t{50});
-    state.pub.BlRough = Variant(0.0);
-    state.pub.CompBlFlag = Variant(int16_t{1});
+    state.pub.roughness = Variant(0.0);
+    state.pub.boundaryLayerRequested = Variant(int16_t{1});
     state.priv.BlUpdatePending = s.run == Run::AnalyseWithLayer ? 1 : 0;
     return state;
 }
@@ -112,11 +112,11 @@ void analyse(AppState& state, const Settings& s) {
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     check("cl_bl", bl.cl, liftProblem(bl.cl), s);
     check("cm_bl", bl.cmLe, leadingEdgeMomentProblem(bl.cmLe), s);
-    check("cd_bl", bl.CdCFD, dragProblem(bl.CdCFD), s);
+    check("cd_bl", bl.boundaryLayerCd, dragProblem(bl.boundaryLayerCd), s);
 }
 
 void polar(AppState& state, const Settings& s) {
-    state.section.SectionNumber = sectionNumberFromText(state.texts.Text1);
+    state.section.SectionNumber = sectionNumberFromText(state.texts.sectionName);
     RecordingSeam seam;
     if (!guardSection(state, seam) || !seam.messages.empty()) return;
     Polar(state, seam, 2 * state.shared.HalfPoints);

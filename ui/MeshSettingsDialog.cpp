@@ -1,4 +1,4 @@
-#include "ui/GridControl.h"
+#include "ui/MeshSettingsDialog.h"
 
 #include <QComboBox>
 #include <QSlider>
@@ -15,17 +15,17 @@ QString text(const Variant& v) { return QString::fromStdString(v.toText()); }
 
 }  // namespace
 
-GridControl::GridControl(AppState& state, QWidget* reference)
-    : SettingsDialog("GridControl", "Grid Control", 4590, 3285, state, reference) {
+MeshSettingsDialog::MeshSettingsDialog(AppState& state, QWidget* reference)
+    : SettingsDialog("MeshSettingsDialog", "Grid Control", 4590, 3285, state, reference) {
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     addLabel(this, "Number of  Points Around Airfoil", 240, 240, 1455, 435, right);
-    around_ = addList(this, "Combo1", false, 1800, 300, 1275, 315);
+    around_ = addList(this, "aroundPointsList", false, 1800, 300, 1275, 315);
     addLabel(this, "Number of Points in Radial  Direction", 120, 780, 1575, 435, right);
-    radial_ = addList(this, "Combo2", true, 1800, 840, 1275, 315);
+    radial_ = addList(this, "radialPointsList", true, 1800, 840, 1275, 315);
     addLabel(this, "Outer Circle Radius", 180, 1380, 1515, 315, right);
-    radius_ = addList(this, "Combo3", true, 1800, 1380, 1275, 315);
+    radius_ = addList(this, "outerRadiusList", true, 1800, 1380, 1275, 315);
     Frame* frame = addFrame(this, "Grid Clustering Near Airfoil", 180, 1860, 2895, 1215);
-    cluster_ = addSlider(frame, "Slider1", 1, 100, 10, 5, 60, 360, 2355, 495);
+    cluster_ = addSlider(frame, "clusteringSlider", 1, 100, 10, 5, 60, 360, 2355, 495);
     addLabel(frame, "More Points", 60, 870, 1100, 255);
     addLabel(frame, "Less Points", 1315, 870, 1100, 255, right);
     addButtons(3240, 1275, 375, {300, 780});
@@ -40,12 +40,12 @@ GridControl::GridControl(AppState& state, QWidget* reference)
     showInList(radius_, text(pub.OuterRadius));
 }
 
-int GridControl::sliderPosition(double gridCluster) {
+int MeshSettingsDialog::sliderPosition(double gridCluster) {
     const double v = 1000.0 * std::log(gridCluster) + 0.5;
     return std::isfinite(v) ? static_cast<int>(std::clamp(std::floor(v), 1.0, 100.0)) : 1;
 }
 
-void GridControl::okPressed() {
+void MeshSettingsDialog::okPressed() {
     MainWindowPublic& pub = state_.pub;
     takeListNumber(around_, pub.MeshX);
     takeListNumber(radial_, pub.MeshY);

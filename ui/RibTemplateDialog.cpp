@@ -1,4 +1,4 @@
-#include "ui/Form3.h"
+#include "ui/RibTemplateDialog.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -36,59 +36,59 @@ QPushButton* button(QWidget* parent, const char* name, const char* text, int top
 
 }  // namespace
 
-Form3::Form3(const QString& airfoil, QWidget* reference)
+RibTemplateDialog::RibTemplateDialog(const QString& airfoil, QWidget* reference)
     : QDialog(reference, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), reference_(reference) {
-    setObjectName("Form3");
+    setObjectName("RibTemplateDialog");
     setWindowTitle("Print NACA " + airfoil + " Template");
     setModal(true);
     setFixedSize(toPixelsX(5445), toPixelsY(2730));
 
     auto* frame = new QGroupBox("Airfoil Dimensions", this);
     place(frame, 120, 120, 3855, 2475);
-    Text5_ = field(frame, "Text5", "Root Chord", "6", 360);
-    Text1_ = field(frame, "Text1", "Tip Chord", "6", 720);
-    Text3_ = field(frame, "Text3", "Skin Thickness", "0", 1080);
-    Text2_ = field(frame, "Text2", "Number of Sections", "1", 1440);
+    rootChord_ = field(frame, "rootChordField", "Root Chord", "6", 360);
+    tipChord_ = field(frame, "tipChordField", "Tip Chord", "6", 720);
+    skin_ = field(frame, "skinThicknessField", "Skin Thickness", "0", 1080);
+    sections_ = field(frame, "sectionCountField", "Number of Sections", "1", 1440);
     auto* unitsLabel = new QLabel("Units", frame);
     place(unitsLabel, 120, 1950, 1740, 255);
     auto* units = new QGroupBox(frame);
     place(units, 1920, 1800, 1575, 495);
-    Option2_ = new QRadioButton("in", units);
-    Option2_->setObjectName("Option2");
-    place(Option2_, 120, 150, 615, 285);
-    Option3_ = new QRadioButton("cm", units);
-    Option3_->setObjectName("Option3");
-    place(Option3_, 840, 150, 615, 285);
-    Option2_->setChecked(true);
+    inches_ = new QRadioButton("in", units);
+    inches_->setObjectName("inchesOption");
+    place(inches_, 120, 150, 615, 285);
+    centimetres_ = new QRadioButton("cm", units);
+    centimetres_->setObjectName("centimetresOption");
+    place(centimetres_, 840, 150, 615, 285);
+    inches_->setChecked(true);
 
-    QPushButton* ok = button(this, "SSCommand1", "OK", 240, 1200);
+    QPushButton* ok = button(this, "ok", "OK", 240, 1200);
     ok->setDefault(true);
-    QPushButton* cancel = button(this, "Command1", "Cancel", 720, 1200);
-    QPushButton* help = button(this, "Command2", "Help ?", 1200, 1215);
-    connect(ok, &QPushButton::clicked, this, [this] { SSCommand1_Click(); });
+    QPushButton* cancel = button(this, "cancel", "Cancel", 720, 1200);
+    QPushButton* help = button(this, "help", "Help ?", 1200, 1215);
+    connect(ok, &QPushButton::clicked, this, [this] { printPressed(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] {
         if (help_) help_();
     });
-    connect(Text2_, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
-    Text2_Change();
+    connect(sections_, &QLineEdit::textChanged, this, [this] { sectionCountChanged(); });
+    sectionCountChanged();
 }
 
-print::TemplateFields Form3::fields() const {
-    return {Text5_->text().toStdString(), Text1_->text().toStdString(), Text3_->text().toStdString(),
-            Text2_->text().toStdString(), Option3_->isChecked()};
+print::TemplateFields RibTemplateDialog::fields() const {
+    return {rootChord_->text().toStdString(), tipChord_->text().toStdString(), skin_->text().toStdString(),
+            sections_->text().toStdString(), centimetres_->isChecked()};
 }
 
-void Form3::Text2_Change() {
+void RibTemplateDialog::sectionCountChanged() {
     // A single rib has only the root chord.
-    Text1_->setEnabled(readLeadingNumber(Text2_->text().toStdString()) != 1.0);
+    tipChord_->setEnabled(readLeadingNumber(sections_->text().toStdString()) != 1.0);
 }
 
-void Form3::SSCommand1_Click() {
+void RibTemplateDialog::printPressed() {
     if (!print_ || print_(fields())) accept();
 }
 
-void Form3::showEvent(QShowEvent* event) {
+void RibTemplateDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (reference_) CenterOverWindow(*this, *reference_);
 }

@@ -8,11 +8,11 @@ class QLabel;
 
 namespace aerolune::ui {
 
-class Form2 : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit Form2(QWidget* reference);
-    /// The text of Label1: lines separated by a carriage return.
+    explicit AboutDialog(QWidget* reference);
+    /// The text beside the picture: lines separated by a carriage return.
     static QString aboutText();
 
 protected:

@@ -1,23 +1,24 @@
-#include "app/Form1Load.h"
+#include "app/StartupDefaults.h"
 
 #include <cmath>
 
 #include "analysis/ResultsPanel.h"
+#include "app/DisplayCommands.h"
 
 namespace aerolune {
 
 namespace {
 
 void setPublicDefaults(MainWindowPublic& p) {
-    p.FlowSeperationModel = int16_t{0};
+    p.useEffectiveAngle = int16_t{0};
     p.MaxCdSetting = int16_t{32};
-    p.PolarSolution = int16_t{1};
-    p.re = int32_t{1000000};
+    p.dragModel = int16_t{1};
+    p.reynolds = int32_t{1000000};
     p.BlPoints = int16_t{32};
-    p.BlOptions = int16_t{3};
+    p.transitionModel = int16_t{3};
     p.BlLimit = int16_t{50};
-    p.BlRough = int16_t{0};
-    p.BlDisplayOpt = int16_t{1};
+    p.roughness = int16_t{0};
+    p.boundaryLayerPlot = int16_t{1};
     p.DisplayBlasius = int16_t{1};
     p.BlVelView = int16_t{10};
     p.NewGrid = int16_t{1};
@@ -39,9 +40,9 @@ void setPublicDefaults(MainWindowPublic& p) {
     p.ContMinyDef = p.ContMinY;
     p.CpHigh = int16_t{1};
     p.CpLow = int16_t{0};
-    p.XChoice = int16_t{2};
+    p.airfoilOverlay = int16_t{2};
     p.PointRadius = int16_t{0};
-    p.CompBlFlag = int16_t{1};
+    p.boundaryLayerRequested = int16_t{1};
 }
 
 }  // namespace
@@ -60,7 +61,7 @@ void applyLoadDefaults(AppState& state) {
     setPublicDefaults(pub);
 
     texts.ShowPointsCaption = "Show Points";
-    texts.mnuBBgChecked = true;
+    texts.blackBackgroundChecked = true;
     priv.ForegroundIndex = 15;
     priv.PiValue = 4.0 * std::atan(1.0);
 
@@ -69,9 +70,9 @@ void applyLoadDefaults(AppState& state) {
     priv.LowerSurfaceColor = 15;
     priv.UpperSurfaceColor = 14;
 
-    texts.Text2 = "0";
-    texts.Text5 = texts.Text2 + " Deg.";
-    texts.Text1 = "0012";
+    texts.angleText = "0";
+    texts.angleReadout = texts.angleText + " Deg.";
+    texts.sectionName = "0012";
     setFlapReadouts(texts, 0.0, 0.0);  // "0.0 Deg.", "0.0 %c"
 
     pub.NewFlag = int16_t{1};
@@ -83,13 +84,13 @@ void applyLoadDefaults(AppState& state) {
     shared.FlapDeflection = int16_t{0};
     shared.FlapLength = int16_t{0};
 
-    pub.VFlag = int16_t{1};
+    pub.view = int16_t{1};
     shared.SectionFamily = int16_t{4};
 
     // White background with black drawing: a curve colour that would vanish
     // on white (15) becomes black.
-    texts.mnuBBgChecked = false;
-    texts.mnuWBgChecked = true;
+    texts.blackBackgroundChecked = false;
+    texts.whiteBackgroundChecked = true;
     priv.ForegroundIndex = 0;
     if (priv.LowerSurfaceColor == 15) priv.LowerSurfaceColor = 0;
     if (priv.UpperSurfaceColor == 15) priv.UpperSurfaceColor = 0;
@@ -97,16 +98,6 @@ void applyLoadDefaults(AppState& state) {
     pub.PointRadius = 0.007;
     toggleShowPoints(state);
     shared.DialogCancelled = int16_t{0};
-}
-
-void toggleShowPoints(AppState& state) {
-    if (state.pub.PointRadius.toDouble() == 0.0) {
-        state.pub.PointRadius = 0.007;
-        state.texts.ShowPointsCaption = "Hide Points";
-    } else {
-        state.pub.PointRadius = int16_t{0};
-        state.texts.ShowPointsCaption = "Show Points";
-    }
 }
 
 double plotAspectFor(int clientWidthTwips, int clientHeightTwips, int statusBarTwips, int pictureBarTwips,

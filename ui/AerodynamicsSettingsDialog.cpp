@@ -1,4 +1,4 @@
-#include "ui/frmBoundaryLayer.h"
+#include "ui/AerodynamicsSettingsDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +10,7 @@
 #include <QTabWidget>
 
 #include "common/NumberText.h"
-#include "ui/Form8.h"
+#include "ui/PointCountDialog.h"
 
 namespace aerolune::ui {
 
@@ -41,10 +41,10 @@ QString text(const Variant& v) { return QString::fromStdString(v.toText()); }
 
 }  // namespace
 
-frmBoundaryLayer::frmBoundaryLayer(AppState& state, QWidget* reference)
-    : SettingsDialog("frmBoundaryLayer", "Boundary Layer Options", 5970, 5190, state, reference) {
+AerodynamicsSettingsDialog::AerodynamicsSettingsDialog(AppState& state, QWidget* reference)
+    : SettingsDialog("AerodynamicsSettingsDialog", "Boundary Layer Options", 5970, 5190, state, reference) {
     tabs_ = placed(new QTabWidget(this), 180, 120, 5655, 4215);
-    tabs_->setObjectName("SSTab1");
+    tabs_->setObjectName("tabs");
     tabs_->setUsesScrollButtons(false);
     auto* compact = new CompactTabs;
     compact->setParent(tabs_);
@@ -54,64 +54,64 @@ frmBoundaryLayer::frmBoundaryLayer(AppState& state, QWidget* reference)
     tabs_->addTab(buildPhysicalTab(), "CFD Physical Settings");
     addButtons(2940, 1275, 435, {4440, 4440});
     // OK and Cancel share a row: move Cancel to its own place.
-    placeTwips(findChild<QWidget*>("Command2"), 4380, 4440, 1275, 435);
+    placeTwips(findChild<QWidget*>("cancel"), 4380, 4440, 1275, 435);
     load();
 }
 
-QWidget* frmBoundaryLayer::buildAerodynamicsTab() {
+QWidget* AerodynamicsSettingsDialog::buildAerodynamicsTab() {
     auto* page = new QWidget;
     Frame* re = addFrame(page, "Reynolds Number", 300, 480 - kTabRow, 4935, 855);
-    reynolds_ = addTextField(re, "Text1", 180, 360, 1815, 285);
+    reynolds_ = addTextField(re, "reynoldsField", 180, 360, 1815, 285);
     Frame* model = addFrame(page, "Aerodynamic Model", 240, 1500 - kTabRow, 4995, 1455);
-    simple_ = addOption(model, "Option8", "Simple Model (Linear Aerodynamics)", 180, 420, 4600);
-    complex_ = addOption(model, "Option9", "Complex Model (Semi-emperical)", 180, 720, 4600);
+    simple_ = addOption(model, "linearModelOption", "Simple Model (Linear Aerodynamics)", 180, 420, 4600);
+    complex_ = addOption(model, "semiEmpiricalOption", "Complex Model (Semi-emperical)", 180, 720, 4600);
     Frame* limit = addFrame(page, "Lift/Drag Polar Plot Limit", 240, 3180 - kTabRow, 5055, 735);
     addLabel(limit, "Maximum Cd Setting", 120, 270, 1560, 255);
-    maxCd_ = addList(limit, "Combo5", false, 1740, 240, 1035, 315);
+    maxCd_ = addList(limit, "maxCdList", false, 1740, 240, 1035, 315);
     return page;
 }
 
-QWidget* frmBoundaryLayer::buildNumericalTab() {
+QWidget* AerodynamicsSettingsDialog::buildNumericalTab() {
     auto* page = new QWidget;
     addLabel(page, "These settings are for the CFD boundary layer solver.", 180, 540 - kTabRow, 4875, 375);
     Frame* counts = addFrame(page, "", 180, 900 - kTabRow, 5175, 1875);
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
     addLabel(counts, "No. of Points about Airfoil", 60, 300, 2340, 315, right);
-    points_ = addList(counts, "Combo4", false, 2460, 300, 1455, 315);
+    points_ = addList(counts, "aroundPointsList", false, 2460, 300, 1455, 315);
     addLabel(counts, "No. of Points in BLayer", 60, 720, 2340, 315, right);
-    blPoints_ = addList(counts, "Combo2", false, 2460, 720, 1455, 315);
+    blPoints_ = addList(counts, "boundaryLayerPointsList", false, 2460, 720, 1455, 315);
     addLabel(counts, "Grid Height (Blasius Parameter)", 60, 1140, 2340, 315, right);
-    blLimit_ = addList(counts, "Combo3", false, 2460, 1140, 1455, 315);
+    blLimit_ = addList(counts, "gridHeightList", false, 2460, 1140, 1455, 315);
     Frame* display = addFrame(page, "Velocity Profile Display Options", 240, 3000 - kTabRow, 4995, 735);
     addLabel(display, "Number of Profiles to Display", 120, 270, 2160, 255);
-    profiles_ = addList(display, "Combo1", false, 2340, 240, 1335, 315);
+    profiles_ = addList(display, "profileCountList", false, 2340, 240, 1335, 315);
     return page;
 }
 
-QWidget* frmBoundaryLayer::buildPhysicalTab() {
+QWidget* AerodynamicsSettingsDialog::buildPhysicalTab() {
     auto* page = new QWidget;
     Frame* model = addFrame(page, "Transition Model", 240, 600 - kTabRow, 4935, 2055);
-    transition_ = {addOption(model, "Option1", "Always Laminar", 120, 240, 4600),
-                   addOption(model, "Option2", "Transition on Laminar Seperation", 120, 540, 4600),
-                   addOption(model, "Option3", "Natural/Artificial Transition", 120, 840, 4600)};
+    transition_ = {addOption(model, "laminarOption", "Always Laminar", 120, 240, 4600),
+                   addOption(model, "separationTransitionOption", "Transition on Laminar Seperation", 120, 540, 4600),
+                   addOption(model, "naturalTransitionOption", "Natural/Artificial Transition", 120, 840, 4600)};
     addLabel(model, "Wall roughness parameter; Set to 0 for natural transition.", 180, 1080, 1620, 615);
-    roughness_ = addTextField(model, "Text2", 1860, 1320, 1335, 285);
+    roughness_ = addTextField(model, "roughnessField", 1860, 1320, 1335, 285);
     blasius_ = placed(new QCheckBox("Display Blasius Profile with Boundary Layer Thickness", page), 240,
                       2880 - kTabRow, 5100, 255);
-    blasius_->setObjectName("Check1");
+    blasius_->setObjectName("blasiusCheck");
     // The boundary-layer view's choice only passes through the dialog.
     auto* hidden = new QWidget(page);
     hidden->hide();
-    display_ = {addOption(hidden, "Option4", "Upper Surface Velocity Profiles", 0, 0, 3000),
-                addOption(hidden, "Option5", "Lower Surface Velocity Profiles", 0, 300, 3000),
-                addOption(hidden, "Option6", "Upper Surface Boundary Layer Thickness", 0, 600, 3000),
-                addOption(hidden, "Option7", "Lower Surface Boundary Layer Thickness", 0, 900, 3000)};
+    display_ = {addOption(hidden, "upperProfilesOption", "Upper Surface Velocity Profiles", 0, 0, 3000),
+                addOption(hidden, "lowerProfilesOption", "Lower Surface Velocity Profiles", 0, 300, 3000),
+                addOption(hidden, "upperThicknessOption", "Upper Surface Boundary Layer Thickness", 0, 600, 3000),
+                addOption(hidden, "lowerThicknessOption", "Lower Surface Boundary Layer Thickness", 0, 900, 3000)};
     return page;
 }
 
-void frmBoundaryLayer::load() {
+void AerodynamicsSettingsDialog::load() {
     const MainWindowPublic& pub = state_.pub;
-    reynolds_->setText(QString::fromStdString(formatGeneral(pub.re.toDouble())));
+    reynolds_->setText(QString::fromStdString(formatGeneral(pub.reynolds.toDouble())));
     profiles_->addItems(numberTexts(2, 40, 2));
     showInList(profiles_, text(pub.BlVelView));
     blPoints_->addItems(numberTexts(16, 64, 8));
@@ -121,39 +121,39 @@ void frmBoundaryLayer::load() {
     showInList(blLimit_, text(pub.BlLimit));
     points_->addItems(numberTexts(40, 340, 20));
     showInList(points_, text(state_.shared.TotalPoints));
-    roughness_->setText(text(pub.BlRough));
-    const double options = pub.BlOptions.toDouble();
+    roughness_->setText(text(pub.roughness));
+    const double options = pub.transitionModel.toDouble();
     for (int i = 0; i < 3; ++i) transition_[i]->setChecked(options == i + 1);
-    const double displayOpt = pub.BlDisplayOpt.toDouble();
+    const double displayOpt = pub.boundaryLayerPlot.toDouble();
     for (int i = 0; i < 4; ++i) display_[i]->setChecked(displayOpt == i + 1);
-    (pub.FlowSeperationModel.toDouble() == 1.0 ? complex_ : simple_)->setChecked(true);
+    (pub.useEffectiveAngle.toDouble() == 1.0 ? complex_ : simple_)->setChecked(true);
     maxCd_->addItems(numberTexts(16, 96, 8));
     showInList(maxCd_, text(pub.MaxCdSetting));
 }
 
-void frmBoundaryLayer::okPressed() {
+void AerodynamicsSettingsDialog::okPressed() {
     MainWindowPublic& pub = state_.pub;
     takeListNumber(profiles_, pub.BlVelView);
     pub.DisplayBlasius = int16_t(blasius_->isChecked() ? 1 : 0);
-    pub.re = numberValue(reynolds_->text());
+    pub.reynolds = numberValue(reynolds_->text());
     takeListNumber(blPoints_, pub.BlPoints);
     takeListNumber(blLimit_, pub.BlLimit);
     takePointCount(points_, state_.shared);
-    pub.BlRough = numberValue(roughness_->text());
+    pub.roughness = numberValue(roughness_->text());
     for (int i = 0; i < 3; ++i)
         if (transition_[i]->isChecked()) {
-            pub.BlOptions = int16_t(i + 1);
+            pub.transitionModel = int16_t(i + 1);
             break;
         }
     for (int i = 0; i < 4; ++i)
-        if (display_[i]->isChecked()) pub.BlDisplayOpt = int16_t(i + 1);
+        if (display_[i]->isChecked()) pub.boundaryLayerPlot = int16_t(i + 1);
     const bool simple = simple_->isChecked();
-    pub.PolarSolution = int16_t(simple ? 1 : 2);
-    pub.FlowSeperationModel = int16_t(simple ? 0 : 1);
-    pub.CompBlFlag = int16_t{1};
+    pub.dragModel = int16_t(simple ? 1 : 2);
+    pub.useEffectiveAngle = int16_t(simple ? 0 : 1);
+    pub.boundaryLayerRequested = int16_t{1};
     takeListNumber(maxCd_, pub.MaxCdSetting);
 }
 
-void frmBoundaryLayer::cancelPressed() { state_.pub.CompBlFlag = int16_t{0}; }
+void AerodynamicsSettingsDialog::cancelPressed() { state_.pub.boundaryLayerRequested = int16_t{0}; }
 
 }  // namespace aerolune::ui

@@ -1,11 +1,11 @@
-#include "ui/Form5.h"
+#include "ui/Naca5Dialog.h"
 
 #include <QLineEdit>
 #include <QToolButton>
 #include <algorithm>
 
 #include "geometry/SectionDefinition.h"
-#include "ui/Form4.h"
+#include "ui/Naca4Dialog.h"
 
 namespace aerolune::ui {
 
@@ -20,19 +20,19 @@ int wrap(int v, int low, int high) { return v > high ? low : (v < low ? high : v
 
 }  // namespace
 
-Form5::Form5(AppState& state, QWidget* reference)
-    : NacaDigitsDialog("Form5", "NACA 5 Digit Section", kLayout,
+Naca5Dialog::Naca5Dialog(AppState& state, QWidget* reference)
+    : NacaDigitsDialog("Naca5Dialog", "NACA 5 Digit Section", kLayout,
                        {"20/3 of Design Lift Coefficient", "Location of Maximum Camber % Chord *2",
                         "Section Thickness in % Chord"},
-                       kHelpContext, state, reference) {
+                       {"designLift", "camberPosition", "thickness"}, kHelpContext, state, reference) {
     field(Lift)->setEnabled(false);
     field(Lift)->setReadOnly(true);
-    findChild<SpinButton*>("SpinButton1")->setEnabled(false);
+    findChild<SpinButton*>("designLiftSpin")->setEnabled(false);
     const SharedSettings& s = state.shared;
     open({s.Naca5LiftDigit.toInt(), s.Naca5CamberPos.toInt(), s.Naca5Thickness.toInt()});
 }
 
-int Form5::readField(int row, const QString& text) {
+int Naca5Dialog::readField(int row, const QString& text) {
     switch (row) {
         case Lift: {
             const int lift = std::max(0, digitFieldNumber(text, 1));
@@ -46,7 +46,7 @@ int Form5::readField(int row, const QString& text) {
     }
 }
 
-void Form5::spin(int row, bool up) {
+void Naca5Dialog::spin(int row, bool up) {
     switch (row) {
         case Lift:
             setValue(Lift, std::clamp(value(Lift) + (up ? 1 : -1), 0, 9));
@@ -59,17 +59,17 @@ void Form5::spin(int row, bool up) {
     }
 }
 
-std::string Form5::designation() const {
+std::string Naca5Dialog::designation() const {
     return naca5Designation(int16_t(value(Lift)), int16_t(value(Position)), int16_t(value(Thickness)));
 }
 
-void Form5::okPressed() {
+void Naca5Dialog::okPressed() {
     SharedSettings& s = state_.shared;
     s.Naca5LiftDigit = int16_t(value(Lift));
     s.Naca5CamberPos = int16_t(value(Position));
     s.Naca5Thickness = int16_t(value(Thickness));
     s.SectionFamily = int16_t{5};
-    state_.texts.Text1 = designation();
+    state_.texts.sectionName = designation();
 }
 
 }  // namespace aerolune::ui

@@ -6,12 +6,12 @@
 
 namespace aerolune::ui {
 
-class frmBlwarning : public QDialog {
+class SeparationWarning : public QDialog {
     Q_OBJECT
 public:
     /// \param caption e.g. "Lower Surface Seperation at x= 0.45"
     /// \param reference the window it is centred over
-    frmBlwarning(const QString& caption, QWidget* reference);
+    SeparationWarning(const QString& caption, QWidget* reference);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -9,12 +9,12 @@
 
 namespace aerolune::ui {
 
-class Form4 : public NacaDigitsDialog {
+class Naca4Dialog : public NacaDigitsDialog {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 20;
 
-    Form4(AppState& state, QWidget* reference);
+    Naca4Dialog(AppState& state, QWidget* reference);
 
 protected:
     int readField(int row, const QString& text) override;

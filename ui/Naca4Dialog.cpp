@@ -1,4 +1,4 @@
-#include "ui/Form4.h"
+#include "ui/Naca4Dialog.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,16 +25,16 @@ int digitFieldNumber(const QString& text, int n) {
     return std::isfinite(v) ? static_cast<int>(std::clamp(v, -99.0, 99.0)) : 0;
 }
 
-Form4::Form4(AppState& state, QWidget* reference)
-    : NacaDigitsDialog("Form4", "NACA 4 Digit Section", kLayout,
+Naca4Dialog::Naca4Dialog(AppState& state, QWidget* reference)
+    : NacaDigitsDialog("Naca4Dialog", "NACA 4 Digit Section", kLayout,
                        {"Max. Value of Mean Line in % Chord", "Location of Maximum Camber in 1/10 Chord",
                         "Section Thickness in % Chord"},
-                       kHelpContext, state, reference) {
+                       {"camber", "camberPosition", "thickness"}, kHelpContext, state, reference) {
     const SharedSettings& s = state.shared;
     open({s.Naca4Camber.toInt(), s.Naca4CamberPos.toInt(), s.Naca4Thickness.toInt()});
 }
 
-int Form4::readField(int row, const QString& text) {
+int Naca4Dialog::readField(int row, const QString& text) {
     if (row == Thickness) return std::clamp(digitFieldNumber(text, 2), 1, 30);
     const int v = std::max(0, digitFieldNumber(text, 1));
     const int camber = row == Camber ? v : value(Camber);
@@ -46,7 +46,7 @@ int Form4::readField(int row, const QString& text) {
     return v;
 }
 
-void Form4::spin(int row, bool up) {
+void Naca4Dialog::spin(int row, bool up) {
     const int step = up ? 1 : -1;
     switch (row) {
         case Camber:
@@ -68,17 +68,17 @@ void Form4::spin(int row, bool up) {
     }
 }
 
-std::string Form4::designation() const {
+std::string Naca4Dialog::designation() const {
     return naca4Designation(int16_t(value(Camber)), int16_t(value(Position)), int16_t(value(Thickness)));
 }
 
-void Form4::okPressed() {
+void Naca4Dialog::okPressed() {
     SharedSettings& s = state_.shared;
     s.Naca4Camber = int16_t(value(Camber));
     s.Naca4CamberPos = int16_t(value(Position));
     s.Naca4Thickness = int16_t(value(Thickness));
     s.SectionFamily = int16_t{4};
-    state_.texts.Text1 = designation();
+    state_.texts.sectionName = designation();
 }
 
 }  // namespace aerolune::ui

@@ -12,12 +12,12 @@ class QSlider;
 
 namespace aerolune::ui {
 
-class Form7 : public SettingsDialog {
+class FlapDialog : public SettingsDialog {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 50;
 
-    Form7(AppState& state, QWidget* reference);
+    FlapDialog(AppState& state, QWidget* reference);
 
 protected:
     void okPressed() override;

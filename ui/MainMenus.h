@@ -7,6 +7,6 @@
 
 namespace aerolune::ui {
 
-std::span<const MenuItemSpec> form1MenuTable();
+std::span<const MenuItemSpec> mainMenuTable();
 
 }  // namespace aerolune::ui

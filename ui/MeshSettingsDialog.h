@@ -11,10 +11,10 @@ class QSlider;
 
 namespace aerolune::ui {
 
-class GridControl : public SettingsDialog {
+class MeshSettingsDialog : public SettingsDialog {
     Q_OBJECT
 public:
-    GridControl(AppState& state, QWidget* reference);
+    MeshSettingsDialog(AppState& state, QWidget* reference);
 
     /// Slider position of a clustering ratio: 1000 ln(ratio) to the nearest
     /// integer, within the slider's 1..100.

@@ -9,12 +9,12 @@
 
 namespace aerolune::ui {
 
-class Form5 : public NacaDigitsDialog {
+class Naca5Dialog : public NacaDigitsDialog {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 30;
 
-    Form5(AppState& state, QWidget* reference);
+    Naca5Dialog(AppState& state, QWidget* reference);
 
 protected:
     int readField(int row, const QString& text) override;

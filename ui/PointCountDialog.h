@@ -8,10 +8,10 @@ class QComboBox;
 
 namespace aerolune::ui {
 
-class Form8 : public SettingsDialog {
+class PointCountDialog : public SettingsDialog {
     Q_OBJECT
 public:
-    Form8(AppState& state, QWidget* reference);
+    PointCountDialog(AppState& state, QWidget* reference);
 
 protected:
     void okPressed() override;

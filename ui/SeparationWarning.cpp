@@ -1,4 +1,4 @@
-#include "ui/frmBlwarning.h"
+#include "ui/SeparationWarning.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,9 +31,9 @@ const WarningLine kLines[] = {
 
 }  // namespace
 
-frmBlwarning::frmBlwarning(const QString& caption, QWidget* reference)
+SeparationWarning::SeparationWarning(const QString& caption, QWidget* reference)
     : QDialog(reference, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), reference_(reference) {
-    setObjectName("frmBlwarning");
+    setObjectName("SeparationWarning");
     setWindowTitle(caption);
     setModal(true);
     setFixedSize(toPixelsX(4635), toPixelsY(4020));
@@ -46,13 +46,13 @@ frmBlwarning::frmBlwarning(const QString& caption, QWidget* reference)
         label->setGeometry(toPixelsX(line.left), toPixelsY(line.top), toPixelsX(line.width), toPixelsY(line.height));
     }
     auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("Command1");
+    ok->setObjectName("ok");
     ok->setGeometry(toPixelsX(3240), toPixelsY(3480), toPixelsX(1155), toPixelsY(435));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void frmBlwarning::showEvent(QShowEvent* event) {
+void SeparationWarning::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (reference_) CenterOverWindow(*this, *reference_);
 }

@@ -17,7 +17,7 @@ namespace aerolune::ui {
 
 class PictureBar;
 
-class Form1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     /// Design size of the client area, twips.
@@ -30,7 +30,7 @@ public:
     static constexpr int kStatusBarTwips = 495;
     static constexpr int kDisplayPanelTwips = 2130;
 
-    explicit Form1(AppState& state);
+    explicit MainWindow(AppState& state);
 
     /// Copies the state's texts, captions, check marks, the legend and the
     /// swatch colours into the widgets.
@@ -42,14 +42,14 @@ public:
     /// Whether the surface legend (swatches and captions) is shown.
     void setLegendVisible(bool visible);
 
-    /// PosPbox: places the drawing area between the bars and the read-out.
-    void PosPbox();
-    /// Puts the plot widget in place of the drawing area (it takes the name Picture1).
+    /// Places the drawing area between the bars and the read-out.
+    void placePlotArea();
+    /// Puts the plot widget in place of the drawing area (it takes the name plotArea).
     void setDrawingArea(QWidget* area);
 
     QAction* action(const QString& name) const;
     QMenu* menu(const QString& name) const;
-    QWidget* drawingArea() const { return picture1_; }
+    QWidget* drawingArea() const { return plotArea_; }
     PictureBar* pictureBar() const { return bar_; }
     /// The client area's size in twips (below the menu bar).
     QSize clientTwips() const;
@@ -93,7 +93,7 @@ private:
     PictureBar* bar_ = nullptr;
     QWidget* display_ = nullptr;
     QWidget* status_ = nullptr;
-    QWidget* picture1_ = nullptr;
+    QWidget* plotArea_ = nullptr;
     QLabel* statusCaption_ = nullptr;
     QLabel* swatches_[2] = {};
     QLabel* legendCaptions_[2] = {};

@@ -1,4 +1,4 @@
-#include "ui/Form6.h"
+#include "ui/AngleDialog.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -21,35 +21,35 @@ double limitedNumber(const QString& text, double lo, double hi) {
 
 }  // namespace
 
-Form6::Form6(AppState& state, QWidget* reference)
-    : SettingsDialog("Form6", "Angle of Attack", 5160, 1965, state, reference) {
+AngleDialog::AngleDialog(AppState& state, QWidget* reference)
+    : SettingsDialog("AngleDialog", "Angle of Attack", 5160, 1965, state, reference) {
     Frame* frame = addFrame(this, "AOA (Degrees)", 180, 120, 3495, 1335);
-    slider_ = addSlider(frame, "Slider1", -20, 20, 4, 1, 240, 360, 2415, 615);
+    slider_ = addSlider(frame, "angleSlider", -20, 20, 4, 1, 240, 360, 2415, 615);
     addLabel(frame, "-20", 180, 960, 400, 255);
     addLabel(frame, "0.0", 1247, 960, 400, 255, Qt::AlignHCenter | Qt::AlignVCenter);
     addLabel(frame, "20", 2255, 960, 400, 255, Qt::AlignRight | Qt::AlignVCenter);
-    text_ = addTextField(frame, "Text1", 2700, 420, 570, 285);
+    text_ = addTextField(frame, "angleField", 2700, 420, 570, 285);
     text_->setAlignment(Qt::AlignCenter);
     addButtons(3840, 1200, 375, {240, 720, 1200}, kHelpContext);
 
-    connect(text_, &QLineEdit::textChanged, this, &Form6::textChanged);
+    connect(text_, &QLineEdit::textChanged, this, &AngleDialog::textChanged);
     connect(slider_, &QSlider::valueChanged, this, [this](int v) { text_->setText(QString::number(v)); });
 
-    const double opening = readLeadingNumber(state.texts.Text2);
+    const double opening = readLeadingNumber(state.texts.angleText);
     state.shared.AngleSetting = std::isfinite(opening) ? opening : 0.0;
     text_->setText(QString::fromStdString(formatGeneral(state.shared.AngleSetting.toDouble())));
     textChanged();  // the slider also when the text was already showing
 }
 
-void Form6::textChanged() {
+void AngleDialog::textChanged() {
     angle_ = limitedNumber(text_->text(), -20.0, 20.0);
     const QSignalBlocker quiet(slider_);
     slider_->setValue(static_cast<int>(std::lround(angle_)));
 }
 
-void Form6::okPressed() {
+void AngleDialog::okPressed() {
     state_.shared.AngleSetting = angle_;
-    state_.texts.Text2 = text_->text().toStdString();
+    state_.texts.angleText = text_->text().toStdString();
 }
 
 }  // namespace aerolune::ui

@@ -13,7 +13,7 @@ class QRadioButton;
 
 namespace aerolune::ui {
 
-class Form3 : public QDialog {
+class RibTemplateDialog : public QDialog {
     Q_OBJECT
 public:
     /// What OK does with the fields: true closes the dialog (printed, or a
@@ -22,7 +22,7 @@ public:
 
     /// \param airfoil the main window's airfoil field, for the caption
     /// \param reference the window it is centred over
-    Form3(const QString& airfoil, QWidget* reference);
+    RibTemplateDialog(const QString& airfoil, QWidget* reference);
 
     void setPrintHandler(PrintHandler handler) { print_ = std::move(handler); }
     void setHelpHandler(std::function<void()> handler) { help_ = std::move(handler); }
@@ -34,12 +34,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Text2_Change();
-    void SSCommand1_Click();
+    void sectionCountChanged();
+    void printPressed();
 
     QWidget* reference_;
-    QLineEdit *Text5_, *Text1_, *Text3_, *Text2_;
-    QRadioButton *Option2_, *Option3_;
+    QLineEdit *rootChord_, *tipChord_, *skin_, *sections_;
+    QRadioButton *inches_, *centimetres_;
     PrintHandler print_;
     std::function<void()> help_;
 };

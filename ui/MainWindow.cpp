@@ -1,4 +1,4 @@
-#include "ui/Form1.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 
-#include "ui/Form1Menus.h"
+#include "ui/MainMenus.h"
 #include "ui/PictureBar.h"
 #include "ui/PlotArea.h"
 #include "ui/toolkit/Fonts.h"
@@ -21,7 +21,7 @@ namespace aerolune::ui {
 
 namespace {
 
-constexpr int kReadoutWidth = 2055;  // SSPanel4, twips
+constexpr int kReadoutWidth = 2055;  // the results panel, twips
 constexpr int kLegendLeft = 5100;
 
 QRect twipsRect(int left, int top, int width, int height) {
@@ -55,21 +55,21 @@ void setBackground(QWidget* w, const QColor& colour) {
 
 }  // namespace
 
-Form1::Form1(AppState& state) : state_(state) {
-    setObjectName("Form1");
+MainWindow::MainWindow(AppState& state) : state_(state) {
+    setObjectName("MainWindow");
     setWindowTitle("Aerolune - Version 2.0");
     setWindowIcon(QIcon(":/art/icon.svg"));
     setBackground(this, QColor(0xC0, 0xC0, 0xC0));
 
-    menus_ = buildMenuTree(*menuBar(), *this, form1MenuTable());
+    menus_ = buildMenuTree(*menuBar(), *this, mainMenuTable());
     for (const auto& [name, a] : menus_.actions) {
         if (menus_.menus.count(name)) continue;
         connect(a, &QAction::triggered, this, [this, n = name] {
             if (onCommand) onCommand(n);
         });
     }
-    for (const char* name : {"cp22", "Velocity1", "mnuBlayer", "mnuFlowField", "mnuCp", "mnuMesh", "mnuBBg",
-                             "mnuWBg", "Digit4", "Digit5"})
+    for (const char* name : {"surfaceCpView", "surfaceVelocityView", "boundaryLayerView", "streamLinesView", "pressureFieldView", "meshView", "blackBackground",
+                             "whiteBackground", "naca4", "naca5"})
         action(name)->setCheckable(true);
     // File and Airfoils share the access key F as written: a second Alt+F
     // moves on from File to Airfoils.
@@ -78,7 +78,7 @@ Form1::Form1(AppState& state) : state_(state) {
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
 
-QSize Form1::defaultClientPixels() const {
+QSize MainWindow::defaultClientPixels() const {
     // Lay the menu bar out wide enough for every menu and take the right
     // edge of the last one.
     QMenuBar* bar = menuBar();
@@ -92,24 +92,24 @@ QSize Form1::defaultClientPixels() const {
     return {std::max(toPixelsX(kClientWidthTwips), menuWidth), toPixelsY(kClientHeightTwips)};
 }
 
-QAction* Form1::action(const QString& name) const {
+QAction* MainWindow::action(const QString& name) const {
     auto it = menus_.actions.find(name);
     return it == menus_.actions.end() ? nullptr : it->second;
 }
 
-QMenu* Form1::menu(const QString& name) const {
+QMenu* MainWindow::menu(const QString& name) const {
     auto it = menus_.menus.find(name);
     return it == menus_.menus.end() ? nullptr : it->second;
 }
 
-void Form1::buildClient() {
+void MainWindow::buildClient() {
     client_ = new QWidget(this);
-    client_->setObjectName("Form1Client");
+    client_->setObjectName("client");
     setCentralWidget(client_);
-    rules_[0] = rule(client_, "Picture3", QColor(0x80, 0x80, 0x80));
-    rules_[1] = rule(client_, "Picture2", Qt::white);
-    rules_[2] = rule(client_, "Picture6", QColor(0x80, 0x80, 0x80));
-    rules_[3] = rule(client_, "Picture7", Qt::white);
+    rules_[0] = rule(client_, "topRuleShadow", QColor(0x80, 0x80, 0x80));
+    rules_[1] = rule(client_, "topRuleLight", Qt::white);
+    rules_[2] = rule(client_, "barRuleShadow", QColor(0x80, 0x80, 0x80));
+    rules_[3] = rule(client_, "barRuleLight", Qt::white);
     bar_ = new PictureBar(client_);
     connect(bar_, &PictureBar::buttonClicked, this, [this](int i) {
         if (onBarClick) onBarClick(i);
@@ -118,25 +118,22 @@ void Form1::buildClient() {
     status_ = buildStatusBar(client_);
     auto* area = new PlotArea(client_);
     setDrawingArea(area);
-    auto* stray = new QLabel("Label7", client_);  // third member of the legend caption array, never shown
-    stray->setObjectName("Label7(1)");
-    stray->hide();
 }
 
-void Form1::setDrawingArea(QWidget* area) {
-    if (picture1_ && picture1_ != area) picture1_->deleteLater();
-    picture1_ = area;
+void MainWindow::setDrawingArea(QWidget* area) {
+    if (plotArea_ && plotArea_ != area) plotArea_->deleteLater();
+    plotArea_ = area;
     area->setParent(client_);
-    area->setObjectName("Picture1");
+    area->setObjectName("plotArea");
     setBackground(area, Qt::black);
     area->installEventFilter(this);
     area->show();
-    PosPbox();
+    placePlotArea();
 }
 
-QSize Form1::clientTwips() const { return {toTwipsX(client_->width()), toTwipsY(client_->height())}; }
+QSize MainWindow::clientTwips() const { return {toTwipsX(client_->width()), toTwipsY(client_->height())}; }
 
-void Form1::layoutClient() {
+void MainWindow::layoutClient() {
     const int w = client_->width();
     const int h = client_->height();
     const int top = toPixelsY(kTopStripTwips);
@@ -148,21 +145,21 @@ void Form1::layoutClient() {
     bar_->setGeometry(0, toPixelsY(30), w, toPixelsY(kPictureBarTwips));
     status_->setGeometry(0, std::max(top, h - statusHeight), w, statusHeight);
     display_->setGeometry(std::max(0, w - panelWidth), top, panelWidth, std::max(0, h - top - statusHeight));
-    PosPbox();
+    placePlotArea();
 }
 
-void Form1::PosPbox() {
-    if (!picture1_ || !client_) return;
+void MainWindow::placePlotArea() {
+    if (!plotArea_ || !client_) return;
     const QSize inner = clientTwips();
     const int left = 75;
     const int top = kPictureBarTwips + 100;
     const int width = inner.width() - left - 100 - kDisplayPanelTwips;
     const int height = inner.height() - kStatusBarTwips - kPictureBarTwips - 140;
     if (width <= 0 || height <= 0) return;  // a window too small keeps the last placement
-    picture1_->setGeometry(twipsRect(left, top, width, height));
+    plotArea_->setGeometry(twipsRect(left, top, width, height));
 }
 
-QLabel* Form1::addCaption(QWidget* parent, const QString& text, int left, int top, int room, bool heading) {
+QLabel* MainWindow::addCaption(QWidget* parent, const QString& text, int left, int top, int room, bool heading) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
     if (heading) {
@@ -177,7 +174,7 @@ QLabel* Form1::addCaption(QWidget* parent, const QString& text, int left, int to
     return label;
 }
 
-QLineEdit* Form1::addField(QWidget* parent, const char* name, int left, int top) {
+QLineEdit* MainWindow::addField(QWidget* parent, const char* name, int left, int top) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setReadOnly(true);
@@ -187,7 +184,7 @@ QLineEdit* Form1::addField(QWidget* parent, const char* name, int left, int top)
     return field;
 }
 
-QLabel* Form1::addBox(QWidget* parent, const char* name, int left, int top, int width, int height) {
+QLabel* MainWindow::addBox(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* box = new QLabel(parent);
     box->setObjectName(name);
     box->setFrameShape(QFrame::Box);
@@ -197,9 +194,9 @@ QLabel* Form1::addBox(QWidget* parent, const char* name, int left, int top, int 
     return box;
 }
 
-QWidget* Form1::buildDisplayPanel(QWidget* parent) {
-    QFrame* display = panel(parent, "panDisplay");
-    QFrame* readout = panel(display, "SSPanel4");
+QWidget* MainWindow::buildDisplayPanel(QWidget* parent) {
+    QFrame* display = panel(parent, "displayPanel");
+    QFrame* readout = panel(display, "resultsPanel");
     readout->setGeometry(twipsRect(15, 15, kReadoutWidth, 4335));
     readout->setFont(QFont("MS Sans Serif", 8));
 
@@ -209,60 +206,55 @@ QWidget* Form1::buildDisplayPanel(QWidget* parent) {
     const auto rightRoom = [](int left) { return kReadoutWidth - left - 45; };
     addCaption(readout, "Inputs", 120, 0, leftRoom + 900, true);
     addCaption(readout, "Airfoil", 120, 360, leftRoom);
-    addField(readout, "Text1", 120, 600)->setToolTip("Airfoil Number");
+    addField(readout, "sectionField", 120, 600)->setToolTip("Airfoil Number");
     addCaption(readout, "Angle", 1080, 360, rightRoom(1080));
-    addField(readout, "Text5", 1080, 600)->setToolTip("AOA Display");
+    addField(readout, "angleReadout", 1080, 600)->setToolTip("AOA Display");
     addCaption(readout, "Flap Defl.", 120, 960, leftRoom);
-    addBox(readout, "Label16", 120, 1200);
+    addBox(readout, "flapDeflectionBox", 120, 1200);
     addCaption(readout, "Flap Length", 1080, 960, rightRoom(1080));
-    addBox(readout, "Label17", 1080, 1200);
+    addBox(readout, "flapLengthBox", 1080, 1200);
     addCaption(readout, "Results", 60, 1560, leftRoom + 900, true);
     QLabel* stalled = addCaption(readout, "Airfoil Stalled", 1080, 1620, rightRoom(1080));
-    stalled->setObjectName("Label22");
+    stalled->setObjectName("stalledMark");
     stalled->setStyleSheet("color: #ff0000;");
     stalled->hide();
     addCaption(readout, "Cl", 120, 1920, leftRoom);
-    QLineEdit* cl = addField(readout, "Text3", 120, 2160);
+    QLineEdit* cl = addField(readout, "clField", 120, 2160);
     cl->setAlignment(Qt::AlignCenter);
     cl->setToolTip("CL Display");
     addCaption(readout, "Cm(l.e.)", 1080, 1920, rightRoom(1080));
-    addField(readout, "Text4", 1080, 2160)->setToolTip("Cm Display");
+    addField(readout, "cmLeadingEdgeField", 1080, 2160)->setToolTip("Cm Display");
     addCaption(readout, "Cm (c/4)", 120, 2520, leftRoom);
-    addBox(readout, "Label11", 120, 2760);
+    addBox(readout, "cmQuarterChordBox", 120, 2760);
     addCaption(readout, "Angle (Cl=0)", 1080, 2520, rightRoom(1080));
-    addBox(readout, "Label12", 1080, 2760);
+    addBox(readout, "zeroLiftAngleBox", 1080, 2760);
     addCaption(readout, "Cd", 120, 3120, leftRoom);
-    addBox(readout, "Label20", 120, 3360, 855, 315)->setText("0.0000");
+    addBox(readout, "dragBox", 120, 3360, 855, 315)->setText("0.0000");
     addCaption(readout, "Cent. of Pres.", 1020, 3120, rightRoom(1020));
-    addBox(readout, "Label13", 1080, 3360, 915);
+    addBox(readout, "centreOfPressureBox", 1080, 3360, 915);
 
-    QFrame* coords = panel(readout, "SSPanel3", QFrame::Sunken);
+    QFrame* coords = panel(readout, "cursorPanel", QFrame::Sunken);
     coords->setGeometry(twipsRect(120, 3780, 1815, 375));
     coords->setToolTip("Coordinates");
     setBackground(coords, QColor(0x80, 0x80, 0x80));
     auto* marker = new QLabel(coords);
-    marker->setObjectName("Image1(0)");
+    marker->setObjectName("cursorMarker");
     marker->setPixmap(
         QPixmap(":/art/icon.svg").scaled(18, 19, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     marker->setGeometry(toPixelsX(60), toPixelsY(60), 18, 19);
     auto* readoutText = new QLabel(coords);
-    readoutText->setObjectName("Label2");
+    readoutText->setObjectName("cursorReadout");
     readoutText->setStyleSheet("color: white;");
     readoutText->setGeometry(twipsRect(480, 60, 1815 - 480 - 30, 255));
 
-    for (const char* name : {"Text2", "Text6"}) {  // hidden text holders
-        auto* hidden = new QLineEdit(display);
-        hidden->setObjectName(name);
-        hidden->hide();
-    }
     return display;
 }
 
-QWidget* Form1::buildStatusBar(QWidget* parent) {
-    QFrame* status = panel(parent, "SSPanel1");
+QWidget* MainWindow::buildStatusBar(QWidget* parent) {
+    QFrame* status = panel(parent, "statusBar");
     status->setFont(QFont("Comic Sans MS", 12));
     statusCaption_ = new QLabel(status);
-    statusCaption_->setObjectName("SSPanel1Caption");
+    statusCaption_->setObjectName("statusCaption");
     statusCaption_->setGeometry(twipsRect(60, 30, kLegendLeft - 120, kStatusBarTwips - 60));
 
     const struct {
@@ -272,14 +264,14 @@ QWidget* Form1::buildStatusBar(QWidget* parent) {
     } rows[] = {{1, 60, "Upper Surface"}, {0, 240, "Lower Surface"}};
     for (const auto& row : rows) {
         auto* swatch = new QLabel(status);
-        swatch->setObjectName(QString("Label5(%1)").arg(row.index));
+        swatch->setObjectName(row.index == 1 ? "upperSwatch" : "lowerSwatch");
         swatch->setFrameShape(QFrame::Box);
         swatch->setGeometry(twipsRect(kLegendLeft, row.top, 195, 195));
         swatch->installEventFilter(this);
         swatch->hide();
         swatches_[row.index] = swatch;
         auto* caption = new QLabel(row.caption, status);
-        caption->setObjectName(row.index == 1 ? "Label7(0)" : "Label7(2)");
+        caption->setObjectName(row.index == 1 ? "upperLegend" : "lowerLegend");
         // Two rows share the bar: each caption fits its row's height.
         caption->setFont(fontFittingLine(status->font(), row.caption, toPixelsX(1800), toPixelsY(195)));
         caption->move(toPixelsX(5340), toPixelsY(row.top) - 1);
@@ -290,20 +282,21 @@ QWidget* Form1::buildStatusBar(QWidget* parent) {
     return status;
 }
 
-void Form1::setBoxText(const char* name, const std::string& text) {
+void MainWindow::setBoxText(const char* name, const std::string& text) {
     auto* box = findChild<QLabel*>(name);
     const QString value = QString::fromStdString(text);
     box->setFont(fontFittingLine(box->parentWidget()->font(), value, box->contentsRect().width() - 2));
     box->setText(value);
 }
 
-void Form1::showState() {
+void MainWindow::showState() {
     const MainWindowTexts& t = state_.texts;
     const struct {
         const char* name;
         const std::string& text;
     } fields[] = {
-        {"Text1", t.Text1}, {"Text2", t.Text2}, {"Text3", t.Text3}, {"Text4", t.Text4}, {"Text5", t.Text5}};
+        {"sectionField", t.sectionName}, {"clField", t.cl}, {"cmLeadingEdgeField", t.cmLeadingEdge},
+        {"angleReadout", t.angleReadout}};
     for (const auto& f : fields) {
         auto* field = findChild<QLineEdit*>(f.name);
         field->setText(QString::fromStdString(f.text));
@@ -312,28 +305,29 @@ void Form1::showState() {
     const struct {
         const char* name;
         const std::string& text;
-    } boxes[] = {{"Label11", t.Label11}, {"Label12", t.Label12}, {"Label13", t.Label13},
-                 {"Label16", t.Label16}, {"Label17", t.Label17}, {"Label20", t.Label20}};
+    } boxes[] = {{"cmQuarterChordBox", t.cmQuarterChord}, {"zeroLiftAngleBox", t.zeroLiftAngle},
+                 {"centreOfPressureBox", t.centreOfPressure}, {"flapDeflectionBox", t.flapDeflection},
+                 {"flapLengthBox", t.flapLength}, {"dragBox", t.cd}};
     for (const auto& b : boxes) {
-        if (b.name == std::string("Label20") && b.text.empty())
+        if (b.name == std::string("dragBox") && b.text.empty())
             continue;  // keeps "0.0000" until a drag estimate
         setBoxText(b.name, b.text);
     }
-    findChild<QLabel*>("Label22")->setVisible(t.Label22Visible);
+    findChild<QLabel*>("stalledMark")->setVisible(t.stalledShown);
     const QString caption = QString::fromStdString(t.StatusCaption);
     statusCaption_->setFont(
         fontFittingLine(status_->font(), caption, statusCaption_->width(), statusCaption_->height()));
     statusCaption_->setText(caption);
-    action("mnuShowPoints")->setText("&" + QString::fromStdString(t.ShowPointsCaption));
-    action("mnuBBg")->setChecked(t.mnuBBgChecked);
-    action("mnuWBg")->setChecked(t.mnuWBgChecked);
+    action("showPoints")->setText("&" + QString::fromStdString(t.ShowPointsCaption));
+    action("blackBackground")->setChecked(t.blackBackgroundChecked);
+    action("whiteBackground")->setChecked(t.whiteBackgroundChecked);
     const bool white = state_.priv.ForegroundIndex == 0;
-    setBackground(picture1_, white ? Qt::white : Qt::black);
+    setBackground(plotArea_, white ? Qt::white : Qt::black);
     const int colours[2] = {state_.priv.LowerSurfaceColor, state_.priv.UpperSurfaceColor};
     for (int i = 0; i < 2; ++i) setBackground(swatches_[i], paletteColor(colours[i]));
 }
 
-void Form1::showMenus(const std::map<std::string, bool>& checked,
+void MainWindow::showMenus(const std::map<std::string, bool>& checked,
                       const std::map<std::string, bool>& enabled) {
     for (const auto& [name, on] : checked)
         if (QAction* a = action(QString::fromStdString(name))) a->setChecked(on);
@@ -341,22 +335,22 @@ void Form1::showMenus(const std::map<std::string, bool>& checked,
         if (QAction* a = action(QString::fromStdString(name))) a->setEnabled(on);
 }
 
-void Form1::setBarButtonEnabled(int index, bool enabled) { bar_->setButtonEnabled(index, enabled); }
+void MainWindow::setBarButtonEnabled(int index, bool enabled) { bar_->setButtonEnabled(index, enabled); }
 
-void Form1::setLegendVisible(bool visible) {
+void MainWindow::setLegendVisible(bool visible) {
     for (int i = 0; i < 2; ++i) {
         swatches_[i]->setVisible(visible);
         legendCaptions_[i]->setVisible(visible);
     }
 }
 
-void Form1::openColourMenu(int swatch) {
-    QMenu* colours = menu("mnuColor");
+void MainWindow::openColourMenu(int swatch) {
+    QMenu* colours = menu("colourMenu");
     QAction* chosen = colours->exec(QCursor::pos());
     if (chosen && onColourChoice) onColourChoice(swatch, chosen->objectName());
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     // Ctrl+C is Copy's shortcut wherever the focus is in the window. A
     // read-out field would claim it for its own text, so a user who had
@@ -364,9 +358,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(watched) &&
         static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
         return true;
-    if (watched == picture1_ && type == QEvent::MouseButtonPress &&
+    if (watched == plotArea_ && type == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
-        menu("View1")->popup(QCursor::pos());
+        menu("viewMenu")->popup(QCursor::pos());
         return true;
     }
     for (int i = 0; i < 2; ++i) {
@@ -388,7 +382,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 
 // A menu item's tip (its Tag) shows in the status bar while the item is
 // highlighted; the view's caption comes back when it is not.
-bool Form1::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
         statusCaption_->setText(tip.isEmpty() ? QString::fromStdString(state_.texts.StatusCaption) : tip);
@@ -397,13 +391,13 @@ bool Form1::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void Form1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     layoutClient();
     if (onResize) onResize();
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     QApplication::quit();
 }

@@ -1,4 +1,4 @@
-#include "ui/Form7.h"
+#include "ui/FlapDialog.h"
 
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -10,11 +10,11 @@
 
 namespace aerolune::ui {
 
-Form7::Form7(AppState& state, QWidget* reference)
-    : SettingsDialog("Form7", "Adjust Flap", 4875, 2670, state, reference) {
-    length_ = addCoupled("Flap Length (%Chord)", 60, "Slider1", "Text1", 0, 50, {"0", "", "50%"});
+FlapDialog::FlapDialog(AppState& state, QWidget* reference)
+    : SettingsDialog("FlapDialog", "Adjust Flap", 4875, 2670, state, reference) {
+    length_ = addCoupled("Flap Length (%Chord)", 60, "flapLengthSlider", "flapLengthField", 0, 50, {"0", "", "50%"});
     deflection_ =
-        addCoupled("Flap Deflection (Degrees)", 1320, "Slider2", "Text2", -30, 30, {"-30", "0", "30"});
+        addCoupled("Flap Deflection (Degrees)", 1320, "flapDeflectionSlider", "flapDeflectionField", -30, 30, {"-30", "0", "30"});
     addButtons(3540, 1200, 375, {180, 660, 1140}, kHelpContext);
 
     deflection_.text->setText(QString::fromStdString(formatGeneral(state.shared.FlapDeflection.toDouble())));
@@ -23,7 +23,7 @@ Form7::Form7(AppState& state, QWidget* reference)
     textChanged(length_);
 }
 
-Form7::Coupled Form7::addCoupled(const QString& caption, int top, const char* sliderName,
+FlapDialog::Coupled FlapDialog::addCoupled(const QString& caption, int top, const char* sliderName,
                                  const char* textName, int lo, int hi, const QStringList& marks) {
     Frame* frame = addFrame(this, caption, 180, top, 3195, 1155);
     Coupled c{addSlider(frame, sliderName, lo, hi, 10, 1, 60, 300, 2235, 495), nullptr, lo, hi};
@@ -36,7 +36,7 @@ Form7::Coupled Form7::addCoupled(const QString& caption, int top, const char* sl
     return c;
 }
 
-void Form7::textChanged(const Coupled& c) {
+void FlapDialog::textChanged(const Coupled& c) {
     double v = readLeadingNumber(c.text->text().toStdString());
     if (!std::isfinite(v)) v = 0.0;
     if (v < c.lo || v > c.hi) {
@@ -48,7 +48,7 @@ void Form7::textChanged(const Coupled& c) {
     c.slider->setValue(static_cast<int>(std::lround(v)));
 }
 
-void Form7::okPressed() {
+void FlapDialog::okPressed() {
     const double length = readLeadingNumber(length_.text->text().toStdString());
     const double deflection = readLeadingNumber(deflection_.text->text().toStdString());
     state_.shared.FlapLength = length;

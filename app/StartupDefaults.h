@@ -9,9 +9,6 @@ namespace aerolune {
 
 void applyLoadDefaults(AppState& state);
 
-/// The Show Points toggle: markers of radius 0.007 on, or off.
-void toggleShowPoints(AppState& state);
-
 /// Height-to-width ratio of the usable drawing area from the client size in
 /// twips; the previous ratio is kept when the window is too small to have one.
 double plotAspectFor(int clientWidthTwips, int clientHeightTwips, int statusBarTwips, int pictureBarTwips,

@@ -11,12 +11,12 @@ class QSlider;
 
 namespace aerolune::ui {
 
-class Form6 : public SettingsDialog {
+class AngleDialog : public SettingsDialog {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 90;
 
-    Form6(AppState& state, QWidget* reference);
+    AngleDialog(AppState& state, QWidget* reference);
 
 protected:
     void okPressed() override;

@@ -1,4 +1,4 @@
-#include "ui/Form2.h"
+#include "ui/AboutDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -18,7 +18,7 @@ QRect twipsRect(int left, int top, int width, int height) {
 
 }  // namespace
 
-QString Form2::aboutText() {
+QString AboutDialog::aboutText() {
     const QStringList lines = {
         " Aerolune Version 2.0",
         "",
@@ -30,44 +30,39 @@ QString Form2::aboutText() {
     return lines.join(QChar(13));
 }
 
-Form2::Form2(QWidget* reference) : QDialog(reference), reference_(reference) {
-    setObjectName("Form2");
+AboutDialog::AboutDialog(QWidget* reference) : QDialog(reference), reference_(reference) {
+    setObjectName("AboutDialog");
     setWindowTitle("About Tarnby Labs' Aerolune");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
     setFixedSize(toPixelsX(5910), toPixelsY(2550));
 
     auto* picture = new QLabel(this);
-    picture->setObjectName("Picture1");
+    picture->setObjectName("picture");
     picture->setPixmap(QPixmap(":/art/about.svg"));
     picture->setScaledContents(true);
     picture->setGeometry(twipsRect(60, 0, 1755, 1515));
 
-    auto* label1 = new QLabel(this);
-    label1->setObjectName("Label1");
-    label1->setWordWrap(true);
-    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label1->setGeometry(twipsRect(1860, 120, 3855, 1875));
+    auto* text = new QLabel(this);
+    text->setObjectName("aboutText");
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setGeometry(twipsRect(1860, 120, 3855, 1875));
     QFont font("MS Sans Serif");
     font.setPointSizeF(9.75);
-    label1->setFont(fontFittingHeight(font, aboutText().replace(QChar(13), '\n'), label1->size()));
+    text->setFont(fontFittingHeight(font, aboutText().replace(QChar(13), '\n'), text->size()));
     // A carriage return ends a line on the screen as it does in the text.
-    label1->setText(aboutText().replace(QChar(13), '\n'));
-
-    auto* label2 = new QLabel(this);
-    label2->setObjectName("Label2");
-    label2->hide();
+    text->setText(aboutText().replace(QChar(13), '\n'));
 
     auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("Command1");
+    ok->setObjectName("ok");
     ok->setGeometry(twipsRect(4320, 2040, 1200, 375));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void Form2::showEvent(QShowEvent* event) {
+void AboutDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (auto* label2 = findChild<QLabel*>("Label2")) label2->clear();
     if (reference_) CenterOverWindow(*this, *reference_);
 }
 

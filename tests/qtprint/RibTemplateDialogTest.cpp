@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "ui/Form3.h"
+#include "ui/RibTemplateDialog.h"
 
 namespace aerolune::ui {
 namespace {
@@ -19,8 +19,8 @@ W* child(QWidget& form, const char* name) {
     return w;
 }
 
-TEST(Form3, OpensWithTheSectionInItsCaptionAndTheStartingFields) {
-    Form3 form("2412", nullptr);
+TEST(RibTemplateDialog, OpensWithTheSectionInItsCaptionAndTheStartingFields) {
+    RibTemplateDialog form("2412", nullptr);
     EXPECT_EQ(form.windowTitle(), "Print NACA 2412 Template");
     const print::TemplateFields f = form.fields();
     EXPECT_EQ(f.rootChord, "6");
@@ -28,13 +28,13 @@ TEST(Form3, OpensWithTheSectionInItsCaptionAndTheStartingFields) {
     EXPECT_EQ(f.skin, "0");
     EXPECT_EQ(f.sections, "1");
     EXPECT_FALSE(f.centimetres);
-    EXPECT_TRUE(child<QRadioButton>(form, "Option2")->isChecked());
+    EXPECT_TRUE(child<QRadioButton>(form, "inchesOption")->isChecked());
 }
 
-TEST(Form3, TipChordOnlyForMoreThanOneRib) {
-    Form3 form("0012", nullptr);
-    QLineEdit* sections = child<QLineEdit>(form, "Text2");
-    QLineEdit* tip = child<QLineEdit>(form, "Text1");
+TEST(RibTemplateDialog, TipChordOnlyForMoreThanOneRib) {
+    RibTemplateDialog form("0012", nullptr);
+    QLineEdit* sections = child<QLineEdit>(form, "sectionCountField");
+    QLineEdit* tip = child<QLineEdit>(form, "tipChordField");
     const std::pair<const char*, bool> cases[] = {{"1", false},      {"3", true}, {"1.0", false},
                                                   {" 1 rib", false}, {"", true},  {"0", true}};
     for (const auto& [text, enabled] : cases) {
@@ -43,13 +43,13 @@ TEST(Form3, TipChordOnlyForMoreThanOneRib) {
     }
 }
 
-TEST(Form3, OkHandsTheFieldsOnAndClosesOnlyWhenDone) {
+TEST(RibTemplateDialog, OkHandsTheFieldsOnAndClosesOnlyWhenDone) {
     struct Case {
         bool handlerCloses;
         int result;
     } cases[] = {{true, QDialog::Accepted}, {false, QDialog::Rejected}};
     for (const Case& c : cases) {
-        Form3 form("0012", nullptr);
+        RibTemplateDialog form("0012", nullptr);
         form.setResult(QDialog::Rejected);
         print::TemplateFields seen;
         int calls = 0;
@@ -58,15 +58,15 @@ TEST(Form3, OkHandsTheFieldsOnAndClosesOnlyWhenDone) {
             ++calls;
             return c.handlerCloses;
         });
-        child<QLineEdit>(form, "Text5")->setText("12.5");
-        child<QRadioButton>(form, "Option3")->setChecked(true);
-        child<QPushButton>(form, "SSCommand1")->click();
+        child<QLineEdit>(form, "rootChordField")->setText("12.5");
+        child<QRadioButton>(form, "centimetresOption")->setChecked(true);
+        child<QPushButton>(form, "ok")->click();
         EXPECT_EQ(calls, 1);
         EXPECT_EQ(seen.rootChord, "12.5");
         EXPECT_TRUE(seen.centimetres);
         EXPECT_EQ(form.result(), c.result);
 
-        child<QPushButton>(form, "Command1")->click();  // Cancel prints nothing
+        child<QPushButton>(form, "cancel")->click();  // Cancel prints nothing
         EXPECT_EQ(calls, 1);
         EXPECT_EQ(form.result(), QDialog::Rejected);
     }
