@@ -223,7 +223,7 @@ TEST(MainWindow, ResizingSmallAndBackKeepsTheLayout) {
     s.form.resize(size);
     QApplication::processEvents();
     EXPECT_EQ(s.form.drawingArea()->geometry(), plot);
-    const QWidget* display = s.form.findChild<QWidget*>("panDisplay");
+    const QWidget* display = s.form.findChild<QWidget*>("displayPanel");
     EXPECT_EQ(display->geometry().right(), s.form.centralWidget()->width() - 1);  // docked right
     EXPECT_EQ(s.form.findChild<QWidget*>("statusBar")->geometry().bottom(),
               s.form.centralWidget()->height() - 1);
