@@ -34,7 +34,7 @@ using test::press;
 // The state values the boundary-layer dialog edits, as numbers.
 std::vector<double> boundaryLayerValues(const AppState& s) {
     const MainWindowPublic& p = s.pub;
-    return {p.re.toDouble(),
+    return {p.reynolds.toDouble(),
             p.dragModel.toDouble(),
             p.useEffectiveAngle.toDouble(),
             p.MaxCdSetting.toDouble(),
