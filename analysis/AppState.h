@@ -11,6 +11,7 @@
 
 #include "analysis/BoundaryLayerSolution.h"
 #include "analysis/Drag.h"
+#include "analysis/FieldData.h"
 #include "analysis/PolarStore.h"
 #include "analysis/ThinAirfoil.h"
 #include "common/Array.h"
@@ -46,7 +47,6 @@ struct MainWindowTexts {
 struct MainWindowPublic {
     Variant PointRadius = int16_t{0};
     Variant stagnationIndex;
-    Variant showStagnationPoint;
     Variant NewFlag = int16_t{1};
     Variant airfoilOverlay = int16_t{2};
     Variant view = int16_t{1};
@@ -65,12 +65,6 @@ struct MainWindowPublic {
     Variant ContMaxY = int16_t{1};
     Variant CpHigh = int16_t{1};
     Variant CpLow = int16_t{0};
-    Variant ContMaxXDef = 1.5;
-    Variant ContMinXDef = -0.5;
-    Variant ContMinyDef = int16_t{-1};
-    Variant ContMaxYDef = int16_t{1};
-    Variant CpHighDef;
-    Variant CpLowDef;
     Variant reynolds = int32_t{1000000};
     Variant BlPoints = int16_t{32};
     Variant BlLimit = int16_t{50};
@@ -86,20 +80,17 @@ struct MainWindowPublic {
     Variant MaxCdSetting = int16_t{32};
     Variant boundaryLayerCd;
     Variant TransitionPoint;
-    Variant ScaleGraph;
 };
 
 /// Private state of the main window that other parts of it rely on.
 struct MainWindowPrivate {
     int16_t FirstResizeDone = 0;
     double PlotAspect = 0.75;
-    double PiValue = 3.14159265358979323846;
     std::shared_ptr<LinAero> AeroObject;
     int16_t LowerSurfaceColor = 0;
     int16_t UpperSurfaceColor = 14;
     int16_t ForegroundIndex = 0;
     int16_t PolarCount = 0;
-    int16_t DatPatternSet = 0;
     int16_t BlUpdatePending = 1;
     int16_t polarKind = 1;  ///< polar view: 1 Cl-Cd polar, 2 Cl and Cm against angle, 3 transition points
 };
@@ -125,8 +116,6 @@ struct SectionState {
     Variant PanelCm;
     Variant CmQuarter;
     Variant AlphaZeroLift;
-    Array1<Variant> SharedNodeX;  ///< copies for the other windows
-    Array1<Variant> SharedNodeY;
 };
 
 /// What the recomputation and the polar sweep leave behind beyond the
@@ -139,6 +128,7 @@ struct AnalysisResults {
     DragResult drag;              ///< the last drag estimate, both surfaces
     ThinAirfoilResult thin;       ///< the last thin-airfoil coefficients
     PolarStore polars;            ///< PolarCount (priv) polars; a lower PolarCount empties the rest
+    FieldViewData field;          ///< the field view's mesh, flow and iso-lines (view 0: none)
 };
 
 /// The mesh the mesh view keeps between redraws: the grid-and-flow routine

@@ -108,7 +108,7 @@ std::string marchSurface(BoundaryLayerSurface& surface, const SolverSettings& se
     return {};
 }
 
-// Steps 4 and 5: the warning for a layer that separated before 90 % of the
+// The warning for a layer that separated before 90 % of the
 // surface, at the chord position of the last station it reached. The surface
 // is measured by arc length, not by counting stations: the panels crowd
 // towards the trailing edge, where 90 % of the stations lie past 97 % of the

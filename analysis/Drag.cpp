@@ -125,7 +125,7 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
     r.error = invalidContour(nodeX, nodeY, SurfVel, panelCount, stagPoint);
     if (!r.error.empty()) return r;
 
-    // Step 3: both surfaces from the stagnation point, with the trailing-edge
+    // Both surfaces from the stagnation point, with the trailing-edge
     // flow of the viscous layers rather than the inviscid stagnation point.
     r.lowerStations = lowerSurfaceStations(nodeX, nodeY, SurfVel, panelCount, stagPoint);
     r.upperStations = upperSurfaceStations(nodeX, nodeY, SurfVel, panelCount, stagPoint);
@@ -144,7 +144,7 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
     r.transitionLowerX = r.lowerStations.x(r.lower.TransitionPoint);
     r.transitionUpperX = r.upperStations.x(r.upper.TransitionPoint);
 
-    // Steps 4 and 5: separated lengths and the angle corrections they bring.
+    // Separated lengths and the angle corrections they bring.
     const Contour c = contourOf(nodeX, nodeY, SurfVel, panelCount);
     if (angleDeg < 0.0) {
         r.Ll = separatedLength(r.lowerStations, r.lower);
@@ -158,7 +158,7 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
         r.cu = -0.5 * r.Lu * (angleDeg + theta_te);
     }
 
-    // Step 6.
+    // The drag of both surfaces and the effective angle.
     r.cd = r.lower.drag + r.upper.drag;
     const double correction = r.cl + r.cu;
     r.effectiveAngleDeg = correction == 0.0

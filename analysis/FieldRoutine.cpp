@@ -125,6 +125,11 @@ FieldSegments contourSegments(const FieldMesh& mesh, const Array2<float>& field,
     return out;
 }
 
+void recolourLevels(FieldViewData& field, int foregroundIndex) {
+    if (field.view != kStreamlineView || field.flow.psi.rows() == 0) return;
+    field.levels = streamlineLevels(field.flow.psi(1, 1), foregroundIndex);
+}
+
 FieldViewData computeFieldView(AppState& state, int view) {
     FieldViewData out;
     if (view != kStreamlineView && view != kPressureView && view != kMeshView) return out;

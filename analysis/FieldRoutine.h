@@ -3,12 +3,14 @@
 // pressure contours 5), without the drawing: close the section contour, bring
 // the view's mesh up to date with FoilGrid, and for views 4 and 5 evaluate
 // the flow on it with Flow and cut the view's iso-lines out of it with Contr.
-// The drawing reads what computeFieldView returns.
+// The recomputation keeps what computeFieldView returns with the results
+// (AnalysisResults::field), and the drawing reads it from there: a redraw
+// never builds a mesh or evaluates the flow.
 //
 // Mesh sizes: the mesh view uses MeshX x MeshY nodes, OuterRadius and
 // GridCluster; the streamline and pressure views always use their own
 // 61 x 31 mesh of radius 6 chords and clustering 1.02, built afresh on every
-// redraw and never stored. The mesh view keeps its mesh in the state
+// recomputation of those views. The mesh view keeps its mesh in the state
 // (AppState::keptMesh) and builds a new one when NewGrid is 1, and also when
 // the kept one was built for another contour, size, radius or clustering: the
 // flap and point-count dialogs change the section without asking for a new
@@ -18,6 +20,7 @@
 #include <cstdint>
 
 #include "analysis/AppState.h"
+#include "analysis/FieldData.h"
 #include "analysis/FieldLevels.h"
 #include "common/Array.h"
 
@@ -41,37 +44,6 @@ struct FieldMeshSize {
 struct ClosedContour {
     int32_t n = 0;  ///< 2 HalfPoints + 1; 0 when the state holds no solved section
     Array1<float> x, y, velocity;
-};
-
-/// An NI x NJ mesh, column-major.
-struct FieldMesh {
-    int32_t I = 0;
-    int32_t J = 0;
-    Array2<float> x;  ///< chords
-    Array2<float> y;  ///< chords
-};
-
-/// Stream function (Vinf x chord) and pressure coefficient at every node.
-struct FlowField {
-    Array2<float> psi;
-    Array2<float> cp;
-};
-
-/// Iso-segments of every level, as Contr leaves them: segment s of level k is
-/// element (s, k) of the four arrays, count(k) of them per level.
-struct FieldSegments {
-    int32_t capacity = 0;  ///< segments a level can hold
-    Array2<float> x1, y1, x2, y2;
-    Array1<int32_t> count;
-};
-
-/// Everything a field view draws.
-struct FieldViewData {
-    int view = 0;             ///< 4, 5 or 6; 0 when nothing could be computed
-    FieldMesh mesh;           ///< the mesh drawn (view 6) or the flow was evaluated on
-    FlowField flow;           ///< views 4 and 5 only
-    FieldLevelSet levels;     ///< views 4 and 5 only
-    FieldSegments segments;   ///< views 4 and 5 only
 };
 
 /// The mesh size of a field view: MeshX x MeshY (each limited to the working
@@ -107,5 +79,10 @@ FieldSegments contourSegments(const FieldMesh& mesh, const Array2<float>& field,
 /// \param state the application state
 /// \param view 4, 5 or 6
 FieldViewData computeFieldView(AppState& state, int view);
+
+/// Gives the streamline view's levels the colours of the current foreground
+/// (the wall's streamline is drawn in it), after a change of background that
+/// redraws without recomputing. Other views are left as they are.
+void recolourLevels(FieldViewData& field, int foregroundIndex);
 
 }  // namespace aerolune

@@ -24,15 +24,6 @@ public:
     float A6 = 0.0f;
     float A7 = 0.0f;
     float A8 = 0.0f;
-    // Part of the object's interface; the figures the program shows are
-    // computed from A0..A2 by the caller (ThinAirfoil.h), not read from these.
-    Variant AirfoilType;
-    Variant CmC4;
-    Variant AlphaCl0;
-    Variant CmLeadingEdge;
-    Variant LiftCoeff;
-    Variant FlapLocation;
-    Variant FlapAngle;
 
     /// Extracts the camber line from the section nodes and computes A0..A8
     /// through linaero.

@@ -1,5 +1,7 @@
 #include "analysis/Pipeline.h"
 
+#include "analysis/FieldRoutine.h"
+
 #include <cmath>
 #include <memory>
 
@@ -26,7 +28,7 @@ constexpr int kPolarView = 10;
 bool isZero(const Variant& v) { return v.toDouble() == 0.0; }
 bool isOne(const Variant& v) { return v.toDouble() == 1.0; }
 
-// Step 8a-b: the panel solution of the current section into the state.
+// The panel solution of the current section into the state.
 void solveCurrentSection(AppState& state, int32_t halfPoints) {
     SectionState& sec = state.section;
     sizeSectionArrays(sec, halfPoints);
@@ -40,7 +42,7 @@ void solveCurrentSection(AppState& state, int32_t halfPoints) {
     sec.PanelCm = Variant(sec.CmLeValue);
 }
 
-// Step 8d-e: thin-airfoil coefficients at the angle the separation model
+// Thin-airfoil coefficients at the angle the separation model
 // chooses, and the results panel.
 bool finiteResults(const ThinAirfoilResult& t) {
     return std::isfinite(t.CmQuarter) && std::isfinite(t.ClValue) && std::isfinite(t.CmLeValue) &&
@@ -120,13 +122,14 @@ void recompute(AppState& state, ViewSeam& seam) {
     state.priv.AeroObject = std::make_shared<LinAero>();
     SectionState& sec = state.section;
 
-    // Step 6.
+    // The section and angle from the window's texts; a section the builder
+    // cannot make stops here.
     sec.SectionNumber = sectionNumberFromText(state.texts.sectionName);
     sec.AlphaDeg = static_cast<float>(readLeadingNumber(state.texts.angleText));
     if (!guardSection(state, seam)) return;
     const int32_t halfPoints = state.shared.HalfPoints;
 
-    // Step 7.
+    // The polar view sweeps before anything else is drawn.
     if (state.pub.view.toInt() == kPolarView) {
         seam.setStatus(" Current Airfoil: " + state.texts.sectionName);
         seam.hideSurfaceLegend();
@@ -134,14 +137,13 @@ void recompute(AppState& state, ViewSeam& seam) {
         seam.drawPolar(state);
     }
 
-    // Step 8.
+    // A new solution unless a cancelled dialog left the old one standing.
     if (isZero(state.shared.DialogCancelled) || state.priv.BlUpdatePending == 1)
         solveAndFillPanel(state, seam, halfPoints);
 
-    // Steps 9 and 10.
     updateExtremes(state);
 
-    // Step 11.
+    // A boundary layer someone asked for.
     bool layerComputed = false;
     if (state.priv.BlUpdatePending == 1) {
         BoundaryLayer(state, seam);
@@ -149,11 +151,12 @@ void recompute(AppState& state, ViewSeam& seam) {
         state.priv.BlUpdatePending = 0;
     }
 
-    // Step 12. The boundary-layer and report views bring the layer up to
-    // date first, unless step 11 just did: the same solution twice would
+    // The boundary-layer and report views bring the layer up to date first,
+    // unless it was just computed: the same solution twice would
     // only show its separation warnings twice.
     const int view = state.pub.view.toInt();
     if ((view == kBoundaryLayerView || view == kReportView) && !layerComputed) BoundaryLayer(state, seam);
+    state.analysis.field = computeFieldView(state, view);  // view 0, and nothing kept, for the other views
     seam.drawView(state);
 }
 

@@ -11,20 +11,18 @@
 
 namespace aerolune {
 
-/// The analysis of one recomputation, in this order:
-///  6. SectionNumber and AlphaDeg from sectionName and angleText; a section the
-///     builder cannot make is refused (guardSection): the last one it could
-///     make is put back, or with none nothing more is done;
-///  7. view 10 only: the status " Current Airfoil: " + sectionName, the surface
-///     legend hidden, Polar(2 x HalfPoints) and its plots;
-///  8. when DialogCancelled is 0 or BlUpdatePending is 1: Airfoil, PanelCl and
-///     PanelCm, Drag (cd, the stalled mark), the thin-airfoil coefficients at the
-///     effective angle when useEffectiveAngle is 1 (else AlphaDeg) and the
-///     results panel;
-///  9-10. the shared node copies, stagnationIndex, CpHigh and CpLow;
-///  11. BoundaryLayer when pending, then BlUpdatePending = 0;
-///  12. views 7 and 8: BoundaryLayer, unless step 11 ran it; the view
-///      through the seam.
+/// The analysis of one recomputation, in this order: SectionNumber and
+/// AlphaDeg from sectionName and angleText, a section the builder cannot make
+/// refused (guardSection: the last one it could make is put back, or with
+/// none nothing more is done); for the polar view the status " Current
+/// Airfoil: " + sectionName, the surface legend hidden, Polar(2 x HalfPoints)
+/// and its plots; when DialogCancelled is 0 or BlUpdatePending is 1 Airfoil,
+/// PanelCl and PanelCm, Drag (cd, the stalled mark), the thin-airfoil
+/// coefficients at the effective angle when useEffectiveAngle is 1 (else
+/// AlphaDeg) and the results panel; stagnationIndex, CpHigh and CpLow;
+/// BoundaryLayer when pending, then BlUpdatePending = 0; for views 7 and 8
+/// BoundaryLayer unless it just ran; the field of a field view (kept in
+/// AnalysisResults::field); and the view through the seam.
 /// The window does the rest around it (cursor, menus, minimum height, check
 /// marks, the plot area's placement) and gives AeroObject its fresh LinAero
 /// here by calling this. A step that fails keeps its previous outputs and the

@@ -37,7 +37,7 @@ double polarAngle(int32_t k);
 Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& drag, double re);
 
 /// One point of the sweep on the given solution arrays (already solved at
-/// `angleDeg`): stagnation panel, drag steps 3-6, the viscous re-solve with
+/// `angleDeg`): stagnation panel, both surfaces' layers and the drag, the viscous re-solve with
 /// one under-relaxed coupling sweep and its panel lift and quarter-chord
 /// moment (the relaxed step's change of both from thin-airfoil theory).
 /// Returns false with `error` set when the boundary layer could not be

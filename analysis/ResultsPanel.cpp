@@ -46,12 +46,6 @@ void updateExtremes(AppState& state) {
     const std::ptrdiff_t held = std::min({sec.NodeX.size(), sec.NodeY.size(), sec.SurfCp.size(), sec.SurfVel.size()});
     const int32_t count = static_cast<int32_t>(std::clamp<std::ptrdiff_t>(total, 0, held));
 
-    sec.SharedNodeX.resize(static_cast<std::size_t>(count));
-    sec.SharedNodeY.resize(static_cast<std::size_t>(count));
-    for (int32_t i = 1; i <= count; ++i) {
-        sec.SharedNodeY(i) = Variant(sec.NodeY(i));
-        sec.SharedNodeX(i) = Variant(sec.NodeX(i));
-    }
     const SurfaceExtremes e = surfaceExtremes(sec.NodeY, sec.SurfCp, sec.SurfVel, count);
     if (state.shared.DialogCancelled.toDouble() == 0.0 && e.vAbsMinIndex > 0)
         state.pub.stagnationIndex = Variant(e.vAbsMinIndex);

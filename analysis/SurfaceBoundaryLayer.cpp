@@ -70,7 +70,7 @@ std::string invalidInput(const Array1<double>& Ue, const Array1<double>& s, int3
     return {};
 }
 
-// Step 2-3: Thwaites' march from station 2 until the layer separates or
+// Thwaites' march from station 2 until the layer separates or
 // transition is predicted; returns the station where the turbulent march
 // starts, or 0 when the surface stays laminar.
 int32_t laminarMarch(const Array1<double>& Ue, const Array1<double>& s, const Steps& st, int32_t n, double re,
@@ -103,7 +103,7 @@ int32_t laminarMarch(const Array1<double>& Ue, const Array1<double>& s, const St
     return 0;
 }
 
-// Step 4: the drag of a surface laminar to its end (no factor 2 here).
+// The drag of a surface laminar to its end (no factor 2 here).
 void laminarDrag(const Array1<double>& Ue, int32_t n, SurfaceBoundaryLayerResult& r) {
     double Hend = r.H(n - 1);
     if (Hend >= 2.5) Hend = 2.5;
@@ -112,7 +112,7 @@ void laminarDrag(const Array1<double>& Ue, int32_t n, SurfaceBoundaryLayerResult
     r.TransitionPoint = n;
 }
 
-// Step 5: the turbulent momentum march from station i0; returns J, the
+// The turbulent momentum march from station i0; returns J, the
 // integral of Ue^3.5 ds from i0 to the trailing edge.
 double turbulentMarch(const Array1<double>& Ue, const Steps& st, int32_t n, int32_t i0, double re,
                       SurfaceBoundaryLayerResult& r) {
@@ -152,7 +152,7 @@ double turbulentMarch(const Array1<double>& Ue, const Steps& st, int32_t n, int3
     return J;
 }
 
-// Step 6: the drag of a turbulent surface.
+// The drag of a turbulent surface.
 void turbulentDrag(const Array1<double>& Ue, int32_t i0, double J, double re, int32_t polarSolution,
                    SurfaceBoundaryLayerResult& r) {
     const double x_v = 62.5 * std::pow(re, 0.25) * std::pow(r.theta(i0), 1.25) * std::pow(Ue(i0), 3.75);

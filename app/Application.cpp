@@ -68,8 +68,6 @@ void Application::loadMainWindow() {
     const QWidget* area = mainWindow_->drawingArea();
     if (area->width() > 0 && area->height() > 0)
         state_.priv.PlotAspect = double(area->height()) / area->width();
-    state_.shared.PixelTwipsX = static_cast<int16_t>(ui::twipsPerPixelX());
-    state_.shared.PixelTwipsY = static_cast<int16_t>(ui::twipsPerPixelY());
     // SetUpButtons ran when the bar was built; a button whose command does
     // not exist in this build is dimmed.
     for (int i = 0; i < 6; ++i)

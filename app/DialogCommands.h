@@ -14,7 +14,7 @@ class QWidget;
 namespace aerolune {
 
 /// Why the designation of the current family (SectionFamily 4 or 5, with its
-/// digits) is not a section the builder makes as written; empty when it is.
+/// digits) is not a section the builder makes unchanged; empty when it is.
 std::string designationProblem(const SharedSettings& shared);
 
 /// The mesh sizes MeshX, MeshY and OuterRadius as the mesh generator takes

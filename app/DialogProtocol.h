@@ -20,8 +20,8 @@ namespace aerolune {
 struct DialogCommand {
     const char* command;                      ///< menu item, e.g. "naca4"
     const char* dialog;                       ///< window name in CommandRegistry::dialogs, e.g. "Naca4Dialog"
-    void (*followUp)(AppState&) = nullptr;    ///< step 3
-    void (*onAccepted)(AppState&) = nullptr;  ///< step 4 state changes
+    void (*followUp)(AppState&) = nullptr;    ///< runs after an accepted dialog, before the flags are set
+    void (*onAccepted)(AppState&) = nullptr;  ///< the state changes an accepted dialog brings
     bool busy = true;                         ///< hourglass around the recomputation
 };
 
@@ -31,7 +31,7 @@ std::span<const DialogCommand> dialogCommands();
 /// The dialog command of a menu item, or null.
 const DialogCommand* findDialogCommand(std::string_view command);
 
-/// Runs steps 1-4 with this opener. Returns true when the dialog was accepted
+/// Runs the dialog protocol above with this opener. Returns true when the dialog was accepted
 /// and the view recomputed.
 bool runDialogCommand(CommandContext& ctx, const DialogCommand& command, const DialogOpener& open);
 

@@ -34,10 +34,6 @@ void setPublicDefaults(MainWindowPublic& p) {
     p.ContMaxX = 1.5;
     p.ContMaxY = int16_t{1};
     p.ContMinY = int16_t{-1};
-    p.ContMinXDef = p.ContMinX;
-    p.ContMaxXDef = p.ContMaxX;
-    p.ContMaxYDef = p.ContMaxY;
-    p.ContMinyDef = p.ContMinY;
     p.CpHigh = int16_t{1};
     p.CpLow = int16_t{0};
     p.airfoilOverlay = int16_t{2};
@@ -54,7 +50,6 @@ void applyLoadDefaults(AppState& state) {
     MainWindowTexts& texts = state.texts;
 
     priv.FirstResizeDone = 0;
-    priv.DatPatternSet = 0;
     priv.PolarCount = 0;
     priv.BlUpdatePending = 1;
     shared.DialogCancelled = int16_t{1};
@@ -63,7 +58,6 @@ void applyLoadDefaults(AppState& state) {
     texts.ShowPointsCaption = "Show Points";
     texts.blackBackgroundChecked = true;
     priv.ForegroundIndex = 15;
-    priv.PiValue = 4.0 * std::atan(1.0);
 
     shared.HalfPoints = 60;
     shared.TotalPoints = int32_t{2 * shared.HalfPoints};

@@ -1,5 +1,6 @@
 #include "app/ViewDrawing.h"
 
+#include "analysis/FieldRoutine.h"
 #include "app/ZoomCursor.h"
 #include "plot/FieldPlots.h"
 #include "plot/Views.h"
@@ -8,6 +9,22 @@
 
 namespace aerolune {
 
+namespace {
+
+// The field the last recomputation kept, in the view's window; the window as
+// drawn becomes the view's window, so zooming starts from what is shown.
+void drawKeptField(AppState& state, plot::Surface& surface) {
+    const int view = state.pub.view.toInt();
+    FieldViewData& field = state.analysis.field;
+    if (field.view != view) return;
+    recolourLevels(field, state.priv.ForegroundIndex);
+    const plot::FieldWindow drawn =
+        plot::drawFieldView(surface, field, plot::viewWindow(state, view), state.priv.ForegroundIndex);
+    plot::storeViewWindow(state, view, drawn);
+}
+
+}  // namespace
+
 void drawCurrentView(AppState& state, plot::Surface& surface) {
     if (plot::drawLineView(surface, state)) return;
     switch (state.pub.view.toInt()) {
@@ -15,7 +32,7 @@ void drawCurrentView(AppState& state, plot::Surface& surface) {
         case 5:
         case 6:
             plot::clearPlot(surface, plot::plotStyleFrom(state));
-            plot::drawFieldView(surface, state, state.pub.view.toInt());
+            drawKeptField(state, surface);
             break;
         case 8:
             plot::clearPlot(surface, plot::plotStyleFrom(state));

@@ -19,11 +19,8 @@ struct SharedSettings {
     Variant Naca5LiftDigit = int16_t{2};
     Variant Naca5CamberPos;  // empty until the 5-digit dialog sets it
     Variant Naca5Thickness = int16_t{8};
-    Variant AngleSetting;    // empty until the angle dialog sets it
     Variant FlapLength = int16_t{0};
     Variant FlapDeflection = int16_t{0};
-    int16_t PixelTwipsX = 15;
-    int16_t PixelTwipsY = 15;
 };
 
 }  // namespace aerolune

@@ -91,12 +91,11 @@ void drawDisplacedSurface(Surface& s, const SurfaceData& d, const AppState& stat
 
 }  // namespace
 
-void drawAirfoilView(Surface& s, AppState& state) {
+void drawAirfoilView(Surface& s, const AppState& state) {
     const PlotStyle style = plotStyleFrom(state);
     const SurfaceData d = surfaceData(state);
     const int choice = state.pub.airfoilOverlay.toInt();
     clearPlot(s, style);
-    state.pub.showStagnationPoint = int16_t{1};
 
     AirfoilDrawing contour{.x = d.x, .y = d.y, .colour = style.foregroundIndex, .drawWidth = 2};
     if (choice == 2) {
@@ -111,7 +110,6 @@ void drawAirfoilView(Surface& s, AppState& state) {
     drawAirfoil(s, contour, style);
     if (choice == 2) drawChordGrid(s, style);
     if (!overlay) return;
-    state.pub.showStagnationPoint = int16_t{0};
     if (choice == 3) {
         drawDisplacedSurface(s, d, state, style);
         return;

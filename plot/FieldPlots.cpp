@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "analysis/FieldRoutine.h"
 #include "common/FormatPicture.h"
 #include "plot/FieldLegendLayout.h"
 
@@ -132,19 +133,17 @@ void drawPressureLegend(Surface& surface, const FieldLevelSet& levels,
     surface.setFont(callers);
 }
 
-void drawFieldView(Surface& surface, AppState& state, int view) {
-    const FieldViewData data = computeFieldView(state, view);
-    if (data.view == 0) return;
-    const int foreground = state.priv.ForegroundIndex;
-    FieldWindow window = viewWindow(state, view);
-    if (view == kMeshView) {
-        drawMesh(surface, data.mesh, window, foreground);
+FieldWindow drawFieldView(Surface& surface, const FieldViewData& field, const FieldWindow& window, int foreground) {
+    FieldWindow drawn = window;
+    if (field.view == 0) return drawn;
+    if (field.view == kMeshView) {
+        drawMesh(surface, field.mesh, drawn, foreground);
     } else {
-        drawIsoLines(surface, data.segments, data.levels, window);
-        drawSectionOutline(surface, data.mesh, foreground);
-        if (view == kPressureView) drawPressureLegend(surface, data.levels, sectionOutline(data.mesh));
+        drawIsoLines(surface, field.segments, field.levels, drawn);
+        drawSectionOutline(surface, field.mesh, foreground);
+        if (field.view == kPressureView) drawPressureLegend(surface, field.levels, sectionOutline(field.mesh));
     }
-    storeViewWindow(state, view, window);
+    return drawn;
 }
 
 }  // namespace aerolune::plot

@@ -6,8 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/AppState.h"
-#include "analysis/FieldRoutine.h"
+#include "analysis/FieldData.h"
 #include "plot/FieldWindow.h"
 #include "plot/Surface.h"
 
@@ -54,10 +53,11 @@ void drawPressureLegend(Surface& surface, const FieldLevelSet& levels,
 /// Smallest font the pressure legend takes to clear the section, points.
 inline constexpr double kSmallestLegendPoints = 6.5;
 
-/// Computes and draws field view 4, 5 or 6 on the state's solution, and
-/// writes the y range drawn back into the view's window. Nothing is drawn
-/// when the state holds no solved section. The surface is not cleared here.
-/// \param view 4 streamlines, 5 pressure contours, 6 mesh
-void drawFieldView(Surface& surface, AppState& state, int view);
+/// Draws a computed field view (mesh, or iso-lines with the outline and, for
+/// the pressure view, the legend) at equal scale in the given window. Nothing
+/// is drawn for a field of view 0. The surface is not cleared here.
+/// \return the window as drawn (its y range re-centred to the plot area's
+///         aspect), for the caller to keep as the view's window
+FieldWindow drawFieldView(Surface& surface, const FieldViewData& field, const FieldWindow& window, int foreground);
 
 }  // namespace aerolune::plot

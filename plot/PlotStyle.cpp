@@ -10,7 +10,6 @@ PlotStyle plotStyleFrom(const AppState& state) {
     style.lowerSurfaceColor = state.priv.LowerSurfaceColor;
     style.upperSurfaceColor = state.priv.UpperSurfaceColor;
     style.pointRadius = state.pub.PointRadius.toDouble();
-    style.scaleGraph = state.pub.ScaleGraph.toInt() == 1;
     return style;
 }
 

@@ -14,10 +14,9 @@ void clearPlot(Surface& s, const PlotStyle& style) {
     s.clear();
 }
 
-void drawSurfacePlot(Surface& s, AppState& state, bool velocity) {
+void drawSurfacePlot(Surface& s, const AppState& state, bool velocity) {
     const PlotStyle style = plotStyleFrom(state);
     const SurfaceData d = surfaceData(state);
-    state.pub.showStagnationPoint = int16_t{0};
     clearPlot(s, style);
 
     const std::vector<double>& values = velocity ? d.vel : d.cp;

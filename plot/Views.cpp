@@ -4,7 +4,7 @@
 
 namespace aerolune::plot {
 
-bool drawLineView(Surface& s, AppState& state, std::span<const ReferencePolar> references) {
+bool drawLineView(Surface& s, const AppState& state, std::span<const ReferencePolar> references) {
     switch (state.pub.view.toInt()) {
         case 1:
             drawAirfoilView(s, state);

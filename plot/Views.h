@@ -21,12 +21,12 @@ namespace aerolune::plot {
 void clearPlot(Surface& surface, const PlotStyle& style);
 
 /// view 1, sub-view airfoilOverlay (0 velocity, 1 pressure, 2 coordinates, 3
-/// boundary layer). Sets showStagnationPoint as it goes.
-void drawAirfoilView(Surface& surface, AppState& state);
+/// boundary layer).
+void drawAirfoilView(Surface& surface, const AppState& state);
 
 /// view 2 (pressure coefficient) or 3 (velocity ratio): the lower surface,
 /// then the upper over it, against the station's chord position.
-void drawSurfacePlot(Surface& surface, AppState& state, bool velocity);
+void drawSurfacePlot(Surface& surface, const AppState& state, bool velocity);
 
 /// view 7, plot boundaryLayerPlot (1..6) of the state's boundary layer. Returns
 /// false, with the plot area cleared, when the state holds no solution.
@@ -42,6 +42,6 @@ int polarColour(int p, bool whiteBackground);
 
 /// Draws views 1, 2, 3, 7 and 10 (the polar view with the reference
 /// polars); false for the others (field and report views are drawn elsewhere).
-bool drawLineView(Surface& surface, AppState& state, std::span<const ReferencePolar> references = {});
+bool drawLineView(Surface& surface, const AppState& state, std::span<const ReferencePolar> references = {});
 
 }  // namespace aerolune::plot

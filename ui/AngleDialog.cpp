@@ -36,8 +36,7 @@ AngleDialog::AngleDialog(AppState& state, QWidget* reference)
     connect(slider_, &QSlider::valueChanged, this, [this](int v) { text_->setText(QString::number(v)); });
 
     const double opening = readLeadingNumber(state.texts.angleText);
-    state.shared.AngleSetting = std::isfinite(opening) ? opening : 0.0;
-    text_->setText(QString::fromStdString(formatGeneral(state.shared.AngleSetting.toDouble())));
+    text_->setText(QString::fromStdString(formatGeneral(std::isfinite(opening) ? opening : 0.0)));
     textChanged();  // the slider also when the text was already showing
 }
 
@@ -48,7 +47,6 @@ void AngleDialog::textChanged() {
 }
 
 void AngleDialog::okPressed() {
-    state_.shared.AngleSetting = angle_;
     state_.texts.angleText = text_->text().toStdString();
 }
 

@@ -5,8 +5,8 @@ namespace aerolune::ui {
 namespace {
 
 // level, name, caption, shortcut, enabled, on the menu bar, tag. Every item
-// of a drop-down menu has an access key of its own; the menu bar keeps its
-// captions as written.
+// of a drop-down menu has an access key of its own; the menu bar's captions
+// keep their keys even where two share one (File and Airfoils both use F).
 const MenuItemSpec kMenus[] = {
     {1, "fileMenu", "&File", "", true, true, "File"},
     {2, "saveViewData", "&Save ASCII File", "", true, true, "Airfoil"},

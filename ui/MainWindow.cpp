@@ -71,7 +71,7 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
     for (const char* name : {"surfaceCpView", "surfaceVelocityView", "boundaryLayerView", "streamLinesView", "pressureFieldView", "meshView", "blackBackground",
                              "whiteBackground", "naca4", "naca5"})
         action(name)->setCheckable(true);
-    // File and Airfoils share the access key F as written: a second Alt+F
+    // File and Airfoils share the access key F: a second Alt+F
     // moves on from File to Airfoils.
     buildClient();
     const QSize client = defaultClientPixels();

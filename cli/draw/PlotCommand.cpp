@@ -100,7 +100,11 @@ void applyFieldOptions(const PlotOptions& o, int vflag, AppState& state) {
 void drawView(plot::Surface& s, AppState& state, const std::vector<ReferencePolar>& references) {
     if (plot::drawLineView(s, state, references)) return;
     plot::clearPlot(s, plot::plotStyleFrom(state));
-    plot::drawFieldView(s, state, state.pub.view.toInt());
+    const int view = state.pub.view.toInt();
+    if (state.analysis.field.view != view) return;
+    const plot::FieldWindow drawn = plot::drawFieldView(s, state.analysis.field, plot::viewWindow(state, view),
+                                                        state.priv.ForegroundIndex);
+    plot::storeViewWindow(state, view, drawn);
 }
 
 std::string sizeProblem(const std::string& text) {

@@ -91,9 +91,9 @@ TEST(Polar, SymmetricSectionGivesAnOddLiftCurveAndAnEvenDrag) {
 
 TEST(Polar, LiftDoesNotDependOnThePointCount) {
     // Raising the point count refines the answer; it may not move it. At Re
-    // 1e6 and 4 degrees the lift at 80 and 340 points agrees within 2 % (the
-    // issue's target; before the trailing-edge treatment of the displacement
-    // NACA 4412 lost 21 % between the two).
+    // 1e6 and 4 degrees the lift at 80 and 340 points agrees within 2 %
+    // (without the trailing-edge treatment of the displacement NACA 4412
+    // loses 21 % between the two).
     for (int32_t designation : {12, 2412, 4412}) {
         double cl[2];
         for (int32_t k : {0, 1}) {

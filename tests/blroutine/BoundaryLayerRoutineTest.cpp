@@ -96,7 +96,7 @@ TEST(BoundaryLayerRoutine, RecomputationRunsTheLayerOnceWhereNeeded) {
         int16_t pending;
         int runs;
     };
-    // Pending: step 11 runs it, and views 7 and 8 do not run it again.
+    // Pending: the recomputation runs it once, and views 7 and 8 do not run it again.
     // Not pending: only views 7 and 8 run it.
     for (const Case& c : {Case{1, 1, 1}, Case{7, 1, 1}, Case{8, 1, 1}, Case{1, 0, 0}, Case{7, 0, 1},
                           Case{8, 0, 1}, Case{3, 0, 0}}) {

@@ -66,7 +66,7 @@ TEST(Contr, EndsLieOnTheIsoLineOfALinearField) {
         for (int k = 1; k <= 11; ++k) {
             EXPECT_GT(s.count[k - 1], 0) << k;
             for (int q = 1; q <= s.count[k - 1]; ++q) {
-                // Tolerance from the issue: 1e-6 (distance to the exact line
+                // Tolerance: 1e-6 (distance to the exact line
                 // 0.3 x - 0.7 y + 0.1 = level; ends are float coordinates).
                 EXPECT_LT(std::fabs(linear(s.X1(q, k), s.Y1(q, k)) - levels[k - 1]) / gradient, 1e-6);
                 EXPECT_LT(std::fabs(linear(s.X2(q, k), s.Y2(q, k)) - levels[k - 1]) / gradient, 1e-6);

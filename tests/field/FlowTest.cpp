@@ -84,7 +84,7 @@ TEST(Flow, RecoversTheStreamAngle) {
             FieldSection s;
             std::vector<float> ratio;
             flow.section(60, s, ratio);
-            // Tolerance from the issue: 0.05 degrees; exact: alpha itself.
+            // Tolerance: 0.05 degrees; exact: alpha itself.
             EXPECT_NEAR(recoveredStreamAngleDeg(ratio.data(), s.x.data(), s.y.data(), s.n()),
                         alpha, 0.05)
                 << f.name << " at " << alpha;
@@ -113,7 +113,7 @@ TEST(Flow, AgreesWithTheExactField) {
             // Exact values from the conformal map. Tolerances, the error of
             // rebuilding the flow from 120 panel values: 0.02 in Cp from ring 4
             // out (rings 2 and 3 lie within a panel length of the suction peak,
-            // where the panel error is larger: the issue's ring-2 check leaves
+            // where the panel error is larger: the ring-2 check leaves
             // out the edges), and psi to 0.5 % of 1 + |psi| (psi is in units of
             // Vinf x the section's length of about 4).
             EXPECT_LT(worstCp, 0.02) << f.name << " at " << alpha;
@@ -151,7 +151,7 @@ TEST(Flow, RecoversTheAngleOfTheSectionBuilder) {
         for (float alpha = -20.0f; alpha <= 20.0f; alpha += 2.0f) {
             const BuiltSection b = buildSection(c.designation, alpha, c.halfPoints, c.flapDeg);
             const double error = recoveredStreamAngleDeg(b.ratio.data(), b.s.x.data(), b.s.y.data(), b.s.n()) - alpha;
-            // Expected: the angle given to Airfoil. Tolerance from the issue: 0.05
+            // Expected: the angle given to Airfoil. Tolerance: 0.05
             // degrees. The stream is recovered from the very conditions the panel
             // solution meets, so what is left is the float rounding of the
             // arrays: measured under 2e-5 degrees on every case here.
@@ -206,7 +206,7 @@ TEST(Flow, WallIsAStreamlineAndTheFarFieldIsUndisturbed) {
                 high = std::max(high, f.run.psi[i - 1]);
                 worstOuterCp = std::max(worstOuterCp, std::fabs(f.run.cp[(i - 1) + m.ni * (m.nj - 1)]));
             }
-            // Tolerances from the issue: psi spread on ring 1 below 1e-3 (Vinf x
+            // Tolerances: psi spread on ring 1 below 1e-3 (Vinf x
             // chord); |Cp| below 0.06 on the circle of radius 6.
             EXPECT_LT(high - low, 1e-3f) << designation << " at " << alpha;
             EXPECT_LT(worstOuterCp, 0.06f) << designation << " at " << alpha;
@@ -221,7 +221,7 @@ TEST(Flow, PressureNextToTheWallMatchesTheSurface) {
             for (int i = 1; i <= m.ni; ++i) {
                 const double x = m.X(i, 1);
                 if (x < 0.1 || x > 0.9) continue;
-                // Tolerance from the issue: 0.05 between ring 2 and the surface Cp
+                // Tolerance: 0.05 between ring 2 and the surface Cp
                 // (ring 1) at the same station, away from the edges (the outer
                 // 10 % of the chord at each end left out).
                 EXPECT_NEAR(f.run.cp[(i - 1) + m.ni], f.run.cp[i - 1], 0.05) << designation << " at " << alpha
@@ -236,7 +236,7 @@ TEST(Flow, SymmetricSectionAtZeroGivesASymmetricField) {
     for (int j = 1; j <= m.nj; ++j)
         for (int i = 1; i <= m.ni; ++i) {
             const std::size_t k = (i - 1) + m.ni * (j - 1), mirror = (m.ni - i) + m.ni * (j - 1);
-            // Tolerance from the issue: 1e-4 (the mesh mirrors itself to float rounding).
+            // Tolerance: 1e-4 (the mesh mirrors itself to float rounding).
             EXPECT_NEAR(m.Y(i, j), -m.Y(m.ni + 1 - i, j), 1e-4);
             EXPECT_NEAR(f.run.psi[k], -f.run.psi[mirror], 1e-4) << i << " " << j;
             EXPECT_NEAR(f.run.cp[k], f.run.cp[mirror], 1e-4) << i << " " << j;

@@ -42,7 +42,7 @@ TEST(FoilGrid, NoCellFoldsOnTheViewsMeshes) {
 // 21..91, radius 4..20, clustering exp(v/1000), v = 1..100), sampled
 // deterministically: for every section all 16 corners of that box, 40 points
 // spread over it by a Halton sequence (bases 2, 3, 5, 7), and the settings
-// that used to fold a cell (the trailing edge of thin sections under many
+// most likely to fold a cell (the trailing edge of thin sections under many
 // strongly clustered rings, a deflected flap's hinge and edge, cells too thin
 // for floats). The full grid of 80,640 settings (points round in steps of 10,
 // rings in steps of 10, radius in steps of 4, v = 1, 8, 15, .., 99, 100) was
@@ -113,7 +113,7 @@ TEST(FoilGrid, WallRingOnTheContourOuterRingOnTheCircle) {
                     le = k;
             const double cx = 0.5 * (s.x[0] + s.x[le]), cy = 0.5 * (s.y[0] + s.y[le]);
             for (int i = 1; i <= m.ni; ++i) {
-                // Tolerances from the issue: 1e-4 chord on the contour, 1e-5 on the circle.
+                // Tolerances: 1e-4 chord on the contour (float nodes smoothed), 1e-5 on the circle.
                 EXPECT_LT(distanceToPolyline(s, m.X(i, 1), m.Y(i, 1)), 1e-4) << i;
                 EXPECT_NEAR(std::hypot(m.X(i, m.nj) - cx, m.Y(i, m.nj) - cy), c.radius, 1e-5) << i;
             }
@@ -129,7 +129,7 @@ TEST(FoilGrid, FirstRadialLineLeavesTheWallAtRightAngles) {
     for (const NacaShape& shape : {NacaShape{6}, NacaShape{12}, NacaShape{30}, NacaShape{6412}, NacaShape{23012}})
         for (const MeshCase& c : kTypicalMeshes) {
             const Mesh m = buildMesh(nacaSection(shape), c.ni, c.nj, c.radius, c.cluster);
-            // Tolerance from the issue: 10 degrees, nodes 0.05 chord or more from the trailing edge.
+            // Tolerance: 10 degrees from orthogonal, nodes 0.05 chord or more from the trailing edge.
             EXPECT_LT(worstWallAngleDeg(m, 0.05), 10.0) << shape.digits << " " << c.ni << "x" << c.nj << " R " << c.radius;
         }
 }

@@ -6,6 +6,7 @@
 #include "analysis/FieldLevels.h"
 #include "plot/FieldPlots.h"
 #include "plot/RecordingSurface.h"
+#include "support/FieldDrawing.h"
 #include "support/NullSeam.h"
 
 namespace aerolune::plot {
@@ -34,7 +35,7 @@ TEST(FieldViews, WallStreamlineAndOutlineTakeTheForeground) {
         ASSERT_GT(data.segments.count(kStreamlineLevelCount), 0);
 
         RecordingSurface surface;
-        drawFieldView(surface, state, 4);
+        test::computeAndDrawField(surface, state, 4);
         // Ring 1 node to node, then every segment of the wall level.
         EXPECT_EQ(linesIn(surface, foreground), data.mesh.I - 1 + data.segments.count(kStreamlineLevelCount))
             << foreground;
@@ -43,13 +44,27 @@ TEST(FieldViews, WallStreamlineAndOutlineTakeTheForeground) {
     }
 }
 
+TEST(FieldViews, KeptStreamlinesRedrawInTheNewForegroundWithoutRecomputing) {
+    AppState state = solvedState("5");
+    state.priv.ForegroundIndex = 0;
+    RecordingSurface first;
+    test::computeAndDrawField(first, state, 4);
+    const int wall = state.analysis.field.segments.count(kStreamlineLevelCount);
+    ASSERT_GT(wall, 0);
+    // The background turns black: the kept field is recoloured, not rebuilt.
+    recolourLevels(state.analysis.field, 15);
+    RecordingSurface second;
+    drawFieldView(second, state.analysis.field, viewWindow(state, 4), 15);
+    EXPECT_EQ(linesIn(second, 15), state.analysis.field.mesh.I - 1 + wall);
+}
+
 TEST(FieldViews, MeshDrawsEveryLineAndStoresTheEqualScaleWindow) {
     AppState state = solvedState("0");
     state.pub.MeshX = int16_t{41};
     state.pub.MeshY = int16_t{21};
     state.priv.ForegroundIndex = 15;
     RecordingSurface surface(1200, 800);
-    drawFieldView(surface, state, 6);
+    test::computeAndDrawField(surface, state, 6);
     EXPECT_EQ(linesIn(surface, 15), 41 * 20 + 21 * 40);
     EXPECT_EQ(surface.calls().size(), 41u * 20 + 21 * 40);
     // x -0.5..1.5 across 1200 pixels: 800 pixels hold 4/3 chord about y = 0.
@@ -115,7 +130,7 @@ TEST(FieldViews, PressureLegendLeavesTheSectionClearInASmallPlotArea) {
         storeViewWindow(state, 5, c.window);
         const FieldMesh mesh = computeFieldView(state, 5).mesh;
         RecordingSurface surface(360, 300);
-        drawFieldView(surface, state, 5);
+        test::computeAndDrawField(surface, state, 5);
         const auto texts = surface.of(Kind::Text);
         ASSERT_EQ(texts.size(), 12u);  // the title and 11 rows
         const double points = texts.front().font.points;

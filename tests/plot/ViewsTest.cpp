@@ -200,7 +200,7 @@ TEST(PolarView, LiftAxisHoldsTheDataAndTheLegendFitsTheArea) {
     // Slope 0.05: Cl -1..1 keeps the fixed ranges. Slope 0.12: Cl -2.4..2.4
     // (a flapped, cambered section) widens them in doubled tick steps. On 500
     // pixels one line per polar needs 246 of the legend's 200 (recording
-    // metrics): it used to shrink to 6.5 pt; wrapped, it keeps nearly 8.
+    // metrics): unwrapped it would shrink to 6.5 pt; wrapped, it keeps nearly 8.
     const Case cases[] = {
         {1, 0.05, 1200, 800, "-1.6", "2.4", false}, {1, 0.12, 1200, 800, "-2.4", "2.4", false},
         {2, 0.05, 1200, 800, "-2.0", "2.0", false}, {2, 0.12, 1200, 800, "-3.0", "3.0", false},

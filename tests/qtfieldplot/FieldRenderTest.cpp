@@ -11,6 +11,7 @@
 #include "app/ZoomCommands.h"
 #include "plot/FieldPlots.h"
 #include "plot/qt/PainterSurface.h"
+#include "support/FieldDrawing.h"
 #include "support/NullSeam.h"
 
 namespace aerolune {
@@ -30,7 +31,7 @@ QImage render(AppState& state, int view, ImageSurface& surface) {
     surface.setBackColor(plot::kWhite);
     surface.setForeColor(plot::kBlack);
     surface.clear();
-    plot::drawFieldView(surface, state, view);
+    test::computeAndDrawField(surface, state, view);
     return surface.image();
 }
 

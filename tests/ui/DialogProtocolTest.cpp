@@ -37,7 +37,7 @@ TEST(DialogProtocol, EachCommandSetsItsFlagsOnlyWhenAccepted) {
             ASSERT_NE(command, nullptr) << c.command;
             const bool ran = runDialogCommand(r.ctx, *command, [&](CommandContext& ctx) {
                 opened = true;
-                EXPECT_EQ(ctx.state.shared.DialogCancelled.toInt(), 0);  // step 1 before the dialog
+                EXPECT_EQ(ctx.state.shared.DialogCancelled.toInt(), 0);  // cleared before the dialog opens
                 return ok;
             });
             SCOPED_TRACE(std::string(c.command) + (ok ? " OK" : " Cancel"));

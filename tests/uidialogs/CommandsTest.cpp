@@ -108,8 +108,8 @@ TEST(SectionCommands, DesignationProblemNamesTheDigits) {
     }
 }
 
-// Typed sizes used to be stored as typed (0 for "abc") although the mesh was
-// built with other values; the dialog now shows what was used.
+// Typed sizes are stored as the mesh uses them, not as typed (0 for "abc"),
+// so the dialog shows what was used.
 TEST(MeshCommand, TypedSizesAreStoredAsTheMeshUsesThem) {
     struct Case {
         const char* radial;

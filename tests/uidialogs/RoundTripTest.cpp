@@ -69,7 +69,7 @@ TEST(RoundTrip, DesignedSectionSavedAndReadBackGivesTheSameLift) {
     EXPECT_EQ(state.section.FromFile, 1);
     EXPECT_EQ(state.texts.sectionName, "2412");
     // The file holds six decimals of a chord and the builder re-fits the
-    // points on its own stations; the issue allows 0.5 % of lift for that.
+    // points on its own stations; 0.5 % of lift allows for that.
     EXPECT_NEAR(state.section.PanelCl.toDouble(), designed, 0.005 * designed);
 }
 
