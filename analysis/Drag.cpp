@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "analysis/effectiveAngleDeg.h"
+#include "analysis/EffectiveAngle.h"
 #include "analysis/TrailingEdgeFlow.h"
 
 namespace aerolune {

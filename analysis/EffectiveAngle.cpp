@@ -1,4 +1,4 @@
-#include "analysis/effectiveAngleDeg.h"
+#include "analysis/EffectiveAngle.h"
 
 #include <cmath>
 #include <numbers>

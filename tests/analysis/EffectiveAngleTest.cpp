@@ -5,12 +5,12 @@
 
 #include <cmath>
 
-#include "analysis/effectiveAngleDeg.h"
+#include "analysis/EffectiveAngle.h"
 
 namespace aerolune {
 namespace {
 
-TEST(effectiveAngleDeg, ShrinksTheExcessOverTheZeroLiftAngleWithoutReversingIt) {
+TEST(EffectiveAngle, ShrinksTheExcessOverTheZeroLiftAngleWithoutReversingIt) {
     struct Case {
         double angle, zeroLift, correction, expected;
     };
@@ -31,7 +31,7 @@ TEST(effectiveAngleDeg, ShrinksTheExcessOverTheZeroLiftAngleWithoutReversingIt) 
             << c.angle << " " << c.zeroLift << " " << c.correction;
 }
 
-TEST(effectiveAngleDeg, RisesWithTheAngleWhenTheCorrectionGrowsWithIt) {
+TEST(EffectiveAngle, RisesWithTheAngleWhenTheCorrectionGrowsWithIt) {
     // The drag estimate's upper correction is -0.5 L (angle + theta_te): with
     // the whole upper surface separated (L = 1) and a 15-degree edge, the
     // plain sum angle + c fell as the angle rose; the effective angle must

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/effectiveAngleDeg.h"
+#include "analysis/EffectiveAngle.h"
 #include "analysis/Polar.h"
 #include "analysis/PolarGuard.h"
 #include "io/AirfoilFileReader.h"

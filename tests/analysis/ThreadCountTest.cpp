@@ -64,15 +64,15 @@ std::string polarBits(int32_t designation, int32_t points, double re, double fla
 
 std::string boundaryLayerBits(const char* naca, const char* alpha, int16_t points) {
     AppState state;
-    state.texts.Text1 = naca;
-    state.texts.Text2 = alpha;
+    state.texts.sectionName = naca;
+    state.texts.angleText = alpha;
     state.shared.HalfPoints = points / 2;
     state.shared.TotalPoints = Variant(points);
     state = test::recomputed(state);
     test::NullSeam seam;
     std::string bits = BoundaryLayer(state, seam) ? "ok|" : state.boundaryLayer.error + "|";
     const BoundaryLayerSolution& sol = state.boundaryLayer;
-    appendBits(bits, &sol.CdCFD, 1);
+    appendBits(bits, &sol.boundaryLayerCd, 1);
     appendBits(bits, &sol.cl, 1);
     appendBits(bits, sol.displacedY.data(), sol.displacedY.size());
     for (const BoundaryLayerSurface* surface : {&sol.lower, &sol.upper}) {
@@ -85,8 +85,8 @@ std::string boundaryLayerBits(const char* naca, const char* alpha, int16_t point
 
 std::string fieldBits(const char* naca, const char* alpha, int view) {
     AppState state;
-    state.texts.Text1 = naca;
-    state.texts.Text2 = alpha;
+    state.texts.sectionName = naca;
+    state.texts.angleText = alpha;
     state = test::recomputed(state);
     const FieldViewData field = computeFieldView(state, view);
     std::string bits;

@@ -112,7 +112,7 @@ TEST(SectionFiles, EachFileIsReadWithItsNoticeOrRefusedWithItsReason) {
         AppState state;
         state.section.file = lists;
         state.section.FromFile = 1;
-        state.texts.Text1 = name;
+        state.texts.sectionName = name;
         const std::string problem = sectionBuildProblem(state);
         if (c.outcome == Outcome::RefusedByBuilder) {
             EXPECT_NE(problem.find("a surface turns back past the vertical"), std::string::npos) << problem;
