@@ -21,8 +21,8 @@ using Kind = RecordedCall::Kind;
 // Our polar of NACA 2412.
 AppState stateWithPolar() {
     AppState state;
-    state.texts.Text1 = "2412";
-    state.texts.Text2 = "0";
+    state.texts.sectionName = "2412";
+    state.texts.angleText = "0";
     state.shared.DialogCancelled = int16_t{0};
     test::NullSeam seam;
     recompute(state, seam);
