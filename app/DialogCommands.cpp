@@ -4,6 +4,7 @@
 #include <cmath>
 #include <memory>
 
+#include "geometry/NacaDigits.h"
 #include "geometry/SectionDefinition.h"
 #include "numerics/airfoil/MeshLimits.h"
 #include "ui/Naca4Dialog.h"
@@ -18,7 +19,6 @@ namespace aerolune {
 
 namespace {
 
-std::string twoDigits(int v) { return (v >= 0 && v < 10 ? "0" : "") + std::to_string(v); }
 
 // Twice the largest distance of a contour point from the middle of the chord
 // line (trailing edge to leading edge), as the mesh generator measures the
@@ -47,28 +47,12 @@ std::string designationProblem(const SharedSettings& s) {
     const bool five = s.SectionFamily.toInt() == 5;
     const std::string name = five ? naca5Designation(s.Naca5LiftDigit, s.Naca5CamberPos, s.Naca5Thickness)
                                   : naca4Designation(s.Naca4Camber, s.Naca4CamberPos, s.Naca4Thickness);
-    const int thickness = (five ? s.Naca5Thickness : s.Naca4Thickness).toInt();
-    const std::string head = "NACA " + name + " is not a section this program can build: ";
-    if (thickness < 1 || thickness > 30)
-        return head + "the thickness digits " + twoDigits(thickness) + " must lie between 01 and 30.";
-    if (five) {
-        const int lift = s.Naca5LiftDigit.toInt();
-        const int position = s.Naca5CamberPos.toInt();
-        if (lift < 0 || lift > 9)
-            return head + "the design-lift digit " + std::to_string(lift) + " must be 0 to 9.";
-        if (position < 10 || position > 50 || position % 10 != 0)
-            return head + "the camber-position digits " + twoDigits(position) +
-                   " must be 10, 20, 30, 40 or 50 (standard mean lines only).";
-        return {};
-    }
-    const int camber = s.Naca4Camber.toInt();
-    const int position = s.Naca4CamberPos.toInt();
-    if (camber < 0 || camber > 9 || position < 0 || position > 9)
-        return head + "the camber digits " + std::to_string(camber) + std::to_string(position) +
-               " must be single digits.";
-    if (camber > 0 && position == 0)
-        return head + "a cambered section needs a camber position (second digit) of 1 to 9.";
-    return {};
+    const NacaDigits digits = five ? NacaDigits{5, s.Naca5LiftDigit.toInt(), s.Naca5CamberPos.toInt(),
+                                                s.Naca5Thickness.toInt()}
+                                   : NacaDigits{4, s.Naca4Camber.toInt(), s.Naca4CamberPos.toInt(),
+                                                s.Naca4Thickness.toInt()};
+    const std::string problem = nacaDigitsProblem(digits);
+    return problem.empty() ? problem : "NACA " + name + " is not a section this program can build: " + problem;
 }
 
 void storeWorkingMeshSize(AppState& state) {

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "geometry/SectionDefinition.h"
 #include "ui/toolkit/BusyCursor.h"
 
 namespace aerolune {
@@ -22,8 +23,8 @@ void newSolution(AppState& s) { s.pub.NewFlag = int16_t{1}; }
 void showAngle(AppState& s) { s.texts.angleReadout = s.texts.angleText + " Deg."; }
 
 void flapGeometry(AppState& s) {
-    s.section.FlapRad = static_cast<float>(s.shared.FlapDeflection.toDouble() / 180.0 * 3.14159265);
-    s.section.FlapHinge = static_cast<float>((100.0 - s.shared.FlapLength.toDouble()) / 100.0);
+    s.section.FlapRad = flapRadians(s.shared.FlapDeflection.toDouble());
+    s.section.FlapHinge = flapHinge(s.shared.FlapLength.toDouble());
 }
 
 // New mesh settings need a new solution on the same section: a section read

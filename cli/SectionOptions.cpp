@@ -11,6 +11,7 @@
 #include "cli/OptionChecks.h"
 #include "cli/OutputFormat.h"
 #include "common/NumberText.h"
+#include "geometry/NacaDigits.h"
 #include "geometry/SectionDefinition.h"
 #include "io/AirfoilFileReader.h"
 
@@ -20,10 +21,6 @@ namespace {
 
 constexpr int kMinPoints = 40;
 constexpr int kMaxPoints = 340;
-
-int digitsValue(const std::string& text, std::size_t from, std::size_t count) {
-    return std::stoi(text.substr(from, count));
-}
 
 void applyModel(AppState& state, const std::string& model) {
     const bool semi = model == "semi";
@@ -94,20 +91,9 @@ void addSectionOptions(CLI::App& sub, SectionOptions& o, FileCount files) {
 }
 
 std::string designationProblem(const std::string& digits) {
-    if (digits.size() != 4 && digits.size() != 5) return "a designation has 4 or 5 digits";
-    if (!std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c); }))
-        return "a designation has digits only";
-    const int thickness = digitsValue(digits, digits.size() - 2, 2);
-    if (thickness < 1 || thickness > 30) return "the thickness (last two digits) must be 01 to 30";
-    if (digits.size() == 4) {
-        if (digits[0] != '0' && digits[1] == '0')
-            return "a cambered section needs a camber position of 1 to 9";
-        return {};
-    }
-    const int position = digitsValue(digits, 1, 2);
-    if (position < 10 || position > 50)
-        return "the camber position (second and third digits) must be 10 to 50";
-    return {};
+    const std::optional<NacaDigits> parsed = nacaDigits(digits);
+    if (!parsed) return "a designation is 4 or 5 decimal digits";
+    return nacaDigitsProblem(*parsed);
 }
 
 AppState sectionState(const SectionOptions& o, double alphaDeg) {
