@@ -8,6 +8,7 @@
 #include "analysis/LinAero.h"
 #include "analysis/PolarDisplacement.h"
 #include "analysis/PolarGuard.h"
+#include "analysis/PolarLayerModel.h"
 #include "analysis/ThinAirfoil.h"
 #include "analysis/TrailingEdgeFlow.h"
 #include "common/FormatPicture.h"
@@ -156,6 +157,11 @@ Array1<float> displacedOrdinates(const SectionSolution& sol, const DragResult& d
 
 bool polarPoint(SectionState& section, SectionSolution& sol, double angleDeg, const PolarSettings& settings,
                 PolarPoint& point, std::string& error) {
+    if (settings.dragModel == kLayerDragModel) {
+        std::string why;
+        if (!layerPolarPoint(sol, angleDeg, settings.re, point, why)) markNotComputed(point, why);
+        return true;
+    }
     const int32_t n = 2 * sol.halfPoints;
     const int32_t stag = stagnationPanel(sol.SurfVel.data(), n);
     const DragResult drag = dragEstimate(sol.NodeX.data(), sol.NodeY.data(), sol.SurfVel.data(), n, stag,
@@ -199,6 +205,12 @@ std::string polarSweep(SectionState& section, int32_t panelCount, const PolarSet
     for (int32_t k = 1; k <= kPolarPoints; ++k)
         solveSection(section, halfPoints, static_cast<float>(polarAngle(k)), solutions[k - 1]);
 
+    if (settings.dragModel == kLayerDragModel) {
+        std::vector<double> angles;
+        for (int32_t k = 1; k <= kPolarPoints; ++k) angles.push_back(polarAngle(k));
+        layerPolarSweep(solutions, angles, settings.re, polar.points);
+        return {};
+    }
     // The angles are independent of each other: they run on all cores, each
     // into its own slot, and are taken in order up to the first that failed.
     std::vector<PolarPoint> points(kPolarPoints);

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <utility>
 
+#include "analysis/PolarLayerModel.h"
 #include "analysis/ResultsPanel.h"
 #include "cli/CliCommand.h"
 #include "cli/OptionChecks.h"
@@ -24,7 +25,8 @@ constexpr int kMaxPoints = 340;
 
 void applyModel(AppState& state, const std::string& model) {
     const bool semi = model == "semi";
-    state.pub.dragModel = Variant(int16_t(semi ? 2 : 1));
+    const bool layer = model == "layer";
+    state.pub.dragModel = Variant(int16_t(layer ? kLayerDragModel : semi ? 2 : 1));
     state.pub.useEffectiveAngle = Variant(int16_t(semi ? 1 : 0));
 }
 
@@ -85,9 +87,10 @@ void addSectionOptions(CLI::App& sub, SectionOptions& o, FileCount files) {
     sub.add_option("--re", o.re, "Reynolds number on the chord, 1e3..1e9")
         ->capture_default_str()
         ->check(withinRule(kReynoldsRule));
-    sub.add_option("--model", o.model, "simple: flat-plate drag, geometric angle; semi: own drag, effective angle")
+    sub.add_option("--model", o.model, "simple: flat-plate drag, geometric angle; semi: own drag, effective angle; "
+                   "layer: integral boundary layer and wake coupled to the flow at every angle")
         ->capture_default_str()
-        ->check(CLI::IsMember({"simple", "semi"}));
+        ->check(CLI::IsMember({"simple", "semi", "layer"}));
 }
 
 std::string designationProblem(const std::string& digits) {

@@ -7,9 +7,20 @@ namespace aerolune::viscous {
 
 namespace {
 
+// The shape factor the correlations are taken at: Hk above `floor` plus a
+// band, and below that a smooth exponential approach to the floor. A hard
+// clamp would leave the equations blind to the mass defect where an
+// iterate undershoots (the Newton matrix loses its rank there); the smooth
+// floor keeps them monotonic in Hk.
+double softFloor(double Hk, double floor) {
+    const double band = 0.05 * (floor - 1.0) + 1e-4;
+    if (Hk >= floor + band) return std::min(Hk, 20.0);
+    return floor + band * std::exp((Hk - floor - band) / band);
+}
+
 Closure laminar(double Hk, double reTheta) {
     Closure c;
-    Hk = std::clamp(Hk, 1.05, 20.0);
+    Hk = softFloor(Hk, 1.02);
     reTheta = std::max(reTheta, 1e-3);
     c.Hk = Hk;
     c.Hs = Hk < 4.0 ? 1.515 + 0.076 * (4.0 - Hk) * (4.0 - Hk) / Hk : 1.515 + 0.040 * (Hk - 4.0) * (Hk - 4.0) / Hk;
@@ -33,7 +44,7 @@ double turbulentHs(double Hk, double reTheta) {
 
 Closure turbulent(double Hk, double reTheta, double theta, double ctau, bool wake) {
     Closure c;
-    Hk = std::clamp(Hk, wake ? 1.00005 : 1.05, 20.0);
+    Hk = softFloor(Hk, wake ? 1.00005 : 1.02);
     reTheta = std::max(reTheta, 200.0);
     c.Hk = Hk;
     c.Hs = turbulentHs(Hk, reTheta);
