@@ -39,6 +39,10 @@ public:
 
 QString text(const Variant& v) { return QString::fromStdString(v.toText()); }
 
+// The wall roughness height in chords: 0 is a smooth wall; 5 % of the chord
+// is already far rougher than any wing surface.
+constexpr QuantityRule kRoughnessRule{0.0, 0.05, "the wall roughness", "chords"};
+
 }  // namespace
 
 AerodynamicsSettingsDialog::AerodynamicsSettingsDialog(AppState& state, QWidget* reference)
@@ -55,6 +59,8 @@ AerodynamicsSettingsDialog::AerodynamicsSettingsDialog(AppState& state, QWidget*
     addButtons(2940, 1275, 435, {4440, 4440});
     // OK and Cancel share a row: move Cancel to its own place.
     placeTwips(findChild<QWidget*>("cancel"), 4380, 4440, 1275, 435);
+    checkField(reynolds_, kReynoldsRule);
+    checkField(roughness_, kRoughnessRule);
     load();
 }
 

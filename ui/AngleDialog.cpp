@@ -31,6 +31,7 @@ AngleDialog::AngleDialog(AppState& state, QWidget* reference)
     text_ = addTextField(frame, "angleField", 2700, 420, 570, 285);
     text_->setAlignment(Qt::AlignCenter);
     addButtons(3840, 1200, 375, {240, 720, 1200}, kHelpContext);
+    checkField(text_, kAngleRule);
 
     connect(text_, &QLineEdit::textChanged, this, &AngleDialog::textChanged);
     connect(slider_, &QSlider::valueChanged, this, [this](int v) { text_->setText(QString::number(v)); });

@@ -3,10 +3,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
+#include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -51,10 +54,7 @@ void SettingsDialog::addButtons(int left, int width, int height, std::initialize
         button->setAutoDefault(false);
         if (index == 0) {
             button->setDefault(true);
-            connect(button, &QPushButton::clicked, this, [this] {
-                okPressed();
-                accept();
-            });
+            connect(button, &QPushButton::clicked, this, &SettingsDialog::okClicked);
         } else if (index == 1) {
             connect(button, &QPushButton::clicked, this, &QDialog::reject);
         } else {
@@ -64,6 +64,55 @@ void SettingsDialog::addButtons(int left, int width, int height, std::initialize
         }
         if (++index == 3) break;
     }
+}
+
+namespace {
+
+// Brings the tab holding w to the front, so the field a message names is seen.
+void showPageOf(QWidget* w) {
+    for (; w && w->parentWidget(); w = w->parentWidget()) {
+        auto* tabs = qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget());
+        if (tabs && tabs->indexOf(w) >= 0) tabs->setCurrentWidget(w);
+    }
+}
+
+}  // namespace
+
+void SettingsDialog::okClicked() {
+    const std::string problem = fieldProblem();
+    if (!problem.empty()) {
+        QString text = QString::fromStdString(problem);
+        text[0] = text[0].toUpper();
+        QMessageBox::warning(this, windowTitle(), text + ".");
+        return;
+    }
+    okPressed();
+    accept();
+}
+
+void SettingsDialog::checkField(QLineEdit* field, const QuantityRule& rule, bool clamps) {
+    checked_.push_back({field, rule, clamps});
+    if (clamps) connect(field, &QLineEdit::editingFinished, this, [field, rule] { clampFieldText(field, rule); });
+}
+
+std::string SettingsDialog::fieldProblem() {
+    for (const CheckedField& c : checked_) {
+        if (c.clamps) clampFieldText(c.field, c.rule);
+        double value = 0.0;
+        std::string problem = quantityProblem(c.rule, c.field->text().toStdString(), value);
+        if (problem.empty()) continue;
+        showPageOf(c.field);
+        c.field->setFocus();
+        c.field->selectAll();
+        return problem;
+    }
+    return {};
+}
+
+void clampFieldText(QLineEdit* field, const QuantityRule& rule) {
+    double v = 0.0;
+    if (!readDecimalNumber(field->text().toStdString(), v) || (v >= rule.least && v <= rule.most)) return;
+    field->setText(QString::fromStdString(formatGeneral(std::clamp(v, rule.least, rule.most))));
 }
 
 void placeTwips(QWidget* w, int left, int top, int width, int height) {

@@ -7,8 +7,11 @@
 #include <QDialog>
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "analysis/AppState.h"
+#include "common/QuantityRule.h"
 
 class QComboBox;
 class QLabel;
@@ -40,16 +43,39 @@ protected:
 
     /// OK and Cancel (and "Help ?" when helpContext > 0) as "ok", "cancel" and "help".
     void addButtons(int left, int width, int height, std::initializer_list<int> tops, int helpContext = 0);
-    /// Runs when OK is pressed, before the dialog closes.
+    /// Runs when OK is pressed and every checked field holds a number in its
+    /// range, before the dialog closes.
     virtual void okPressed() = 0;
+    /// A typed number's field and its range. When OK is pressed a field that
+    /// does not hold a plain decimal number in the range keeps the dialog open
+    /// with one message naming the field and the range. A clamping field
+    /// instead brings a number beyond its range to the nearer end when the
+    /// user leaves it or presses OK (never while typing); text that is no
+    /// number is still refused.
+    void checkField(QLineEdit* field, const QuantityRule& rule, bool clamps = false);
+    /// The first checked field's problem, the field then selected for
+    /// retyping; empty when every field is acceptable.
+    std::string fieldProblem();
     /// Runs when Cancel is pressed, before the dialog closes.
     virtual void cancelPressed() {}
 
     AppState& state_;
 
 private:
+    struct CheckedField {
+        QLineEdit* field;
+        QuantityRule rule;
+        bool clamps;
+    };
+    void okClicked();
+
     QWidget* reference_;
+    std::vector<CheckedField> checked_;
 };
+
+/// A clamping field's number brought into its range (text that is no
+/// number, or already in range, is left as it is).
+void clampFieldText(QLineEdit* field, const QuantityRule& rule);
 
 /// Places w at (left, top) with the given size, all in twips.
 void placeTwips(QWidget* w, int left, int top, int width, int height);

@@ -3,10 +3,12 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/ResultsPanel.h"
 #include "common/NumberText.h"
+#include "common/QuantityRule.h"
 
 namespace aerolune::ui {
 
@@ -16,6 +18,8 @@ FlapDialog::FlapDialog(AppState& state, QWidget* reference)
     deflection_ =
         addCoupled("Flap Deflection (Degrees)", 1320, "flapDeflectionSlider", "flapDeflectionField", -30, 30, {"-30", "0", "30"});
     addButtons(3540, 1200, 375, {180, 660, 1140}, kHelpContext);
+    checkField(length_.text, {0.0, 50.0, "the flap length", "% chord"}, true);
+    checkField(deflection_.text, {-30.0, 30.0, "the flap deflection", "degrees"}, true);
 
     deflection_.text->setText(QString::fromStdString(formatGeneral(state.shared.FlapDeflection.toDouble())));
     length_.text->setText(QString::fromStdString(formatGeneral(state.shared.FlapLength.toDouble())));
@@ -36,21 +40,20 @@ FlapDialog::Coupled FlapDialog::addCoupled(const QString& caption, int top, cons
     return c;
 }
 
+// The slider follows the text as it is typed; the text itself is brought into
+// the range only when the user leaves the field or presses OK, so that "35"
+// can be typed through its "3".
 void FlapDialog::textChanged(const Coupled& c) {
-    double v = readLeadingNumber(c.text->text().toStdString());
-    if (!std::isfinite(v)) v = 0.0;
-    if (v < c.lo || v > c.hi) {
-        v = v < c.lo ? c.lo : c.hi;
-        c.text->setText(QString::number(static_cast<int>(v)));  // reads itself back inside the range
-        return;
-    }
+    double v = 0.0;
+    readDecimalNumber(c.text->text().toStdString(), v);
     const QSignalBlocker quiet(c.slider);
-    c.slider->setValue(static_cast<int>(std::lround(v)));
+    c.slider->setValue(static_cast<int>(std::lround(std::clamp(v, double(c.lo), double(c.hi)))));
 }
 
 void FlapDialog::okPressed() {
-    const double length = readLeadingNumber(length_.text->text().toStdString());
-    const double deflection = readLeadingNumber(deflection_.text->text().toStdString());
+    double length = 0.0, deflection = 0.0;
+    readDecimalNumber(length_.text->text().toStdString(), length);
+    readDecimalNumber(deflection_.text->text().toStdString(), deflection);
     state_.shared.FlapLength = length;
     state_.shared.FlapDeflection = deflection;
     setFlapReadouts(state_.texts, deflection, length);

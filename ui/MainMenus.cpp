@@ -4,9 +4,9 @@ namespace aerolune::ui {
 
 namespace {
 
-// level, name, caption, shortcut, enabled, on the menu bar, tag. Every item
-// of a drop-down menu has an access key of its own; the menu bar's captions
-// keep their keys even where two share one (File and Airfoils both use F).
+// level, name, caption, shortcut, enabled, on the menu bar, tag. Every menu
+// on the bar and every item of a drop-down menu has an access key of its own,
+// so Alt and a letter always opens the same menu.
 const MenuItemSpec kMenus[] = {
     {1, "fileMenu", "&File", "", true, true, "File"},
     {2, "saveViewData", "&Save ASCII File", "", true, true, "Airfoil"},
@@ -43,7 +43,7 @@ const MenuItemSpec kMenus[] = {
     {2, "pressureFieldView", "Pressure &Coefficient"},
     {2, "viewSep3", "-"},
     {2, "meshView", "&Mesh"},
-    {1, "airfoilsMenu", "Air&foils", "", true, true, "Edit"},
+    {1, "airfoilsMenu", "&Airfoils", "", true, true, "Edit"},
     {2, "naca4", "NACA &4 Digit Series", "", true, true, "NACA 4-Digit"},
     {2, "naca5", "NACA &5 Digit Series", "", true, true, "NACA 5-Digit"},
     {2, "airfoilsSep1", "-"},
@@ -75,7 +75,7 @@ const MenuItemSpec kMenus[] = {
     {2, "optionsSep3", "-"},
     {2, "blackBackground", "&Black Background"},
     {2, "whiteBackground", "&White Background"},
-    {1, "helpMenu", "Help"},
+    {1, "helpMenu", "&Help"},
     {2, "about", "&About", "", true, true, "About"},
     {2, "helpContents", "&Contents"},
     {1, "colourMenu", "Color", "", true, false},

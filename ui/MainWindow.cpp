@@ -62,8 +62,17 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
     setBackground(this, QColor(0xC0, 0xC0, 0xC0));
 
     menus_ = buildMenuTree(*menuBar(), *this, mainMenuTable());
+    // The colour pop-up's items recolour the swatch the pop-up was opened
+    // over; every other item runs its command by name.
+    const QList<QAction*> colourItems = menu("colourMenu")->actions();
     for (const auto& [name, a] : menus_.actions) {
         if (menus_.menus.count(name)) continue;
+        if (colourItems.contains(a)) {
+            connect(a, &QAction::triggered, this, [this, n = name] {
+                if (onColourChoice) onColourChoice(colourMenuSwatch_, n);
+            });
+            continue;
+        }
         connect(a, &QAction::triggered, this, [this, n = name] {
             if (onCommand) onCommand(n);
         });
@@ -71,8 +80,6 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
     for (const char* name : {"surfaceCpView", "surfaceVelocityView", "boundaryLayerView", "streamLinesView", "pressureFieldView", "meshView", "blackBackground",
                              "whiteBackground", "naca4", "naca5"})
         action(name)->setCheckable(true);
-    // File and Airfoils share the access key F: a second Alt+F
-    // moves on from File to Airfoils.
     buildClient();
     const QSize client = defaultClientPixels();
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
@@ -345,9 +352,9 @@ void MainWindow::setLegendVisible(bool visible) {
 }
 
 void MainWindow::openColourMenu(int swatch) {
-    QMenu* colours = menu("colourMenu");
-    QAction* chosen = colours->exec(QCursor::pos());
-    if (chosen && onColourChoice) onColourChoice(swatch, chosen->objectName());
+    // The chosen item's own connection recolours this swatch.
+    colourMenuSwatch_ = swatch;
+    menu("colourMenu")->exec(QCursor::pos());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -365,6 +372,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     for (int i = 0; i < 2; ++i) {
         if (watched != swatches_[i]) continue;
+        // Only mouse events are read as such: a swatch also receives paint,
+        // palette and show events.
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
+            break;
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && onSwatchClick) {
             onSwatchClick(i);

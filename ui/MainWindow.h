@@ -63,7 +63,7 @@ public:
     std::function<void(int index)> onBarClick;
     /// A swatch was clicked with the left button (0 lower, 1 upper surface).
     std::function<void(int swatch)> onSwatchClick;
-    /// An item of the colour menu was chosen over a swatch.
+    /// An item of the colour menu was chosen (over the swatch it was last opened for).
     std::function<void(int swatch, const QString& item)> onColourChoice;
     /// Called at the end of every resize (the first display included).
     std::function<void()> onResize;
@@ -97,6 +97,7 @@ private:
     QLabel* statusCaption_ = nullptr;
     QLabel* swatches_[2] = {};
     QLabel* legendCaptions_[2] = {};
+    int colourMenuSwatch_ = 0;  ///< the swatch the colour pop-up was last opened over
 };
 
 }  // namespace aerolune::ui

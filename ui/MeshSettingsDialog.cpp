@@ -1,17 +1,25 @@
 #include "ui/MeshSettingsDialog.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSlider>
 #include <algorithm>
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "numerics/airfoil/MeshLimits.h"
 
 namespace aerolune::ui {
 
 namespace {
 
 QString text(const Variant& v) { return QString::fromStdString(v.toText()); }
+
+// The sizes the mesh routines work with (a mesh of fewer than three rings
+// has no cells; beyond a thousand rings or chords nothing more is seen).
+constexpr QuantityRule kRadialRule{double(kMinMeshDimension), double(kMaxMeshDimension),
+                                   "the number of points in the radial direction", ""};
+constexpr QuantityRule kRadiusRule{2.0, kMaxRadiusInSections, "the outer circle radius", "chords"};
 
 }  // namespace
 
@@ -29,6 +37,8 @@ MeshSettingsDialog::MeshSettingsDialog(AppState& state, QWidget* reference)
     addLabel(frame, "More Points", 60, 870, 1100, 255);
     addLabel(frame, "Less Points", 1315, 870, 1100, 255, right);
     addButtons(3240, 1275, 375, {300, 780});
+    checkField(radial_->lineEdit(), kRadialRule);
+    checkField(radius_->lineEdit(), kRadiusRule);
 
     around_->addItems(numberTexts(21, 191, 10));
     radial_->addItems(numberTexts(21, 91, 10));

@@ -30,6 +30,9 @@ Naca4Dialog::Naca4Dialog(AppState& state, QWidget* reference)
                        {"Max. Value of Mean Line in % Chord", "Location of Maximum Camber in 1/10 Chord",
                         "Section Thickness in % Chord"},
                        {"camber", "camberPosition", "thickness"}, kHelpContext, state, reference) {
+    checkDigits(Camber, 1, {0.0, 9.0, "the maximum camber", "% chord"});
+    checkDigits(Position, 1, {0.0, 9.0, "the location of maximum camber", "tenths of the chord"});
+    checkDigits(Thickness, 2, {1.0, 30.0, "the section thickness", "% chord"});
     const SharedSettings& s = state.shared;
     open({s.Naca4Camber.toInt(), s.Naca4CamberPos.toInt(), s.Naca4Thickness.toInt()});
 }

@@ -28,6 +28,8 @@ Naca5Dialog::Naca5Dialog(AppState& state, QWidget* reference)
     field(Lift)->setEnabled(false);
     field(Lift)->setReadOnly(true);
     findChild<SpinButton*>("designLiftSpin")->setEnabled(false);
+    checkDigits(Position, 2, {10.0, 50.0, "the location of maximum camber", "(% chord times 2)"});
+    checkDigits(Thickness, 2, {1.0, 30.0, "the section thickness", "% chord"});
     const SharedSettings& s = state.shared;
     open({s.Naca5LiftDigit.toInt(), s.Naca5CamberPos.toInt(), s.Naca5Thickness.toInt()});
 }

@@ -37,17 +37,32 @@ void NacaDigitsDialog::open(const std::array<int, 3>& values) {
 
 void NacaDigitsDialog::setValue(int row, int value) {
     values_[row] = value;
-    const QString text = QString::number(value);
-    if (fields_[row]->text() != text) fields_[row]->setText(text);  // reads itself back once
+    // The field reads itself back through the rules once, which may take
+    // another value (an unset five-digit position opens at 10): show that.
+    for (int pass = 0; pass < 2; ++pass) {
+        const QString text = QString::number(values_[row]);
+        if (fields_[row]->text() != text) fields_[row]->setText(text);
+    }
     showCaption();
 }
 
 void NacaDigitsDialog::fieldChanged(int row) {
+    // The caption follows every key; the field shows the value taken only
+    // when it is left, so that a position of 35 can be typed through its 3.
     values_[row] = readField(row, fields_[row]->text());
-    const QString text = QString::number(values_[row]);
-    // Setting the same text again does not signal a change, so this settles.
-    if (fields_[row]->text() != text) fields_[row]->setText(text);
     showCaption();
+}
+
+void NacaDigitsDialog::checkDigits(int row, int characters, const QuantityRule& rule) {
+    fields_[row]->setMaxLength(characters);
+    checkField(fields_[row], rule, true);
+    // After the range is applied, a number shows as the value the rules took
+    // (a cambered section's position 0 is taken as 1); text that is no number
+    // stays for OK to refuse.
+    connect(fields_[row], &QLineEdit::editingFinished, this, [this, row] {
+        double typed = 0.0;
+        if (readDecimalNumber(fields_[row]->text().toStdString(), typed)) setValue(row, values_[row]);
+    });
 }
 
 void NacaDigitsDialog::showCaption() { frame_->setTitle("NACA " + QString::fromStdString(designation())); }

@@ -52,6 +52,11 @@ protected:
     /// Sets a row's value and shows it in its field (which reads it back).
     void setValue(int row, int value);
     QLineEdit* field(int row) const { return fields_[row]; }
+    /// A typed row holds at most `characters` characters and a number in the
+    /// rule's range: beyond it the number is brought to the nearer end when the
+    /// field is left or OK is pressed; text that is no number keeps the dialog
+    /// open with a message.
+    void checkDigits(int row, int characters, const QuantityRule& rule);
 
 private:
     void fieldChanged(int row);

@@ -32,7 +32,13 @@ Autopilot::Autopilot() {
 void Autopilot::tick() {
     if (QWidget* popup = QApplication::activePopupWidget()) {
         popups << popup->objectName();
-        popup->close();
+        if (nextPopupKey != 0) {
+            const auto key = static_cast<Qt::Key>(nextPopupKey);
+            nextPopupKey = 0;
+            QTest::keyClick(popup, key);
+        } else {
+            popup->close();
+        }
         return;
     }
     QWidget* dialog = QApplication::activeModalWidget();

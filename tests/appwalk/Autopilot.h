@@ -4,7 +4,8 @@
 // next dialog; otherwise message boxes are read and closed with OK, file
 // dialogs are given the file the walk names, print dialogs print into a PDF
 // file, and any other dialog is confirmed with its OK button. A pop-up menu
-// that waits for a choice is closed, as by a click beside it.
+// that waits for a choice gets the key the walk names, else it is closed, as
+// by a click beside it.
 
 #include <QObject>
 #include <QPointer>
@@ -28,6 +29,9 @@ public:
     /// The next modal dialog gets this answer instead of the default one.
     void answerNext(Answer answer) { answers_.push_back(std::move(answer)); }
     bool allAnswersUsed() const { return answers_.empty(); }
+
+    /// The access key pressed in the next pop-up menu (0: it is closed unused).
+    int nextPopupKey = 0;
 
     /// The file a save or open dialog is given next (empty: it is cancelled).
     QString nextFile;

@@ -300,6 +300,16 @@ void keyboardAccess(Walk& w) {
         QTest::keyClick(popup, static_cast<Qt::Key>(Qt::Key_A + (item - 'a')));
         w.settle();
     };
+    // Alt and a menu bar letter opens the same menu every time.
+    for (int time = 0; time < 2; ++time) {
+        ASSERT_TRUE(activate());
+        QTest::keyClick(&form, Qt::Key_F, Qt::AltModifier);
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << "Alt+F opens no menu";
+        EXPECT_EQ(popup->objectName(), "fileMenu") << "Alt+F, time " << time + 1;
+        popup->close();
+        w.settle();
+    }
     viaKeys('v', 'p');
     EXPECT_EQ(w.app.state().pub.view.toInt(), 10) << "Alt+V, P: Cl-Cd Polar";
     viaKeys('v', 'm');
@@ -422,6 +432,16 @@ void legendSwatches(Walk& w) {
     w.settle();
     QTest::mouseRelease(lower, Qt::RightButton);
     EXPECT_TRUE(w.pilot.popups.contains("colourMenu"));
+    // Blue chosen over the lower swatch right after the upper one was clicked:
+    // only the lower surface turns blue.
+    const AppState& state = w.app.state();
+    const int16_t upperColour = state.priv.UpperSurfaceColor;
+    w.pilot.nextPopupKey = Qt::Key_B;
+    QTest::mousePress(lower, Qt::RightButton);
+    QTest::mouseRelease(lower, Qt::RightButton);
+    w.settle();
+    EXPECT_EQ(state.priv.LowerSurfaceColor, 9) << "Blue over the lower swatch";
+    EXPECT_EQ(state.priv.UpperSurfaceColor, upperColour) << "the upper swatch recoloured too";
 }
 
 TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {

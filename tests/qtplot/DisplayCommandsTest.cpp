@@ -33,6 +33,9 @@ TEST(DisplayCommands, SwatchClicksCycleByBackground) {
         {true, 8, {0, 14, 13}},  // white: .. 9, 8, 0, 14 ..
         {false, 8, {15, 14}},    // black: .. 9, 8, 15, 14 ..
         {false, 0, {15}},        // black from a colour outside the cycle
+        // A whole turn comes back to where it started, past the wrap.
+        {true, 0, {14, 13, 12, 11, 10, 9, 8, 0}},
+        {false, 15, {14, 13, 12, 11, 10, 9, 8, 15}},
     };
     for (const Case& c : cases) {
         AppState state = onBackground(c.white);

