@@ -183,9 +183,12 @@ void enableFileItems(MenuMarks& menus) {
 
 void menusBeforeRecompute(const AppState& state, MenuMarks& menus) {
     enableFileItems(menus);
+    // The item that made the current section carries the check.
+    const bool fromFile = state.section.FromFile != 0;
     const bool naca5 = state.shared.SectionFamily.toInt() == 5;
-    menus.checked["naca4"] = !naca5;
-    menus.checked["naca5"] = naca5;
+    menus.checked["naca4"] = !fromFile && !naca5;
+    menus.checked["naca5"] = !fromFile && naca5;
+    menus.checked["openCoordinateFile"] = fromFile;
 }
 
 void menusAfterRecompute(const AppState& state, MenuMarks& menus) {

@@ -1,6 +1,7 @@
 #include "app/WindowSeam.h"
 
 #include <QMessageBox>
+#include <set>
 
 #include "analysis/AppState.h"
 #include "app/ViewDrawing.h"
@@ -38,9 +39,15 @@ void WindowSeam::drawView(AppState& state) {
     const int vflag = state.pub.view.toInt();
     if (auto* area = qobject_cast<ui::PlotArea*>(form_.drawingArea())) redrawPlotArea(state, *area);
     if (vflag == 10) return;  // the polar view's caption was set before its sweep
+    state.texts.StatusCaption = viewStatusCaption(state);
+}
+
+std::string viewStatusCaption(const AppState& state) {
+    const int vflag = state.pub.view.toInt();
     std::string name = state.texts.sectionName;
-    if (vflag == 3) name = " NACA " + name;
-    state.texts.StatusCaption = name + viewStatusTitle(vflag);
+    // A section read from a file has its own name, not a NACA designation.
+    if (vflag == 3) name = (state.section.FromFile ? " " : " NACA ") + name;
+    return name + viewStatusTitle(vflag);
 }
 
 void WindowSeam::setStatus(const std::string& caption) {
@@ -49,7 +56,12 @@ void WindowSeam::setStatus(const std::string& caption) {
 }
 
 void WindowSeam::showMessage(const std::string& text) {
+    // A recomputation started while the box waits (a resize, a view change
+    // behind it) meets the same cause again: the box already open says it.
+    static std::set<std::string> open;
+    if (!open.insert(text).second) return;
     QMessageBox::information(&form_, form_.windowTitle(), QString::fromStdString(text));
+    open.erase(text);
 }
 
 }  // namespace aerolune

@@ -15,6 +15,10 @@ class MainWindow;
 /// The status-bar title of a view, appended to the section's name.
 std::string viewStatusTitle(int vflag);
 
+/// The status bar's caption of the state's view: the section's name (a NACA
+/// designation or a file section's name) and the view's title.
+std::string viewStatusCaption(const AppState& state);
+
 class WindowSeam : public ViewSeam {
 public:
     WindowSeam(ui::MainWindow& form, AppState& state) : form_(form), state_(state) {}

@@ -78,7 +78,7 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
         });
     }
     for (const char* name : {"surfaceCpView", "surfaceVelocityView", "boundaryLayerView", "streamLinesView", "pressureFieldView", "meshView", "blackBackground",
-                             "whiteBackground", "naca4", "naca5"})
+                             "whiteBackground", "naca4", "naca5", "openCoordinateFile"})
         action(name)->setCheckable(true);
     buildClient();
     const QSize client = defaultClientPixels();
@@ -302,13 +302,14 @@ void MainWindow::showState() {
         const char* name;
         const std::string& text;
     } fields[] = {
-        {"sectionField", t.sectionName}, {"clField", t.cl}, {"cmLeadingEdgeField", t.cmLeadingEdge},
+        {"clField", t.cl}, {"cmLeadingEdgeField", t.cmLeadingEdge},
         {"angleReadout", t.angleReadout}};
     for (const auto& f : fields) {
         auto* field = findChild<QLineEdit*>(f.name);
         field->setText(QString::fromStdString(f.text));
         field->setCursorPosition(0);
     }
+    showSectionName(QString::fromStdString(t.sectionName));
     const struct {
         const char* name;
         const std::string& text;
@@ -332,6 +333,17 @@ void MainWindow::showState() {
     setBackground(plotArea_, white ? Qt::white : Qt::black);
     const int colours[2] = {state_.priv.LowerSurfaceColor, state_.priv.UpperSurfaceColor};
     for (int i = 0; i < 2; ++i) setBackground(swatches_[i], paletteColor(colours[i]));
+}
+
+void MainWindow::showSectionName(const QString& name) {
+    // A file section's name may be longer than the field: it is shortened in
+    // the middle, and the whole name is the field's tip.
+    auto* field = findChild<QLineEdit*>("sectionField");
+    const int room = field->contentsRect().width() - 6;
+    const QString shown = field->fontMetrics().elidedText(name, Qt::ElideMiddle, room);
+    field->setText(shown);
+    field->setCursorPosition(0);
+    field->setToolTip(shown == name ? QString("Airfoil Number") : name);
 }
 
 void MainWindow::showMenus(const std::map<std::string, bool>& checked,

@@ -84,6 +84,7 @@ private:
     QLabel* addCaption(QWidget* parent, const QString& text, int left, int top, int room,
                        bool heading = false);
     void setBoxText(const char* name, const std::string& text);
+    void showSectionName(const QString& name);
     void openColourMenu(int swatch);
 
     AppState& state_;

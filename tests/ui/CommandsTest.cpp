@@ -7,6 +7,7 @@
 
 #include "app/Commands.h"
 #include "app/Help.h"
+#include "app/WindowSeam.h"
 
 namespace aerolune {
 namespace {
@@ -112,12 +113,21 @@ TEST(MenuStates, AroundTheRecomputation) {
         bool blSolved;
         int family;
         bool saveViewData, airBl, digit4;
+        bool fromFile = false;
+        const char* caption = "";  ///< the status caption of this view of section "S"
     };
     const Case cases[] = {
-        {1, false, 4, true, false, true},  {4, false, 4, false, false, true},
-        {5, true, 5, false, true, false},  {6, true, 4, true, true, true},
-        {8, false, 4, false, false, true}, {9, false, 4, false, false, true},
+        {1, false, 4, true, false, true, false, "S Distribution"},
+        {4, false, 4, false, false, true},
+        {5, true, 5, false, true, false},
+        {6, true, 4, true, true, true},
+        {8, false, 4, false, false, true},
+        {9, false, 4, false, false, true},
         {10, true, 4, true, true, true},
+        {3, false, 4, true, false, true, false, " NACA S:  Velocity v.s. Chord Position"},
+        // A section read from a file: General Airfoils checked, no "NACA".
+        {3, false, 4, true, false, false, true, " S:  Velocity v.s. Chord Position"},
+        {1, false, 5, true, false, false, true, "S Distribution"},
     };
     for (const Case& c : cases) {
         AppState state;
@@ -126,6 +136,8 @@ TEST(MenuStates, AroundTheRecomputation) {
         state.pub.view = int16_t(c.vflag);
         state.shared.SectionFamily = int16_t(c.family);
         state.boundaryLayer.airfoilBoundaryLayerViewEnabled = c.blSolved;
+        state.section.FromFile = c.fromFile ? 1 : 0;
+        state.texts.sectionName = "S";
         menusBeforeRecompute(state, menus);
         for (const char* item : kFileItems) EXPECT_TRUE(menus.isEnabled(item)) << item;
         menusAfterRecompute(state, menus);
@@ -136,7 +148,9 @@ TEST(MenuStates, AroundTheRecomputation) {
         EXPECT_FALSE(menus.isEnabled("boundaryLayerView"));
         EXPECT_FALSE(menus.isEnabled("updateBoundaryLayer"));
         EXPECT_EQ(menus.isChecked("naca4"), c.digit4);
-        EXPECT_EQ(menus.isChecked("naca5"), !c.digit4);
+        EXPECT_EQ(menus.isChecked("naca5"), !c.digit4 && !c.fromFile);
+        EXPECT_EQ(menus.isChecked("openCoordinateFile"), c.fromFile);
+        if (*c.caption) EXPECT_EQ(viewStatusCaption(state), c.caption);
         EXPECT_EQ(surfaceLegendShown(c.vflag), c.vflag == 2 || c.vflag == 3);
     }
 }

@@ -122,6 +122,25 @@ TEST(MainWindow, AccessKeysAreUniqueOnTheMenuBarAndInEachDropDown) {
     EXPECT_EQ(menus, 11);  // nine on the bar, the Airfoil sub-menu and the colour pop-up
 }
 
+TEST(MainWindow, ASectionNameTooLongForItsFieldIsShortenedInTheMiddleWithTheWholeNameAsTip) {
+    AppState state;
+    ui::MainWindow form(state);
+    auto* field = form.findChild<QLineEdit*>("sectionField");
+    for (const QString name : {QString("2412"), QString("KT_cambered_section_from_the_tunnel")}) {
+        state.texts.sectionName = name.toStdString();
+        form.showState();
+        const QString shown = field->text();
+        EXPECT_LE(field->fontMetrics().horizontalAdvance(shown), field->contentsRect().width()) << shown.toStdString();
+        if (shown == name) {
+            EXPECT_EQ(name, "2412");
+            continue;
+        }
+        EXPECT_TRUE(shown.startsWith("KT_") && shown.endsWith("l") && shown.contains(QChar(0x2026)))
+            << shown.toStdString();
+        EXPECT_EQ(field->toolTip(), name);
+    }
+}
+
 // Walks the menu table: every item with a command reaches it, and only the
 // items the program keeps unavailable are disabled.
 TEST(MainWindow, EveryMenuItemReachesItsCommand) {
