@@ -244,11 +244,12 @@ bool Polar(AppState& state, ViewSeam& seam, int32_t panelCount) {
 
     const PolarHeader header{state.texts.sectionName, state.texts.flapDeflection, state.texts.flapLength,
                              state.pub.reynolds.toDouble()};
-    if (store.find(header)) {
+    const PolarModel model{state.pub.dragModel.toInt(), state.pub.useEffectiveAngle.toInt(), panelCount};
+    if (store.find(header, model)) {
         state.priv.PolarCount = static_cast<int16_t>(store.count());
         return true;
     }
-    StoredPolar& polar = store.add(header);
+    StoredPolar& polar = store.add(header, model);
     state.priv.PolarCount = static_cast<int16_t>(store.count());
 
     const PolarSettings settings{state.pub.reynolds.toDouble(), state.pub.dragModel.toInt(),

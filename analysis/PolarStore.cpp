@@ -2,16 +2,22 @@
 
 namespace aerolune {
 
-const StoredPolar* PolarStore::find(const PolarHeader& header) const {
+std::string PolarModel::letter() const {
+    if (dragModel == 1) return "L";
+    if (dragModel == 2) return "S";
+    return std::to_string(dragModel);
+}
+
+const StoredPolar* PolarStore::find(const PolarHeader& header, const PolarModel& model) const {
     for (const StoredPolar& polar : polars_) {
-        if (polar.header == header) return &polar;
+        if (polar.header == header && polar.model == model) return &polar;
     }
     return nullptr;
 }
 
-StoredPolar& PolarStore::add(const PolarHeader& header) {
+StoredPolar& PolarStore::add(const PolarHeader& header, const PolarModel& model) {
     if (count() >= kPolarCapacity) polars_.erase(polars_.begin());
-    polars_.push_back(StoredPolar{header, {}});
+    polars_.push_back(StoredPolar{header, model, {}});
     polars_.back().points.reserve(kPolarPoints);
     return polars_.back();
 }

@@ -42,8 +42,23 @@ struct PolarHeader {
     bool operator==(const PolarHeader&) const = default;
 };
 
+/// The settings a polar was computed with beyond its header: a polar of the
+/// same section, flap and Reynolds number computed with another model or
+/// another point count has other figures, so it is another polar.
+struct PolarModel {
+    int32_t dragModel = 1;          ///< the aerodynamic model (1 simple, 2 semi-empirical)
+    int32_t useEffectiveAngle = 0;  ///< 1: lift and moment at the effective angle
+    int32_t panels = 0;             ///< points about the section
+
+    bool operator==(const PolarModel&) const = default;
+    /// The legend's letter for the model: "L" (linear, simple), "S"
+    /// (semi-empirical), else the model's number.
+    std::string letter() const;
+};
+
 struct StoredPolar {
     PolarHeader header;
+    PolarModel model;
     std::vector<PolarPoint> points;  ///< at most kPolarPoints; fewer when the sweep failed part-way
 };
 
@@ -55,12 +70,12 @@ public:
     const StoredPolar& operator[](int32_t index) const { return polars_.at(static_cast<std::size_t>(index)); }
     const std::vector<StoredPolar>& polars() const { return polars_; }
 
-    /// The stored polar with this header, or null.
-    const StoredPolar* find(const PolarHeader& header) const;
+    /// The stored polar with this header and model, or null.
+    const StoredPolar* find(const PolarHeader& header, const PolarModel& model = {}) const;
 
-    /// Appends an empty polar with this header, dropping the oldest polar when
-    /// the store is full; returns the new polar for the sweep to fill.
-    StoredPolar& add(const PolarHeader& header);
+    /// Appends an empty polar with this header and model, dropping the oldest
+    /// polar when the store is full; returns the new polar for the sweep to fill.
+    StoredPolar& add(const PolarHeader& header, const PolarModel& model = {});
 
     /// Keeps the first `count` polars (PolarCount set lower by a command, as
     /// the reset does with 0); a count at or above the size keeps all.

@@ -7,6 +7,8 @@
 
 #include "app/DialogProtocol.h"
 #include "app/Help.h"
+#include "app/ZoomCommands.h"
+#include "plot/FieldWindow.h"
 #include "ui/toolkit/BusyCursor.h"
 
 namespace aerolune {
@@ -98,9 +100,14 @@ const std::map<std::string, Body, std::less<>>& ownCommands() {
         {"transitionPointView", polarView(3)},
         {"resetPolars",
          [](CommandContext& c) {
+             // The polar view empties at once (the plot kind stays); the next
+             // polar asked for is swept anew.
              c.state.pub.view = int16_t{10};
-             c.state.priv.PolarCount = 0;  // the store follows; the plot kind stays
-             recompute(c, false);
+             c.state.priv.PolarCount = 0;
+             c.state.analysis.polars.truncate(0);
+             c.state.texts.StatusCaption = " Current Airfoil: " + c.state.texts.sectionName;
+             c.menus.enabled["saveViewData"] = false;  // nothing left to save
+             if (c.redraw) c.redraw();
          }},
         {"upperProfilesView", boundaryLayerView(1)},
         {"lowerProfilesView", boundaryLayerView(2)},
@@ -193,7 +200,14 @@ void menusBeforeRecompute(const AppState& state, MenuMarks& menus) {
 
 void menusAfterRecompute(const AppState& state, MenuMarks& menus) {
     const int vflag = state.pub.view.toInt();
-    if (vflag == 4 || vflag == 5 || vflag == 8 || vflag == 9) menus.enabled["saveViewData"] = false;
+    const bool noCurves = vflag == 4 || vflag == 5 || vflag == 8 || vflag == 9;
+    const bool noPolar = vflag == 10 && state.analysis.polars.count() == 0;
+    if (noCurves || noPolar) menus.enabled["saveViewData"] = false;
+    // Points are marked on the curves of the line views only.
+    menus.enabled["showPoints"] = !noCurves && vflag != 6;
+    // The zoom items act on the field views, Zoom In while the window can shrink.
+    menus.enabled["zoomIn"] = canZoomIn(state);
+    menus.enabled["zoomOut"] = menus.enabled["zoomReset"] = plot::isZoomView(vflag);
     menus.enabled["airfoilBoundaryLayerView"] = state.boundaryLayer.airfoilBoundaryLayerViewEnabled;
 }
 

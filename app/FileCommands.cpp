@@ -16,6 +16,13 @@ namespace aerolune {
 
 namespace {
 
+// A name typed without an extension gets the one the dialog's filter shows.
+std::string withDefaultExtension(const std::string& path, const char* extension) {
+    const QFileInfo info(QString::fromStdString(path));
+    if (info.fileName().isEmpty() || !info.suffix().isEmpty()) return path;
+    return path + extension;
+}
+
 constexpr int kMeshView = 6;
 constexpr int kBoundaryLayerView = 7;
 
@@ -80,7 +87,8 @@ void saveViewData(AppState& state, FileDialogMemory& memory, const FileCommandCo
     const std::optional<std::string> chosen =
         context.chooseFile({true, memory.title, kAsciiFilterIndex, memory.exportPath});
     if (!chosen) return;
-    memory.exportPath = *chosen;
+    const std::string path = withDefaultExtension(*chosen, ".dat");
+    memory.exportPath = path;
 
     AsciiFileSources sources;
     MeshExportInput mesh;
@@ -94,8 +102,8 @@ void saveViewData(AppState& state, FileDialogMemory& memory, const FileCommandCo
         sources.boundaryLayer = &layer;
     }
     ui::BusyCursor hourglass;
-    const WriteResult written = AsciiFile(state, *chosen, sources);
-    if (!written.ok) context.showMessage(failure(*chosen, written.reason));
+    const WriteResult written = AsciiFile(state, path, sources);
+    if (!written.ok) context.showMessage(failure(path, written.reason));
 }
 
 void exportDxf(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
@@ -103,10 +111,11 @@ void exportDxf(AppState& state, FileDialogMemory& memory, const FileCommandConte
     const std::optional<std::string> chosen =
         context.chooseFile({true, memory.title, kDxfFilterIndex, memory.exportPath});
     if (!chosen) return;
+    const std::string path = withDefaultExtension(*chosen, ".dxf");
     ui::BusyCursor hourglass;
     const WriteResult written =
-        WriteDxfFile(*chosen, state.section.NodeX, state.section.NodeY, state.shared.TotalPoints.toInt());
-    if (!written.ok) context.showMessage(failure(*chosen, written.reason));
+        WriteDxfFile(path, state.section.NodeX, state.section.NodeY, state.shared.TotalPoints.toInt());
+    if (!written.ok) context.showMessage(failure(path, written.reason));
 }
 
 std::optional<std::string> chooseFileWithDialog(QWidget* owner, const FileDialogRequest& request) {

@@ -10,13 +10,21 @@ template <typename Change>
 bool changeWindow(AppState& state, Change change) {
     const int view = state.pub.view.toInt();
     if (!plot::isZoomView(view)) return false;
-    plot::storeViewWindow(state, view, change(plot::viewWindow(state, view)));
+    const plot::FieldWindow before = plot::viewWindow(state, view);
+    const plot::FieldWindow after = change(before);
+    if (after == before) return false;
+    plot::storeViewWindow(state, view, after);
     return true;
 }
 
 }  // namespace
 
 bool zoomIn(AppState& state) { return changeWindow(state, plot::zoomedIn); }
+
+bool canZoomIn(const AppState& state) {
+    const int view = state.pub.view.toInt();
+    return plot::isZoomView(view) && plot::zoomedIn(plot::viewWindow(state, view)) != plot::viewWindow(state, view);
+}
 
 bool zoomOut(AppState& state) { return changeWindow(state, plot::zoomedOut); }
 

@@ -12,16 +12,20 @@
 
 namespace aerolune {
 
-/// Zoom In (zoomIn): x limits 0.5 inwards, at least 0.05 apart.
-/// \return true when the current view zooms and must be redrawn
+/// Zoom In (zoomIn): x limits 0.5 inwards unless the window would be
+/// narrower than half a chord.
+/// \return true when the current view's window changed and must be redrawn
 bool zoomIn(AppState& state);
 
+/// Whether Zoom In would change the current view's window.
+bool canZoomIn(const AppState& state);
+
 /// Zoom Out (zoomOut): x limits 0.5 outwards.
-/// \return true when the current view zooms and must be redrawn
+/// \return true when the current view's window changed and must be redrawn
 bool zoomOut(AppState& state);
 
 /// Reset (zoomReset): x -0.5..1.5, y -1..1.
-/// \return true when the current view zooms and must be redrawn
+/// \return true when the current view's window changed and must be redrawn
 bool resetZoom(AppState& state);
 
 /// The left-button drag on the plot area. Coordinates are world units of the

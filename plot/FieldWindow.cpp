@@ -42,9 +42,11 @@ void storeViewWindow(AppState& state, int vflag, const FieldWindow& window) {
 }
 
 FieldWindow zoomedIn(FieldWindow window) {
+    // A step that would leave a sliver (inside the section it holds no
+    // drawing at all) is not taken.
+    if (window.xMax - window.xMin - 2.0 * kZoomStep < kNarrowestZoom) return window;
     window.xMax -= kZoomStep;
     window.xMin += kZoomStep;
-    if (window.xMax < window.xMin + kNarrowestZoom) window.xMax = window.xMin + kNarrowestZoom;
     return window;
 }
 

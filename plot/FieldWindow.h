@@ -25,8 +25,9 @@ struct FieldWindow {
 /// The window Reset returns to.
 inline constexpr FieldWindow kResetFieldWindow{-0.5, 1.5, -1.0, 1.0};
 
-/// Narrowest window Zoom In leaves, chords.
-inline constexpr double kNarrowestZoom = 0.05;
+/// Narrowest window Zoom In leaves, chords: half a chord still shows part of
+/// the section and the field about it.
+inline constexpr double kNarrowestZoom = 0.5;
 /// A drag box narrower than this (chords) zooms nothing.
 inline constexpr double kSmallestDragWidth = 0.01;
 
@@ -40,8 +41,8 @@ FieldWindow viewWindow(const AppState& state, int vflag);
 /// Stores the window of view vflag back into the state's window variables.
 void storeViewWindow(AppState& state, int vflag, const FieldWindow& window);
 
-/// Zoom In: both x limits move 0.5 inwards, and the window keeps at least
-/// kNarrowestZoom of width (x max is pulled back to x min + 0.05).
+/// Zoom In: both x limits move 0.5 inwards; a window that would then be
+/// narrower than kNarrowestZoom is returned unchanged.
 FieldWindow zoomedIn(FieldWindow window);
 
 /// Zoom Out: both x limits move 0.5 outwards.

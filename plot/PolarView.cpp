@@ -113,13 +113,16 @@ struct LegendRow {
     std::string lead, re;
 };
 
-LegendRow legendRow(const PolarHeader& h) {
+// The model's letter after the number tells apart polars of one section
+// computed with different models.
+LegendRow legendRow(const StoredPolar& polar) {
+    const PolarHeader& h = polar.header;
     std::string name = h.name.substr(0, 5);
     name.resize(5, ' ');
     std::string lead = "     " + name + " (" + h.flapLength + "," + h.flapDeflection + ")";
     const int pad = 4 - static_cast<int>(h.flapLength.size() + h.flapDeflection.size());
     if (pad > 0) lead.append(static_cast<std::size_t>(pad), ' ');
-    return {lead, formatPicture(h.re, "0.00e+")};
+    return {lead, formatPicture(h.re, "0.00e+") + " " + polar.model.letter()};
 }
 
 // A reference polar's row: its title where ours show section and flap, and
@@ -138,7 +141,7 @@ std::vector<LegendRow> legendRows(const PolarStore& store, std::span<const Refer
     std::vector<LegendRow> rows;
     std::size_t lead = 0;
     for (int p = 0; p < store.count(); ++p) {
-        rows.push_back(legendRow(store[p].header));
+        rows.push_back(legendRow(store[p]));
         lead = std::max(lead, rows.back().lead.size());
     }
     // A reference's number in line with the polars' above it.

@@ -27,6 +27,10 @@ TEST(PolarStore, DropsTheOldestWhenFull) {
     EXPECT_EQ(store.find(header("S5")), nullptr);
     ASSERT_NE(store.find(header("S6")), nullptr);
     EXPECT_EQ(store.find(header("S6", 2e6)), nullptr);  // another Reynolds number is another polar
+    // So is one computed with another model, effective angle or point count.
+    for (const PolarModel& other : {PolarModel{2, 1, 0}, PolarModel{1, 1, 0}, PolarModel{1, 0, 160}})
+        EXPECT_EQ(store.find(header("S6"), other), nullptr) << other.letter() << other.panels;
+    EXPECT_EQ((PolarModel{2, 1, 0}.letter()), "S");
 
     store.truncate(3);
     EXPECT_EQ(store.count(), 3);

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -162,10 +163,13 @@ void everyMenuItemOnce(Walk& w) {
         w.choose(item, f == files.end() ? w.file(item + ".png") : f->second);
     }
     // Only the boundary-layer items wait for a solved layer (the airfoil
-    // view's one is there once the walk has solved one); every other item
-    // was available.
+    // view's one is there once the walk has solved one), and Show Points
+    // waits for a view with curves (the walk is in a report when it comes
+    // to it), and the zoom items wait for a field view (the walk starts in
+    // the airfoil view); every other item was available.
     unavailable.erase("airfoilBoundaryLayerView");
-    EXPECT_EQ(unavailable, (std::set<std::string>{"boundaryLayerView", "updateBoundaryLayer"}));
+    EXPECT_EQ(unavailable, (std::set<std::string>{"boundaryLayerView", "updateBoundaryLayer", "showPoints", "zoomIn",
+                                                  "zoomOut", "zoomReset"}));
 }
 
 void pictureBar(Walk& w) {
@@ -227,6 +231,30 @@ void dialogsChangedConfirmedAndOneCancelled(Walk& w) {
     });
     w.choose("meshSettings");
     EXPECT_DOUBLE_EQ(w.app.state().pub.GridCluster.toDouble(), std::exp(0.05));
+    EXPECT_TRUE(w.pilot.allAnswersUsed());
+}
+
+void polarFollowsTheSettings(Walk& w) {
+    // A polar asked for again after another model was chosen is computed
+    // anew, and the legend tells the two apart; back on the first model the
+    // stored polar is shown again.
+    const PolarStore& store = w.app.state().analysis.polars;
+    const auto model = [&w](const char* option) {
+        w.pilot.answerNext([option](QWidget& d) {
+            d.findChild<QRadioButton*>(option)->click();
+            press(d, "ok");
+        });
+        w.choose("aerodynamicsSettings");
+        w.choose("polarView");
+    };
+    w.choose("polarView");
+    const int before = store.count();
+    model("semiEmpiricalOption");
+    ASSERT_EQ(store.count(), before + 1) << "the polar of the other model";
+    EXPECT_EQ(store[store.count() - 1].model.letter(), "S");
+    EXPECT_EQ(store[store.count() - 2].model.letter(), "L");
+    model("linearModelOption");
+    EXPECT_EQ(store.count(), before + 1) << "the first model's polar is kept, not computed again";
     EXPECT_TRUE(w.pilot.allAnswersUsed());
 }
 
@@ -410,6 +438,12 @@ void mouseOnThePlotArea(Walk& w) {
     EXPECT_NE(area.grab().toImage(), whole) << "a drag zooms in";
     w.choose("zoomReset");
     EXPECT_EQ(area.grab().toImage(), whole) << "Reset shows the whole view";
+    // Zoom In as far as it goes: the window keeps a drawing (settle checks
+    // the ink) and Zoom In is then unavailable.
+    w.choose("zoomIn");
+    EXPECT_FALSE(w.form().action("zoomIn")->isEnabled()) << "a second Zoom In would leave a sliver";
+    EXPECT_TRUE(w.form().action("zoomOut")->isEnabled());
+    w.choose("zoomReset");
     QTest::mouseClick(&area, Qt::RightButton, {}, to);
     w.settle();
     EXPECT_TRUE(w.pilot.popups.contains("viewMenu"));
@@ -457,6 +491,7 @@ TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     everyMenuItemOnce(w);
     pictureBar(w);
     dialogsChangedConfirmedAndOneCancelled(w);
+    polarFollowsTheSettings(w);
     helpButtonsInTheDialogs(w);
     keyboardAccess(w);
     dxfReadBack(w);

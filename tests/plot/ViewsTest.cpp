@@ -185,7 +185,7 @@ TEST(PolarView, EachKindDrawsItsSeriesAndLegend) {
         EXPECT_EQ(solid, c.solid + 1) << c.kind;  // the legend's swatch line
         EXPECT_EQ(dotted, c.dotted) << c.kind;
         EXPECT_NE(s.findText("       Airfoil  Flap     Re"), nullptr);
-        EXPECT_NE(s.findText("     NACA2 (0.0 %c,0.0 Deg.)1.00e+6"), nullptr);
+        EXPECT_NE(s.findText("     NACA2 (0.0 %c,0.0 Deg.)1.00e+6 L"), nullptr);
     }
 }
 
@@ -224,15 +224,15 @@ TEST(PolarView, LiftAxisHoldsTheDataAndTheLegendFitsTheArea) {
         std::vector<const RecordedCall*> legend{s.findText(header)};
         if (c.wrapped) {
             legend.push_back(s.findText("     NACA2 (25.0 %c,20.0 Deg.)"));
-            legend.push_back(s.findText("3.00e+6"));
+            legend.push_back(s.findText("3.00e+6 L"));
             ASSERT_NE(legend[0], nullptr);
             ASSERT_NE(legend[2], nullptr);
             // The number ends where the header's "Re" ends (one font, fixed
             // metrics: equal but for rounding), not at the wider labels' end.
             s.setFont(legend[0]->font);
-            EXPECT_NEAR(legend[2]->x1 + s.textWidth("3.00e+6"), legend[0]->x1 + s.textWidth(header), 1e-9);
+            EXPECT_NEAR(legend[2]->x1 + s.textWidth("3.00e+6 L"), legend[0]->x1 + s.textWidth(header), 1e-9);
         } else {
-            legend.push_back(s.findText("     NACA2 (25.0 %c,20.0 Deg.)3.00e+6"));
+            legend.push_back(s.findText("     NACA2 (25.0 %c,20.0 Deg.)3.00e+6 L"));
         }
         for (const RecordedCall* text : legend) {
             ASSERT_NE(text, nullptr) << c.width << " pixels";

@@ -83,15 +83,22 @@ TEST(ViewCommands, CheckMarkGroupFollowsTheLastView) {
     }
 }
 
-TEST(ViewCommands, ResetPolarEmptiesTheStoreAndKeepsThePlotKind) {
+TEST(ViewCommands, ResetPolarEmptiesTheStoreAndThePolarViewAtOnceAndKeepsThePlotKind) {
     Harness h;
+    int redraws = 0;
+    h.ctx.redraw = [&redraws] { ++redraws; };
     h.run("transitionPointView");
-    h.state.priv.PolarCount = 3;
+    h.state.analysis.polars.add({"0012", "0.0 Deg.", "0.0 %c", 1e6});
+    h.state.priv.PolarCount = 1;
     h.state.pub.view = int16_t{2};
     h.run("resetPolars");
-    EXPECT_EQ(h.polarCountAtRecompute, 0);
+    EXPECT_EQ(h.state.priv.PolarCount, 0);
+    EXPECT_EQ(h.state.analysis.polars.count(), 0);
+    EXPECT_EQ(h.recomputes, 1) << "drawn without sweeping the current section again";
+    EXPECT_EQ(redraws, 1);
     EXPECT_EQ(h.state.pub.view.toInt(), 10);
     EXPECT_EQ(h.state.priv.polarKind, 3);
+    EXPECT_FALSE(h.menus.isEnabled("saveViewData"));
 }
 
 TEST(ViewCommands, UpdateAsksForABoundaryLayerAndUnknownItemsDoNothing) {
@@ -123,7 +130,7 @@ TEST(MenuStates, AroundTheRecomputation) {
         {6, true, 4, true, true, true},
         {8, false, 4, false, false, true},
         {9, false, 4, false, false, true},
-        {10, true, 4, true, true, true},
+        {10, true, 4, false, true, true},  // no polar in the store yet: nothing to save
         {3, false, 4, true, false, true, false, " NACA S:  Velocity v.s. Chord Position"},
         // A section read from a file: General Airfoils checked, no "NACA".
         {3, false, 4, true, false, false, true, " S:  Velocity v.s. Chord Position"},
@@ -143,6 +150,7 @@ TEST(MenuStates, AroundTheRecomputation) {
         menusAfterRecompute(state, menus);
         SCOPED_TRACE(c.vflag);
         EXPECT_EQ(menus.isEnabled("saveViewData"), c.saveViewData);
+        EXPECT_EQ(menus.isEnabled("showPoints"), c.vflag < 4 || c.vflag == 7 || c.vflag == 10);
         EXPECT_TRUE(menus.isEnabled("exportDxf"));
         EXPECT_EQ(menus.isEnabled("airfoilBoundaryLayerView"), c.airBl);
         EXPECT_FALSE(menus.isEnabled("boundaryLayerView"));

@@ -3,11 +3,13 @@
 // they failed.
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
 
+#include "support/NacaBuild.h"
 #include "app/DialogCommands.h"
 #include "app/FileCommands.h"
 #include "io/FileDialogTexts.h"
@@ -187,6 +189,33 @@ TEST(FileCommands, FailuresAreShownWithTheFileAndTheReasonAndNothingChanges) {
         EXPECT_EQ(window.recomputes, 0);
         EXPECT_EQ(state.texts.sectionName, "0012");
         EXPECT_EQ(state.section.FromFile, 0);
+    }
+}
+
+TEST(FileCommands, ANameTypedWithoutAnExtensionGetsTheFiltersOne) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const test::NacaBuild naca = test::buildNaca(12, 0.0f, 60);
+    struct Case {
+        std::function<void(AppState&, FileDialogMemory&, const FileCommandContext&)> command;
+        const char* typed;
+        const char* written;
+    };
+    const Case cases[] = {{saveViewData, "section", "section.dat"},
+                          {saveViewData, "section.txt", "section.txt"},
+                          {exportDxf, "wing", "wing.dxf"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        AppState state;
+        state.pub.view = int16_t{1};
+        state.section.NodeX = naca.nodeX;
+        state.section.NodeY = naca.nodeY;
+        FakeWindow window;
+        window.answers = {dir.filePath(c.typed).toStdString()};
+        FileDialogMemory memory;
+        c.command(state, memory, window.context());
+        EXPECT_TRUE(window.messages.empty()) << window.messages.front();
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(c.written)));
     }
 }
 
