@@ -41,6 +41,8 @@ RibTemplateDialog::RibTemplateDialog(const QString& airfoil, QWidget* reference)
     setObjectName("RibTemplateDialog");
     setWindowTitle("Print NACA " + airfoil + " Template");
     setModal(true);
+    // The small font of every other dialog, for which the layout in twips is made.
+    setFont(QFont("MS Sans Serif", 8));
     setFixedSize(toPixelsX(5445), toPixelsY(2730));
 
     auto* frame = new QGroupBox("Airfoil Dimensions", this);

@@ -1,6 +1,7 @@
 #pragma once
 // The boundary-layer separation warning: a fixed text explaining what a
 // predicted separation may mean, with the surface and position in its caption.
+// It is sized to its font, so every line shows whole.
 
 #include <QDialog>
 
@@ -15,8 +16,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    /// Width for the font's characters, height for every line whole.
+    void fitToFont();
+
     QWidget* reference_;
 };
 

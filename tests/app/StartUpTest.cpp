@@ -110,12 +110,11 @@ TEST(MenuTree, AccessKeysOfTheMenuBarAreUniqueAndTheInitialStatesHold) {
         const QString text = a->text();
         const int amp = text.indexOf('&');
         if (amp < 0) continue;
-        // Distinct once case is kept: "&File" and "Air&foils" differ only in case.
         EXPECT_FALSE(keys.contains(text[amp + 1])) << text.toStdString();
         keys.insert(text[amp + 1]);
     }
     EXPECT_EQ(topLevel, 9);  // the colour menu is a pop-up only
-    EXPECT_EQ(keys.size(), 8);
+    EXPECT_EQ(keys.size(), 9);  // every menu on the bar has a key
     for (const char* unavailable : {"airfoilBoundaryLayerView", "boundaryLayerView", "updateBoundaryLayer"})
         EXPECT_FALSE(form.action(unavailable)->isEnabled()) << unavailable;
     EXPECT_TRUE(form.action("exportDxf")->isEnabled());
@@ -175,6 +174,29 @@ TEST(SeparationWarning, ShowsItsCaptionModallyUntilOk) {
     });
     EXPECT_EQ(warning.exec(), QDialog::Accepted);
     EXPECT_EQ(warning.findChildren<QLabel*>().size(), 8);
+}
+
+// Every line whole, none over another, all above OK and inside the dialog, at
+// the default font and at a large one.
+TEST(SeparationWarning, EveryLineShowsWholeAtTheDefaultAndALargeFont) {
+    for (int points : {0, 16}) {
+        SCOPED_TRACE(points);
+        ui::SeparationWarning warning("Upper Surface Seperation at x= 0.31", nullptr);
+        if (points) warning.setFont(QFont(warning.font().family(), points));
+        warning.show();
+        QApplication::processEvents();
+        int bottom = 0;
+        for (QLabel* label : warning.findChildren<QLabel*>()) {
+            const QRect box = label->geometry();
+            EXPECT_GE(box.height(), label->heightForWidth(box.width())) << label->text().toStdString();
+            EXPECT_GE(box.top(), bottom) << label->text().toStdString();
+            EXPECT_LE(box.right(), warning.width());
+            bottom = box.bottom();
+        }
+        EXPECT_LE(bottom, warning.findChild<QPushButton*>("ok")->geometry().top());
+        EXPECT_LE(warning.findChild<QPushButton*>("ok")->geometry().bottom(), warning.height());
+        warning.hide();
+    }
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST(ReferencePolarView, MarkersAtTheFilesFiguresWithNoLine) {
         std::string solverRow = "     NACA 2412", tunnelRow = "     tunnel.csv";
         solverRow.resize(ours.size(), ' ');
         tunnelRow.resize(ours.size(), ' ');
-        EXPECT_NE(s.findText(ours + "1.00e+6"), nullptr);
+        EXPECT_NE(s.findText(ours + "1.00e+6 L"), nullptr);  // the model's letter after the number
         EXPECT_NE(s.findText(solverRow + "1.00e+6"), nullptr);
         EXPECT_NE(s.findText(tunnelRow), nullptr);
     }

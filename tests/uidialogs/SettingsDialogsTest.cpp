@@ -21,6 +21,7 @@
 #include "ui/PointCountDialog.h"
 #include "ui/MeshSettingsDialog.h"
 #include "ui/AerodynamicsSettingsDialog.h"
+#include "ui/RibTemplateDialog.h"
 #include "ui/toolkit/Twips.h"
 
 namespace aerolune {
@@ -189,6 +190,7 @@ TEST(SettingsDialogs, FixedWithoutWindowMenuAndEveryCaptionFits) {
         {[&] { return new ui::PointCountDialog(state, nullptr); }, {4875, 1350}},
         {[&] { return new ui::MeshSettingsDialog(state, nullptr); }, {4590, 3285}},
         {[&] { return new ui::AerodynamicsSettingsDialog(state, nullptr); }, {5970, 5190}},
+        {[&] { return new ui::RibTemplateDialog("2412", nullptr); }, {5445, 2730}},
     };
     for (const auto& [make, size] : dialogs) {
         std::unique_ptr<QDialog> dialog(make());
@@ -199,6 +201,9 @@ TEST(SettingsDialogs, FixedWithoutWindowMenuAndEveryCaptionFits) {
         EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
         EXPECT_EQ(dialog->width(), ui::toPixelsX(size.first));
         EXPECT_EQ(dialog->height(), ui::toPixelsY(size.second));
+        // One font for every dialog, the one their layouts are made for.
+        EXPECT_EQ(dialog->font().family(), QFont("MS Sans Serif", 8).family());
+        EXPECT_EQ(dialog->font().pointSize(), 8);
         auto* tabs = dialog->findChild<QTabWidget*>();
         if (tabs) EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width());  // one row, none cut short
         for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
@@ -222,6 +227,11 @@ TEST(SettingsDialogs, FixedWithoutWindowMenuAndEveryCaptionFits) {
             }
             dialog->hide();
         }
+        // Esc closes every dialog as Cancel does.
+        dialog->show();
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(dialog->result(), QDialog::Rejected);
     }
 }
 
