@@ -5,6 +5,7 @@ namespace aerolune {
 std::string PolarModel::letter() const {
     if (dragModel == 1) return "L";
     if (dragModel == 2) return "S";
+    if (dragModel == 3) return "B";  // the coupled boundary layer
     return std::to_string(dragModel);
 }
 

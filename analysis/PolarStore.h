@@ -46,13 +46,13 @@ struct PolarHeader {
 /// same section, flap and Reynolds number computed with another model or
 /// another point count has other figures, so it is another polar.
 struct PolarModel {
-    int32_t dragModel = 1;          ///< the aerodynamic model (1 simple, 2 semi-empirical)
+    int32_t dragModel = 1;          ///< the aerodynamic model (1 simple, 2 semi-empirical, 3 coupled layer)
     int32_t useEffectiveAngle = 0;  ///< 1: lift and moment at the effective angle
     int32_t panels = 0;             ///< points about the section
 
     bool operator==(const PolarModel&) const = default;
     /// The legend's letter for the model: "L" (linear, simple), "S"
-    /// (semi-empirical), else the model's number.
+    /// (semi-empirical), "B" (coupled boundary layer), else the model's number.
     std::string letter() const;
 };
 
