@@ -27,7 +27,7 @@ struct PolarPoint {
     double upperTransition = 0.0;  ///< upper-surface transition, fraction of chord
     double lowerTransition = 0.0;  ///< lower-surface transition, fraction of chord
     /// Why the row has no figures (they are then NaN); empty for a computed row.
-    std::string notComputed;
+    std::string notComputed{};
 
     bool computed() const { return notComputed.empty(); }
 };

@@ -95,9 +95,9 @@ void Application::loadMainWindow() {
     mainWindow_->onResize = [this] { onMainWindowResized(); };
     // A plot area resized after its last drawing starts blank (the first show
     // resizes it after the first recomputation has drawn): draw it again.
-    if (auto* area = qobject_cast<ui::PlotArea*>(mainWindow_->drawingArea()))
-        connect(area, &ui::PlotArea::resized, this, [this, area] {
-            if (recomputeCount_ > 0) redrawPlotArea(state_, *area);
+    if (auto* resizedArea = qobject_cast<ui::PlotArea*>(mainWindow_->drawingArea()))
+        connect(resizedArea, &ui::PlotArea::resized, this, [this, resizedArea] {
+            if (recomputeCount_ > 0) redrawPlotArea(state_, *resizedArea);
         });
     showAll();
     mainWindow_->show();

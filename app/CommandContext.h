@@ -42,12 +42,12 @@ struct CommandContext {
     /// Owner of the command's dialogs and message boxes; null without a window.
     QWidget* window = nullptr;
     /// recomputeAndRedraw: recompute and redraw the current view.
-    std::function<void()> recompute;
+    std::function<void()> recompute{};
     /// Draws the current view again from the results as they are (a colour,
     /// background or zoom change needs no new solution).
-    std::function<void()> redraw;
+    std::function<void()> redraw{};
     /// The plot area's current picture, at its size on the screen.
-    std::function<QImage()> plotImage;
+    std::function<QImage()> plotImage{};
 };
 
 }  // namespace aerolune

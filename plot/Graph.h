@@ -19,10 +19,10 @@ inline constexpr double kLegendShare = 0.4;
 struct GraphAxes {
     double xMin = 0, xMax = 1, yMin = 0, yMax = 1;
     int xDivisions = 5, yDivisions = 5;
-    std::string xTitle, yTitle;
+    std::string xTitle{}, yTitle{};
     /// The titled form's graph title; the untitled form has none (and no
     /// grid, and leaves no legend room).
-    std::optional<std::string> title;
+    std::optional<std::string> title{};
     /// False: the series alone, over the frame, ticks, grid and titles an
     /// earlier call with the same axes drew (a view overlaying many series
     /// draws them once; the picture is the same with the curves on top).

@@ -16,9 +16,9 @@ struct RecordedCall {
     double x1 = 0, y1 = 0, x2 = 0,
            y2 = 0;  ///< line ends, box corners; circle centre and text position in x1, y1
     double r = 0;   ///< circle radius
-    Pen pen;        ///< colour (text: its colour), width, style, mode
-    std::string text;
-    FontSpec font;
+    Pen pen{};      ///< colour (text: its colour), width, style, mode
+    std::string text{};
+    FontSpec font{};
 };
 
 class RecordingSurface : public SurfaceBase {

@@ -142,7 +142,7 @@ std::optional<SectionCurves> fileSectionCurves(const std::vector<Point>& upperIn
     Point l = normalised(lowerEnd);
     Point edge{0.5 * (u.x + l.x), 0.5 * (u.y + l.y)};
     const double blend = trailingEdgeBlendLength(std::hypot(u.x - l.x, u.y - l.y));
-    auto closed = [blend](Point p, Point end, Point edge) { return closeBase(p, end, edge, blend); };
+    auto closed = [blend](Point p, Point end, Point baseMid) { return closeBase(p, end, baseMid, blend); };
     SectionCurves curves;
     double total = spline->length;
     curves.upper = {[=](double t) { return closed(normalised(spline->at(sLe * (1.0 - t))), u, edge); }, 0.0, 1.0};

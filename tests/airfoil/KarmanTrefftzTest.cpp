@@ -100,9 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
                       KtCase{"KT_cambered.txt", 240, 0.0015}, KtCase{"KT_cambered.txt", 340, 0.0015},
                       KtCase{"KT_cambered_selig.dat", 120, 0.003},
                       KtCase{"KT_cambered_selig.dat", 160, 0.0015}),
-    [](const auto& info) {  // e.g. KT_cambered_selig_160: stable and readable
-        const std::string file = info.param.file;
-        return file.substr(0, file.find('.')) + "_" + std::to_string(info.param.totalPoints);
+    [](const auto& testCase) {  // e.g. KT_cambered_selig_160: stable and readable
+        const std::string file = testCase.param.file;
+        return file.substr(0, file.find('.')) + "_" + std::to_string(testCase.param.totalPoints);
     });
 
 }  // namespace

@@ -120,10 +120,12 @@ TEST(PolarSanity, LiftRisesFromTheZeroLiftAngleAndKeepsTheSignOfTheExcess) {
             for (const PolarPoint& p : polar.points) {
                 ASSERT_TRUE(p.computed()) << where << " at " << p.angle << ": " << p.notComputed;
                 const double excess = p.angle - zeroLift;
-                if (std::fabs(excess) >= 3.0)
+                if (std::fabs(excess) >= 3.0) {
                     EXPECT_GT(p.cl * excess, 0.0) << where << " at " << p.angle << ": Cl " << p.cl;
-                if (below && p.angle > zeroLift && p.angle <= 8.0)
+                }
+                if (below && p.angle > zeroLift && p.angle <= 8.0) {
                     EXPECT_GT(p.cl, below->cl) << where << " at " << p.angle;
+                }
                 below = &p;
             }
         }

@@ -124,8 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SectionCase{"reference/xfoil_bl/naca0012_re1e6_a4_bl.csv", 0.2537, 0.9685, true, false},
                       SectionCase{"reference/xfoil_bl/naca2412_re1e6_a0_bl.csv", 0.6517, 0.6795, true, true},
                       SectionCase{"reference/xfoil_bl/naca2412_re1e6_a4_bl.csv", 0.3980, 1.0, true, true}),
-    [](const auto& info) {  // the dump's section, Reynolds number and angle, e.g. naca0012_re1e6_a4
-        const std::string file = info.param.file;
+    [](const auto& testCase) {  // the dump's section, Reynolds number and angle, e.g. naca0012_re1e6_a4
+        const std::string file = testCase.param.file;
         const std::size_t from = file.rfind('/') + 1;
         return file.substr(from, file.rfind("_bl.csv") - from);
     });

@@ -44,7 +44,7 @@ struct NullSeam : ViewSeam {
 /// What a command line asks for, and the same request made of the library.
 struct Request {
     std::string naca = "0012";
-    std::string file;  ///< a coordinate file instead of the designation
+    std::string file{};  ///< a coordinate file instead of the designation
     double alpha = 0.0;
     int points = 120;
     double re = 1e6;
@@ -155,14 +155,16 @@ TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
                                   formatGeneral(c.request.alpha) + " --output " + path);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, "");
-        if (c.vflag != 7) EXPECT_EQ(run.err, "");  // the layer's separation warnings go there
+        if (c.vflag != 7) {
+            EXPECT_EQ(run.err, "");  // the layer's separation warnings go there
+        }
 
         const ExportText expected = programFile(c.request, c.vflag, c.blDisplayOpt);
         ASSERT_TRUE(expected.ok()) << expected.error;
         const std::string written = test::readFile(path);
         EXPECT_EQ(written, expected.text);
         EXPECT_EQ(written.rfind(std::string(c.firstLine) + "\r\n", 0), 0u) << written.substr(0, 80);
-        if (c.lines != 0) EXPECT_EQ(lineCount(written), c.lines);
+        if (c.lines != 0) { EXPECT_EQ(lineCount(written), c.lines); }
     }
 }
 

@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Cli, OptionRanges,
                          testing::Values(Subcommand{"analyse", "", nullptr, 8}, Subcommand{"field", "", nullptr, 6},
                                          Subcommand{"plot", "cp", ".png", 7},
                                          Subcommand{"ribs", "--root-chord 6", ".pdf", 4}),
-                         [](const testing::TestParamInfo<Subcommand>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Subcommand>& testCase) { return std::string(testCase.param.name); });
 
 TEST(OptionRanges, OptionsWithRangesInWords) {
     struct Case {

@@ -93,7 +93,7 @@ TEST(SanityCli, ASymmetricDiamondHasNoLiftAtNoAngle) {
     const CliRun run = runCli("polar --file " + dataPath("hostile/diamond-3-3.dat"));
     if (run.status != 0) GTEST_SKIP() << "the reader refuses the diamond: " << run.err;
     for (const PolarRow& r : polarRows(run.out))
-        if (r.angle == 0.0) EXPECT_NEAR(r.cl, 0.0, 0.02) << run.out;
+        if (r.angle == 0.0) { EXPECT_NEAR(r.cl, 0.0, 0.02) << run.out; }
 }
 
 TEST(SanityCli, SettingsBeyondTheirRangesAreUsageErrors) {

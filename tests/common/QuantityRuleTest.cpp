@@ -48,7 +48,7 @@ TEST(QuantityRule, RangeEndsAreTakenAndOneMessageRefusesTheRest) {
         double v = 0.0;
         const std::string problem = quantityProblem(*c.rule, c.text, v);
         EXPECT_EQ(problem.empty(), c.taken) << c.text << ": " << problem;
-        if (!c.taken) EXPECT_EQ(problem, quantityRangeText(*c.rule) + " (not \"" + c.text + "\")");
+        if (!c.taken) { EXPECT_EQ(problem, quantityRangeText(*c.rule) + " (not \"" + c.text + "\")"); }
     }
     EXPECT_EQ(quantityRangeText(kAngleRule), "the angle of attack must be a number from -20 to 20 degrees");
     EXPECT_EQ(quantityRangeText(kReynoldsRule), "the Reynolds number must be a number from 1000 to 1000000000");

@@ -54,7 +54,7 @@ TEST(FieldZoom, DragBoxBecomesTheWindowUnlessTooNarrow) {
     for (const auto& c : cases) {
         const auto w = dragWindow(c.x1, c.y1, c.x2, c.y2);
         ASSERT_EQ(w.has_value(), c.zooms) << c.x1 << ' ' << c.x2;
-        if (w) EXPECT_EQ(*w, c.window);
+        if (w) { EXPECT_EQ(*w, c.window); }
     }
 }
 

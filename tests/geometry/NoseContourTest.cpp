@@ -79,8 +79,9 @@ TEST(NoseContour, RunsRoundTheNoseOrIsRefused) {
                 << label << ", panel " << i + 1;
             // In order along the surface: no node turns the contour back on
             // itself (the trailing edge, node 1, is a cusp).
-            if (i != 0)
+            if (i != 0) {
                 EXPECT_GT(before[0] * here[0] + before[1] * here[1], 0.0) << label << ", node " << i + 1;
+            }
         }
     }
 }

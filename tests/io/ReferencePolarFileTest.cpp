@@ -59,7 +59,7 @@ TEST_P(ReferencePolarTables, ReadTheColumnsByName) {
     EXPECT_DOUBLE_EQ(q.alpha, c.alpha);
     EXPECT_DOUBLE_EQ(q.cl, c.cl);
     EXPECT_DOUBLE_EQ(q.cd, c.cd);
-    if (c.hasCm) EXPECT_DOUBLE_EQ(q.cm, c.cm);
+    if (c.hasCm) { EXPECT_DOUBLE_EQ(q.cm, c.cm); }
 }
 
 const TableCase kTables[] = {
@@ -84,7 +84,7 @@ const TableCase kTables[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Tables, ReferencePolarTables, testing::ValuesIn(kTables),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(ReferencePolarFile, RefusesWithTheLineAndTheReason) {
     std::string manyRows = "alpha cl cd\n";

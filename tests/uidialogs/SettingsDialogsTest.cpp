@@ -205,7 +205,9 @@ TEST(SettingsDialogs, FixedWithoutWindowMenuAndEveryCaptionFits) {
         EXPECT_EQ(dialog->font().family(), QFont("MS Sans Serif", 8).family());
         EXPECT_EQ(dialog->font().pointSize(), 8);
         auto* tabs = dialog->findChild<QTabWidget*>();
-        if (tabs) EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width());  // one row, none cut short
+        if (tabs) {
+            EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width());  // one row, none cut short
+        }
         for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
             if (tabs) tabs->setCurrentIndex(page);
             dialog->show();
@@ -214,8 +216,9 @@ TEST(SettingsDialogs, FixedWithoutWindowMenuAndEveryCaptionFits) {
                 const int needed =
                     label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
                 EXPECT_LE(needed, label->height()) << label->text().toStdString();
-                if (!label->wordWrap())
+                if (!label->wordWrap()) {
                     EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+                }
             }
             for (QAbstractButton* b : dialog->findChildren<QAbstractButton*>()) {
                 if (!b->isVisible() || b->text().isEmpty()) continue;
