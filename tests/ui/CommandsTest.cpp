@@ -158,7 +158,7 @@ TEST(MenuStates, AroundTheRecomputation) {
         EXPECT_EQ(menus.isChecked("naca4"), c.digit4);
         EXPECT_EQ(menus.isChecked("naca5"), !c.digit4 && !c.fromFile);
         EXPECT_EQ(menus.isChecked("openCoordinateFile"), c.fromFile);
-        if (*c.caption) EXPECT_EQ(viewStatusCaption(state), c.caption);
+        if (*c.caption) { EXPECT_EQ(viewStatusCaption(state), c.caption); }
         EXPECT_EQ(surfaceLegendShown(c.vflag), c.vflag == 2 || c.vflag == 3);
     }
 }

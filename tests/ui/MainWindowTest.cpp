@@ -126,7 +126,7 @@ TEST(MainWindow, ASectionNameTooLongForItsFieldIsShortenedInTheMiddleWithTheWhol
     AppState state;
     ui::MainWindow form(state);
     auto* field = form.findChild<QLineEdit*>("sectionField");
-    for (const QString name : {QString("2412"), QString("KT_cambered_section_from_the_tunnel")}) {
+    for (const QString& name : {QString("2412"), QString("KT_cambered_section_from_the_tunnel")}) {
         state.texts.sectionName = name.toStdString();
         form.showState();
         const QString shown = field->text();

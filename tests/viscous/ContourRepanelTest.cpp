@@ -67,12 +67,13 @@ TEST(ContourRepanel, NodesOnTheSectionWithBoundedTrailingEdgePanels) {
             // On the section: the spline runs within 2e-4 chord of the
             // thickness formula (a bound for the coarsest input, whose
             // nose panels are 0.002 chord long).
-            if (nx[j] > 0.02) EXPECT_NEAR(std::fabs(ny[j]), 0.6 * (0.2969 * std::sqrt(nx[j]) - 0.126 * nx[j] -
-                                                                     0.3516 * nx[j] * nx[j] +
-                                                                     0.2843 * nx[j] * nx[j] * nx[j] -
-                                                                     0.1036 * nx[j] * nx[j] * nx[j] * nx[j]),
-                                          2e-4)
-                << c.name << " node " << j;
+            if (nx[j] > 0.02) {
+                const double xc = nx[j];
+                const double thickness =
+                    0.6 * (0.2969 * std::sqrt(xc) - 0.126 * xc - 0.3516 * xc * xc + 0.2843 * xc * xc * xc - 0.1036 * xc * xc * xc * xc);
+                EXPECT_NEAR(std::fabs(ny[j]), thickness, 2e-4)
+                    << c.name << " node " << j;
+            }
         }
         const double mean = total / n;
         const double lowerEdge = std::hypot(nx[1] - nx[0], ny[1] - ny[0]);
