@@ -256,7 +256,12 @@ ReferencePolarRead parseReferencePolar(std::string_view text, const std::string&
 
 ReferencePolarRead readReferencePolar(const std::string& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return refused("it is a folder");
+    // Only a regular file is opened: opening a FIFO waits for a writer, and
+    // a device may do something when opened.
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status)) return refused("it is a folder");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return refused("it is not a regular file");
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file)
@@ -269,7 +274,9 @@ ReferencePolarRead readReferencePolar(const std::string& path) {
     if (text.size() > kMaxReferencePolarBytes)
         return refused("larger than " + std::to_string(kMaxReferencePolarBytes >> 20) +
                        " MB, too large for a polar");
-    return parseReferencePolar(text, path);
+    ReferencePolarRead read = parseReferencePolar(text, path);
+    read.polar.source = path;
+    return read;
 }
 
 }  // namespace aerolune

@@ -3,6 +3,7 @@
 // with the line and the reason.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -123,10 +124,14 @@ TEST(ReferencePolarFile, RefusesWhatIsNoPolarFile) {
         std::ofstream out(large, std::ios::binary);
         out << "alpha cl cd\n" << std::string(kMaxReferencePolarBytes, '#') << '\n';
     }
+    // Opening a FIFO would wait for a writer that never comes.
+    const std::filesystem::path fifo = folder / "polar.fifo";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const std::pair<std::string, std::string> cases[] = {
-        {folder.string(), "it is a folder"},
-        {(folder / "missing.txt").string(), "cannot open it"},
-        {large.string(), "too large for a polar"},
+        {folder.string(), "it is a folder"},       {(folder / "missing.txt").string(), "cannot open it"},
+        {large.string(), "too large for a polar"}, {fifo.string(), "not a regular file"},
+        {"/dev/zero", "not a regular file"},
     };
     for (const auto& [path, reason] : cases) {
         const ReferencePolarRead read = readReferencePolar(path);
