@@ -7,8 +7,9 @@
 
 #include "analysis/Pipeline.h"
 #include "app/Commands.h"
-#include "app/StartupDefaults.h"
 #include "app/Help.h"
+#include "app/SettingsCommands.h"
+#include "app/StartupDefaults.h"
 #include "app/ViewDrawing.h"
 #include "app/WindowSeam.h"
 #include "app/ZoomCommands.h"
@@ -40,16 +41,29 @@ Application::Application(std::unique_ptr<CommandRegistry> registry) : registry_(
 
 Application::~Application() = default;
 
-void Application::StartUp() {
-    ui::BusyCursor hourglass;
-    splash_ = std::make_unique<ui::Splash>();
-    ui::CenterOnScreen(*splash_);
-    splash_->show();
-    loadMainWindow();
+void Application::StartUp(const std::string& sectionFile) {
+    {
+        ui::BusyCursor hourglass;
+        splash_ = std::make_unique<ui::Splash>();
+        ui::CenterOnScreen(*splash_);
+        splash_->show();
+        loadMainWindow();
+    }
+    // After the start-up events: a refused file's message then stands over
+    // the window showing the default section.
+    if (!sectionFile.empty())
+        QMetaObject::invokeMethod(
+            this, [this, sectionFile] { openSectionFile(sectionFile); }, Qt::QueuedConnection);
+}
+
+void Application::openSectionFile(const std::string& path) {
+    CommandContext ctx = context();
+    openSectionFileFromOutside(ctx, path);
+    showAll();
 }
 
 CommandContext Application::context() {
-    CommandContext ctx{state_, menus_, mainWindow_.get()};
+    CommandContext ctx{state_, menus_, mainWindow_.get(), {}, {}, {}};
     ctx.recompute = [this] { recomputeAndRedraw(); };
     ctx.redraw = [this] {
         WindowSeam seam(*mainWindow_, state_);
@@ -93,6 +107,7 @@ void Application::loadMainWindow() {
                     });
     }
     mainWindow_->onResize = [this] { onMainWindowResized(); };
+    mainWindow_->onFileDropped = [this](const std::string& path) { openSectionFile(path); };
     // A plot area resized after its last drawing starts blank (the first show
     // resizes it after the first recomputation has drawn): draw it again.
     if (auto* resizedArea = qobject_cast<ui::PlotArea*>(mainWindow_->drawingArea()))

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <memory>
+#include <string>
 
 #include "analysis/AppState.h"
 #include "app/CommandContext.h"
@@ -25,8 +26,15 @@ public:
     explicit Application(std::unique_ptr<CommandRegistry> registry = {});
     ~Application() override;
 
-    /// Hourglass, splash, main window loaded and shown, default pointer.
-    void StartUp();
+    /// Hourglass, splash, main window loaded and shown, default pointer;
+    /// then, once the window has drawn its first view, the coordinate file
+    /// given (when one is) opens as General Airfoils would open it.
+    /// \param sectionFile a coordinate file to open, or empty
+    void StartUp(const std::string& sectionFile = {});
+
+    /// Opens the coordinate file at path as General Airfoils does after its
+    /// dialog: a file that cannot be read says why and the section stays.
+    void openSectionFile(const std::string& path);
 
     AppState& state() { return state_; }
     MenuMarks& menus() { return menus_; }

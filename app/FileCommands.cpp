@@ -50,22 +50,27 @@ std::string readAirfoilNote(const ReadAirfoilResult& result) {
 
 void openCoordinateFile(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
     FileDialogRequest request{false, kReadAirfoilDialogTitle, kAsciiFilterIndex,
-                              memory.openFileName.empty() ? firstOpenName() : memory.openFileName};
+                              memory.openFileName.empty() ? firstOpenName() : memory.openFileName, {}};
     const std::optional<std::string> chosen = context.chooseFile(request);
     if (!chosen) {
         state.shared.DialogCancelled = int16_t{1};
         return;
     }
-    memory.openFileName = *chosen;
+    openSectionFile(state, memory, context, *chosen);
+}
+
+void openSectionFile(AppState& state, FileDialogMemory& memory, const FileCommandContext& context,
+                     const std::string& path) {
+    memory.openFileName = path;
     ReadAirfoilResult read;
     {
         ui::BusyCursor hourglass;
-        read = ReadAirfoil(*chosen, state.texts.sectionName, state.section.file);
+        read = ReadAirfoil(path, state.texts.sectionName, state.section.file);
     }
     if (!read.ok) {
         // The reader left the name and the lists as they were: the section stays.
         state.shared.DialogCancelled = int16_t{1};
-        context.showMessage(std::string(kReadAirfoilError) + "\n" + failure(*chosen, read.reason));
+        context.showMessage(std::string(kReadAirfoilError) + "\n" + failure(path, read.reason));
         return;
     }
     state.section.FromFile = 1;
@@ -74,7 +79,7 @@ void openCoordinateFile(AppState& state, FileDialogMemory& memory, const FileCom
     state.shared.DialogCancelled = int16_t{0};
     context.recompute();
     const std::string note = readAirfoilNote(read);
-    if (!note.empty()) context.showMessage(*chosen + ": " + note);
+    if (!note.empty()) context.showMessage(path + ": " + note);
 }
 
 void saveViewData(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
@@ -85,7 +90,7 @@ void saveViewData(AppState& state, FileDialogMemory& memory, const FileCommandCo
     }
     memory.title = saveAsciiDialogTitle(vflag, state.texts.sectionName, memory.title);
     const std::optional<std::string> chosen =
-        context.chooseFile({true, memory.title, kAsciiFilterIndex, memory.exportPath});
+        context.chooseFile({true, memory.title, kAsciiFilterIndex, memory.exportPath, {}});
     if (!chosen) return;
     const std::string path = withDefaultExtension(*chosen, ".dat");
     memory.exportPath = path;
@@ -109,7 +114,7 @@ void saveViewData(AppState& state, FileDialogMemory& memory, const FileCommandCo
 void exportDxf(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
     memory.title = exportDxfDialogTitle(state.texts.sectionName);
     const std::optional<std::string> chosen =
-        context.chooseFile({true, memory.title, kDxfFilterIndex, memory.exportPath});
+        context.chooseFile({true, memory.title, kDxfFilterIndex, memory.exportPath, {}});
     if (!chosen) return;
     const std::string path = withDefaultExtension(*chosen, ".dxf");
     ui::BusyCursor hourglass;
@@ -122,7 +127,9 @@ std::optional<std::string> chooseFileWithDialog(QWidget* owner, const FileDialog
     // The filter as pairs of description and pattern: only the descriptions,
     // which carry their patterns in brackets, are needed here.
     QStringList filters;
-    const QStringList parts = QString(kFileDialogFilter).split('|');
+    const QString filter =
+        QString::fromStdString(request.filter.empty() ? kFileDialogFilter : request.filter);
+    const QStringList parts = filter.split('|');
     for (int i = 0; i + 1 < parts.size(); i += 2) filters << parts[i].trimmed();
 
     QFileDialog dialog(owner, QString::fromStdString(request.title));

@@ -22,6 +22,9 @@ struct FileDialogRequest {
     std::string title;
     int filterIndex = 2;   ///< 1 DXF, 2 ASCII (kFileDialogFilter)
     std::string fileName;  ///< the name the dialog starts with
+    /// The dialog's file types as "Description (*.a *.b)|*.a *.b | ..."; empty
+    /// for the main window's own (kFileDialogFilter).
+    std::string filter;
 };
 
 /// What the file commands need from the window.
@@ -39,6 +42,7 @@ struct FileDialogMemory {
     std::string title;         ///< kept by views whose save has no title of their own
     std::string exportPath;    ///< the last file saved
     std::string openFileName;  ///< the last file read; empty before the first read
+    std::string referencePolarFileName;  ///< the last reference polar read
 };
 
 /// The message shown when a coordinate file cannot be read.
@@ -54,6 +58,13 @@ bool air1EnabledForView(int vflag);
 /// latter says why. A reader's note about what it did to the file is shown
 /// after the recomputation.
 void openCoordinateFile(AppState& state, FileDialogMemory& memory, const FileCommandContext& context);
+
+/// Makes the coordinate file at path the current section, as General
+/// Airfoils does once its dialog has chosen the file: a file that cannot be
+/// read says why and keeps the current section. Also used for a file given
+/// to the program when it starts and for one dropped onto its window.
+void openSectionFile(AppState& state, FileDialogMemory& memory, const FileCommandContext& context,
+                     const std::string& path);
 
 /// Save ASCII File: the save dialog titled by the view, then AsciiFile to the
 /// chosen file. A view with nothing to save says so instead.

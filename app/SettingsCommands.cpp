@@ -5,6 +5,7 @@
 #include "app/DialogCommands.h"
 #include "app/FileCommands.h"
 #include "app/Help.h"
+#include "app/ReferencePolarCommands.h"
 
 namespace aerolune {
 
@@ -38,6 +39,10 @@ CommandHandler fileCommand(FileCommand command) {
 
 }  // namespace
 
+void openSectionFileFromOutside(CommandContext& context, const std::string& path) {
+    openSectionFile(context.state, fileDialogMemory(), fileContext(context), path);
+}
+
 void registerSettingsAndFileCommands(CommandRegistry& registry) {
     for (const char* name :
          {"Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog", "MeshSettingsDialog", "AerodynamicsSettingsDialog"}) {
@@ -51,6 +56,7 @@ void registerSettingsAndFileCommands(CommandRegistry& registry) {
     registry.commands["openCoordinateFile"] = fileCommand(openCoordinateFile);
     registry.commands["saveViewData"] = fileCommand(saveViewData);
     registry.commands["exportDxf"] = fileCommand(exportDxf);
+    registry.commands["addReferencePolar"] = fileCommand(addReferencePolar);
 }
 
 }  // namespace aerolune

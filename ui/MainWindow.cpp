@@ -3,10 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 
@@ -26,6 +30,16 @@ constexpr int kLegendLeft = 5100;
 
 QRect twipsRect(int left, int top, int width, int height) {
     return {toPixelsX(left), toPixelsY(top), toPixelsX(width), toPixelsY(height)};
+}
+
+// The one local file a drag carries, or an empty string: several files, a
+// folder or a web address are not a section file.
+QString droppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
 }
 
 QFrame* panel(QWidget* parent, const char* name, QFrame::Shadow shadow = QFrame::Raised) {
@@ -81,6 +95,9 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
                              "whiteBackground", "naca4", "naca5", "openCoordinateFile"})
         action(name)->setCheckable(true);
     buildClient();
+    // A coordinate file dropped anywhere on the window opens as General
+    // Airfoils would open it.
+    setAcceptDrops(true);
     const QSize client = defaultClientPixels();
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
 }
@@ -418,6 +435,21 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     layoutClient();
     if (onResize) onResize();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (onFileDropped && !droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (!onFileDropped || path.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened once the drop is over: a message about the file must not hold
+    // up the program the file was dragged from.
+    QMetaObject::invokeMethod(
+        this, [this, file = QFile::encodeName(path).toStdString()] { onFileDropped(file); },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

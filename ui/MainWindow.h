@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <string>
 
 #include "analysis/AppState.h"
 #include "ui/toolkit/MenuTable.h"
@@ -67,12 +68,16 @@ public:
     std::function<void(int swatch, const QString& item)> onColourChoice;
     /// Called at the end of every resize (the first display included).
     std::function<void()> onResize;
+    /// A file was dropped onto the window (its local path).
+    std::function<void(const std::string& path)> onFileDropped;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildClient();
