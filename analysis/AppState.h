@@ -8,11 +8,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/BoundaryLayerSolution.h"
 #include "analysis/Drag.h"
 #include "analysis/FieldData.h"
 #include "analysis/PolarStore.h"
+#include "analysis/ReferencePolar.h"
 #include "analysis/ThinAirfoil.h"
 #include "common/Array.h"
 #include "common/Variant.h"
@@ -128,6 +130,8 @@ struct AnalysisResults {
     DragResult drag;              ///< the last drag estimate, both surfaces
     ThinAirfoilResult thin;       ///< the last thin-airfoil coefficients
     PolarStore polars;            ///< PolarCount (priv) polars; a lower PolarCount empties the rest
+    /// Polars read from files, shown beside ours in the polar views until RESET POLAR.
+    std::vector<ReferencePolar> referencePolars;
     FieldViewData field;          ///< the field view's mesh, flow and iso-lines (view 0: none)
 };
 

@@ -25,6 +25,7 @@ struct ReferencePolar {
     bool hasCm = false;                  ///< the file has a moment column
     bool hasTransition = false;          ///< the file has both transition columns
     std::vector<ReferencePoint> points;  ///< in the file's order; at least one
+    std::string source;                  ///< the file it was read from, when read from one
 };
 
 }  // namespace aerolune

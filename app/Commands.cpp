@@ -7,6 +7,7 @@
 
 #include "app/DialogProtocol.h"
 #include "app/Help.h"
+#include "app/ReferencePolarCommands.h"
 #include "app/ZoomCommands.h"
 #include "plot/FieldWindow.h"
 #include "ui/toolkit/BusyCursor.h"
@@ -105,6 +106,7 @@ const std::map<std::string, Body, std::less<>>& ownCommands() {
              c.state.pub.view = int16_t{10};
              c.state.priv.PolarCount = 0;
              c.state.analysis.polars.truncate(0);
+             clearReferencePolars(c.state);
              c.state.texts.StatusCaption = " Current Airfoil: " + c.state.texts.sectionName;
              c.menus.enabled["saveViewData"] = false;  // nothing left to save
              if (c.redraw) c.redraw();
@@ -136,10 +138,11 @@ const std::map<std::string, std::string, std::less<>> kWindowCommands = {
 
 // Commands supplied by other parts through the registry, in menu order.
 const char* const kSuppliedCommands[] = {
-    "saveViewData",           "exportDxf",        "printerSetup", "copy", "zoomIn", "zoomOut",   "zoomReset",
-    "openCoordinateFile", "showPoints", "blackBackground",    "whiteBackground",  "colourWhite",  "colourYellow",    "colourMagenta",
-    "colourRed",         "colourCyan",       "colourGreen",  "colourBlue", "colourGray",   "stepSwatchColour",
-    "exportPlot",
+    "saveViewData",    "exportDxf",         "printerSetup",       "copy",          "zoomIn",
+    "zoomOut",         "zoomReset",         "openCoordinateFile", "showPoints",    "blackBackground",
+    "whiteBackground", "colourWhite",       "colourYellow",       "colourMagenta", "colourRed",
+    "colourCyan",      "colourGreen",       "colourBlue",         "colourGray",    "stepSwatchColour",
+    "exportPlot",      "addReferencePolar",
 };
 
 bool isSupplied(std::string_view item) {
@@ -208,6 +211,8 @@ void menusAfterRecompute(const AppState& state, MenuMarks& menus) {
     // The zoom items act on the field views, Zoom In while the window can shrink.
     menus.enabled["zoomIn"] = canZoomIn(state);
     menus.enabled["zoomOut"] = menus.enabled["zoomReset"] = plot::isZoomView(vflag);
+    // Reference polars are drawn on the polar views only.
+    menus.enabled["addReferencePolar"] = vflag == 10;
     menus.enabled["airfoilBoundaryLayerView"] = state.boundaryLayer.airfoilBoundaryLayerViewEnabled;
 }
 

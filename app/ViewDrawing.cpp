@@ -26,7 +26,7 @@ void drawKeptField(AppState& state, plot::Surface& surface) {
 }  // namespace
 
 void drawCurrentView(AppState& state, plot::Surface& surface) {
-    if (plot::drawLineView(surface, state)) return;
+    if (plot::drawLineView(surface, state, state.analysis.referencePolars)) return;
     switch (state.pub.view.toInt()) {
         case 4:
         case 5:

@@ -13,6 +13,7 @@ const MenuItemSpec kMenus[] = {
     {2, "fileSep1", "-"},
     {2, "exportDxf", "Export Airfoil &DXF File"},
     {2, "exportPlot", "Export Pl&ot..."},
+    {2, "addReferencePolar", "Add &Reference Polar...", "", false},
     {2, "fileSep2", "-"},
     {2, "printRibTemplates", "&Print Airfoil Template", "", true, true, "Print"},
     {2, "printerSetup", "Printer Se&tup"},

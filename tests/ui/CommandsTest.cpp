@@ -90,10 +90,12 @@ TEST(ViewCommands, ResetPolarEmptiesTheStoreAndThePolarViewAtOnceAndKeepsThePlot
     h.run("transitionPointView");
     h.state.analysis.polars.add({"0012", "0.0 Deg.", "0.0 %c", 1e6});
     h.state.priv.PolarCount = 1;
+    h.state.analysis.referencePolars.emplace_back().title = "a tunnel";
     h.state.pub.view = int16_t{2};
     h.run("resetPolars");
     EXPECT_EQ(h.state.priv.PolarCount, 0);
     EXPECT_EQ(h.state.analysis.polars.count(), 0);
+    EXPECT_TRUE(h.state.analysis.referencePolars.empty());
     EXPECT_EQ(h.recomputes, 1) << "drawn without sweeping the current section again";
     EXPECT_EQ(redraws, 1);
     EXPECT_EQ(h.state.pub.view.toInt(), 10);
