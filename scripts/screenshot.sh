@@ -2,16 +2,22 @@
 # Starts the program on a private X server, waits for the main window and
 # takes a screenshot of the screen. With --check it also makes sure the plot
 # area shows a drawing (the section at start-up): a blank plot fails.
-#   scripts/screenshot.sh [--check] [--program PATH] OUT.png [KEYS...]
+#   scripts/screenshot.sh [--check] [--program PATH] [--open FILE] [--wait S] OUT.png [KEYS...]
 # KEYS are xdotool key names sent to the window before the shot (for example
-# alt+v to open the View/Compute menu).
+# alt+v to open the View/Compute menu); a KEY written type:TEXT types TEXT
+# (a file name into a file dialog, say). --open starts the program on a
+# coordinate file; --wait gives the last key S seconds more (a polar sweep).
 set -euo pipefail
 check=0
 program=build/app/main/aerolune
+open_file=()
+wait_after=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --check) check=1; shift ;;
     --program) program=$2; shift 2 ;;
+    --open) open_file=("$2"); shift 2 ;;
+    --wait) wait_after=$2; shift 2 ;;
     *) break ;;
   esac
 done
@@ -43,7 +49,7 @@ done
 [ -n "$number" ] || { echo "the X server did not start"; exit 1; }
 export DISPLAY=":$number"
 
-QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"${out%.png}.log" &
+QT_QPA_PLATFORM=xcb "$program" "${open_file[@]}" >/dev/null 2>"${out%.png}.log" &
 apid=$!
 window=""
 for _ in $(seq 100); do
@@ -56,7 +62,14 @@ sleep 2  # the first resize runs the first recomputation and draws the view
 # Keys go through the XTEST extension to the focused window: with no window
 # manager the window is focused by hand, and Qt ignores keys sent to a window.
 if [ $# -gt 0 ]; then xdotool windowfocus "$window" 2>/dev/null || true; sleep 0.3; fi
-for key in "$@"; do xdotool key "$key" 2>/dev/null; sleep 0.7; done
+for key in "$@"; do
+  case "$key" in
+    type:*) xdotool type --delay 20 "${key#type:}" 2>/dev/null ;;
+    *) xdotool key "$key" 2>/dev/null ;;
+  esac
+  sleep 0.7
+done
+sleep "$wait_after"
 import -window root "$out"
 echo "screenshot: $out"
 
