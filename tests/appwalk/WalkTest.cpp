@@ -163,13 +163,17 @@ void everyMenuItemOnce(Walk& w) {
         w.choose(item, f == files.end() ? w.file(item + ".png") : f->second);
     }
     // Only the boundary-layer items wait for a solved layer (the airfoil
-    // view's one is there once the walk has solved one), and Show Points
-    // waits for a view with curves (the walk is in a report when it comes
-    // to it), and the zoom items wait for a field view (the walk starts in
-    // the airfoil view); every other item was available.
+    // view's one is there once the walk has solved one), Show Points waits
+    // for a view with curves (the walk is in a report when it comes to it),
+    // the zoom items for a field view (the walk starts in the airfoil view)
+    // and Add Reference Polar for a polar view; every other item was
+    // available.
     unavailable.erase("airfoilBoundaryLayerView");
-    EXPECT_EQ(unavailable, (std::set<std::string>{"boundaryLayerView", "updateBoundaryLayer", "showPoints", "zoomIn",
-                                                  "zoomOut", "zoomReset"}));
+    EXPECT_EQ(unavailable, (std::set<std::string>{"addReferencePolar", "boundaryLayerView", "updateBoundaryLayer",
+                                                  "showPoints", "zoomIn", "zoomOut", "zoomReset"}));
+    w.choose("polarView");
+    w.choose("addReferencePolar", QString(AEROLUNE_TEST_DATA) + "/reference/xfoil_polar_file_naca2412_re1e6.txt");
+    EXPECT_EQ(w.app.state().analysis.referencePolars.size(), 1u);
 }
 
 void pictureBar(Walk& w) {
