@@ -27,19 +27,19 @@ class LinAero;
 
 /// Texts of the main window's controls that other code reads or writes.
 struct MainWindowTexts {
-    std::string sectionName = "0012";       ///< section designation or file name field
-    std::string angleText = "0";          ///< hidden angle of attack, degrees
-    std::string cl;                ///< lift coefficient
-    std::string cmLeadingEdge;                ///< moment about the leading edge
-    std::string angleReadout = "0 Deg.";     ///< angle read-out
-    std::string cmQuarterChord;              ///< moment about the quarter chord
-    std::string zeroLiftAngle;              ///< zero-lift angle
-    std::string centreOfPressure;              ///< centre of pressure
-    std::string flapDeflection = "0.0 Deg."; ///< flap deflection read-out
-    std::string flapLength = "0.0 %c";   ///< flap length read-out
-    std::string cd;              ///< drag coefficient
-    bool stalledShown = false;      ///< "Airfoil Stalled"
-    std::string StatusCaption;        ///< status bar
+    std::string sectionName = "0012";               ///< section designation or file name field
+    std::string angleText = "0";                    ///< hidden angle of attack, degrees
+    std::string cl;                                 ///< lift coefficient
+    std::string cmLeadingEdge;                      ///< moment about the leading edge
+    std::string angleReadout = "0 Deg.";            ///< angle read-out
+    std::string cmQuarterChord;                     ///< moment about the quarter chord
+    std::string zeroLiftAngle;                      ///< zero-lift angle
+    std::string centreOfPressure;                   ///< centre of pressure
+    std::string flapDeflection = "0.0 Deg.";        ///< flap deflection read-out
+    std::string flapLength = "0.0 %c";              ///< flap length read-out
+    std::string cd;                                 ///< drag coefficient
+    bool stalledShown = false;                      ///< "Airfoil Stalled"
+    std::string StatusCaption;                      ///< status bar
     std::string ShowPointsCaption = "Show Points";  ///< menu showPoints
     bool blackBackgroundChecked = false;
     bool whiteBackgroundChecked = true;
@@ -107,9 +107,9 @@ struct SectionState {
     FileSection file;
 
     float AlphaDeg = 0.0f;
-    Array1<float> NodeX;   ///< 1..TotalPoints (+1 spare for the closing node)
+    Array1<float> NodeX;  ///< 1..TotalPoints (+1 spare for the closing node)
     Array1<float> NodeY;
-    Array1<float> CtrlX;   ///< 1..TotalPoints, lower surface first
+    Array1<float> CtrlX;  ///< 1..TotalPoints, lower surface first
     Array1<float> SurfCp;
     Array1<float> SurfVel;
     float ClValue = 0.0f;
@@ -126,13 +126,13 @@ struct SectionState {
 /// computed (the panel shows them rounded), and the polar store.
 struct AnalysisResults {
     float effectiveAngleDeg = 0.0f;  ///< degrees, from the last drag estimate
-    int16_t stalled = 0;        ///< 1 when the last drag estimate found the section stalled
-    DragResult drag;              ///< the last drag estimate, both surfaces
-    ThinAirfoilResult thin;       ///< the last thin-airfoil coefficients
-    PolarStore polars;            ///< PolarCount (priv) polars; a lower PolarCount empties the rest
+    int16_t stalled = 0;             ///< 1 when the last drag estimate found the section stalled
+    DragResult drag;                 ///< the last drag estimate, both surfaces
+    ThinAirfoilResult thin;          ///< the last thin-airfoil coefficients
+    PolarStore polars;               ///< PolarCount (priv) polars; a lower PolarCount empties the rest
     /// Polars read from files, shown beside ours in the polar views until RESET POLAR.
     std::vector<ReferencePolar> referencePolars;
-    FieldViewData field;          ///< the field view's mesh, flow and iso-lines (view 0: none)
+    FieldViewData field;  ///< the field view's mesh, flow and iso-lines (view 0: none)
 };
 
 /// The mesh the mesh view keeps between redraws: the grid-and-flow routine
@@ -146,8 +146,8 @@ struct KeptMesh {
     Array2<float> GridY;     ///< node y, I x J column-major, chords
     Array1<float> ContourX;  ///< closed contour it was built on, 1..2 HalfPoints + 1, chords
     Array1<float> ContourY;
-    double Radius = 0.0;     ///< outer radius asked for, chords
-    double Cluster = 0.0;    ///< radial clustering ratio asked for
+    double Radius = 0.0;   ///< outer radius asked for, chords
+    double Cluster = 0.0;  ///< radial clustering ratio asked for
 };
 
 /// The definition of the last section the builder could make, put back when

@@ -365,7 +365,8 @@ std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
     sol.displacedY = displacedOrdinates(contour.view(), sol.lower, sol.upper);
     if (std::string problem = newCLCm(state.section, contour, sol); !problem.empty()) return problem;
     // The last line: figures no section can have are a failure, not a result.
-    for (const std::string& problem : {liftProblem(sol.cl), leadingEdgeMomentProblem(sol.cmLe), dragProblem(cd)})
+    for (const std::string& problem :
+         {liftProblem(sol.cl), leadingEdgeMomentProblem(sol.cmLe), dragProblem(cd)})
         if (!problem.empty()) return "the boundary layer's " + problem;
     sol.boundaryLayerCd = cd;
     sol.title = boundaryLayerTitle(sol.cl, sol.boundaryLayerCd);
@@ -379,8 +380,8 @@ std::string separationCaption(bool upper, double x) {
 }
 
 std::string noSolutionPastSeparation(bool upper, double x) {
-    return std::string(upper ? "The upper" : "The lower") + " boundary layer separates at x = " +
-           formatPicture(x, "0.000") +
+    return std::string(upper ? "The upper" : "The lower") +
+           " boundary layer separates at x = " + formatPicture(x, "0.000") +
            ", at the leading edge: the layer cannot be marched past a separation there, so no "
            "boundary-layer drag or lift follows.";
 }

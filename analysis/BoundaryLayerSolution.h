@@ -71,17 +71,17 @@ struct BoundaryLayerSolution {
     /// computation failed; empty otherwise.
     std::string noseSeparation;
 
-    int32_t panelCount = 0;        ///< points about the section the solution was made on
+    int32_t panelCount = 0;    ///< points about the section the solution was made on
     int32_t pointsAcross = 0;  ///< P, points across the layer (BlPoints)
     int32_t profileCount = 0;  ///< S, velocity profiles the views show per surface (BlVelView)
     BoundaryLayerSurface lower, upper;
 
-    Array1<float> displacedY;  ///< node ordinates displaced by delta*, 1..panelCount + 1
-    Array1<float> viscousVel;  ///< velocity ratio per panel on the displaced contour
-    float cl = 0.0f;           ///< lift of the re-solve on the displaced contour
-    float cmLe = 0.0f;         ///< moment about the leading edge of the re-solve
-    double boundaryLayerCd = 0.0;        ///< trailing-edge drag, lower plus upper surface
-    std::string title;         ///< "CFD Boundary Layer Solution: Cl = .. Cd = .."
+    Array1<float> displacedY;      ///< node ordinates displaced by delta*, 1..panelCount + 1
+    Array1<float> viscousVel;      ///< velocity ratio per panel on the displaced contour
+    float cl = 0.0f;               ///< lift of the re-solve on the displaced contour
+    float cmLe = 0.0f;             ///< moment about the leading edge of the re-solve
+    double boundaryLayerCd = 0.0;  ///< trailing-edge drag, lower plus upper surface
+    std::string title;             ///< "CFD Boundary Layer Solution: Cl = .. Cd = .."
 };
 
 }  // namespace aerolune

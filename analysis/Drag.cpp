@@ -131,12 +131,14 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
     r.upperStations = upperSurfaceStations(nodeX, nodeY, SurfVel, panelCount, stagPoint);
     applyViscousTrailingEdge({&r.lowerStations.x, &r.lowerStations.Ue, r.lowerStations.n},
                              {&r.upperStations.x, &r.upperStations.Ue, r.upperStations.n});
-    r.lower = SurfaceBoundaryLayer(r.lowerStations.Ue, r.lowerStations.s, r.lowerStations.n, re, polarSolution);
+    r.lower =
+        SurfaceBoundaryLayer(r.lowerStations.Ue, r.lowerStations.s, r.lowerStations.n, re, polarSolution);
     if (!r.lower.ok) {
         r.error = r.lower.error;
         return r;
     }
-    r.upper = SurfaceBoundaryLayer(r.upperStations.Ue, r.upperStations.s, r.upperStations.n, re, polarSolution);
+    r.upper =
+        SurfaceBoundaryLayer(r.upperStations.Ue, r.upperStations.s, r.upperStations.n, re, polarSolution);
     if (!r.upper.ok) {
         r.error = r.upper.error;
         return r;
@@ -153,17 +155,18 @@ DragResult dragEstimate(const float* nodeX, const float* nodeY, const float* Sur
     }
     if (angleDeg > 0.0) {
         r.Lu = separatedLength(r.upperStations, r.upper);
-        const double theta_te =
-            trailingEdgeSlopeDegrees(c.nodeX(panelCount + 1) - c.nodeX(panelCount), c.nodeY(panelCount + 1) - c.nodeY(panelCount));
+        const double theta_te = trailingEdgeSlopeDegrees(c.nodeX(panelCount + 1) - c.nodeX(panelCount),
+                                                         c.nodeY(panelCount + 1) - c.nodeY(panelCount));
         r.cu = -0.5 * r.Lu * (angleDeg + theta_te);
     }
 
     // The drag of both surfaces and the effective angle.
     r.cd = r.lower.drag + r.upper.drag;
     const double correction = r.cl + r.cu;
-    r.effectiveAngleDeg = correction == 0.0
-                    ? angleDeg
-                    : effectiveAngle(angleDeg, contourZeroLiftAngle(nodeX, nodeY, panelCount), correction);
+    r.effectiveAngleDeg =
+        correction == 0.0
+            ? angleDeg
+            : effectiveAngle(angleDeg, contourZeroLiftAngle(nodeX, nodeY, panelCount), correction);
     r.stalled = (r.Ll > 0.5 || r.Lu > 0.5) ? 1 : 0;
     // Whatever the cause, a figure that is not a number is a failure to
     // report, never a result to show.

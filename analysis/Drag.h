@@ -65,15 +65,15 @@ int32_t dragStagnationPoint(const float* SurfVel, int32_t panelCount);
 /// Everything the drag estimate finds.
 struct DragResult {
     bool ok = false;
-    std::string error;        ///< why the estimate failed; empty when ok
-    double cd = 0.0;          ///< drag coefficient, lower plus upper surface
-    double effectiveAngleDeg = 0.0;     ///< effective angle of attack, degrees
-    int32_t stalled = 0;       ///< 1 when a separated length exceeds half a chord
-    int32_t stagPoint = 0;    ///< the stagnation panel the estimate marched from
-    double Ll = 0.0, Lu = 0.0;          ///< separated lengths, lower / upper, chords
-    double cl = 0.0, cu = 0.0;          ///< angle corrections, lower / upper, degrees
-    double transitionLowerX = 0.0;      ///< chordwise position of the lower transition station
-    double transitionUpperX = 0.0;      ///< the same on the upper surface
+    std::string error;               ///< why the estimate failed; empty when ok
+    double cd = 0.0;                 ///< drag coefficient, lower plus upper surface
+    double effectiveAngleDeg = 0.0;  ///< effective angle of attack, degrees
+    int32_t stalled = 0;             ///< 1 when a separated length exceeds half a chord
+    int32_t stagPoint = 0;           ///< the stagnation panel the estimate marched from
+    double Ll = 0.0, Lu = 0.0;       ///< separated lengths, lower / upper, chords
+    double cl = 0.0, cu = 0.0;       ///< angle corrections, lower / upper, degrees
+    double transitionLowerX = 0.0;   ///< chordwise position of the lower transition station
+    double transitionUpperX = 0.0;   ///< the same on the upper surface
     SurfaceStations lowerStations, upperStations;
     SurfaceBoundaryLayerResult lower, upper;
 };

@@ -33,11 +33,11 @@ struct FieldSegments {
 
 /// Everything a field view draws.
 struct FieldViewData {
-    int view = 0;             ///< 4, 5 or 6; 0 when nothing could be computed
-    FieldMesh mesh;           ///< the mesh drawn (view 6) or the flow was evaluated on
-    FlowField flow;           ///< views 4 and 5 only
-    FieldLevelSet levels;     ///< views 4 and 5 only
-    FieldSegments segments;   ///< views 4 and 5 only
+    int view = 0;            ///< 4, 5 or 6; 0 when nothing could be computed
+    FieldMesh mesh;          ///< the mesh drawn (view 6) or the flow was evaluated on
+    FlowField flow;          ///< views 4 and 5 only
+    FieldLevelSet levels;    ///< views 4 and 5 only
+    FieldSegments segments;  ///< views 4 and 5 only
 };
 
 }  // namespace aerolune

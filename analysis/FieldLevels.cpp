@@ -7,7 +7,7 @@ namespace aerolune {
 
 namespace {
 
-constexpr int16_t kAboveWallColour = 9;   // light blue
+constexpr int16_t kAboveWallColour = 9;  // light blue
 constexpr int16_t kOnWallColour = 0;
 constexpr int16_t kBelowWallColour = 12;  // light red
 constexpr double kStreamTop = 1.5;
@@ -24,10 +24,10 @@ std::vector<RgbColour> colourRamp(int32_t bands) {
     const int32_t n = std::max(bands, 1);
     std::vector<RgbColour> ramp(static_cast<std::size_t>(4 * n + 1));
     auto entry = [&ramp](int32_t index) -> RgbColour& { return ramp[static_cast<std::size_t>(index)]; };
-    for (int32_t i = 0; i <= n; ++i) entry(4 * n - i) = {0, intensity(i, n), 255};          // blue to cyan
-    for (int32_t i = 1; i <= n; ++i) entry(3 * n - i) = {0, 255, intensity(n - i, n)};      // cyan to green
-    for (int32_t i = 1; i <= n; ++i) entry(2 * n - i) = {intensity(i, n), 255, 0};          // green to yellow
-    for (int32_t i = 1; i <= n; ++i) entry(n - i) = {255, intensity(n - i, n), 0};          // yellow to red
+    for (int32_t i = 0; i <= n; ++i) entry(4 * n - i) = {0, intensity(i, n), 255};      // blue to cyan
+    for (int32_t i = 1; i <= n; ++i) entry(3 * n - i) = {0, 255, intensity(n - i, n)};  // cyan to green
+    for (int32_t i = 1; i <= n; ++i) entry(2 * n - i) = {intensity(i, n), 255, 0};      // green to yellow
+    for (int32_t i = 1; i <= n; ++i) entry(n - i) = {255, intensity(n - i, n), 0};      // yellow to red
     return ramp;
 }
 
@@ -37,7 +37,8 @@ FieldLevelSet streamlineLevels(float s0, int16_t foregroundIndex, int32_t count)
     set.levels.resize(static_cast<std::size_t>(L));
     set.colours.resize(static_cast<std::size_t>(L));
     for (int32_t k = 1; k < L; ++k) {
-        const auto level = static_cast<float>(kStreamTop - static_cast<double>(k - 1) / (L - 1) * kStreamSpan);
+        const auto level =
+            static_cast<float>(kStreamTop - static_cast<double>(k - 1) / (L - 1) * kStreamSpan);
         set.levels(k) = level;
         const int16_t colour = level > s0 ? kAboveWallColour : level == s0 ? kOnWallColour : kBelowWallColour;
         set.colours(k) = paletteColour(colour);

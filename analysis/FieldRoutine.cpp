@@ -31,8 +31,8 @@ bool sameContour(const KeptMesh& kept, const ClosedContour& contour) {
 
 bool keptMeshServes(const AppState& state, const ClosedContour& contour, const FieldMeshSize& size) {
     const KeptMesh& kept = state.keptMesh;
-    return kept.I == size.ni && kept.J == size.nj && kept.Radius == size.radius && kept.Cluster == size.cluster &&
-           sameContour(kept, contour);
+    return kept.I == size.ni && kept.J == size.nj && kept.Radius == size.radius &&
+           kept.Cluster == size.cluster && sameContour(kept, contour);
 }
 
 void keepMesh(AppState& state, const ClosedContour& contour, const FieldMeshSize& size, FieldMesh&& mesh) {
@@ -102,12 +102,13 @@ FlowField computeFlowField(const ClosedContour& contour, const FieldMesh& mesh, 
     Array1<float> v = contour.velocity, x = contour.x, y = contour.y;
     Array2<float> meshX = mesh.x, meshY = mesh.y;
     int32_t n = contour.n, ni = mesh.I, nj = mesh.J;
-    Flow(v.data(), x.data(), y.data(), &n, meshX.data(), meshY.data(), &stagPoint, flow.cp.data(), flow.psi.data(),
-         &ni, &nj);
+    Flow(v.data(), x.data(), y.data(), &n, meshX.data(), meshY.data(), &stagPoint, flow.cp.data(),
+         flow.psi.data(), &ni, &nj);
     return flow;
 }
 
-FieldSegments contourSegments(const FieldMesh& mesh, const Array2<float>& field, const Array1<float>& levels) {
+FieldSegments contourSegments(const FieldMesh& mesh, const Array2<float>& field,
+                              const Array1<float>& levels) {
     FieldSegments out;
     int32_t ni = mesh.I, nj = mesh.J, levelCount = static_cast<int32_t>(levels.size());
     out.capacity = ContrCapacity(ni, nj);

@@ -32,10 +32,10 @@ inline constexpr int kMeshView = 6;
 
 /// The mesh a view asks FoilGrid for.
 struct FieldMeshSize {
-    int32_t ni = 61;       ///< nodes round the section (working range of MeshLimits.h)
-    int32_t nj = 31;       ///< rings outward (working range of MeshLimits.h)
-    double radius = 6.0;   ///< outer radius asked for, chords (FoilGrid limits it)
-    double cluster = 1.02; ///< radial clustering ratio asked for (FoilGrid limits it)
+    int32_t ni = 61;        ///< nodes round the section (working range of MeshLimits.h)
+    int32_t nj = 31;        ///< rings outward (working range of MeshLimits.h)
+    double radius = 6.0;    ///< outer radius asked for, chords (FoilGrid limits it)
+    double cluster = 1.02;  ///< radial clustering ratio asked for (FoilGrid limits it)
 };
 
 /// The closed contour handed to FoilGrid and Flow: points 1..2 HalfPoints of

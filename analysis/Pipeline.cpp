@@ -1,11 +1,10 @@
 #include "analysis/Pipeline.h"
 
-#include "analysis/FieldRoutine.h"
-
 #include <cmath>
 #include <memory>
 
 #include "analysis/BoundaryLayer.h"
+#include "analysis/FieldRoutine.h"
 #include "analysis/LinAero.h"
 #include "analysis/PipelineSolve.h"
 #include "analysis/Polar.h"
@@ -100,8 +99,9 @@ bool Drag(AppState& state, ViewSeam& seam, int32_t panelCount, float& effectiveA
     if (stag > 0) state.pub.stagnationIndex = Variant(stag);
 
     const int32_t panel = stagnationPanel(sec.SurfVel.data(), n);
-    DragResult result = dragEstimate(sec.NodeX.data(), sec.NodeY.data(), sec.SurfVel.data(), n, panel, sec.AlphaDeg,
-                                     state.pub.reynolds.toDouble(), state.pub.dragModel.toInt());
+    DragResult result =
+        dragEstimate(sec.NodeX.data(), sec.NodeY.data(), sec.SurfVel.data(), n, panel, sec.AlphaDeg,
+                     state.pub.reynolds.toDouble(), state.pub.dragModel.toInt());
     if (!result.ok) {
         seam.showMessage(kBoundaryLayerErrorMessage);
         return false;

@@ -18,7 +18,8 @@ inline constexpr const char* kBoundaryLayerErrorMessage =
 /// The message shown when the thin-airfoil coefficients of a recomputation are
 /// not finite numbers; the results panel keeps the previous figures.
 inline constexpr const char* kResultsNotFiniteMessage =
-    "The analysis of this section gave no finite lift or moment; the results panel shows the previous figures.";
+    "The analysis of this section gave no finite lift or moment; the results panel shows the previous "
+    "figures.";
 
 class ViewSeam {
 public:

@@ -98,16 +98,17 @@ struct CoupledFigures {
     std::string notComputed;  ///< why there are no figures; empty when there are
 };
 
-CoupledFigures resolveCoupled(SectionState& section, SectionSolution& sol, const DragResult& drag, double angleDeg,
-                              float solveAngle, const PolarSettings& settings) {
+CoupledFigures resolveCoupled(SectionState& section, SectionSolution& sol, const DragResult& drag,
+                              double angleDeg, float solveAngle, const PolarSettings& settings) {
     const int32_t n = 2 * sol.halfPoints;
     const Array1<float> undisplaced = sol.NodeY;
     const Array1<float> first = displacedOrdinates(sol, drag, settings.re);
     const double thickest = largestDisplacement(undisplaced, first, n);
     if (!(thickest <= kMostDisplacement)) {
-        return {0.0, "the boundary layer separates over so much of the section that no displaced contour "
-                     "stands for it (displacement " +
-                         formatPicture(thickest, "0.000") + " chord)"};
+        return {0.0,
+                "the boundary layer separates over so much of the section that no displaced contour "
+                "stands for it (displacement " +
+                    formatPicture(thickest, "0.000") + " chord)"};
     }
     resolveDisplaced(section, sol, first, solveAngle);
     const double panelMoment = panelQuarterChordMoment(sol, solveAngle);

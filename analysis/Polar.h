@@ -17,8 +17,8 @@ namespace aerolune {
 
 /// The settings a sweep reads besides the section itself.
 struct PolarSettings {
-    double re = 1.0e6;                ///< Reynolds number on the chord
-    int32_t dragModel = 1;        ///< 1: turbulent surfaces take the flat-plate drag
+    double re = 1.0e6;              ///< Reynolds number on the chord
+    int32_t dragModel = 1;          ///< 1: turbulent surfaces take the flat-plate drag
     int32_t useEffectiveAngle = 0;  ///< 1: lift and moment at the effective angle
 };
 

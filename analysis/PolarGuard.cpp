@@ -29,8 +29,10 @@ std::string polarRowProblem(const PolarPoint& point) {
     if (std::string why = liftProblem(point.cl); !why.empty()) return why;
     if (std::string why = dragProblem(point.cdTimes1000 / 1000.0); !why.empty()) return why;
     if (std::string why = momentProblem(point.cm); !why.empty()) return why;
-    if (std::string why = chordPositionProblem(point.upperTransition); !why.empty()) return "upper transition " + why;
-    if (std::string why = chordPositionProblem(point.lowerTransition); !why.empty()) return "lower transition " + why;
+    if (std::string why = chordPositionProblem(point.upperTransition); !why.empty())
+        return "upper transition " + why;
+    if (std::string why = chordPositionProblem(point.lowerTransition); !why.empty())
+        return "lower transition " + why;
     return {};
 }
 

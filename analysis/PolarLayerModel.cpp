@@ -32,8 +32,8 @@ bool solveRow(const SectionNodes& nodes, double angleDeg, double re, const visco
               viscous::CoupledLayerStart* converged, PolarPoint& point, std::string& why) {
     viscous::CoupledLayerSettings settings;
     settings.re = re;
-    const viscous::CoupledLayerResult r =
-        viscous::solveCoupledLayer(nodes.x, nodes.y, angleDeg * std::numbers::pi / 180.0, settings, start, converged);
+    const viscous::CoupledLayerResult r = viscous::solveCoupledLayer(
+        nodes.x, nodes.y, angleDeg * std::numbers::pi / 180.0, settings, start, converged);
     point = PolarPoint{};
     point.angle = angleDeg;
     if (!r.converged) {
@@ -51,12 +51,13 @@ bool solveRow(const SectionNodes& nodes, double angleDeg, double re, const visco
 
 }  // namespace
 
-bool layerPolarPoint(const SectionSolution& sol, double angleDeg, double re, PolarPoint& point, std::string& why) {
+bool layerPolarPoint(const SectionSolution& sol, double angleDeg, double re, PolarPoint& point,
+                     std::string& why) {
     return solveRow(sectionNodes(sol), angleDeg, re, nullptr, nullptr, point, why);
 }
 
-void layerPolarSweep(const std::vector<SectionSolution>& solutions, const std::vector<double>& angles, double re,
-                     std::vector<PolarPoint>& points) {
+void layerPolarSweep(const std::vector<SectionSolution>& solutions, const std::vector<double>& angles,
+                     double re, std::vector<PolarPoint>& points) {
     const std::size_t count = angles.size();
     points.assign(count, PolarPoint{});
     if (solutions.empty()) return;
@@ -87,7 +88,9 @@ void layerPolarSweep(const std::vector<SectionSolution>& solutions, const std::v
         }
     }
     for (std::size_t k = 0; k < count; ++k)
-        if (!done[k]) markNotComputed(points[k], why[k].empty() ? "the coupled boundary layer does not converge" : why[k]);
+        if (!done[k])
+            markNotComputed(points[k],
+                            why[k].empty() ? "the coupled boundary layer does not converge" : why[k]);
 }
 
 }  // namespace aerolune

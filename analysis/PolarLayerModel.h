@@ -31,13 +31,14 @@ inline constexpr int32_t kLayerDragModel = 3;
 /// \param point receives the row when it converged
 /// \param why receives the reason when it did not
 /// \return false when the coupled solution did not converge (the row is not computed)
-bool layerPolarPoint(const SectionSolution& sol, double angleDeg, double re, PolarPoint& point, std::string& why);
+bool layerPolarPoint(const SectionSolution& sol, double angleDeg, double re, PolarPoint& point,
+                     std::string& why);
 
 /// Every angle of a sweep (`solutions` holds the section's nodes), rows that
 /// do not converge from their own start tried again from a neighbouring
 /// angle's layer; a row that still does not converge is marked not computed
 /// with the reason.
-void layerPolarSweep(const std::vector<SectionSolution>& solutions, const std::vector<double>& angles, double re,
-                     std::vector<PolarPoint>& points);
+void layerPolarSweep(const std::vector<SectionSolution>& solutions, const std::vector<double>& angles,
+                     double re, std::vector<PolarPoint>& points);
 
 }  // namespace aerolune

@@ -12,7 +12,8 @@ void fillResultsPanel(MainWindowTexts& texts, const ThinAirfoilResult& thin) {
     texts.cmLeadingEdge = formatPicture(thin.CmLeValue, "##0.000");
     texts.zeroLiftAngle = formatPicture(thin.AlphaZeroLift, "##0.00") + " Deg.";
     texts.cmQuarterChord = formatPicture(thin.CmQuarter, "##0.000");
-    texts.centreOfPressure = thin.hasCentreOfPressure ? formatPicture(thin.centreOfPressure, "##0") + " %c" : "N/A";
+    texts.centreOfPressure =
+        thin.hasCentreOfPressure ? formatPicture(thin.centreOfPressure, "##0") + " %c" : "N/A";
 }
 
 void setFlapReadouts(MainWindowTexts& texts, double deflectionDeg, double lengthPct) {
@@ -43,14 +44,16 @@ SurfaceExtremes surfaceExtremes(const Array1<float>& NodeY, const Array1<float>&
 void updateExtremes(AppState& state) {
     SectionState& sec = state.section;
     const int32_t total = static_cast<int32_t>(state.shared.TotalPoints.toInt());
-    const std::ptrdiff_t held = std::min({sec.NodeX.size(), sec.NodeY.size(), sec.SurfCp.size(), sec.SurfVel.size()});
+    const std::ptrdiff_t held =
+        std::min({sec.NodeX.size(), sec.NodeY.size(), sec.SurfCp.size(), sec.SurfVel.size()});
     const int32_t count = static_cast<int32_t>(std::clamp<std::ptrdiff_t>(total, 0, held));
 
     const SurfaceExtremes e = surfaceExtremes(sec.NodeY, sec.SurfCp, sec.SurfVel, count);
     if (state.shared.DialogCancelled.toDouble() == 0.0 && e.vAbsMinIndex > 0)
         state.pub.stagnationIndex = Variant(e.vAbsMinIndex);
 
-    if (state.pub.stagnationIndex.toDouble() == total / 2 + 1) state.pub.stagnationIndex = Variant(int32_t{total / 2});
+    if (state.pub.stagnationIndex.toDouble() == total / 2 + 1)
+        state.pub.stagnationIndex = Variant(int32_t{total / 2});
     if (count > 0) {
         state.pub.CpHigh = Variant(static_cast<float>(e.cpMax));
         state.pub.CpLow = Variant(static_cast<float>(e.cpMin));

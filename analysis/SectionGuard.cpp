@@ -17,8 +17,14 @@ std::string chordPlace(double x) {
 
 BuiltDefinition definitionOf(const AppState& state) {
     const SectionState& sec = state.section;
-    return {state.texts.sectionName, state.texts.flapDeflection, state.texts.flapLength, state.shared,
-            sec.FromFile,      sec.FlapRad,         sec.FlapHinge,       sec.file};
+    return {state.texts.sectionName,
+            state.texts.flapDeflection,
+            state.texts.flapLength,
+            state.shared,
+            sec.FromFile,
+            sec.FlapRad,
+            sec.FlapHinge,
+            sec.file};
 }
 
 void putBack(AppState& state, const BuiltDefinition& built) {

@@ -64,7 +64,8 @@ std::string invalidInput(const Array1<double>& Ue, const Array1<double>& s, int3
     if (!(re > 0.0) || !std::isfinite(re)) return "the Reynolds number is not a positive number";
     if (n > Ue.size() || n > s.size()) return "fewer stations than the march was told";
     for (int32_t i = 1; i <= n; ++i) {
-        if (!std::isfinite(Ue(i)) || !std::isfinite(s(i))) return "a station's velocity or arc length is not a number";
+        if (!std::isfinite(Ue(i)) || !std::isfinite(s(i)))
+            return "a station's velocity or arc length is not a number";
         if (Ue(i) < 0.0) return "a negative edge velocity";
     }
     return {};

@@ -14,15 +14,15 @@ namespace aerolune {
 /// The layer along one surface, per station 1..n and for the whole surface.
 struct SurfaceBoundaryLayerResult {
     bool ok = false;
-    std::string error;             ///< why the march could not run; empty when ok
-    Array1<double> theta;          ///< momentum thickness, chords
-    Array1<double> deltaStar;      ///< displacement thickness, chords
-    Array1<double> H;              ///< shape factor
-    Array1<double> wallShear;      ///< laminar wall shear, nu-scaled (0 where turbulent)
-    double drag = 0.0;             ///< the surface's drag contribution
-    int32_t lastStation = 0;       ///< last station the march reached attached
-    int32_t TransitionPoint = 0;   ///< station where the turbulent march starts, n when laminar throughout
-    bool laminarSeparation = false;    ///< transition forced by laminar separation
+    std::string error;               ///< why the march could not run; empty when ok
+    Array1<double> theta;            ///< momentum thickness, chords
+    Array1<double> deltaStar;        ///< displacement thickness, chords
+    Array1<double> H;                ///< shape factor
+    Array1<double> wallShear;        ///< laminar wall shear, nu-scaled (0 where turbulent)
+    double drag = 0.0;               ///< the surface's drag contribution
+    int32_t lastStation = 0;         ///< last station the march reached attached
+    int32_t TransitionPoint = 0;     ///< station where the turbulent march starts, n when laminar throughout
+    bool laminarSeparation = false;  ///< transition forced by laminar separation
     bool turbulentSeparation = false;  ///< the turbulent layer separated before the trailing edge
     double transitionFactor = 1.0;     ///< (ln Re_theta + 21.74) / 18.4 at the transition station
 };

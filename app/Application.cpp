@@ -28,7 +28,8 @@ namespace {
 
 // Picture-bar buttons by index and the menu item each one runs; button 3
 // opens the Airfoils menu and button 5 the help of the view.
-const char* const kBarCommands[6] = {"saveViewData", "printRibTemplates", "changeAngle", nullptr, "configureFlap", nullptr};
+const char* const kBarCommands[6] = {"saveViewData", "printRibTemplates", "changeAngle",
+                                     nullptr,        "configureFlap",     nullptr};
 
 }  // namespace
 
@@ -85,7 +86,8 @@ void Application::loadMainWindow() {
     // SetUpButtons ran when the bar was built; a button whose command does
     // not exist in this build is dimmed.
     for (int i = 0; i < 6; ++i)
-        if (kBarCommands[i]) mainWindow_->setBarButtonEnabled(i, commandAvailable(*registry_, kBarCommands[i]));
+        if (kBarCommands[i])
+            mainWindow_->setBarButtonEnabled(i, commandAvailable(*registry_, kBarCommands[i]));
 
     mainWindow_->onCommand = [this](const QString& item) { runCommand(item); };
     mainWindow_->onBarClick = [this](int i) { barClick(i); };

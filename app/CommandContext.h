@@ -22,7 +22,8 @@ struct MenuMarks {
     std::map<std::string, bool> checked;
     /// The three boundary-layer items start unavailable; only airfoilBoundaryLayerView is
     /// ever made available (by the first boundary-layer solution).
-    std::map<std::string, bool> enabled = {{"airfoilBoundaryLayerView", false}, {"boundaryLayerView", false}, {"updateBoundaryLayer", false}};
+    std::map<std::string, bool> enabled = {
+        {"airfoilBoundaryLayerView", false}, {"boundaryLayerView", false}, {"updateBoundaryLayer", false}};
     /// The swatch (0 lower, 1 upper surface) the colour menu was opened over.
     int colourMenuSwatch = 0;
 

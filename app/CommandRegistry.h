@@ -13,8 +13,8 @@
 //
 // Until an entry is registered, the menu items that need it are disabled.
 // Registering one is a single line in registerCommands (CommandRegistry.cpp):
-//     registry.dialogs["Naca4Dialog"] = [](CommandContext& c) { return ui::showNaca4Dialog(c.state, c.window); };
-//     registry.commands["saveViewData"] = saveAsciiFile;
+//     registry.dialogs["Naca4Dialog"] = [](CommandContext& c) { return ui::showNaca4Dialog(c.state,
+//     c.window); }; registry.commands["saveViewData"] = saveAsciiFile;
 
 #include <functional>
 #include <map>
@@ -30,8 +30,8 @@ using DialogOpener = std::function<bool(CommandContext&)>;
 using CommandHandler = std::function<void(CommandContext&)>;
 
 struct CommandRegistry {
-    /// By window name: "RibTemplateDialog", "Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog",
-    /// "AerodynamicsSettingsDialog", "MeshSettingsDialog".
+    /// By window name: "RibTemplateDialog", "Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog",
+    /// "PointCountDialog", "AerodynamicsSettingsDialog", "MeshSettingsDialog".
     std::map<std::string, DialogOpener> dialogs;
     /// By menu item name: "saveViewData", "exportDxf", "printRibTemplates", "printerSetup",
     /// "openCoordinateFile", "copy", "zoomIn", "zoomOut", "zoomReset",

@@ -13,11 +13,13 @@
 namespace aerolune {
 
 /// The view commands' check-mark group: choosing one checks it alone.
-inline constexpr const char* kViewCheckGroup[] = {"surfaceCpView",         "surfaceVelocityView", "boundaryLayerView",
-                                                  "streamLinesView", "pressureFieldView",     "meshView"};
+inline constexpr const char* kViewCheckGroup[] = {"surfaceCpView",     "surfaceVelocityView",
+                                                  "boundaryLayerView", "streamLinesView",
+                                                  "pressureFieldView", "meshView"};
 
 /// The File items enableFileItems makes available again on every recomputation.
-inline constexpr const char* kFileItems[] = {"saveViewData", "exportDxf", "printRibTemplates", "printerSetup"};
+inline constexpr const char* kFileItems[] = {"saveViewData", "exportDxf", "printRibTemplates",
+                                             "printerSetup"};
 
 /// Every menu item that carries a command, in menu order.
 const std::vector<std::string>& menuCommandNames();

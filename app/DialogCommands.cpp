@@ -7,18 +7,17 @@
 #include "geometry/NacaDigits.h"
 #include "geometry/SectionDefinition.h"
 #include "numerics/airfoil/MeshLimits.h"
-#include "ui/Naca4Dialog.h"
-#include "ui/Naca5Dialog.h"
+#include "ui/AerodynamicsSettingsDialog.h"
 #include "ui/AngleDialog.h"
 #include "ui/FlapDialog.h"
-#include "ui/PointCountDialog.h"
 #include "ui/MeshSettingsDialog.h"
-#include "ui/AerodynamicsSettingsDialog.h"
+#include "ui/Naca4Dialog.h"
+#include "ui/Naca5Dialog.h"
+#include "ui/PointCountDialog.h"
 
 namespace aerolune {
 
 namespace {
-
 
 // Twice the largest distance of a contour point from the middle of the chord
 // line (trailing edge to leading edge), as the mesh generator measures the
@@ -47,12 +46,12 @@ std::string designationProblem(const SharedSettings& s) {
     const bool five = s.SectionFamily.toInt() == 5;
     const std::string name = five ? naca5Designation(s.Naca5LiftDigit, s.Naca5CamberPos, s.Naca5Thickness)
                                   : naca4Designation(s.Naca4Camber, s.Naca4CamberPos, s.Naca4Thickness);
-    const NacaDigits digits = five ? NacaDigits{5, s.Naca5LiftDigit.toInt(), s.Naca5CamberPos.toInt(),
-                                                s.Naca5Thickness.toInt()}
-                                   : NacaDigits{4, s.Naca4Camber.toInt(), s.Naca4CamberPos.toInt(),
-                                                s.Naca4Thickness.toInt()};
+    const NacaDigits digits =
+        five ? NacaDigits{5, s.Naca5LiftDigit.toInt(), s.Naca5CamberPos.toInt(), s.Naca5Thickness.toInt()}
+             : NacaDigits{4, s.Naca4Camber.toInt(), s.Naca4CamberPos.toInt(), s.Naca4Thickness.toInt()};
     const std::string problem = nacaDigitsProblem(digits);
-    return problem.empty() ? problem : "NACA " + name + " is not a section this program can build: " + problem;
+    return problem.empty() ? problem
+                           : "NACA " + name + " is not a section this program can build: " + problem;
 }
 
 void storeWorkingMeshSize(AppState& state) {
@@ -71,7 +70,8 @@ std::unique_ptr<ui::SettingsDialog> makeDialog(const std::string& name, AppState
     if (name == "FlapDialog") return std::make_unique<ui::FlapDialog>(state, window);
     if (name == "PointCountDialog") return std::make_unique<ui::PointCountDialog>(state, window);
     if (name == "MeshSettingsDialog") return std::make_unique<ui::MeshSettingsDialog>(state, window);
-    if (name == "AerodynamicsSettingsDialog") return std::make_unique<ui::AerodynamicsSettingsDialog>(state, window);
+    if (name == "AerodynamicsSettingsDialog")
+        return std::make_unique<ui::AerodynamicsSettingsDialog>(state, window);
     return nullptr;
 }
 

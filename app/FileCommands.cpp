@@ -49,8 +49,11 @@ std::string readAirfoilNote(const ReadAirfoilResult& result) {
 }
 
 void openCoordinateFile(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
-    FileDialogRequest request{false, kReadAirfoilDialogTitle, kAsciiFilterIndex,
-                              memory.openFileName.empty() ? firstOpenName() : memory.openFileName, {}};
+    FileDialogRequest request{false,
+                              kReadAirfoilDialogTitle,
+                              kAsciiFilterIndex,
+                              memory.openFileName.empty() ? firstOpenName() : memory.openFileName,
+                              {}};
     const std::optional<std::string> chosen = context.chooseFile(request);
     if (!chosen) {
         state.shared.DialogCancelled = int16_t{1};

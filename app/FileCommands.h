@@ -39,9 +39,9 @@ struct FileCommandContext {
 
 /// What the one file dialog of the main window keeps from use to use.
 struct FileDialogMemory {
-    std::string title;         ///< kept by views whose save has no title of their own
-    std::string exportPath;    ///< the last file saved
-    std::string openFileName;  ///< the last file read; empty before the first read
+    std::string title;                   ///< kept by views whose save has no title of their own
+    std::string exportPath;              ///< the last file saved
+    std::string openFileName;            ///< the last file read; empty before the first read
     std::string referencePolarFileName;  ///< the last reference polar read
 };
 

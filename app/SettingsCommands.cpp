@@ -44,8 +44,8 @@ void openSectionFileFromOutside(CommandContext& context, const std::string& path
 }
 
 void registerSettingsAndFileCommands(CommandRegistry& registry) {
-    for (const char* name :
-         {"Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog", "MeshSettingsDialog", "AerodynamicsSettingsDialog"}) {
+    for (const char* name : {"Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog",
+                             "MeshSettingsDialog", "AerodynamicsSettingsDialog"}) {
         registry.dialogs[name] = [name](CommandContext& c) {
             auto help = [owner = c.window](int context) {
                 showHelp(owner, {"aerolune2.hlp", kHelpShowContext, context});

@@ -23,7 +23,8 @@ bool zoomIn(AppState& state) { return changeWindow(state, plot::zoomedIn); }
 
 bool canZoomIn(const AppState& state) {
     const int view = state.pub.view.toInt();
-    return plot::isZoomView(view) && plot::zoomedIn(plot::viewWindow(state, view)) != plot::viewWindow(state, view);
+    return plot::isZoomView(view) &&
+           plot::zoomedIn(plot::viewWindow(state, view)) != plot::viewWindow(state, view);
 }
 
 bool zoomOut(AppState& state) { return changeWindow(state, plot::zoomedOut); }

@@ -20,7 +20,8 @@ constexpr int kHotSpot = 12;
 QCursor zoomCursor(bool blackBackground) {
     static const bool registered = (registerZoomCursors(), true);
     (void)registered;
-    const QPixmap image(blackBackground ? QStringLiteral(":/cursors/zoomw.png") : QStringLiteral(":/cursors/zoom.png"));
+    const QPixmap image(blackBackground ? QStringLiteral(":/cursors/zoomw.png")
+                                        : QStringLiteral(":/cursors/zoom.png"));
     if (image.isNull()) return QCursor(Qt::CrossCursor);
     return QCursor(image, kHotSpot, kHotSpot);
 }

@@ -13,11 +13,12 @@ void connectZoomDrag(ui::PlotArea& area, AppState& state, std::function<void()> 
                          if (button != Qt::LeftButton) return;
                          drag->press(state, area.surface(), world.x(), world.y());
                      });
-    QObject::connect(&area, &ui::PlotArea::mouseMoved, &area, [&area, drag](QPointF, QPointF world, Qt::MouseButtons) {
-        if (!drag->dragging()) return;
-        drag->move(area.surface(), world.x(), world.y());
-        area.update();
-    });
+    QObject::connect(&area, &ui::PlotArea::mouseMoved, &area,
+                     [&area, drag](QPointF, QPointF world, Qt::MouseButtons) {
+                         if (!drag->dragging()) return;
+                         drag->move(area.surface(), world.x(), world.y());
+                         area.update();
+                     });
     QObject::connect(&area, &ui::PlotArea::mouseReleased, &area,
                      [&area, &state, drag, redraw](QPointF, QPointF, Qt::MouseButton button) {
                          if (button != Qt::LeftButton || !drag->dragging()) return;

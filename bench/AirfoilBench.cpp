@@ -12,15 +12,15 @@
 namespace {
 
 struct AirfoilArrays {
-    explicit AirfoilArrays(int32_t total) : halfPoints(total / 2), nodeX(total), ctrlX(total), nodeY(total), cp(total),
-                                            velocity(total) {}
+    explicit AirfoilArrays(int32_t total)
+        : halfPoints(total / 2), nodeX(total), ctrlX(total), nodeY(total), cp(total), velocity(total) {}
     void call(int32_t designation, float alpha) {
         int32_t reserved = 0, source = 0, mode = 0, nu = 0, nl = 0;
         float cl = 0, cm = 0, flapRad = 0, flapHinge = 1;
         float file[1] = {0};
-        aerolune::Airfoil(&designation, &alpha, nodeX.data(), ctrlX.data(), nodeY.data(), cp.data(), velocity.data(),
-                          &cl, &cm, &flapRad, &flapHinge, &halfPoints, &reserved, file, file, file, file, &nu, &nl,
-                          &source, &mode);
+        aerolune::Airfoil(&designation, &alpha, nodeX.data(), ctrlX.data(), nodeY.data(), cp.data(),
+                          velocity.data(), &cl, &cm, &flapRad, &flapHinge, &halfPoints, &reserved, file, file,
+                          file, file, &nu, &nl, &source, &mode);
         benchmark::DoNotOptimize(cl);
     }
     int32_t halfPoints;

@@ -2,14 +2,14 @@
 // 4 degrees and Re 1e6 (the reference solver's dump), resampled to the
 // station count a section of 2n points gives each surface.
 
-#include "numerics/blayer/Blayer2.h"
-
 #include <benchmark/benchmark.h>
 
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "numerics/blayer/Blayer2.h"
 
 namespace {
 
@@ -75,18 +75,24 @@ struct Call {
     int32_t run() {
         double re = 1e6, roughness = 0.0, limit = 50.0;
         int32_t n = static_cast<int32_t>(surf.s.size()), rows = points, model = 2;
-        aerolune::Blayer2(surf.s.data(), surf.ue.data(), &re, profileU.data(), profileY.data(), stationOut.data(),
-                          table.data(), &n, &rows, &roughness, &model, &limit);
+        aerolune::Blayer2(surf.s.data(), surf.ue.data(), &re, profileU.data(), profileY.data(),
+                          stationOut.data(), table.data(), &n, &rows, &roughness, &model, &limit);
         return rows;
     }
 };
 
 // One surface: args stations, points across.
 void BM_Blayer2Surface(benchmark::State& state) {
-    Call call(resampled(referenceSurface(0), static_cast<int>(state.range(0))), static_cast<int32_t>(state.range(1)));
+    Call call(resampled(referenceSurface(0), static_cast<int>(state.range(0))),
+              static_cast<int32_t>(state.range(1)));
     for (auto _ : state) benchmark::DoNotOptimize(call.run());
 }
-BENCHMARK(BM_Blayer2Surface)->Args({60, 32})->Args({60, 64})->Args({170, 32})->Args({170, 64})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Blayer2Surface)
+    ->Args({60, 32})
+    ->Args({60, 64})
+    ->Args({170, 32})
+    ->Args({170, 64})
+    ->Unit(benchmark::kMillisecond);
 
 // Both surfaces of a section of 2n points: the solver's share of the
 // boundary-layer recomputation (120 points: n = 60; 340 points: n = 170).

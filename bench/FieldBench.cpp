@@ -7,8 +7,8 @@
 
 #include "numerics/airfoil/Airfoil.h"
 #include "numerics/airfoil/Contr.h"
-#include "numerics/airfoil/FoilGrid.h"
 #include "numerics/airfoil/Flow.h"
+#include "numerics/airfoil/FoilGrid.h"
 
 namespace {
 
@@ -22,9 +22,9 @@ Section naca2412At4(int32_t halfPoints) {
     std::vector<float> ctrl(n), cp(n), file(1);
     int32_t designation = 2412, reserved = 0, fileN = 0, source = 0, mode = 0;
     float alpha = 4.0f, cl = 0, cm = 0, flap = 0, hinge = 0.8f;
-    aerolune::Airfoil(&designation, &alpha, s.x.data(), ctrl.data(), s.y.data(), cp.data(), s.v.data(), &cl, &cm,
-                      &flap, &hinge, &halfPoints, &reserved, file.data(), file.data(), file.data(), file.data(),
-                      &fileN, &fileN, &source, &mode);
+    aerolune::Airfoil(&designation, &alpha, s.x.data(), ctrl.data(), s.y.data(), cp.data(), s.v.data(), &cl,
+                      &cm, &flap, &hinge, &halfPoints, &reserved, file.data(), file.data(), file.data(),
+                      file.data(), &fileN, &fileN, &source, &mode);
     s.x.back() = s.x.front();
     s.y.back() = s.y.front();
     s.v.back() = s.v.front();
@@ -51,10 +51,10 @@ void BM_FieldView61x31(benchmark::State& state) {
     std::vector<int32_t> count(51);
     for (auto _ : state) {
         buildMesh(s, ni, nj, 6.0f, 1.02f, mx, my);
-        aerolune::Flow(s.v.data(), s.x.data(), s.y.data(), &n, mx.data(), my.data(), &stag, cp.data(), psi.data(),
-                       &ni, &nj);
-        aerolune::Contr(mx.data(), my.data(), psi.data(), levels.data(), &ni, &nj, &levelCount, x1.data(), y1.data(),
-                        x2.data(), y2.data(), count.data());
+        aerolune::Flow(s.v.data(), s.x.data(), s.y.data(), &n, mx.data(), my.data(), &stag, cp.data(),
+                       psi.data(), &ni, &nj);
+        aerolune::Contr(mx.data(), my.data(), psi.data(), levels.data(), &ni, &nj, &levelCount, x1.data(),
+                        y1.data(), x2.data(), y2.data(), count.data());
         benchmark::DoNotOptimize(count.data());
     }
 }

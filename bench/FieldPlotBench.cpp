@@ -39,7 +39,8 @@ void redraw(benchmark::State& run, int view, int meshX, int meshY) {
         state.pub.NewGrid = int16_t{1};
         surface.clear();
         state.analysis.field = computeFieldView(state, view);
-        plot::drawFieldView(surface, state.analysis.field, plot::viewWindow(state, view), state.priv.ForegroundIndex);
+        plot::drawFieldView(surface, state.analysis.field, plot::viewWindow(state, view),
+                            state.priv.ForegroundIndex);
         benchmark::DoNotOptimize(surface.image().constBits());  // as the plot area shows it
     }
 }

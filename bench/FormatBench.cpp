@@ -1,10 +1,10 @@
-#include "common/FormatPicture.h"
-#include "common/NumberText.h"
-#include "common/PrintForm.h"
-
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+
+#include "common/FormatPicture.h"
+#include "common/NumberText.h"
+#include "common/PrintForm.h"
 
 static void BM_ReadLeadingNumber(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(aerolune::readLeadingNumber("  -2.5e3 Deg."));
@@ -38,7 +38,8 @@ static void BM_CoordinateFileLines(benchmark::State& state) {
             const float x = 0.5f + 0.5f * std::cos(0.0392699f * static_cast<float>(i));
             const float y = 0.06f * std::sin(0.0392699f * static_cast<float>(i));
             aerolune::PrintLine line;
-            line.item(aerolune::formatPicture(x, "#0.000000")).zoneItem(aerolune::formatPicture(y, "#0.000000"));
+            line.item(aerolune::formatPicture(x, "#0.000000"))
+                .zoneItem(aerolune::formatPicture(y, "#0.000000"));
             bytes += line.str().size();
         }
         benchmark::DoNotOptimize(bytes);

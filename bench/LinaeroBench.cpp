@@ -34,8 +34,8 @@ void BM_Linaero(benchmark::State& state) {
     float alpha = 0.05f;
     float A[9];
     for (auto _ : state) {
-        aerolune::linaero(&alpha, c.z.data(), c.x.data(), &nh, &order, &A[0], &A[1], &A[2], &A[3],
-                          &A[4], &A[5], &A[6], &A[7], &A[8]);
+        aerolune::linaero(&alpha, c.z.data(), c.x.data(), &nh, &order, &A[0], &A[1], &A[2], &A[3], &A[4],
+                          &A[5], &A[6], &A[7], &A[8]);
         benchmark::DoNotOptimize(A);
     }
 }

@@ -5,11 +5,10 @@
 // when the subcommand is chosen on the command line, hands main() the work to
 // run after parsing.
 
+#include <CLI/CLI.hpp>
 #include <functional>
 #include <stdexcept>
 #include <string>
-
-#include <CLI/CLI.hpp>
 
 namespace aerolune::cli {
 

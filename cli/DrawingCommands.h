@@ -13,7 +13,8 @@
 namespace aerolune::cli {
 
 inline constexpr const char* kPlotDescription = "draw one view into a PNG, SVG or PDF file";
-inline constexpr const char* kRibsDescription = "full-size rib templates of a tapered wing as a PDF at true scale";
+inline constexpr const char* kRibsDescription =
+    "full-size rib templates of a tapered wing as a PDF at true scale";
 
 /// True for the name of a subcommand the drawing helper runs.
 bool isDrawingCommand(std::string_view name);

@@ -77,7 +77,8 @@ int runField(const FieldOptions& o) {
         printNodes(mesh, flow);
     } else if (o.field == "cp") {
         const int32_t count = o.levels > 0 ? o.levels : kPressureLevelCount;
-        const FieldLevelSet set = pressureLevels(state.pub.CpHigh.toDouble(), state.pub.CpLow.toDouble(), count);
+        const FieldLevelSet set =
+            pressureLevels(state.pub.CpHigh.toDouble(), state.pub.CpLow.toDouble(), count);
         printSegments(mesh, flow.cp, set.levels);
     } else {
         const int32_t count = o.levels > 0 ? o.levels : kStreamlineLevelCount;
@@ -93,8 +94,9 @@ int runField(const FieldOptions& o) {
 void registerField(CLI::App& app, CommandRun& run) {
     auto options = std::make_shared<FieldOptions>();
     CLI::App* sub = app.add_subcommand(
-        "field", "flow field on an O-mesh as CSV i,j,x,y,psi,cp; with --levels or --field the iso-segments "
-                 "level,x1,y1,x2,y2 (level = the level's value)");
+        "field",
+        "flow field on an O-mesh as CSV i,j,x,y,psi,cp; with --levels or --field the iso-segments "
+        "level,x1,y1,x2,y2 (level = the level's value)");
     addSectionOptions(*sub, options->section);
     addAlphaOption(*sub, options->alpha);
     addMeshOptions(*sub, options->mesh);

@@ -2,9 +2,8 @@
 // The mesh options of the subcommands that build an O-mesh: --mesh NIxNJ,
 // --radius and --cluster, checked the same way wherever they appear.
 
-#include <string>
-
 #include <CLI/CLI.hpp>
+#include <string>
 
 #include "analysis/FieldRoutine.h"
 

@@ -6,7 +6,6 @@
 
 namespace aerolune::cli {
 
-
 CLI::Validator finiteWithin(double least, double most, const std::string& what, const std::string& unit) {
     const std::string range =
         formatGeneral(least) + " to " + formatGeneral(most) + (unit.empty() ? "" : " " + unit);
@@ -32,7 +31,8 @@ CLI::Validator decimalNumber(const std::string& what) {
     return CLI::Validator(
         [what](const std::string& text) {
             double v = 0.0;
-            return readDecimalNumber(text, v) ? std::string() : what + " must be a decimal number (not \"" + text + "\")";
+            return readDecimalNumber(text, v) ? std::string()
+                                              : what + " must be a decimal number (not \"" + text + "\")";
         },
         "NUMBER");
 }

@@ -55,7 +55,8 @@ std::vector<MethodFigures> reportFigures(const AppState& state) {
     };
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     if (bl.ok)
-        methods.push_back(panelFigures("panel_boundary_layer", bl.cl, bl.cmLe, state.pub.boundaryLayerCd.toDouble()));
+        methods.push_back(
+            panelFigures("panel_boundary_layer", bl.cl, bl.cmLe, state.pub.boundaryLayerCd.toDouble()));
     else
         methods.push_back({"panel_boundary_layer", {}, {}, {}, {}, {}, {}});
     return methods;

@@ -87,7 +87,8 @@ void addSectionOptions(CLI::App& sub, SectionOptions& o, FileCount files) {
     sub.add_option("--re", o.re, "Reynolds number on the chord, 1e3..1e9")
         ->capture_default_str()
         ->check(withinRule(kReynoldsRule));
-    sub.add_option("--model", o.model, "simple: flat-plate drag, geometric angle; semi: own drag, effective angle; "
+    sub.add_option("--model", o.model,
+                   "simple: flat-plate drag, geometric angle; semi: own drag, effective angle; "
                    "layer: integral boundary layer and wake coupled to the flow at every angle")
         ->capture_default_str()
         ->check(CLI::IsMember({"simple", "semi", "layer"}));

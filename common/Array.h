@@ -5,17 +5,17 @@
 // handed across a numerical entry. Checked builds verify every index.
 
 #include <cstddef>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #if defined(AEROLUNE_CHECKED) || !defined(NDEBUG)
-#define AEROLUNE_INDEX_CHECK(cond)                                                      \
-    do {                                                                                \
-        if (!(cond)) {                                                                  \
+#define AEROLUNE_INDEX_CHECK(cond)                                                               \
+    do {                                                                                         \
+        if (!(cond)) {                                                                           \
             std::fprintf(stderr, "index out of range: %s (%s:%d)\n", #cond, __FILE__, __LINE__); \
-            std::abort();                                                               \
-        }                                                                               \
+            std::abort();                                                                        \
+        }                                                                                        \
     } while (0)
 #else
 #define AEROLUNE_INDEX_CHECK(cond) ((void)0)

@@ -70,7 +70,8 @@ std::string digitRun(const DecimalDigits& number, int from, int count, int keep)
 }
 
 std::string padLeft(std::string text, int width) {
-    if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+    if (static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
     return text;
 }
 
@@ -89,7 +90,8 @@ std::string assemble(const Picture& picture, bool negative, const std::string& i
 std::string formatFixed(DecimalDigits number, const Picture& picture) {
     roundToDecimals(number, picture.maxDecimals);
     const int integerDigits = std::max(number.pointPos, 0);
-    const std::string integer = padLeft(digitRun(number, 0, integerDigits, integerDigits), picture.minIntegerDigits);
+    const std::string integer =
+        padLeft(digitRun(number, 0, integerDigits, integerDigits), picture.minIntegerDigits);
     const std::string fraction = digitRun(number, number.pointPos, picture.maxDecimals, picture.minDecimals);
     return assemble(picture, number.negative, integer, fraction, "");
 }

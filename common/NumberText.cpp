@@ -1,7 +1,7 @@
 #include "common/NumberText.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

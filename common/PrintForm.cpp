@@ -21,7 +21,8 @@ std::string unsignedFreeForm(const DecimalDigits& number, int significant) {
 
     if (pointPos > 0 && pointPos <= significant) {  // at least one integer digit
         if (count <= pointPos) return digits + std::string(static_cast<std::size_t>(pointPos - count), '0');
-        return digits.substr(0, static_cast<std::size_t>(pointPos)) + '.' + digits.substr(static_cast<std::size_t>(pointPos));
+        return digits.substr(0, static_cast<std::size_t>(pointPos)) + '.' +
+               digits.substr(static_cast<std::size_t>(pointPos));
     }
     if (pointPos <= 0 && count - pointPos <= significant)  // zeros after the point, then the digits
         return '.' + std::string(static_cast<std::size_t>(-pointPos), '0') + digits;

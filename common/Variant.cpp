@@ -10,12 +10,18 @@ namespace aerolune {
 
 double Variant::toDouble() const {
     switch (kind()) {
-        case Kind::Empty: return 0.0;
-        case Kind::Int16: return std::get<int16_t>(value_);
-        case Kind::Int32: return std::get<int32_t>(value_);
-        case Kind::Single: return std::get<float>(value_);
-        case Kind::Double: return std::get<double>(value_);
-        case Kind::String: return readLeadingNumber(std::get<std::string>(value_));
+        case Kind::Empty:
+            return 0.0;
+        case Kind::Int16:
+            return std::get<int16_t>(value_);
+        case Kind::Int32:
+            return std::get<int32_t>(value_);
+        case Kind::Single:
+            return std::get<float>(value_);
+        case Kind::Double:
+            return std::get<double>(value_);
+        case Kind::String:
+            return readLeadingNumber(std::get<std::string>(value_));
     }
     return 0.0;
 }
@@ -31,19 +37,22 @@ int32_t Variant::toInt() const {
 
 std::string Variant::toText() const {
     switch (kind()) {
-        case Kind::Empty: return "";
-        case Kind::String: return std::get<std::string>(value_);
+        case Kind::Empty:
+            return "";
+        case Kind::String:
+            return std::get<std::string>(value_);
         case Kind::Single: {
             // A single shows the digits it actually holds, not its double expansion.
             char buffer[32];
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer,
-                                              static_cast<double>(std::get<float>(value_)),
-                                              std::chars_format::general, 7);
+            const auto result =
+                std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(std::get<float>(value_)),
+                              std::chars_format::general, 7);
             double rounded = 0.0;
             std::from_chars(buffer, result.ptr, rounded);
             return formatGeneral(rounded);
         }
-        default: return formatGeneral(toDouble());
+        default:
+            return formatGeneral(toDouble());
     }
 }
 

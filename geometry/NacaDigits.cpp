@@ -35,15 +35,18 @@ std::string nacaDigitsProblem(const NacaDigits& d) {
     if (d.thickness < 1 || d.thickness > 30)
         return "the thickness digits " + twoDigits(d.thickness) + " must lie between 01 and 30.";
     if (d.family == 5) {
-        if (d.first < 0 || d.first > 9) return "the design-lift digit " + std::to_string(d.first) + " must be 0 to 9.";
+        if (d.first < 0 || d.first > 9)
+            return "the design-lift digit " + std::to_string(d.first) + " must be 0 to 9.";
         if (d.position < 10 || d.position > 50 || d.position % 10 != 0)
             return "the camber-position digits " + twoDigits(d.position) +
                    " must be 10, 20, 30, 40 or 50 (standard mean lines only).";
         return {};
     }
     if (d.first < 0 || d.first > 9 || d.position < 0 || d.position > 9)
-        return "the camber digits " + std::to_string(d.first) + std::to_string(d.position) + " must be single digits.";
-    if (d.first > 0 && d.position == 0) return "a cambered section needs a camber position (second digit) of 1 to 9.";
+        return "the camber digits " + std::to_string(d.first) + std::to_string(d.position) +
+               " must be single digits.";
+    if (d.first > 0 && d.position == 0)
+        return "a cambered section needs a camber position (second digit) of 1 to 9.";
     return {};
 }
 

@@ -12,10 +12,10 @@ namespace aerolune {
 /// position (tenths of chord), thickness. 5-digit: the design-lift digit, the
 /// two camber-position digits (10..50 for the standard mean lines), thickness.
 struct NacaDigits {
-    int family = 4;     ///< 4 or 5
-    int first = 0;      ///< camber (4-digit) or design-lift digit (5-digit)
-    int position = 0;   ///< camber position: one digit (4-digit), two digits (5-digit)
-    int thickness = 12; ///< per cent chord
+    int family = 4;      ///< 4 or 5
+    int first = 0;       ///< camber (4-digit) or design-lift digit (5-digit)
+    int position = 0;    ///< camber position: one digit (4-digit), two digits (5-digit)
+    int thickness = 12;  ///< per cent chord
 };
 
 /// The digits of a designation typed as text ("2412", "23012"); nothing when

@@ -20,7 +20,8 @@ ExportText surface(const AppState& state, SurfaceQuantity quantity) {
     const int32_t n = 2 * state.shared.HalfPoints;
     const Array1<float>& values =
         quantity == SurfaceQuantity::PressureCoefficient ? section.SurfCp : section.SurfVel;
-    return surfaceExportText(quantity, state.texts.sectionName, state.texts.angleReadout, section.CtrlX, values, n);
+    return surfaceExportText(quantity, state.texts.sectionName, state.texts.angleReadout, section.CtrlX,
+                             values, n);
 }
 
 }  // namespace

@@ -29,9 +29,9 @@ std::optional<ParsedAirfoil> parseLednicerAirfoil(std::string_view text);
 
 /// Reads a Selig file. The run of points is split at its first point of least
 /// x, which goes into both lists; both lists come out from the leading edge to
-/// the trailing edge (the upper part reversed from file order). Returns nothing when the text is not in this layout (fewer than
-/// three pairs, any other line after the name, or a first line that looks like
-/// a Lednicer count line).
+/// the trailing edge (the upper part reversed from file order). Returns nothing when the text is not in this
+/// layout (fewer than three pairs, any other line after the name, or a first line that looks like a Lednicer
+/// count line).
 std::optional<ParsedAirfoil> parseSeligAirfoil(std::string_view text);
 
 /// A line of a file in one of these layouts that holds no x y pair.

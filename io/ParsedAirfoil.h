@@ -31,8 +31,8 @@ using FileSurface = std::vector<FilePoint>;
 
 struct ParsedAirfoil {
     std::string name;
-    FileSurface first;              ///< the first surface of the file (the upper one)
-    FileSurface second;             ///< the second surface of the file
+    FileSurface first;   ///< the first surface of the file (the upper one)
+    FileSurface second;  ///< the second surface of the file
     AirfoilLayout layout = AirfoilLayout::None;
     int32_t malformedFields = 0;   ///< fields that held no number where one was due
     bool truncated = false;        ///< the text ended before the counts were met

@@ -38,7 +38,8 @@ std::vector<PolarExportBlock> polarExportBlocks(const PolarStore& store, int32_t
 
 /// The polars in storage order, with no blank line between them; the drag is
 /// divided by 1000 before it is written. A row not computed keeps its angle
-/// and reads "not computed: " and the reason where its figures would stand. An empty store gives an empty text.
+/// and reads "not computed: " and the reason where its figures would stand. An empty store gives an empty
+/// text.
 std::string polarExportText(const std::vector<PolarExportBlock>& polars);
 
 }  // namespace aerolune

@@ -152,8 +152,8 @@ std::string straightenLongLastStep(FileSurface& s, const Frame& f, bool upper) {
         s.pop_back();
     }
     extendAtTrailingEnd(s, straightSteps(before, end, previous));
-    return std::string(upper ? "upper" : "lower") + " surface read as straight from x = " + chordPlace(before.x) +
-           " to the trailing edge";
+    return std::string(upper ? "upper" : "lower") +
+           " surface read as straight from x = " + chordPlace(before.x) + " to the trailing edge";
 }
 
 // Keeps `capacity` points spread evenly over the file's order, both ends

@@ -133,7 +133,8 @@ void drawPressureLegend(Surface& surface, const FieldLevelSet& levels,
     surface.setFont(callers);
 }
 
-FieldWindow drawFieldView(Surface& surface, const FieldViewData& field, const FieldWindow& window, int foreground) {
+FieldWindow drawFieldView(Surface& surface, const FieldViewData& field, const FieldWindow& window,
+                          int foreground) {
     FieldWindow drawn = window;
     if (field.view == 0) return drawn;
     if (field.view == kMeshView) {
@@ -141,7 +142,8 @@ FieldWindow drawFieldView(Surface& surface, const FieldViewData& field, const Fi
     } else {
         drawIsoLines(surface, field.segments, field.levels, drawn);
         drawSectionOutline(surface, field.mesh, foreground);
-        if (field.view == kPressureView) drawPressureLegend(surface, field.levels, sectionOutline(field.mesh));
+        if (field.view == kPressureView)
+            drawPressureLegend(surface, field.levels, sectionOutline(field.mesh));
     }
     return drawn;
 }

@@ -58,6 +58,7 @@ inline constexpr double kSmallestLegendPoints = 6.5;
 /// is drawn for a field of view 0. The surface is not cleared here.
 /// \return the window as drawn (its y range re-centred to the plot area's
 ///         aspect), for the caller to keep as the view's window
-FieldWindow drawFieldView(Surface& surface, const FieldViewData& field, const FieldWindow& window, int foreground);
+FieldWindow drawFieldView(Surface& surface, const FieldViewData& field, const FieldWindow& window,
+                          int foreground);
 
 }  // namespace aerolune::plot

@@ -17,13 +17,17 @@ bool finiteWindow(const FieldWindow& w) {
 
 }  // namespace
 
-bool isZoomView(int vflag) { return vflag == kStreamlineView || vflag == kPressureView || vflag == kMeshView; }
+bool isZoomView(int vflag) {
+    return vflag == kStreamlineView || vflag == kPressureView || vflag == kMeshView;
+}
 
 FieldWindow viewWindow(const AppState& state, int vflag) {
     const MainWindowPublic& pub = state.pub;
     if (vflag == kMeshView)
-        return {pub.MeshMin.toDouble(), pub.MeshMax.toDouble(), pub.MeshMinY.toDouble(), pub.MeshMaxY.toDouble()};
-    return {pub.ContMinX.toDouble(), pub.ContMaxX.toDouble(), pub.ContMinY.toDouble(), pub.ContMaxY.toDouble()};
+        return {pub.MeshMin.toDouble(), pub.MeshMax.toDouble(), pub.MeshMinY.toDouble(),
+                pub.MeshMaxY.toDouble()};
+    return {pub.ContMinX.toDouble(), pub.ContMaxX.toDouble(), pub.ContMinY.toDouble(),
+            pub.ContMaxY.toDouble()};
 }
 
 void storeViewWindow(AppState& state, int vflag, const FieldWindow& window) {

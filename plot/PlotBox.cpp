@@ -8,7 +8,7 @@
 namespace aerolune::plot {
 
 PlotBox placePlotArea(double innerWidth, double innerHeight, double toolbarHeight, double statusHeight,
-                double panelWidth) {
+                      double panelWidth) {
     PlotBox box;
     box.left = 75;
     box.top = toolbarHeight + 100;

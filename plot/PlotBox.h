@@ -19,7 +19,7 @@ struct PlotBox {
 /// \param statusHeight status bar height, twips
 /// \param panelWidth results panel (panDisplay) width, twips
 PlotBox placePlotArea(double innerWidth, double innerHeight, double toolbarHeight, double statusHeight,
-                double panelWidth);
+                      double panelWidth);
 
 /// PlotAspect after a resize: (inner height - status - toolbar - 40) /
 /// (inner width - 200); the previous aspect when the window is too small to

@@ -5,7 +5,8 @@ namespace aerolune::plot {
 namespace {
 
 void drawBand(const RubberBand& band, Surface& surface) {
-    surface.line(band.startX, band.startY, band.currentX, band.currentY, Colour(kRubberBandColour), BoxMode::Box);
+    surface.line(band.startX, band.startY, band.currentX, band.currentY, Colour(kRubberBandColour),
+                 BoxMode::Box);
 }
 
 }  // namespace

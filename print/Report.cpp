@@ -45,10 +45,12 @@ MethodCells checkedCells(double cl, double cm) {
 
 std::vector<ReportLine> reportLines(const AppState& state) {
     const MainWindowTexts& t = state.texts;
-    const MethodCells panel = checkedCells(state.section.PanelCl.toDouble(), state.section.PanelCm.toDouble());
+    const MethodCells panel =
+        checkedCells(state.section.PanelCl.toDouble(), state.section.PanelCm.toDouble());
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     const MethodCells layer = bl.ok ? checkedCells(bl.cl, bl.cmLe) : notComputed();
-    const std::string cd = bl.ok ? formatPicture(state.pub.boundaryLayerCd.toDouble(), "0.0#####") : kNotComputed;
+    const std::string cd =
+        bl.ok ? formatPicture(state.pub.boundaryLayerCd.toDouble(), "0.0#####") : kNotComputed;
 
     return {
         {{" Aerolune Report"}, 14},

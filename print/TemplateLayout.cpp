@@ -85,7 +85,8 @@ TemplateLayout layoutTemplates(const TemplateSettings& settings, double unitThic
             used = true;
             u += c * unitThickness + settings.gap();
             // The next rib must fit whole, its label strip included.
-            if (k + 1 < present.size() && u + margin + settings.chord(present[k + 1]) * unitThickness > width) {
+            if (k + 1 < present.size() &&
+                u + margin + settings.chord(present[k + 1]) * unitThickness > width) {
                 ++sheetIndex;
                 used = false;
                 u = 0.0;

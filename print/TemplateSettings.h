@@ -11,10 +11,10 @@ namespace aerolune::print {
 /// The template dialog's fields as typed (RibTemplateDialog).
 struct TemplateFields {
     std::string rootChord = "6";
-    std::string tipChord = "6";   ///< unused for a single rib
+    std::string tipChord = "6";  ///< unused for a single rib
     std::string skin = "0";
     std::string sections = "1";
-    bool centimetres = false;     ///< centimetres rather than inches
+    bool centimetres = false;  ///< centimetres rather than inches
 };
 
 /// More ribs than this in one job is a typing slip, not a wing.

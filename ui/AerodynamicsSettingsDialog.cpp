@@ -97,9 +97,10 @@ QWidget* AerodynamicsSettingsDialog::buildNumericalTab() {
 QWidget* AerodynamicsSettingsDialog::buildPhysicalTab() {
     auto* page = new QWidget;
     Frame* model = addFrame(page, "Transition Model", 240, 600 - kTabRow, 4935, 2055);
-    transition_ = {addOption(model, "laminarOption", "Always Laminar", 120, 240, 4600),
-                   addOption(model, "separationTransitionOption", "Transition on Laminar Seperation", 120, 540, 4600),
-                   addOption(model, "naturalTransitionOption", "Natural/Artificial Transition", 120, 840, 4600)};
+    transition_ = {
+        addOption(model, "laminarOption", "Always Laminar", 120, 240, 4600),
+        addOption(model, "separationTransitionOption", "Transition on Laminar Seperation", 120, 540, 4600),
+        addOption(model, "naturalTransitionOption", "Natural/Artificial Transition", 120, 840, 4600)};
     addLabel(model, "Wall roughness parameter; Set to 0 for natural transition.", 180, 1080, 1620, 615);
     roughness_ = addTextField(model, "roughnessField", 1860, 1320, 1335, 285);
     blasius_ = placed(new QCheckBox("Display Blasius Profile with Boundary Layer Thickness", page), 240,
@@ -108,10 +109,11 @@ QWidget* AerodynamicsSettingsDialog::buildPhysicalTab() {
     // The boundary-layer view's choice only passes through the dialog.
     auto* hidden = new QWidget(page);
     hidden->hide();
-    display_ = {addOption(hidden, "upperProfilesOption", "Upper Surface Velocity Profiles", 0, 0, 3000),
-                addOption(hidden, "lowerProfilesOption", "Lower Surface Velocity Profiles", 0, 300, 3000),
-                addOption(hidden, "upperThicknessOption", "Upper Surface Boundary Layer Thickness", 0, 600, 3000),
-                addOption(hidden, "lowerThicknessOption", "Lower Surface Boundary Layer Thickness", 0, 900, 3000)};
+    display_ = {
+        addOption(hidden, "upperProfilesOption", "Upper Surface Velocity Profiles", 0, 0, 3000),
+        addOption(hidden, "lowerProfilesOption", "Lower Surface Velocity Profiles", 0, 300, 3000),
+        addOption(hidden, "upperThicknessOption", "Upper Surface Boundary Layer Thickness", 0, 600, 3000),
+        addOption(hidden, "lowerThicknessOption", "Lower Surface Boundary Layer Thickness", 0, 900, 3000)};
     return page;
 }
 

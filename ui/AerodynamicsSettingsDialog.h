@@ -42,7 +42,7 @@ private:
     QComboBox* maxCd_ = nullptr;
     QCheckBox* blasius_ = nullptr;
     std::array<QRadioButton*, 3> transition_{};
-    std::array<QRadioButton*, 4> display_{};     // never shown
+    std::array<QRadioButton*, 4> display_{};  // never shown
     QRadioButton* simple_ = nullptr;
     QRadioButton* complex_ = nullptr;
 };

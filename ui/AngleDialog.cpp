@@ -47,8 +47,6 @@ void AngleDialog::textChanged() {
     slider_->setValue(static_cast<int>(std::lround(angle_)));
 }
 
-void AngleDialog::okPressed() {
-    state_.texts.angleText = text_->text().toStdString();
-}
+void AngleDialog::okPressed() { state_.texts.angleText = text_->text().toStdString(); }
 
 }  // namespace aerolune::ui

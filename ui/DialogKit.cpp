@@ -92,7 +92,8 @@ void SettingsDialog::okClicked() {
 
 void SettingsDialog::checkField(QLineEdit* field, const QuantityRule& rule, bool clamps) {
     checked_.push_back({field, rule, clamps});
-    if (clamps) connect(field, &QLineEdit::editingFinished, this, [field, rule] { clampFieldText(field, rule); });
+    if (clamps)
+        connect(field, &QLineEdit::editingFinished, this, [field, rule] { clampFieldText(field, rule); });
 }
 
 std::string SettingsDialog::fieldProblem() {

@@ -14,9 +14,10 @@ namespace aerolune::ui {
 
 FlapDialog::FlapDialog(AppState& state, QWidget* reference)
     : SettingsDialog("FlapDialog", "Adjust Flap", 4875, 2670, state, reference) {
-    length_ = addCoupled("Flap Length (%Chord)", 60, "flapLengthSlider", "flapLengthField", 0, 50, {"0", "", "50%"});
-    deflection_ =
-        addCoupled("Flap Deflection (Degrees)", 1320, "flapDeflectionSlider", "flapDeflectionField", -30, 30, {"-30", "0", "30"});
+    length_ = addCoupled("Flap Length (%Chord)", 60, "flapLengthSlider", "flapLengthField", 0, 50,
+                         {"0", "", "50%"});
+    deflection_ = addCoupled("Flap Deflection (Degrees)", 1320, "flapDeflectionSlider", "flapDeflectionField",
+                             -30, 30, {"-30", "0", "30"});
     addButtons(3540, 1200, 375, {180, 660, 1140}, kHelpContext);
     checkField(length_.text, {0.0, 50.0, "the flap length", "% chord"}, true);
     checkField(deflection_.text, {-30.0, 30.0, "the flap deflection", "degrees"}, true);
@@ -28,7 +29,7 @@ FlapDialog::FlapDialog(AppState& state, QWidget* reference)
 }
 
 FlapDialog::Coupled FlapDialog::addCoupled(const QString& caption, int top, const char* sliderName,
-                                 const char* textName, int lo, int hi, const QStringList& marks) {
+                                           const char* textName, int lo, int hi, const QStringList& marks) {
     Frame* frame = addFrame(this, caption, 180, top, 3195, 1155);
     Coupled c{addSlider(frame, sliderName, lo, hi, 10, 1, 60, 300, 2235, 495), nullptr, lo, hi};
     addLabel(frame, marks[0], 120, 780, 500, 255);

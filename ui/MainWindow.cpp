@@ -91,8 +91,9 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
             if (onCommand) onCommand(n);
         });
     }
-    for (const char* name : {"surfaceCpView", "surfaceVelocityView", "boundaryLayerView", "streamLinesView", "pressureFieldView", "meshView", "blackBackground",
-                             "whiteBackground", "naca4", "naca5", "openCoordinateFile"})
+    for (const char* name :
+         {"surfaceCpView", "surfaceVelocityView", "boundaryLayerView", "streamLinesView", "pressureFieldView",
+          "meshView", "blackBackground", "whiteBackground", "naca4", "naca5", "openCoordinateFile"})
         action(name)->setCheckable(true);
     buildClient();
     // A coordinate file dropped anywhere on the window opens as General
@@ -183,7 +184,8 @@ void MainWindow::placePlotArea() {
     plotArea_->setGeometry(twipsRect(left, top, width, height));
 }
 
-QLabel* MainWindow::addCaption(QWidget* parent, const QString& text, int left, int top, int room, bool heading) {
+QLabel* MainWindow::addCaption(QWidget* parent, const QString& text, int left, int top, int room,
+                               bool heading) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
     if (heading) {
@@ -319,8 +321,7 @@ void MainWindow::showState() {
         const char* name;
         const std::string& text;
     } fields[] = {
-        {"clField", t.cl}, {"cmLeadingEdgeField", t.cmLeadingEdge},
-        {"angleReadout", t.angleReadout}};
+        {"clField", t.cl}, {"cmLeadingEdgeField", t.cmLeadingEdge}, {"angleReadout", t.angleReadout}};
     for (const auto& f : fields) {
         auto* field = findChild<QLineEdit*>(f.name);
         field->setText(QString::fromStdString(f.text));
@@ -330,9 +331,12 @@ void MainWindow::showState() {
     const struct {
         const char* name;
         const std::string& text;
-    } boxes[] = {{"cmQuarterChordBox", t.cmQuarterChord}, {"zeroLiftAngleBox", t.zeroLiftAngle},
-                 {"centreOfPressureBox", t.centreOfPressure}, {"flapDeflectionBox", t.flapDeflection},
-                 {"flapLengthBox", t.flapLength}, {"dragBox", t.cd}};
+    } boxes[] = {{"cmQuarterChordBox", t.cmQuarterChord},
+                 {"zeroLiftAngleBox", t.zeroLiftAngle},
+                 {"centreOfPressureBox", t.centreOfPressure},
+                 {"flapDeflectionBox", t.flapDeflection},
+                 {"flapLengthBox", t.flapLength},
+                 {"dragBox", t.cd}};
     for (const auto& b : boxes) {
         if (b.name == std::string("dragBox") && b.text.empty())
             continue;  // keeps "0.0000" until a drag estimate
@@ -364,7 +368,7 @@ void MainWindow::showSectionName(const QString& name) {
 }
 
 void MainWindow::showMenus(const std::map<std::string, bool>& checked,
-                      const std::map<std::string, bool>& enabled) {
+                           const std::map<std::string, bool>& enabled) {
     for (const auto& [name, on] : checked)
         if (QAction* a = action(QString::fromStdString(name))) a->setChecked(on);
     for (const auto& [name, on] : enabled)
@@ -403,7 +407,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (watched != swatches_[i]) continue;
         // Only mouse events are read as such: a swatch also receives paint,
         // palette and show events.
-        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseMove)
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+            type != QEvent::MouseMove)
             break;
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && onSwatchClick) {

@@ -7,8 +7,8 @@ namespace aerolune::ui {
 
 NacaDigitsDialog::NacaDigitsDialog(const char* name, const QString& caption, const Layout& layout,
                                    const std::array<QString, 3>& labels,
-                                   const std::array<const char*, 3>& rowNames, int helpContext, AppState& state,
-                                   QWidget* reference)
+                                   const std::array<const char*, 3>& rowNames, int helpContext,
+                                   AppState& state, QWidget* reference)
     : SettingsDialog(name, caption, layout.clientWidth, layout.clientHeight, state, reference) {
     frame_ = addFrame(this, "", 180, 120, layout.frameWidth, layout.frameHeight);
     frame_->setObjectName("designationFrame");

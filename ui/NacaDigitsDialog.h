@@ -31,8 +31,7 @@ public:
 protected:
     NacaDigitsDialog(const char* name, const QString& caption, const Layout& layout,
                      const std::array<QString, 3>& labels, const std::array<const char*, 3>& rowNames,
-                     int helpContext, AppState& state,
-                     QWidget* reference);
+                     int helpContext, AppState& state, QWidget* reference);
 
     /// The fields and spin buttons take their row's name followed by "Field"
     /// and "Spin" as object names.

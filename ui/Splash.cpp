@@ -38,11 +38,15 @@ QPixmap drawSplashPicture() {
             const double theta = M_PI * (pass == 0 ? k : 40 - k) / 40.0;
             const double x = 0.5 * (1.0 - std::cos(theta));
             const double t = 0.6 * (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x -
-                                     0.1036 * x * x * x * x);
-            const double camber = x < 0.4 ? 0.04 / 0.16 * (0.8 * x - x * x) : 0.04 / 0.36 * (0.2 + 0.8 * x - x * x);
+                                    0.1036 * x * x * x * x);
+            const double camber =
+                x < 0.4 ? 0.04 / 0.16 * (0.8 * x - x * x) : 0.04 / 0.36 * (0.2 + 0.8 * x - x * x);
             const double y = camber + (pass == 0 ? t : -t);
             const QPointF point(left + chord * x, middle - chord * y);
-            if (pass == 0 && k == 0) section.moveTo(point); else section.lineTo(point);
+            if (pass == 0 && k == 0)
+                section.moveTo(point);
+            else
+                section.lineTo(point);
         }
     }
     painter.setPen(QPen(QColor(255, 255, 255, 120), 1.0));

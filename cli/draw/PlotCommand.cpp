@@ -102,8 +102,8 @@ void drawView(plot::Surface& s, AppState& state, const std::vector<ReferencePola
     plot::clearPlot(s, plot::plotStyleFrom(state));
     const int view = state.pub.view.toInt();
     if (state.analysis.field.view != view) return;
-    const plot::FieldWindow drawn = plot::drawFieldView(s, state.analysis.field, plot::viewWindow(state, view),
-                                                        state.priv.ForegroundIndex);
+    const plot::FieldWindow drawn = plot::drawFieldView(
+        s, state.analysis.field, plot::viewWindow(state, view), state.priv.ForegroundIndex);
     plot::storeViewWindow(state, view, drawn);
 }
 

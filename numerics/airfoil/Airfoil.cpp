@@ -80,15 +80,16 @@ bool folds(const SurfaceCurve& surface, const FlapSetting& flap) {
 }
 
 // The section's surfaces before any flap, or nothing when the file lists cannot make one.
-std::optional<SectionCurves> sectionCurves(const int32_t* designation, const float* fileYU, const float* fileYL,
-                                           const float* fileXU, const float* fileXL, const int32_t* fileNU,
-                                           const int32_t* fileNL, bool fromFile) {
+std::optional<SectionCurves> sectionCurves(const int32_t* designation, const float* fileYU,
+                                           const float* fileYL, const float* fileXU, const float* fileXL,
+                                           const int32_t* fileNU, const int32_t* fileNL, bool fromFile) {
     if (!fromFile) return nacaCurves(parseDesignation(designation ? *designation : 12));
     return fileSectionCurves(filePoints(fileXU, fileYU, fileNU), filePoints(fileXL, fileYL, fileNL));
 }
 
 Contour layContour(const SectionCurves& curves, const FlapSetting& flap, int halfPoints) {
-    SectionShape shape = flap.present ? flappedShape(curves, flap.hinge, flap.deflection) : plainShape(curves);
+    SectionShape shape =
+        flap.present ? flappedShape(curves, flap.hinge, flap.deflection) : plainShape(curves);
     return layNodes(shape, halfPoints);
 }
 
@@ -125,8 +126,8 @@ void writeArray(float* target, const std::vector<double>& values) {
 
 void Airfoil(int32_t* designation, float* alphaDeg, float* nodeX, float* ctrlX, float* nodeY, float* cp,
              float* velocity, float* cl, float* cmLe, float* flapRad, float* flapHinge, int32_t* halfPoints,
-             int32_t* /*reserved*/, float* fileYU, float* fileYL, float* fileXU, float* fileXL, int32_t* fileNU,
-             int32_t* fileNL, int32_t* source, int32_t* mode) {
+             int32_t* /*reserved*/, float* fileYU, float* fileYL, float* fileXU, float* fileXL,
+             int32_t* fileNU, int32_t* fileNL, int32_t* source, int32_t* mode) {
     writeValue(cl, 0.0);
     writeValue(cmLe, 0.0);
     if (!halfPoints || *halfPoints < kMinHalfPoints || *halfPoints > kMaxHalfPoints) return;

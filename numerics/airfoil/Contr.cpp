@@ -21,10 +21,10 @@ constexpr int kEdgeTo[4] = {1, 2, 2, 3};
 
 // Edge pairs joined for each corner pattern (bit k set: corner k above);
 // saddles (5 and 10) are resolved separately. -1 ends a list.
-constexpr int kJoins[16][4] = {
-    {-1, -1, -1, -1}, {3, 0, -1, -1}, {0, 1, -1, -1}, {3, 1, -1, -1}, {1, 2, -1, -1}, {-1, -1, -1, -1},
-    {0, 2, -1, -1},   {3, 2, -1, -1}, {2, 3, -1, -1}, {0, 2, -1, -1}, {-1, -1, -1, -1}, {1, 2, -1, -1},
-    {3, 1, -1, -1},   {0, 1, -1, -1}, {3, 0, -1, -1}, {-1, -1, -1, -1}};
+constexpr int kJoins[16][4] = {{-1, -1, -1, -1}, {3, 0, -1, -1},   {0, 1, -1, -1},   {3, 1, -1, -1},
+                               {1, 2, -1, -1},   {-1, -1, -1, -1}, {0, 2, -1, -1},   {3, 2, -1, -1},
+                               {2, 3, -1, -1},   {0, 2, -1, -1},   {-1, -1, -1, -1}, {1, 2, -1, -1},
+                               {3, 1, -1, -1},   {0, 1, -1, -1},   {3, 0, -1, -1},   {-1, -1, -1, -1}};
 // Saddles: when the cell's mean is above, the two corners below are cut off;
 // otherwise the two corners above.
 constexpr int kSaddle5MeanAbove[4] = {0, 1, 2, 3};
@@ -72,7 +72,8 @@ public:
     }
 
 private:
-    Point cut(int edge, const std::ptrdiff_t* ci, const std::ptrdiff_t* cj, const double* v, double level) const {
+    Point cut(int edge, const std::ptrdiff_t* ci, const std::ptrdiff_t* cj, const double* v,
+              double level) const {
         const int a = kEdgeFrom[edge], b = kEdgeTo[edge];
         const double t = (level - v[a]) / (v[b] - v[a]);
         const double xa = x_(ci[a], cj[a]), ya = y_(ci[a], cj[a]);
@@ -92,8 +93,8 @@ int32_t ContrCapacity(int32_t ni, int32_t nj) {
     return 2 * (workingMeshDimension(ni) - 1) * (workingMeshDimension(nj) - 1);
 }
 
-void Contr(float* meshX, float* meshY, float* field, float* levels, int32_t* ni, int32_t* nj, int32_t* levelCount,
-           float* x1, float* y1, float* x2, float* y2, int32_t* count) {
+void Contr(float* meshX, float* meshY, float* field, float* levels, int32_t* ni, int32_t* nj,
+           int32_t* levelCount, float* x1, float* y1, float* x2, float* y2, int32_t* count) {
     if (*levelCount < 1) return;
     const std::ptrdiff_t capacity = ContrCapacity(*ni, *nj);
     for (int32_t k = 0; k < *levelCount; ++k) count[k] = 0;

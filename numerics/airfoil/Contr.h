@@ -32,7 +32,7 @@ int32_t ContrCapacity(int32_t ni, int32_t nj);
 /// \param levelCount number of levels (none when below 1)
 /// \param x1, y1, x2, y2 segment ends, chords, ContrCapacity(NI, NJ) x levelCount (out)
 /// \param count segments per level, 1..levelCount (out)
-void Contr(float* meshX, float* meshY, float* field, float* levels, int32_t* ni, int32_t* nj, int32_t* levelCount,
-           float* x1, float* y1, float* x2, float* y2, int32_t* count);
+void Contr(float* meshX, float* meshY, float* field, float* levels, int32_t* ni, int32_t* nj,
+           int32_t* levelCount, float* x1, float* y1, float* x2, float* y2, int32_t* count);
 
 }  // namespace aerolune

@@ -71,7 +71,8 @@ double CubicSpline::derivative(double s) const {
     double h = s_[i + 1] - s_[i];
     double a = (s_[i + 1] - s) / h;
     double b = (s - s_[i]) / h;
-    return (y_[i + 1] - y_[i]) / h + ((1.0 - 3.0 * a * a) * m_[i] + (3.0 * b * b - 1.0) * m_[i + 1]) * h / 6.0;
+    return (y_[i + 1] - y_[i]) / h +
+           ((1.0 - 3.0 * a * a) * m_[i] + (3.0 * b * b - 1.0) * m_[i + 1]) * h / 6.0;
 }
 
 }  // namespace aerolune

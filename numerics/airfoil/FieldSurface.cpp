@@ -7,7 +7,8 @@
 
 namespace aerolune {
 
-bool readSurfaceSolution(const float* velocity, const float* x, const float* y, int32_t n, SurfaceSolution& s) {
+bool readSurfaceSolution(const float* velocity, const float* x, const float* y, int32_t n,
+                         SurfaceSolution& s) {
     s = SurfaceSolution{};
     const int32_t panels = n - 1, lowerPanels = panels / 2;
     for (int32_t k = 0; k < panels; ++k) {
@@ -32,7 +33,6 @@ bool readSurfaceSolution(const float* velocity, const float* x, const float* y, 
     }
     return s.along.size() >= 3;
 }
-
 
 namespace {
 
@@ -111,7 +111,8 @@ double surfaceSpeedAt(const SurfaceSolution& s, double px, double py) {
     double bestDistance = 1e300, bestT = 0.0;
     for (std::size_t k = 0; k < m; ++k) {
         const double dx = s.x[k + 1] - s.x[k], dy = s.y[k + 1] - s.y[k];
-        const double t = std::clamp(((px - s.x[k]) * dx + (py - s.y[k]) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+        const double t =
+            std::clamp(((px - s.x[k]) * dx + (py - s.y[k]) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
         const double d = std::hypot(s.x[k] + t * dx - px, s.y[k] + t * dy - py);
         if (d < bestDistance) {
             bestDistance = d;

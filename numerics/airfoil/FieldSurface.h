@@ -10,8 +10,8 @@
 namespace aerolune {
 
 struct SurfaceSolution {
-    std::vector<double> x, y;  ///< nodes 0..m (node m closes the contour)
-    std::vector<double> along; ///< velocity along each panel's direction just outside, panels 0..m-1
+    std::vector<double> x, y;   ///< nodes 0..m (node m closes the contour)
+    std::vector<double> along;  ///< velocity along each panel's direction just outside, panels 0..m-1
 };
 
 /// Read the caller's arrays (nodes 1..N, velocity ratios 1..N-1 per panel,

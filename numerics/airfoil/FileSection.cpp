@@ -33,7 +33,8 @@ void dropRepeats(std::vector<Point>& points, double tolerance) {
     std::vector<Point> kept;
     kept.reserve(points.size());
     for (const Point& p : points) {
-        if (kept.empty() || std::hypot(p.x - kept.back().x, p.y - kept.back().y) > tolerance) kept.push_back(p);
+        if (kept.empty() || std::hypot(p.x - kept.back().x, p.y - kept.back().y) > tolerance)
+            kept.push_back(p);
     }
     points = std::move(kept);
 }
@@ -49,7 +50,9 @@ struct ContourSpline {
 std::shared_ptr<ContourSpline> splineContour(const std::vector<Point>& contour) {
     std::vector<double> s(contour.size()), xs(contour.size()), ys(contour.size());
     for (std::size_t i = 0; i < contour.size(); ++i) {
-        s[i] = i == 0 ? 0.0 : s[i - 1] + std::hypot(contour[i].x - contour[i - 1].x, contour[i].y - contour[i - 1].y);
+        s[i] = i == 0
+                   ? 0.0
+                   : s[i - 1] + std::hypot(contour[i].x - contour[i - 1].x, contour[i].y - contour[i - 1].y);
         xs[i] = contour[i].x;
         ys[i] = contour[i].y;
     }
@@ -110,7 +113,8 @@ Point closeBase(Point p, Point end, Point edge, double blend) {
     return {p.x - (end.x - edge.x) * share, p.y - (end.y - edge.y) * share};
 }
 
-std::optional<SectionCurves> fileSectionCurves(const std::vector<Point>& upperIn, const std::vector<Point>& lowerIn) {
+std::optional<SectionCurves> fileSectionCurves(const std::vector<Point>& upperIn,
+                                               const std::vector<Point>& lowerIn) {
     std::vector<Point> upper = cleanSurface(upperIn);
     std::vector<Point> lower = cleanSurface(lowerIn);
     if (upper.size() < 3 || lower.size() < 3) return std::nullopt;
@@ -145,9 +149,10 @@ std::optional<SectionCurves> fileSectionCurves(const std::vector<Point>& upperIn
     auto closed = [blend](Point p, Point end, Point baseMid) { return closeBase(p, end, baseMid, blend); };
     SectionCurves curves;
     double total = spline->length;
-    curves.upper = {[=](double t) { return closed(normalised(spline->at(sLe * (1.0 - t))), u, edge); }, 0.0, 1.0};
-    curves.lower = {[=](double t) { return closed(normalised(spline->at(sLe + (total - sLe) * t)), l, edge); }, 0.0,
+    curves.upper = {[=](double t) { return closed(normalised(spline->at(sLe * (1.0 - t))), u, edge); }, 0.0,
                     1.0};
+    curves.lower = {
+        [=](double t) { return closed(normalised(spline->at(sLe + (total - sLe) * t)), l, edge); }, 0.0, 1.0};
     curves.leadingEdge = {0.0, 0.0};
     curves.trailingEdge = edge;
 

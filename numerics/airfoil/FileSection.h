@@ -38,6 +38,7 @@ Point closeBase(Point p, Point end, Point edge, double blend);
 /// repeated points are dropped; lists given the wrong way round (the "upper"
 /// one below) are exchanged. No value when the lists cannot make a section
 /// (fewer than 3 points on a surface, no chord, no thickness).
-std::optional<SectionCurves> fileSectionCurves(const std::vector<Point>& upper, const std::vector<Point>& lower);
+std::optional<SectionCurves> fileSectionCurves(const std::vector<Point>& upper,
+                                               const std::vector<Point>& lower);
 
 }  // namespace aerolune

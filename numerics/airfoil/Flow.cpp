@@ -44,7 +44,8 @@ void Flow(float* velocity, float* x, float* y, int32_t* n, float* meshX, float* 
     recoverFreeStream(surface, sheet, U, V);
     const double psiWall = wallStreamValue(surface, sheet, U, V);
 
-    View2<float> mx(meshX, rows, cols), my(meshY, rows, cols), cp(cpField, rows, cols), psi(psiField, rows, cols);
+    View2<float> mx(meshX, rows, cols), my(meshY, rows, cols), cp(cpField, rows, cols),
+        psi(psiField, rows, cols);
     // Every node's value is its own: the rings are shared out among the cores.
     parallelFor(static_cast<int>(njWork), [&](int ring) {
         const std::ptrdiff_t j = ring + 1;

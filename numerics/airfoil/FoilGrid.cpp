@@ -33,7 +33,8 @@ void writeMesh(const Array2<double>& x, const Array2<double>& y, std::ptrdiff_t 
 
 }  // namespace
 
-void FoilGrid(float* x, float* y, int32_t* n, int32_t* ni, int32_t* nj, float* meshX, float* meshY, int32_t*) {
+void FoilGrid(float* x, float* y, int32_t* n, int32_t* ni, int32_t* nj, float* meshX, float* meshY,
+              int32_t*) {
     if (*ni < kMinMeshDimension || *nj < kMinMeshDimension || *n < 1) return;
     const int32_t niWork = workingMeshDimension(*ni), njWork = workingMeshDimension(*nj);
     const double requestedRadius = meshY[0];

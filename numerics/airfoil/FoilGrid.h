@@ -26,6 +26,7 @@ namespace aerolune {
 ///        holds the outer radius in chords and element (1,2) the radial
 ///        clustering ratio (ratio of successive ring spacings, > 1); out: mesh y
 /// \param one always 1 (unused)
-void FoilGrid(float* x, float* y, int32_t* n, int32_t* ni, int32_t* nj, float* meshX, float* meshY, int32_t* one);
+void FoilGrid(float* x, float* y, int32_t* n, int32_t* ni, int32_t* nj, float* meshX, float* meshY,
+              int32_t* one);
 
 }  // namespace aerolune

@@ -11,7 +11,8 @@ constexpr double kSamePointShare = 1.0e-7;
 
 // Where segment p0-p1 crosses segment q0-q1 strictly inside both: the
 // parameter along p0-p1, or -1.
-double crossing(double p0x, double p0y, double p1x, double p1y, double q0x, double q0y, double q1x, double q1y) {
+double crossing(double p0x, double p0y, double p1x, double p1y, double q0x, double q0y, double q1x,
+                double q1y) {
     const double rx = p1x - p0x, ry = p1y - p0y, sx = q1x - q0x, sy = q1y - q0y;
     const double den = rx * sy - ry * sx;
     if (den == 0.0) return -1.0;
@@ -31,8 +32,10 @@ bool cutOneLoop(SectionContour& c) {
             if (t < 0.0 || 2 * step > n || k + step >= n) continue;
             // Points k + 1 .. m form the loop; the crossing replaces them.
             const double px = c.x[k] + t * (c.x[k1] - c.x[k]), py = c.y[k] + t * (c.y[k1] - c.y[k]);
-            c.x.erase(c.x.begin() + static_cast<std::ptrdiff_t>(k + 1), c.x.begin() + static_cast<std::ptrdiff_t>(m + 1));
-            c.y.erase(c.y.begin() + static_cast<std::ptrdiff_t>(k + 1), c.y.begin() + static_cast<std::ptrdiff_t>(m + 1));
+            c.x.erase(c.x.begin() + static_cast<std::ptrdiff_t>(k + 1),
+                      c.x.begin() + static_cast<std::ptrdiff_t>(m + 1));
+            c.y.erase(c.y.begin() + static_cast<std::ptrdiff_t>(k + 1),
+                      c.y.begin() + static_cast<std::ptrdiff_t>(m + 1));
             c.x.insert(c.x.begin() + static_cast<std::ptrdiff_t>(k + 1), px);
             c.y.insert(c.y.begin() + static_cast<std::ptrdiff_t>(k + 1), py);
             return true;
@@ -55,7 +58,9 @@ bool readSectionContour(const float* x, const float* y, int32_t n, SectionContou
             high = std::max({high, static_cast<double>(x[k]), static_cast<double>(y[k])});
         }
     const double tolerance = high > low ? kSamePointShare * (high - low) : 0.0;
-    auto same = [&](double ax, double ay, double bx, double by) { return std::hypot(ax - bx, ay - by) <= tolerance; };
+    auto same = [&](double ax, double ay, double bx, double by) {
+        return std::hypot(ax - bx, ay - by) <= tolerance;
+    };
     for (int32_t k = 0; k < n; ++k) {
         const double px = x[k];
         const double py = y[k];
@@ -64,7 +69,8 @@ bool readSectionContour(const float* x, const float* y, int32_t n, SectionContou
         contour.x.push_back(px);
         contour.y.push_back(py);
     }
-    while (contour.size() > 1 && same(contour.x.back(), contour.y.back(), contour.x.front(), contour.y.front())) {
+    while (contour.size() > 1 &&
+           same(contour.x.back(), contour.y.back(), contour.x.front(), contour.y.front())) {
         contour.x.pop_back();
         contour.y.pop_back();
     }

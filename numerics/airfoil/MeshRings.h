@@ -25,8 +25,8 @@ struct SectionContour {
 struct MeshFrame {
     double centreX = 0.0;
     double centreY = 0.0;
-    double sectionSize = 0.0;    ///< twice the largest distance of a contour point from the centre
-    double trailingAngle = 0.0;  ///< radians
+    double sectionSize = 0.0;      ///< twice the largest distance of a contour point from the centre
+    double trailingAngle = 0.0;    ///< radians
     std::size_t leadingIndex = 0;  ///< contour point farthest from the trailing edge
 };
 

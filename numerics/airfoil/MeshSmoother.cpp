@@ -30,7 +30,8 @@ void solveTridiagonal(const std::vector<double>& a, std::vector<double> b, const
 // Periodic tridiagonal system (a(0) couples to x(n-1), c(n-1) to x(0)) by the
 // Sherman-Morrison correction of the plain one.
 void solvePeriodicTridiagonal(const std::vector<double>& a, const std::vector<double>& b,
-                              const std::vector<double>& c, std::vector<double>& r1, std::vector<double>& r2) {
+                              const std::vector<double>& c, std::vector<double>& r1,
+                              std::vector<double>& r2) {
     const std::size_t n = b.size();
     const double g = -b[0];
     std::vector<double> bb = b;
@@ -58,10 +59,15 @@ double stretchingControl(double before, double after) {
 
 class WinslowSmoother {
 public:
-    WinslowSmoother(Array2<double>& x, Array2<double>& y, const Array1<double>& angle, const Array1<double>& rho,
-                    int32_t firstFree)
-        : x_(x), y_(y), ni_(static_cast<int32_t>(x.rows())), nj_(static_cast<int32_t>(x.cols())),
-          first_(firstFree), p_(ni_), q_(nj_) {
+    WinslowSmoother(Array2<double>& x, Array2<double>& y, const Array1<double>& angle,
+                    const Array1<double>& rho, int32_t firstFree)
+        : x_(x),
+          y_(y),
+          ni_(static_cast<int32_t>(x.rows())),
+          nj_(static_cast<int32_t>(x.cols())),
+          first_(firstFree),
+          p_(ni_),
+          q_(nj_) {
         for (int32_t j = 2; j < nj_; ++j)
             q_(j) = stretchingControl(std::log(rho(j) / rho(j - 1)), std::log(rho(j + 1) / rho(j)));
         const double turn = angle(ni_) - angle(1);

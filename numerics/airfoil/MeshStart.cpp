@@ -7,7 +7,8 @@ namespace aerolune {
 
 Array1<double> ringRadii(const Array1<double>& s, double circleRadius, double outerRadius) {
     Array1<double> rho(static_cast<std::size_t>(s.size()));
-    for (std::ptrdiff_t j = 1; j <= s.size(); ++j) rho(j) = circleRadius + s(j) * (outerRadius - circleRadius);
+    for (std::ptrdiff_t j = 1; j <= s.size(); ++j)
+        rho(j) = circleRadius + s(j) * (outerRadius - circleRadius);
     return rho;
 }
 
@@ -17,7 +18,8 @@ void fillConformalStart(const MeshFrame& frame, const Array1<double>& angle, con
     const double a = rho(1);
     for (std::ptrdiff_t i = 1; i < ni; ++i) {
         const std::ptrdiff_t ip = i + 1, im = i == 1 ? ni - 1 : i - 1;
-        const double turn = angle(ip) - angle(i) + (i == 1 ? angle(ni) - angle(ni - 1) : angle(i) - angle(im));
+        const double turn =
+            angle(ip) - angle(i) + (i == 1 ? angle(ni) - angle(ni - 1) : angle(i) - angle(im));
         const double tx = x(ip, 1) - x(im, 1), ty = y(ip, 1) - y(im, 1);
         const double chord = std::hypot(tx, ty);
         if (!(chord > 0.0)) continue;

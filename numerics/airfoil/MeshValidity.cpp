@@ -55,7 +55,8 @@ bool improveNode(Array2<double>& x, Array2<double>& y, std::ptrdiff_t i, std::pt
     const double nx = x(i, j + 1), ny = y(i, j + 1), sx = x(i, j - 1), sy = y(i, j - 1);
     // Weighted by the inverse squared distance, the mean keeps thin cells thin.
     double tx = 0.0, ty = 0.0, tw = 0.0;
-    for (const auto& [qx, qy] : {std::pair{ex, ey}, std::pair{wx, wy}, std::pair{nx, ny}, std::pair{sx, sy}}) {
+    for (const auto& [qx, qy] :
+         {std::pair{ex, ey}, std::pair{wx, wy}, std::pair{nx, ny}, std::pair{sx, sy}}) {
         const double w = 1.0 / std::max((qx - px) * (qx - px) + (qy - py) * (qy - py), 1e-300);
         tx += w * qx;
         ty += w * qy;

@@ -10,14 +10,14 @@ namespace aerolune {
 
 namespace {
 
-constexpr double kScaleBand = 3.0;       // scale factor kept within median / band .. median * band
-constexpr double kLayerDepth = 0.1;      // circle radii, at least
-constexpr double kTipRounding = 2.0;     // layer height at the trailing edge, node spacings there, at least
+constexpr double kScaleBand = 3.0;    // scale factor kept within median / band .. median * band
+constexpr double kLayerDepth = 0.1;   // circle radii, at least
+constexpr double kTipRounding = 2.0;  // layer height at the trailing edge, node spacings there, at least
 constexpr int kScaleSmoothingPasses = 20;
-constexpr double kMostSmoothing = 0.5;   // share of the way to the neighbours' point per step
-constexpr double kLeastAdvance = 0.5;    // share of its step a node moves out at least
-constexpr double kShrink = 0.8;          // step factor per repair of a folded cell
-constexpr int kMostRepairs = 2000;       // far beyond need: steps fall by 0.8 per repair
+constexpr double kMostSmoothing = 0.5;  // share of the way to the neighbours' point per step
+constexpr double kLeastAdvance = 0.5;   // share of its step a node moves out at least
+constexpr double kShrink = 0.8;         // step factor per repair of a folded cell
+constexpr int kMostRepairs = 2000;      // far beyond need: steps fall by 0.8 per repair
 
 // One ring of the layer: its distinct nodes k = i - 1 (0..m-1).
 struct Ring {
@@ -71,7 +71,8 @@ std::vector<double> wallScale(const Ring& wall, const Array1<double>& angle, dou
     std::vector<double> scale(m);
     for (std::size_t k = 0; k < m; ++k) {
         const std::ptrdiff_t i = static_cast<std::ptrdiff_t>(k) + 1;
-        const double turn = angle(i + 1) - angle(i) + (i == 1 ? angle(ni) - angle(ni - 1) : angle(i) - angle(i - 1));
+        const double turn =
+            angle(i + 1) - angle(i) + (i == 1 ? angle(ni) - angle(ni - 1) : angle(i) - angle(i - 1));
         const std::size_t kp = wall.next(k), km = wall.prev(k);
         scale[k] = std::hypot(wall.x[kp] - wall.x[km], wall.y[kp] - wall.y[km]) / (turn * a);
     }
@@ -163,7 +164,8 @@ std::ptrdiff_t layerTop(const Ring& wall, const std::vector<double>& scale, cons
     const double edgeSpacing = 0.5 * (std::hypot(wall.x[1] - wall.x[0], wall.y[1] - wall.y[0]) +
                                       std::hypot(wall.x.back() - wall.x[0], wall.y.back() - wall.y[0]));
     std::ptrdiff_t top = 2;
-    while (top + 2 < nj && (rho(top) - a < kLayerDepth * a || (rho(top) - a) * scale[0] < kTipRounding * edgeSpacing))
+    while (top + 2 < nj &&
+           (rho(top) - a < kLayerDepth * a || (rho(top) - a) * scale[0] < kTipRounding * edgeSpacing))
         ++top;
     return top;
 }

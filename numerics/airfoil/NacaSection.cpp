@@ -23,7 +23,9 @@ constexpr double kNoseReach = 1e-4;
 constexpr double kFiveDigitM[5] = {0.0580, 0.1260, 0.2025, 0.2900, 0.3910};
 constexpr double kFiveDigitK1[5] = {361.400, 51.640, 15.957, 6.643, 3.230};
 
-double clampThickness(int64_t percent) { return static_cast<double>(std::clamp<int64_t>(percent, 1, 30)) / 100.0; }
+double clampThickness(int64_t percent) {
+    return static_cast<double>(std::clamp<int64_t>(percent, 1, 30)) / 100.0;
+}
 
 }  // namespace
 

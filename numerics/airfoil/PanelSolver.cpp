@@ -12,7 +12,7 @@ namespace {
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 struct PanelGeometry {
-    int n = 0;  // panels = nodes; node n is node 0 again
+    int n = 0;                 // panels = nodes; node n is node 0 again
     std::vector<double> x, y;  // n + 1 entries, the closing node repeated
     std::vector<double> length, tx, ty;
 };
@@ -51,8 +51,8 @@ double logOrZero(double r) { return r > 1e-300 ? std::log(r) : 0.0; }
 // jump in tangential velocity from its right (inner) to its left (outer) side.
 struct FieldPoint {
     double x, y;
-    const std::vector<double>& r2;    // squared distance to every node (closing node included)
-    const std::vector<double>& lnr;   // and its logarithm
+    const std::vector<double>& r2;   // squared distance to every node (closing node included)
+    const std::vector<double>& lnr;  // and its logarithm
 };
 
 void streamInfluence(const PanelGeometry& g, int j, const FieldPoint& p, double& aA, double& aB) {
@@ -181,8 +181,8 @@ PanelSolution failedSolution(int n) {
     return s;
 }
 
-PanelSolution solveWith(const PanelGeometry& g, const Eigen::PartialPivLU<Eigen::MatrixXd>& lu, int halfPoints,
-                        double alpha) {
+PanelSolution solveWith(const PanelGeometry& g, const Eigen::PartialPivLU<Eigen::MatrixXd>& lu,
+                        int halfPoints, double alpha) {
     Eigen::VectorXd gamma = lu.solve(freeStreamSide(g, alpha));
     PanelSolution s = surfaceResults(g, gamma, halfPoints);
     if (!s.solved) {

@@ -19,11 +19,12 @@ namespace aerolune {
 
 struct PanelSolution {
     bool solved = false;
-    std::vector<double> ctrlX;     ///< control-point abscissa per panel
-    std::vector<double> cp;        ///< pressure coefficient per panel
-    std::vector<double> velocity;  ///< V/Vinf per panel, positive from the leading edge towards the trailing edge
-    double cl = 0.0;               ///< from the circulation, unit chord
-    double cmLe = 0.0;             ///< about the leading-edge node by pressure integration, nose-up positive
+    std::vector<double> ctrlX;  ///< control-point abscissa per panel
+    std::vector<double> cp;     ///< pressure coefficient per panel
+    std::vector<double>
+        velocity;       ///< V/Vinf per panel, positive from the leading edge towards the trailing edge
+    double cl = 0.0;    ///< from the circulation, unit chord
+    double cmLe = 0.0;  ///< about the leading-edge node by pressure integration, nose-up positive
 };
 
 /// Solve the flow about `contour` at angle of attack `alphaRad`. The factorised

@@ -1,10 +1,10 @@
 #include "numerics/blayer/Blayer2.h"
 
-#include "common/Array.h"
-#include "numerics/blayer/SurfaceMarch.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "common/Array.h"
+#include "numerics/blayer/SurfaceMarch.h"
 
 namespace aerolune {
 
@@ -43,8 +43,8 @@ int usableStations(const View1<double>& s, const View1<double>& ue) {
 }
 
 void writeResults(const blayer::MarchResult& r, const BlayerLayout& layout, const View1<double>& s,
-                  const View2<double>& profileU,
-                  const View2<double>& profileY, const View1<double>& stationOut, const View2<double>& table) {
+                  const View2<double>& profileU, const View2<double>& profileY,
+                  const View1<double>& stationOut, const View2<double>& table) {
     const std::ptrdiff_t points = layout.pointsAcross;
     for (std::size_t k = 0; k < r.rows.size(); ++k) {
         const auto i = static_cast<std::ptrdiff_t>(k) + 1;
@@ -89,8 +89,8 @@ void Blayer2(double* s, double* ue, double* reynolds, double* profileU, double* 
     if (!resultCount) return;
     const int32_t points = *resultCount;
     *resultCount = 0;
-    if (!s || !ue || !reynolds || !profileU || !profileY || !stationOut || !table || !stationCount || !roughness ||
-        !model || !limit)
+    if (!s || !ue || !reynolds || !profileU || !profileY || !stationOut || !table || !stationCount ||
+        !roughness || !model || !limit)
         return;
     const int32_t n = *stationCount;
     // Without sane dimensions the extent of the caller's arrays is unknown:
@@ -104,7 +104,9 @@ void Blayer2(double* s, double* ue, double* reynolds, double* profileU, double* 
     std::fill_n(table, layout.tableSize(), 0.0);
 
     blayer::MarchSettings settings;
-    if (n < 2 || n > BlayerLimits::maxStations || !readSettings(*reynolds, points, *roughness, *model, *limit, settings)) return;
+    if (n < 2 || n > BlayerLimits::maxStations ||
+        !readSettings(*reynolds, points, *roughness, *model, *limit, settings))
+        return;
     const View1<double> sView(s, n), ueView(ue, n);
     const int usable = usableStations(sView, ueView);
     if (usable < 2) return;

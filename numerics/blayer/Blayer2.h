@@ -41,15 +41,15 @@ namespace aerolune {
 
 /// Columns of the result table (argument 7), 1-based.
 enum BlayerColumn : int32_t {
-    BlayerArcLength = 1,     ///< s, chords (a copy of the input)
-    BlayerDisplacement = 2,  ///< delta*, chords
-    BlayerMomentum = 3,      ///< theta, chords (H = column 2 / column 3)
-    BlayerFriction = 4,      ///< skin friction tau_w / (rho V_inf^2 / 2), on the free stream
-    BlayerDelta99 = 5,       ///< height where u = 0.99 Ue, chords
-    BlayerShape = 6,         ///< H = delta* / theta
-    BlayerTurbulent = 7,     ///< 1 at and after the transition station, else 0
-    BlayerIntermittency = 8, ///< streamwise intermittency gamma, 0 laminar .. 1 fully turbulent
-    BlayerReTheta = 9,       ///< Ue theta / nu
+    BlayerArcLength = 1,      ///< s, chords (a copy of the input)
+    BlayerDisplacement = 2,   ///< delta*, chords
+    BlayerMomentum = 3,       ///< theta, chords (H = column 2 / column 3)
+    BlayerFriction = 4,       ///< skin friction tau_w / (rho V_inf^2 / 2), on the free stream
+    BlayerDelta99 = 5,        ///< height where u = 0.99 Ue, chords
+    BlayerShape = 6,          ///< H = delta* / theta
+    BlayerTurbulent = 7,      ///< 1 at and after the transition station, else 0
+    BlayerIntermittency = 8,  ///< streamwise intermittency gamma, 0 laminar .. 1 fully turbulent
+    BlayerReTheta = 9,        ///< Ue theta / nu
 };
 
 /// Sizes of the output arrays for a call with `stations` stations and

@@ -38,7 +38,8 @@ void cebeciSmith(Profile& p, std::vector<double>& dbdv, const NormalGrid& grid, 
     const double yPlusPerEta = rx4 * std::sqrt(vw);
 
     const ProfileThickness thick = profileThickness(p, grid);
-    const double epsOuterWall = clauserAlpha(thick.momentum * sqrtRx) * sqrtRx * std::max(thick.displacement, 0.0);
+    const double epsOuterWall =
+        clauserAlpha(thick.momentum * sqrtRx) * sqrtRx * std::max(thick.displacement, 0.0);
     const double etaDelta = std::max(thick.eta995, 1e-6);
 
     bool inner = true;
@@ -50,7 +51,8 @@ void cebeciSmith(Profile& p, std::vector<double>& dbdv, const NormalGrid& grid, 
         double eps = epsOuter;
         if (inner) {
             const double damping = 1.0 - std::exp(-n * eta * yPlusPerEta / dampingConstant);
-            const double epsInner = kappa * kappa * sqrtRx * eta * eta * damping * damping * std::fabs(p.v[j]);
+            const double epsInner =
+                kappa * kappa * sqrtRx * eta * eta * damping * damping * std::fabs(p.v[j]);
             if (epsInner < epsOuter) {
                 eps = epsInner;
                 dbdv[j] = st.gammaTr * epsInner;  // eps_i is proportional to |v|

@@ -19,9 +19,9 @@ namespace aerolune::blayer {
 
 /// What the model needs to know about the station besides the profile.
 struct EddyStation {
-    double reX;        ///< Ue x / nu
-    double m;          ///< (x / Ue) dUe/dx
-    double gammaTr;    ///< streamwise intermittency, 0 laminar .. 1 turbulent
+    double reX;      ///< Ue x / nu
+    double m;        ///< (x / Ue) dUe/dx
+    double gammaTr;  ///< streamwise intermittency, 0 laminar .. 1 turbulent
 };
 
 /// Fills p.b = 1 + eps/nu and dbdv(j) = v(j) d b(j) / d v(j) (non-zero in the

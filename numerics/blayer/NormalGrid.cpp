@@ -121,11 +121,13 @@ Profile transferProfile(const Profile& from, const NormalGrid& fromGrid, const N
         const double u0 = from.u[i - 1], u1 = from.u[i];
         const double d0 = h * from.v[i - 1], d1 = h * from.v[i];
         const double t2 = t * t, t3 = t2 * t;
-        p.u[j] = (2 * t3 - 3 * t2 + 1) * u0 + (t3 - 2 * t2 + t) * d0 + (-2 * t3 + 3 * t2) * u1 + (t3 - t2) * d1;
+        p.u[j] =
+            (2 * t3 - 3 * t2 + 1) * u0 + (t3 - 2 * t2 + t) * d0 + (-2 * t3 + 3 * t2) * u1 + (t3 - t2) * d1;
         // f = f(i-1) + integral of that cubic from 0 to t.
         const double t4 = t2 * t2;
-        p.f[j] = from.f[i - 1] + h * ((0.5 * t4 - t3 + t) * u0 + (0.25 * t4 - 2.0 / 3.0 * t3 + 0.5 * t2) * d0 +
-                                      (-0.5 * t4 + t3) * u1 + (0.25 * t4 - t3 / 3.0) * d1);
+        p.f[j] =
+            from.f[i - 1] + h * ((0.5 * t4 - t3 + t) * u0 + (0.25 * t4 - 2.0 / 3.0 * t3 + 0.5 * t2) * d0 +
+                                 (-0.5 * t4 + t3) * u1 + (0.25 * t4 - t3 / 3.0) * d1);
         p.v[j] = (1.0 - t) * from.v[i - 1] + t * from.v[i];
     }
     return p;

@@ -11,30 +11,30 @@
 namespace aerolune::blayer {
 
 enum class TransitionModel {
-    Laminar = 0,        ///< never turbulent; laminar separation ends the march
-    AtSeparation = 1,   ///< turbulent from just upstream of where the laminar layer separates
-    Natural = 2,        ///< e^9 envelope method, or roughness, or laminar separation, whichever comes first
+    Laminar = 0,       ///< never turbulent; laminar separation ends the march
+    AtSeparation = 1,  ///< turbulent from just upstream of where the laminar layer separates
+    Natural = 2,       ///< e^9 envelope method, or roughness, or laminar separation, whichever comes first
 };
 
 struct MarchSettings {
-    int points = 32;          ///< nodes across the layer
-    double etaMax = 50.0;     ///< grid height in eta = y sqrt(Ue / (nu x))
-    double reynolds = 1e6;    ///< chord Reynolds number, nu = 1 / reynolds
-    double roughness = 0.0;   ///< roughness height in chords, 0 for a smooth wall
+    int points = 32;         ///< nodes across the layer
+    double etaMax = 50.0;    ///< grid height in eta = y sqrt(Ue / (nu x))
+    double reynolds = 1e6;   ///< chord Reynolds number, nu = 1 / reynolds
+    double roughness = 0.0;  ///< roughness height in chords, 0 for a smooth wall
     TransitionModel model = TransitionModel::Natural;
 };
 
 /// One solved station.
 struct StationRow {
-    double displacement = 0.0; ///< delta* (chords)
-    double momentum = 0.0;     ///< theta (chords)
-    double cfFreeStream = 0.0; ///< tau_w / (rho V^2 / 2)
-    double delta99 = 0.0;      ///< height where u = 0.99 Ue (chords)
-    double shape = 0.0;        ///< H = delta* / theta
-    bool turbulent = false;    ///< at or after the transition point
-    double gamma = 0.0;        ///< streamwise intermittency
-    double reTheta = 0.0;      ///< Ue theta / nu
-    double wallShear = 0.0;    ///< f''(0), the transformed wall shear
+    double displacement = 0.0;  ///< delta* (chords)
+    double momentum = 0.0;      ///< theta (chords)
+    double cfFreeStream = 0.0;  ///< tau_w / (rho V^2 / 2)
+    double delta99 = 0.0;       ///< height where u = 0.99 Ue (chords)
+    double shape = 0.0;         ///< H = delta* / theta
+    bool turbulent = false;     ///< at or after the transition point
+    double gamma = 0.0;         ///< streamwise intermittency
+    double reTheta = 0.0;       ///< Ue theta / nu
+    double wallShear = 0.0;     ///< f''(0), the transformed wall shear
 };
 
 struct MarchResult {

@@ -22,8 +22,7 @@ constexpr double kGaussWeight[4] = {0.3478548451374538, 0.6521451548625461, 0.65
 
 float saturatedSingle(double value) {
     if (std::isnan(value)) return 0.0f;
-    return static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX),
-                                         static_cast<double>(FLT_MAX)));
+    return static_cast<float>(std::clamp(value, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
 }
 
 }  // namespace
@@ -67,9 +66,8 @@ std::array<double, 9> glauertCoefficients(double alphaRad, const std::vector<dou
     return A;
 }
 
-void linaero(float* alphaRad, float* z, float* x, int32_t* nh, int32_t* order, float* A0,
-             float* A1, float* A2, float* A3, float* A4, float* A5, float* A6, float* A7,
-             float* A8) {
+void linaero(float* alphaRad, float* z, float* x, int32_t* nh, int32_t* order, float* A0, float* A1,
+             float* A2, float* A3, float* A4, float* A5, float* A6, float* A7, float* A8) {
     const double alpha = alphaRad ? static_cast<double>(*alphaRad) : 0.0;
     const int32_t NH = (nh && z && x) ? std::max<int32_t>(*nh, 0) : 0;
     const int32_t intervals = order ? *order : 1;

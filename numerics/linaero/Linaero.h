@@ -39,9 +39,8 @@ inline constexpr int32_t kLinaeroMaxOrder = 20000;
 /// \param order number of quadrature intervals over theta in [0, pi]
 /// \param A0,A1,A2,A3,A4,A5,A6,A7,A8 Fourier coefficients (A0 includes the
 ///        angle), radians
-void linaero(float* alphaRad, float* z, float* x, int32_t* nh, int32_t* order, float* A0,
-             float* A1, float* A2, float* A3, float* A4, float* A5, float* A6, float* A7,
-             float* A8);
+void linaero(float* alphaRad, float* z, float* x, int32_t* nh, int32_t* order, float* A0, float* A1,
+             float* A2, float* A3, float* A4, float* A5, float* A6, float* A7, float* A8);
 
 /// The same computation in double precision on ordinary containers, for
 /// callers inside the numerical layer and for tests. Same guards as linaero.

@@ -5,7 +5,10 @@
 namespace aerolune::viscous {
 
 BorderedBlockSystem::BorderedBlockSystem(int stations)
-    : n_(stations), shape_(static_cast<std::size_t>(stations)), mass_(3 * stations, stations), rhs_(3 * stations) {
+    : n_(stations),
+      shape_(static_cast<std::size_t>(stations)),
+      mass_(3 * stations, stations),
+      rhs_(3 * stations) {
     clear();
 }
 
@@ -61,7 +64,8 @@ bool BorderedBlockSystem::solve(Eigen::VectorXd& solution) {
         // The m column of station k is dense: one rank-one update for all of them.
         const int rows = 3 * rest;
         const Eigen::VectorXd column = mass_.block(3 * (k + 1), k, rows, 1);
-        mass_.block(3 * (k + 1), k + 1, rows, rest).noalias() -= column * mass_.block(3 * k + 2, k + 1, 1, rest);
+        mass_.block(3 * (k + 1), k + 1, rows, rest).noalias() -=
+            column * mass_.block(3 * k + 2, k + 1, 1, rest);
         rhs_.segment(3 * (k + 1), rows) -= column * rhs_(3 * k + 2);
         mass_.block(3 * (k + 1), k, rows, 1).setZero();
         for (int r = k + 1; r < n; ++r) {

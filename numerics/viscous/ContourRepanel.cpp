@@ -43,7 +43,8 @@ public:
         k = std::clamp<std::size_t>(k, 1, n - 1);
         const double h = s_[k] - s_[k - 1];
         const double u = (s_[k] - t) / h, v = (t - s_[k - 1]) / h;
-        return u * f_[k - 1] + v * f_[k] + ((u * u * u - u) * m_[k - 1] + (v * v * v - v) * m_[k]) * h * h / 6.0;
+        return u * f_[k - 1] + v * f_[k] +
+               ((u * u * u - u) * m_[k - 1] + (v * v * v - v) * m_[k]) * h * h / 6.0;
     }
 
 private:
@@ -54,13 +55,14 @@ private:
 // nose, 1 at the trailing edge: zero slope at the nose, a finite one at the edge.
 double arcFraction(double u) {
     const double pi = std::numbers::pi;
-    return (1.0 - kCosineShare) * (1.0 - std::cos(0.5 * pi * u)) + kCosineShare * 0.5 * (1.0 - std::cos(pi * u));
+    return (1.0 - kCosineShare) * (1.0 - std::cos(0.5 * pi * u)) +
+           kCosineShare * 0.5 * (1.0 - std::cos(pi * u));
 }
 
 }  // namespace
 
-bool repanelContour(const std::vector<double>& x, const std::vector<double>& y, int nodes, std::vector<double>& outX,
-                    std::vector<double>& outY) {
+bool repanelContour(const std::vector<double>& x, const std::vector<double>& y, int nodes,
+                    std::vector<double>& outX, std::vector<double>& outY) {
     const std::size_t n = x.size();
     if (n < 8 || y.size() != n || nodes < 8 || nodes % 2 != 0) return false;
     // Closed outline: the trailing edge repeated at the end.

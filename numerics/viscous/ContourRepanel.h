@@ -23,7 +23,7 @@ namespace aerolune::viscous {
 /// \param outX,outY the redistributed nodes in the same order
 /// \return false when the outline cannot be redistributed (too few or
 ///   coincident nodes)
-bool repanelContour(const std::vector<double>& x, const std::vector<double>& y, int nodes, std::vector<double>& outX,
-                    std::vector<double>& outY);
+bool repanelContour(const std::vector<double>& x, const std::vector<double>& y, int nodes,
+                    std::vector<double>& outX, std::vector<double>& outY);
 
 }  // namespace aerolune::viscous

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <memory>
 
-#include "numerics/viscous/IntegralIntervals.h"
 #include "numerics/viscous/ContourRepanel.h"
 #include "numerics/viscous/CoupledSystem.h"
+#include "numerics/viscous/IntegralIntervals.h"
 #include "numerics/viscous/TranspirationPanels.h"
 
 namespace aerolune::viscous {
@@ -40,7 +40,8 @@ int wakeNodesFor(int n) { return std::max(16, n / 8 + 10); }
 // Pressure integrated over the contour (Cp = 1 - gamma^2, Simpson's rule on
 // each straight panel of linear gamma): lift normal to the stream and moment
 // about the quarter-chord point, nose-up positive.
-void pressureForces(const ContourPanels& c, const Eigen::VectorXd& gamma, double alpha, double& cl, double& cm) {
+void pressureForces(const ContourPanels& c, const Eigen::VectorXd& gamma, double alpha, double& cl,
+                    double& cm) {
     int le = 0;
     for (int j = 1; j < c.n; ++j)
         if (c.x[j] < c.x[le]) le = j;

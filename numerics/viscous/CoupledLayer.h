@@ -23,11 +23,11 @@
 namespace aerolune::viscous {
 
 struct CoupledLayerSettings {
-    double re = 1e6;               ///< Reynolds number on the chord
-    double ncrit = 9.0;            ///< critical amplification exponent of the e^N envelope
-    double wakeLength = 1.0;       ///< chords behind the trailing edge
-    int maxIterations = 40;        ///< Newton iterations per stagnation-point placement
-    double tolerance = 1e-4;       ///< root-mean-square relative change of a converged step
+    double re = 1e6;          ///< Reynolds number on the chord
+    double ncrit = 9.0;       ///< critical amplification exponent of the e^N envelope
+    double wakeLength = 1.0;  ///< chords behind the trailing edge
+    int maxIterations = 40;   ///< Newton iterations per stagnation-point placement
+    double tolerance = 1e-4;  ///< root-mean-square relative change of a converged step
 };
 
 struct CoupledLayerResult {
@@ -57,7 +57,8 @@ struct CoupledLayerStart {
 /// \param start a converged layer to start from instead of a first march
 /// \param converged receives the converged layer
 CoupledLayerResult solveCoupledLayer(const std::vector<double>& x, const std::vector<double>& y, double alpha,
-                                     const CoupledLayerSettings& settings, const CoupledLayerStart* start = nullptr,
+                                     const CoupledLayerSettings& settings,
+                                     const CoupledLayerStart* start = nullptr,
                                      CoupledLayerStart* converged = nullptr);
 
 }  // namespace aerolune::viscous

@@ -9,7 +9,7 @@ namespace aerolune::viscous {
 
 namespace {
 
-constexpr double kLaminarShapeLimit = 3.8;    // the first march turns inverse above these
+constexpr double kLaminarShapeLimit = 3.8;  // the first march turns inverse above these
 constexpr double kTurbulentShapeLimit = 2.5;
 constexpr int kStagnationPasses = 5;
 // Times the surfaces may be split anew at a moved stagnation point within
@@ -266,7 +266,8 @@ bool CoupledSystem::solveStation(int i, bool inverse, double hkTarget) {
         if (!dx.allFinite()) return false;
         double rlx = 1.0;
         for (int v = 1; v < 3; ++v)
-            if (rlx * std::fabs(dx(v)) > 0.5 * std::fabs(*vars[v])) rlx = 0.5 * std::fabs(*vars[v]) / std::fabs(dx(v));
+            if (rlx * std::fabs(dx(v)) > 0.5 * std::fabs(*vars[v]))
+                rlx = 0.5 * std::fabs(*vars[v]) / std::fabs(dx(v));
         const double cLimit = turbulent_[i] ? 0.5 * std::max(s.c, 1e-4) : 2.0;
         if (rlx * std::fabs(dx(0)) > cLimit) rlx = cLimit / std::fabs(dx(0));
         for (int v = 0; v < 3; ++v) *vars[v] += rlx * dx(v);
@@ -331,7 +332,8 @@ void CoupledSystem::marchWake() {
     s.theta = u.theta + l.theta;
     s.m = u.m + l.m;
     s.c = 0.0;
-    const Residual r = wakeStartResidual(u, turbulent_[upperEdge()], l, turbulent_[lowerEdge()], s, settings_.re);
+    const Residual r =
+        wakeStartResidual(u, turbulent_[upperEdge()], l, turbulent_[lowerEdge()], s, settings_.re);
     s.c = -r[2];
     turbulent_[w0] = 1;
     for (int i = w0 + 1; i < size(); ++i) {
@@ -361,7 +363,8 @@ void CoupledSystem::march() {
         held[part] = ueInviscid_(ref);
         for (int i = ref + 1; i <= last; ++i) marchSpeed_(i) = held[part];
     }
-    for (int i = wakeFirst(); i < size(); ++i) marchSpeed_(i) = std::max(ueInviscid_(i), std::min(held[0], held[1]));
+    for (int i = wakeFirst(); i < size(); ++i)
+        marchSpeed_(i) = std::max(ueInviscid_(i), std::min(held[0], held[1]));
     marchSurface(0, firstUpper_, upperEdge());
     marchSurface(nUpper_, firstLower_, lowerEdge());
     marchWake();
@@ -457,7 +460,8 @@ void CoupledSystem::assemble(BorderedBlockSystem& sys) {
 // (the step limits of Drela and Giles's scheme): the linearisation holds only
 // for modest changes, and a full step past a separation can leave the
 // closures' range.
-double CoupledSystem::stepRelaxation(const Eigen::VectorXd& dx, const Eigen::VectorXd& dUe, double& change) const {
+double CoupledSystem::stepRelaxation(const Eigen::VectorXd& dx, const Eigen::VectorXd& dUe,
+                                     double& change) const {
     const int total = size();
     double rlx = 1.0, sum = 0.0;
     const auto limit = [&rlx](double rel, double low, double high) {
@@ -573,7 +577,8 @@ bool CoupledSystem::newton(int& iterations) {
 // they are split there and solved again from the solution so far. Should
 // that not settle (the point on a node, moving to and fro), the last
 // converged solution stands: the two differ only in the first stations.
-bool CoupledSystem::solve(CoupledLayerResult& result, const std::function<void(CoupledLayerResult&)>& record) {
+bool CoupledSystem::solve(CoupledLayerResult& result,
+                          const std::function<void(CoupledLayerResult&)>& record) {
     if (!placeStations(gammaInviscid_)) {
         result.reason = "no stagnation point on the section";
         return false;
@@ -619,7 +624,8 @@ Eigen::VectorXd CoupledSystem::edgeGamma() const {
 double CoupledSystem::transitionX(int first, int last) const {
     for (int i = first + 1; i <= last; ++i) {
         if (kind_[i] == IntervalKind::Transition) {
-            const double f = transitionFraction(st_[i - 1], st_[i], xi_[i] - xi_[i - 1], settings_.re, settings_.ncrit);
+            const double f =
+                transitionFraction(st_[i - 1], st_[i], xi_[i] - xi_[i - 1], settings_.re, settings_.ncrit);
             return xc_[i - 1] + f * (xc_[i] - xc_[i - 1]);
         }
     }

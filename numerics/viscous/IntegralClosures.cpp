@@ -23,12 +23,14 @@ Closure laminar(double Hk, double reTheta) {
     Hk = softFloor(Hk, 1.02);
     reTheta = std::max(reTheta, 1e-3);
     c.Hk = Hk;
-    c.Hs = Hk < 4.0 ? 1.515 + 0.076 * (4.0 - Hk) * (4.0 - Hk) / Hk : 1.515 + 0.040 * (Hk - 4.0) * (Hk - 4.0) / Hk;
+    c.Hs = Hk < 4.0 ? 1.515 + 0.076 * (4.0 - Hk) * (4.0 - Hk) / Hk
+                    : 1.515 + 0.040 * (Hk - 4.0) * (Hk - 4.0) / Hk;
     const double cfRe = Hk < 7.4 ? -0.067 + 0.01977 * (7.4 - Hk) * (7.4 - Hk) / (Hk - 1.0)
                                  : -0.067 + 0.022 * std::pow(1.0 - 1.4 / (Hk - 6.0), 2);
     c.Cf = 2.0 * cfRe / reTheta;
     const double d = Hk - 4.0;
-    const double cdRe = Hk < 4.0 ? 0.207 + 0.00205 * std::pow(-d, 5.5) : 0.207 - 0.0016 * d * d / (1.0 + 0.02 * d * d);
+    const double cdRe =
+        Hk < 4.0 ? 0.207 + 0.00205 * std::pow(-d, 5.5) : 0.207 - 0.0016 * d * d / (1.0 + 0.02 * d * d);
     c.Cd = cdRe * c.Hs / (2.0 * reTheta);
     return c;
 }

@@ -125,8 +125,8 @@ double transitionFraction(const StationState& a, const StationState& b, double d
     return std::clamp((ncrit - a.c) / growth, 0.0, 1.0);
 }
 
-Residual intervalResidual(IntervalKind kind, const StationState& a, const StationState& b, double xiA, double xiB,
-                          bool fromStagnation, double re, double ncrit) {
+Residual intervalResidual(IntervalKind kind, const StationState& a, const StationState& b, double xiA,
+                          double xiB, bool fromStagnation, double re, double ncrit) {
     Residual r{};
     const double dxi = xiB - xiA;
     const Span span{xiA, xiB, fromStagnation};
@@ -171,8 +171,8 @@ Residual intervalResidual(IntervalKind kind, const StationState& a, const Statio
 
 Residual stagnationResidual(const StationState& s, double gradient, double re) {
     const double theta = std::max(s.theta, kMinTheta);
-    return {std::log(theta) - std::log(0.29234 / std::sqrt(re * std::max(gradient, 1e-6))), shapeFactor(s) - 2.216,
-            s.c};
+    return {std::log(theta) - std::log(0.29234 / std::sqrt(re * std::max(gradient, 1e-6))),
+            shapeFactor(s) - 2.216, s.c};
 }
 
 Residual wakeStartResidual(const StationState& upper, bool upperTurbulent, const StationState& lower,

@@ -33,8 +33,8 @@ enum class IntervalKind { Laminar, Transition, Turbulent, Wake };
 
 /// Residual of the interval from station a (at xiA) to station b (at xiB);
 /// `fromStagnation` when a is the first station behind the stagnation point.
-Residual intervalResidual(IntervalKind kind, const StationState& a, const StationState& b, double xiA, double xiB,
-                          bool fromStagnation, double re, double ncrit);
+Residual intervalResidual(IntervalKind kind, const StationState& a, const StationState& b, double xiA,
+                          double xiB, bool fromStagnation, double re, double ncrit);
 
 /// The laminar amplification reached at b from a (N at a plus the interval's
 /// growth), for deciding whether the interval holds the transition point.

@@ -177,7 +177,8 @@ Eigen::MatrixXd SectionVortexSystem::wakeSourceResponse(const WakePanels& wake) 
     return -lu_.solve(b);
 }
 
-void SectionVortexSystem::velocityResponse(double px, double py, Eigen::VectorXd& du, Eigen::VectorXd& dv) const {
+void SectionVortexSystem::velocityResponse(double px, double py, Eigen::VectorXd& du,
+                                           Eigen::VectorXd& dv) const {
     const int n = contour_.n;
     du = Eigen::VectorXd::Zero(n + 1);
     dv = Eigen::VectorXd::Zero(n + 1);
@@ -196,8 +197,8 @@ void SectionVortexSystem::velocityResponse(double px, double py, Eigen::VectorXd
     }
 }
 
-void SectionVortexSystem::velocity(const Eigen::VectorXd& gamma, double alpha, double px, double py, double& u,
-                                   double& v) const {
+void SectionVortexSystem::velocity(const Eigen::VectorXd& gamma, double alpha, double px, double py,
+                                   double& u, double& v) const {
     Eigen::VectorXd du, dv;
     velocityResponse(px, py, du, dv);
     const int n = contour_.n;

@@ -55,7 +55,8 @@ public:
     /// d gamma_0..n / d sigma of the wake's source panels.
     Eigen::MatrixXd wakeSourceResponse(const WakePanels& wake) const;
     /// Velocity (u, v) at a field point of the vortex sheet gamma plus the free stream.
-    void velocity(const Eigen::VectorXd& gamma, double alpha, double px, double py, double& u, double& v) const;
+    void velocity(const Eigen::VectorXd& gamma, double alpha, double px, double py, double& u,
+                  double& v) const;
     /// d(u, v) / d gamma_j at a field point.
     void velocityResponse(double px, double py, Eigen::VectorXd& du, Eigen::VectorXd& dv) const;
 

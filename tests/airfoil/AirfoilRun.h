@@ -60,9 +60,10 @@ inline std::vector<float> guarded(int32_t halfPoints) {
 inline void callAirfoil(AirfoilCall& call, AirfoilResult& result) {
     int32_t reserved = 0;
     Airfoil(&call.designation, &call.alphaDeg, result.nodeX.data(), result.ctrlX.data(), result.nodeY.data(),
-            result.cp.data(), result.velocity.data(), &result.cl, &result.cmLe, &call.flapRad, &call.flapHinge,
-            &call.halfPoints, &reserved, call.file.FileYU.data(), call.file.FileYL.data(), call.file.FileXU.data(),
-            call.file.FileXL.data(), &call.file.FileNU, &call.file.FileNL, &call.source, &call.mode);
+            result.cp.data(), result.velocity.data(), &result.cl, &result.cmLe, &call.flapRad,
+            &call.flapHinge, &call.halfPoints, &reserved, call.file.FileYU.data(), call.file.FileYL.data(),
+            call.file.FileXU.data(), call.file.FileXL.data(), &call.file.FileNU, &call.file.FileNL,
+            &call.source, &call.mode);
 }
 
 inline AirfoilResult runAirfoil(AirfoilCall call) {
@@ -109,7 +110,8 @@ inline double panelVelocity(const AirfoilResult& r, int i) {
 }
 
 /// Segments (a, b) and (c, d) cross at interior points of both.
-inline bool segmentsCross(double ax, double ay, double bx, double by, double cx, double cy, double dx, double dy) {
+inline bool segmentsCross(double ax, double ay, double bx, double by, double cx, double cy, double dx,
+                          double dy) {
     auto orient = [](double px, double py, double qx, double qy, double rx, double ry) {
         return (qx - px) * (ry - py) - (qy - py) * (rx - px);
     };
@@ -126,8 +128,8 @@ inline bool contourIsSimple(const AirfoilResult& r) {
         for (int j = i + 2; j < n; ++j) {
             int j1 = (j + 1) % n;
             if (j1 == i) continue;
-            if (segmentsCross(r.nodeX[i], r.nodeY[i], r.nodeX[i1], r.nodeY[i1], r.nodeX[j], r.nodeY[j], r.nodeX[j1],
-                              r.nodeY[j1]))
+            if (segmentsCross(r.nodeX[i], r.nodeY[i], r.nodeX[i1], r.nodeY[i1], r.nodeX[j], r.nodeY[j],
+                              r.nodeX[j1], r.nodeY[j1]))
                 return false;
         }
     }

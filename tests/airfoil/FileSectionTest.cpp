@@ -86,8 +86,10 @@ TEST(FileSection, ListOrderScaleAndRepeatsDoNotChangeTheSection) {
 TEST(FileSection, OpenTrailingEdgeIsClosedAtTheMiddleOfItsBase) {
     auto opened = [](double upper, double lower) {
         AirfoilCall call = karmanTrefftzCall("KT_cambered.txt", 0.0f, 120);
-        for (int i = 1; i <= call.file.FileNU; ++i) call.file.FileYU(i) += static_cast<float>(upper) * call.file.FileXU(i);
-        for (int i = 1; i <= call.file.FileNL; ++i) call.file.FileYL(i) += static_cast<float>(lower) * call.file.FileXL(i);
+        for (int i = 1; i <= call.file.FileNU; ++i)
+            call.file.FileYU(i) += static_cast<float>(upper) * call.file.FileXU(i);
+        for (int i = 1; i <= call.file.FileNL; ++i)
+            call.file.FileYL(i) += static_cast<float>(lower) * call.file.FileXL(i);
         return runAirfoil(call);
     };
     const AirfoilResult blunt = opened(0.003, -0.001);

@@ -14,7 +14,8 @@ namespace {
 
 constexpr double kDegree = std::numbers::pi / 180.0;
 
-AirfoilCall flapCall(int32_t designation, float alphaDeg, int32_t total, double lengthPercent, double deflectionDeg) {
+AirfoilCall flapCall(int32_t designation, float alphaDeg, int32_t total, double lengthPercent,
+                     double deflectionDeg) {
     return withFlap(nacaCall(designation, alphaDeg, total), lengthPercent, deflectionDeg);
 }
 
@@ -54,7 +55,8 @@ TEST(Flap, ContourStaysSimpleOverTheDialogRange) {
                     AirfoilResult r = runAirfoil(flapCall(designation, 0.0f, total, length, deflection));
                     const int h = r.halfPoints;
                     std::string where = std::to_string(designation) + " length " + std::to_string(length) +
-                                        " deflection " + std::to_string(deflection) + " points " + std::to_string(total);
+                                        " deflection " + std::to_string(deflection) + " points " +
+                                        std::to_string(total);
                     ASSERT_TRUE(r.guardsIntact()) << where;
                     // trailing edge (1, 0) turned clockwise about the hinge, which lies
                     // midway between the surfaces at the hinge station

@@ -17,7 +17,8 @@ struct ExactCoefficients {
     double alpha, cl, cmLe;
 };
 // reference/karman_trefftz/kt_exact_coefficients.csv (10 significant digits).
-constexpr ExactCoefficients kExact[] = {{0.0, 0.3182284218, -0.1549370325}, {5.0, 0.9167129468, -0.3118348844}};
+constexpr ExactCoefficients kExact[] = {{0.0, 0.3182284218, -0.1549370325},
+                                        {5.0, 0.9167129468, -0.3118348844}};
 
 struct CpStation {
     double x, y, cp0, cp5;
@@ -87,7 +88,8 @@ TEST_P(KarmanTrefftz, MatchesExactPotentialFlow) {
         EXPECT_LE(std::fabs(liftError), c.liftTolerance) << c.file << " alpha " << e.alpha << " Cl " << r.cl;
         EXPECT_LE(std::fabs(momentError), 0.005) << c.file << " alpha " << e.alpha << " Cm " << r.cmLe;
         EXPECT_LE(cpError, 0.02) << c.file << " alpha " << e.alpha;
-        std::string key = std::string("n") + std::to_string(c.totalPoints) + "_a" + std::to_string(int(e.alpha));
+        std::string key =
+            std::string("n") + std::to_string(c.totalPoints) + "_a" + std::to_string(int(e.alpha));
         RecordProperty(key + "_cl_error_pct", std::to_string(100.0 * liftError));
         RecordProperty(key + "_cm_error_pct", std::to_string(100.0 * momentError));
         RecordProperty(key + "_cp_error", std::to_string(cpError));

@@ -31,7 +31,7 @@ TEST(NacaDesignation, DecodesDigits) {
         {9930, MeanLine::FourDigit, 0.30, 0.09, 0.9, 0},
         {2012, MeanLine::Symmetric, 0.12, 0, 0, 0},  // position 0: no mean line to speak of
         {-2412, MeanLine::FourDigit, 0.12, 0.02, 0.4, 0},
-        {0, MeanLine::Symmetric, 0.01, 0, 0, 0},     // thickness at least 1 %
+        {0, MeanLine::Symmetric, 0.01, 0, 0, 0},  // thickness at least 1 %
         {2450, MeanLine::FourDigit, 0.30, 0.02, 0.4, 0},
         {23012, MeanLine::FiveDigit, 0.12, 0, 0.2025, 15.957},
         {24012, MeanLine::FiveDigit, 0.12, 0, 0.2900, 6.643},
@@ -116,7 +116,8 @@ TEST(NacaLayout, NodesFollowTheContract) {
 
 // The station's point is the exact NACA surface point: at x = 0.3 the upper
 // surface of the 0012 is at the half thickness 0.06000706 (the thickness
-// formula with the closed-edge coefficient -0.1036, evaluated by hand), and a 2412 node lies on its parametric surface.
+// formula with the closed-edge coefficient -0.1036, evaluated by hand), and a 2412 node lies on its
+// parametric surface.
 TEST(NacaLayout, StationPointsLieOnTheExactSurface) {
     NacaParameters s = parseDesignation(2412);
     SectionCurves curves = nacaCurves(s);
@@ -154,8 +155,8 @@ TEST(NacaReference, LiftMatchesReferencePolars) {
     ASSERT_GE(polar.size(), 20u);
     for (const PolarPoint& p : polar) {
         AirfoilResult r = runAirfoil(nacaCall(std::stoi(p.section), static_cast<float>(p.alpha), 120));
-        EXPECT_TRUE(nearlyEqual(r.cl, p.cl, 0.005, 0.02)) << p.section << " alpha " << p.alpha << " Cl " << r.cl
-                                                          << " reference " << p.cl;
+        EXPECT_TRUE(nearlyEqual(r.cl, p.cl, 0.005, 0.02))
+            << p.section << " alpha " << p.alpha << " Cl " << r.cl << " reference " << p.cl;
     }
 }
 

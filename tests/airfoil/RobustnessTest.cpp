@@ -23,7 +23,8 @@ TEST(AirfoilInput, PointCountOutOfRangeWritesNoArray) {
         call.halfPoints = h;
         AirfoilResult r;
         r.halfPoints = 60;  // arrays of the size the caller may really have
-        for (auto* a : {&r.nodeX, &r.ctrlX, &r.nodeY, &r.cp, &r.velocity}) *a = std::vector<float>(240, kGuard);
+        for (auto* a : {&r.nodeX, &r.ctrlX, &r.nodeY, &r.cp, &r.velocity})
+            *a = std::vector<float>(240, kGuard);
         callAirfoil(call, r);
         for (const auto* a : {&r.nodeX, &r.ctrlX, &r.nodeY, &r.cp, &r.velocity})
             for (float v : *a) ASSERT_EQ(v, kGuard) << "H " << h;
@@ -48,8 +49,8 @@ TEST(AirfoilInput, NonFiniteAndAbsurdScalarsAreTamed) {
     struct FlapInput {
         float rad, hinge;
     };
-    for (FlapInput f : {FlapInput{kNaN, 0.8f}, FlapInput{0.2f, kNaN}, FlapInput{0.2f, 1.5f}, FlapInput{0.2f, -0.3f},
-                        FlapInput{kInf, 0.8f}}) {
+    for (FlapInput f : {FlapInput{kNaN, 0.8f}, FlapInput{0.2f, kNaN}, FlapInput{0.2f, 1.5f},
+                        FlapInput{0.2f, -0.3f}, FlapInput{kInf, 0.8f}}) {
         AirfoilCall call = nacaCall(2412, 4.0f, 120);
         call.flapRad = f.rad;
         call.flapHinge = f.hinge;
@@ -121,7 +122,7 @@ TEST(AirfoilMode1, ResolvesTheGivenContourAndWritesOnlyItsResults) {
     AirfoilResult displaced = base;
     displaced.cp.assign(displaced.cp.size(), kGuard);
     for (int i = 0; i < displaced.panels(); ++i) displaced.cp[i] = base.nodeY[i];  // undisplaced copy
-    for (int i = 0; i < displaced.panels(); ++i) displaced.nodeY[i] += 0.02f;      // the whole contour moved up
+    for (int i = 0; i < displaced.panels(); ++i) displaced.nodeY[i] += 0.02f;  // the whole contour moved up
     AirfoilResult before = displaced;
     call.mode = 1;
     callAirfoil(call, displaced);
@@ -180,7 +181,8 @@ TEST(PanelCache, ReusedFactorisationIsBitIdentical) {
             ASSERT_TRUE(cached.solved);
             EXPECT_EQ(std::memcmp(&cached.cl, &fresh.cl, sizeof(double)), 0);
             EXPECT_EQ(std::memcmp(&cached.cmLe, &fresh.cmLe, sizeof(double)), 0);
-            EXPECT_EQ(std::memcmp(cached.velocity.data(), fresh.velocity.data(), sizeof(double) * fresh.velocity.size()),
+            EXPECT_EQ(std::memcmp(cached.velocity.data(), fresh.velocity.data(),
+                                  sizeof(double) * fresh.velocity.size()),
                       0);
             EXPECT_EQ(std::memcmp(cached.cp.data(), fresh.cp.data(), sizeof(double) * fresh.cp.size()), 0);
         }

@@ -65,13 +65,15 @@ TEST(Sweep, FiniteStagnationAndSimpleContourEverywhere) {
                 for (float alpha : angles) {
                     call.alphaDeg = alpha;
                     AirfoilResult r = runAirfoil(call);
-                    std::string where = std::to_string(s.designation) + "/" + std::to_string(s.source) + " points " +
-                                        std::to_string(total) + " flap " + std::to_string(length) + "% " +
-                                        std::to_string(deflection) + " alpha " + std::to_string(alpha);
+                    std::string where = std::to_string(s.designation) + "/" + std::to_string(s.source) +
+                                        " points " + std::to_string(total) + " flap " +
+                                        std::to_string(length) + "% " + std::to_string(deflection) +
+                                        " alpha " + std::to_string(alpha);
                     bool ok = r.guardsIntact() && r.finiteOutputs();
                     if (!stagnationUnresolved(s.designation, deflection, length, alpha))
                         ok = ok && smallestSpeedAtStagnation(r, std::fabs(alpha) <= 20.0f);
-                    if (!simpleChecked) ok = ok && contourIsSimple(r);  // geometry does not change with the angle
+                    if (!simpleChecked)
+                        ok = ok && contourIsSimple(r);  // geometry does not change with the angle
                     simpleChecked = true;
                     EXPECT_TRUE(ok) << where;
                     if (!ok && ++failures > 10) return;

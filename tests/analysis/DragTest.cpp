@@ -2,11 +2,11 @@
 // whose lengths are exact in binary, and the drag of real sections against
 // the reference solver's viscous polars.
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <map>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "analysis/Drag.h"
 #include "analysis/PipelineSolve.h"
@@ -61,15 +61,16 @@ TEST(Drag, SeparatedLengthOverHalfAChordStallsTheSection) {
         {13, 5.0, 0.5, 4.0, 0},                         // exactly half a chord: not stalled
         {12, 4.0, 0.59375, 4.0 / (1.0 + 0.296875), 1},  // midpoint 0.40625
         {14, 4.0, 0.34375, 4.0 / (1.0 + 0.171875), 0},  // midpoint 0.65625
-        {13, 0.0, 0.0, 0.0, 0},           // no correction at zero angle
-        {13, -2.0, 0.0, -2.0, 0},         // an upper separation does not correct a negative angle
+        {13, 0.0, 0.0, 0.0, 0},                         // no correction at zero angle
+        {13, -2.0, 0.0, -2.0, 0},  // an upper separation does not correct a negative angle
     };
     for (const Case& c : cases) {
         const DragResult r = estimate(plateDroppingAt(c.dropPanel), c.angle);
         ASSERT_TRUE(r.ok) << r.error;
         EXPECT_TRUE(r.upper.turbulentSeparation);
         EXPECT_EQ(r.Lu, c.Lu) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
-        EXPECT_NEAR(r.effectiveAngleDeg, c.effectiveAngleDeg, 1e-12) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
+        EXPECT_NEAR(r.effectiveAngleDeg, c.effectiveAngleDeg, 1e-12)
+            << "drop at panel " << c.dropPanel << ", angle " << c.angle;
         EXPECT_EQ(r.stalled, c.stalled) << "drop at panel " << c.dropPanel << ", angle " << c.angle;
         EXPECT_EQ(r.Ll, 0.0);
     }
@@ -130,7 +131,8 @@ TEST(Drag, StagnationPointRules) {
 TEST(Drag, ReportsWhatItCannotEstimate) {
     const Plate p = plateDroppingAt(12);
     EXPECT_FALSE(dragEstimate(p.x.data(), p.y.data(), p.v.data(), Plate::n, 9, 2.0, 0.0, 1).ok);  // Re 0
-    EXPECT_FALSE(dragEstimate(p.x.data(), p.y.data(), p.v.data(), Plate::n, 0, 2.0, 1e6, 1).ok);  // no stagnation
+    EXPECT_FALSE(
+        dragEstimate(p.x.data(), p.y.data(), p.v.data(), Plate::n, 0, 2.0, 1e6, 1).ok);  // no stagnation
     Plate bad = p;
     bad.v[5] = std::nanf("");
     EXPECT_FALSE(dragEstimate(bad.x.data(), bad.y.data(), bad.v.data(), Plate::n, 9, 2.0, 1e6, 1).ok);

@@ -17,12 +17,12 @@ TEST(EffectiveAngle, ShrinksTheExcessOverTheZeroLiftAngleWithoutReversingIt) {
     // Exact by the rational form e |e| / (|e| + d); tolerance 1e-12 degrees
     // (rounding only).
     const Case cases[] = {
-        {10.0, 0.0, 0.0, 10.0},       // attached: no correction
-        {10.0, 0.0, -10.0, 5.0},      // d = |e| halves the excess
-        {10.0, -4.0, -14.0, 3.0},     // about the zero-lift angle, not about 0
-        {-4.0, -4.0, -3.0, -4.0},     // at the zero-lift angle nothing changes
-        {-12.0, -2.0, 10.0, -7.0},    // below the zero-lift angle the lower correction is positive
-        {10.0, 0.0, 2.0, 10.0},       // a correction that would add lift is not taken
+        {10.0, 0.0, 0.0, 10.0},     // attached: no correction
+        {10.0, 0.0, -10.0, 5.0},    // d = |e| halves the excess
+        {10.0, -4.0, -14.0, 3.0},   // about the zero-lift angle, not about 0
+        {-4.0, -4.0, -3.0, -4.0},   // at the zero-lift angle nothing changes
+        {-12.0, -2.0, 10.0, -7.0},  // below the zero-lift angle the lower correction is positive
+        {10.0, 0.0, 2.0, 10.0},     // a correction that would add lift is not taken
         {-10.0, 0.0, -3.0, -10.0},
         {20.0, -2.0, -1.0e6, -2.0 + 22.0 * 22.0 / (22.0 + 1.0e6)},  // huge separation: nearly no lift
     };

@@ -1,17 +1,16 @@
 // The field views' colour ramp and level lists: what the streamline and
 // pressure-contour drawings colour each iso-line with.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "analysis/FieldLevels.h"
 
 namespace aerolune {
 namespace {
-
 
 // Hue in degrees, 0 red .. 240 blue, of a colour with one channel at 255 and
 // one at 0 (every ramp entry is of that kind).
@@ -38,7 +37,8 @@ TEST(FieldLevels, ColourRampRunsFromRedToBlueThroughTheFourBands) {
             // Monotone: the hue climbs at every entry, and only one channel moves,
             // by a whole step of 255 / n (to the nearest whole number, so +-1).
             EXPECT_GT(hueDegrees(ramp[e]), hueDegrees(ramp[e - 1])) << "entry " << e;
-            const int moved = std::abs(ramp[e].red - ramp[e - 1].red) + std::abs(ramp[e].green - ramp[e - 1].green) +
+            const int moved = std::abs(ramp[e].red - ramp[e - 1].red) +
+                              std::abs(ramp[e].green - ramp[e - 1].green) +
                               std::abs(ramp[e].blue - ramp[e - 1].blue);
             EXPECT_NEAR(moved, 255.0 / n, 1.0) << "entry " << e;
         }
@@ -69,9 +69,7 @@ TEST(FieldLevels, PressureLevelsRunFromCpHighToCpLowInRampColours) {
     // Level k takes ramp entry round(k x 84 / 33) - 1: level 1 entry 2, level
     // 11 entry 27 (m = 28 exactly), level 33 entry 83.
     const std::vector<RgbColour> ramp = colourRamp();
-    const struct {
-        int32_t k, entry;
-    } cases[] = {{1, 2}, {11, 27}, {12, 30}, {22, 55}, {33, 83}};
+    const struct { int32_t k, entry; } cases[] = {{1, 2}, {11, 27}, {12, 30}, {22, 55}, {33, 83}};
     for (const auto& c : cases) {
         EXPECT_EQ(pressureRampEntry(c.k, 33), c.entry) << "level " << c.k;
         EXPECT_FALSE(set.colours(c.k).isPalette);
@@ -108,12 +106,12 @@ TEST(FieldLevels, StreamlineLevelsAreColouredBySideOfTheWallValue) {
         int32_t lastAbove;  // levels 1..lastAbove palette 9
         int32_t equal;      // level with palette 0, or 0 when none
     } cases[] = {
-        {0.0f, 0, 25, 26},    // white background: the wall level in palette 0
-        {0.0f, 15, 25, 26},   // black background: level 51 in palette 15
-        {0.03f, 0, 25, 0},    // s0 between levels 25 (0.06) and 26 (0)
-        {-0.2f, 15, 29, 0},   // level 29 = -0.18 above, 30 = -0.24 below
-        {2.0f, 0, 0, 0},      // s0 above every level
-        {-2.0f, 0, 50, 0},    // s0 below every level
+        {0.0f, 0, 25, 26},   // white background: the wall level in palette 0
+        {0.0f, 15, 25, 26},  // black background: level 51 in palette 15
+        {0.03f, 0, 25, 0},   // s0 between levels 25 (0.06) and 26 (0)
+        {-0.2f, 15, 29, 0},  // level 29 = -0.18 above, 30 = -0.24 below
+        {2.0f, 0, 0, 0},     // s0 above every level
+        {-2.0f, 0, 50, 0},   // s0 below every level
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.s0);

@@ -2,12 +2,12 @@
 // each view asks for, when the mesh view builds a new mesh and what it keeps,
 // and the flow, levels and segments the streamline and pressure views draw.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "analysis/FieldRoutine.h"
 #include "analysis/Pipeline.h"
@@ -61,8 +61,16 @@ TEST(FieldRoutine, TypedMeshDimensionsAreBroughtIntoTheWorkingRange) {
         Variant typed;
         int32_t used;
     } cases[] = {
-        {int16_t{35}, 35},  {35.5, 36},         {36.5, 36},        {int16_t{0}, 3},      {int16_t{-40}, 3},
-        {int16_t{2}, 3},    {int32_t{1000}, 1000}, {1.0e30, 1000},  {std::nan(""), 3},    {std::string("abc"), 3},
+        {int16_t{35}, 35},
+        {35.5, 36},
+        {36.5, 36},
+        {int16_t{0}, 3},
+        {int16_t{-40}, 3},
+        {int16_t{2}, 3},
+        {int32_t{1000}, 1000},
+        {1.0e30, 1000},
+        {std::nan(""), 3},
+        {std::string("abc"), 3},
         {std::string("55 points"), 55},
     };
     for (const auto& c : cases) {
@@ -109,10 +117,12 @@ TEST(FieldRoutine, MeshViewKeepsItsMeshUntilANewOneIsNeeded) {
     EXPECT_EQ(state.keptMesh.J, 21);
     EXPECT_EQ(values(first.mesh.x), values(state.keptMesh.GridX));
     EXPECT_EQ(values(first.mesh.y), values(state.keptMesh.GridY));
-    EXPECT_TRUE(first.flow.psi.rows() == 0 && first.segments.count.size() == 0) << "the mesh view needs no flow";
+    EXPECT_TRUE(first.flow.psi.rows() == 0 && first.segments.count.size() == 0)
+        << "the mesh view needs no flow";
 
     state.keptMesh.GridX(5, 5) = kMarker;
-    EXPECT_EQ(computeFieldView(state, kMeshView).mesh.x(5, 5), kMarker) << "NewGrid 0: the kept mesh is drawn";
+    EXPECT_EQ(computeFieldView(state, kMeshView).mesh.x(5, 5), kMarker)
+        << "NewGrid 0: the kept mesh is drawn";
 
     // The flow views build their own 61 x 31 mesh and leave the kept one and
     // NewGrid alone.
@@ -136,13 +146,15 @@ TEST(FieldRoutine, MeshViewRebuildsWhenSectionOrSettingsChangedWithoutNewGrid) {
         {"mesh size", [](AppState& s) { s.pub.MeshX = int16_t{61}; }},
         {"outer radius", [](AppState& s) { s.pub.OuterRadius = int16_t{6}; }},
         {"clustering", [](AppState& s) { s.pub.GridCluster = 1.02; }},
-        {"flap", [](AppState& s) {
+        {"flap",
+         [](AppState& s) {
              s.section.FlapRad = 0.3f;
              s.section.FlapHinge = 0.7f;
              NullSeam seam;
              recompute(s, seam);
          }},
-        {"point count", [](AppState& s) {
+        {"point count",
+         [](AppState& s) {
              s.shared.HalfPoints = 40;
              s.shared.TotalPoints = int16_t{80};
              NullSeam seam;
@@ -223,7 +235,8 @@ TEST(FieldRoutine, SymmetricSectionAtZeroGivesAMirroredField) {
     // The streamline levels are symmetric too (level k and 52 - k are +-c for
     // k = 2..25), so each pair cuts as many segments.
     const FieldViewData s = computeFieldView(state, kStreamlineView);
-    for (int32_t k = 2; k <= 25; ++k) EXPECT_EQ(s.segments.count(k), s.segments.count(52 - k)) << "level " << k;
+    for (int32_t k = 2; k <= 25; ++k)
+        EXPECT_EQ(s.segments.count(k), s.segments.count(52 - k)) << "level " << k;
 }
 
 TEST(FieldRoutine, StreamlineViewContoursTheStreamFunction) {

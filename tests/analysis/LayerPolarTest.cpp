@@ -29,7 +29,8 @@ SectionState sectionOf(const std::string& name) {
         return section;
     }
     std::string title;
-    const ReadAirfoilResult read = ReadAirfoil(test::dataPath("reference/sections/" + name), title, section.file);
+    const ReadAirfoilResult read =
+        ReadAirfoil(test::dataPath("reference/sections/" + name), title, section.file);
     EXPECT_TRUE(read.ok) << name << ": " << read.reason;
     section.FromFile = 1;
     return section;
@@ -130,7 +131,8 @@ TEST(LayerPolar, RowsDoNotDependOnTheThreadCount) {
         ::setenv("AEROLUNE_THREADS", threads, 1);
         std::string out;
         for (const PolarPoint& p : layerPolar("2412", 1e6).points) {
-            const double figures[] = {p.angle, p.cl, p.cdTimes1000, p.cm, p.upperTransition, p.lowerTransition};
+            const double figures[] = {p.angle,          p.cl, p.cdTimes1000, p.cm, p.upperTransition,
+                                      p.lowerTransition};
             out.append(reinterpret_cast<const char*>(figures), sizeof(figures));
             out += p.notComputed + "|";
         }

@@ -3,12 +3,12 @@
 // the error path and the polar view, through a seam that records what the
 // window was asked to do.
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <regex>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "analysis/LinAero.h"
 #include "analysis/Pipeline.h"
@@ -25,7 +25,8 @@ struct RecordingSeam : ViewSeam {
     void drawView(AppState&) override { calls.push_back("drawView"); }
     // The boundary layer's status (its Cl and Cd) is recorded by name only.
     void setStatus(const std::string& caption) override {
-        calls.push_back(caption.starts_with("CFD Boundary Layer Solution") ? "boundaryLayer" : "status:" + caption);
+        calls.push_back(caption.starts_with("CFD Boundary Layer Solution") ? "boundaryLayer"
+                                                                           : "status:" + caption);
     }
     void showSeparationWarning(const std::string& caption) override { calls.push_back("warning:" + caption); }
     void showMessage(const std::string& text) override { calls.push_back("message:" + text); }
@@ -85,9 +86,11 @@ TEST(Pipeline, CamberedSectionMatchesThinAirfoilTheory) {
     // 0.06 degrees, what a camber line sampled at the 61 node stations of a
     // 120-point section gives away against the exact mean line.
     EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.cl), 0.666458, 0.0067)) << state.texts.cl;
-    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.zeroLiftAngle), -2.0772, 0.06)) << state.texts.zeroLiftAngle;
+    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.zeroLiftAngle), -2.0772, 0.06))
+        << state.texts.zeroLiftAngle;
     EXPECT_TRUE(state.texts.zeroLiftAngle.ends_with(" Deg."));
-    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.cmQuarterChord), -0.05312, 0.0015)) << state.texts.cmQuarterChord;
+    EXPECT_TRUE(nearlyEqual(readLeadingNumber(state.texts.cmQuarterChord), -0.05312, 0.0015))
+        << state.texts.cmQuarterChord;
     // Centre of pressure (0.25 + 0.0531 / 0.6665) x 100 = 33 % chord.
     EXPECT_EQ(state.texts.centreOfPressure, "33 %c");
     EXPECT_TRUE(state.section.PanelCl.toDouble() > 0.6);  // the panel lift, kept before the overwrite
@@ -150,7 +153,7 @@ TEST(Pipeline, BoundaryLayerErrorShowsTheMessageAndKeepsTheRest) {
     EXPECT_EQ(seam.calls, (std::vector<std::string>{kMessage, kMessage, "drawView"}));
     EXPECT_EQ(state.texts.cd, "0.0000");  // the drag box keeps what it showed
     EXPECT_FALSE(state.texts.stalledShown);
-    EXPECT_FALSE(state.texts.cl.empty());   // the rest of the panel is filled
+    EXPECT_FALSE(state.texts.cl.empty());  // the rest of the panel is filled
     EXPECT_EQ(state.texts.centreOfPressure, "33 %c");
     EXPECT_GT(state.pub.stagnationIndex.toInt(), 0);  // found before the layer failed
 }

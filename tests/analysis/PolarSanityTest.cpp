@@ -114,7 +114,8 @@ TEST(PolarSanity, LiftRisesFromTheZeroLiftAngleAndKeepsTheSignOfTheExcess) {
     for (const Case& c : cases) {
         const double zeroLift = zeroLiftAngle(c.section);
         for (int32_t model : {0, 1}) {
-            const std::string where = c.section + " Re " + std::to_string(c.re) + " model " + std::to_string(model);
+            const std::string where =
+                c.section + " Re " + std::to_string(c.re) + " model " + std::to_string(model);
             const StoredPolar polar = sweep(c.section, c.re, model);
             const PolarPoint* below = nullptr;
             for (const PolarPoint& p : polar.points) {

@@ -78,7 +78,9 @@ TEST(Polar, SymmetricSectionGivesAnOddLiftCurveAndAnEvenDrag) {
         // polar's moment against the reference: measured 0.0025 at 2 degrees
         // (the thin-airfoil moment of the displaced camber line, used before,
         // gave 0.0115).
-        if (hi.angle <= 8.0) { EXPECT_NEAR(hi.cm, 0.0, 0.01) << hi.angle; }
+        if (hi.angle <= 8.0) {
+            EXPECT_NEAR(hi.cm, 0.0, 0.01) << hi.angle;
+        }
         EXPECT_NEAR(lo.upperTransition, hi.lowerTransition, 1e-3) << lo.angle;
     }
     EXPECT_NEAR(polar.points[10].cl, 0.0, 1e-4);
@@ -170,7 +172,9 @@ TEST(Polar, ReusedFactorisationGivesTheResultsOfAFreshSolve) {
         // reference solver's viscous value stays within 0.005 of it for
         // |alpha| <= 6 degrees (xfoil_viscous_polars.csv). Tolerance 0.01
         // there, the aim against the reference: measured 0.0019 at -6 degrees.
-        if (std::fabs(polarAngle(k)) <= 6.0) { EXPECT_NEAR(swept.cm, -0.05312, 0.01) << polarAngle(k); }
+        if (std::fabs(polarAngle(k)) <= 6.0) {
+            EXPECT_NEAR(swept.cm, -0.05312, 0.01) << polarAngle(k);
+        }
         EXPECT_EQ(point.upperTransition, swept.upperTransition) << polarAngle(k);
         EXPECT_EQ(point.lowerTransition, swept.lowerTransition) << polarAngle(k);
     }

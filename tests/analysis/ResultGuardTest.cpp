@@ -23,7 +23,8 @@ AppState saneState() {
     state.analysis.thin.AlphaZeroLift = -2.1;
     state.analysis.drag.ok = true;
     state.analysis.drag.cd = 0.0068;
-    state.texts.cl = state.texts.cmLeadingEdge = state.texts.cmQuarterChord = state.texts.zeroLiftAngle = "figure";
+    state.texts.cl = state.texts.cmLeadingEdge = state.texts.cmQuarterChord = state.texts.zeroLiftAngle =
+        "figure";
     state.texts.centreOfPressure = state.texts.cd = "figure";
     return state;
 }
@@ -36,14 +37,22 @@ TEST(ResultGuard, EachFigureIsShownAtItsBoundAndRefusedBeyondIt) {
         std::string MainWindowTexts::*cell;  ///< the cell that then says why; null for panel figures
     };
     const Case cases[] = {
-        {"thin lift", [](AppState& s, double v) { s.analysis.thin.ClValue = float(v); s.section.PanelCl = Variant(float(v)); },
+        {"thin lift",
+         [](AppState& s, double v) {
+             s.analysis.thin.ClValue = float(v);
+             s.section.PanelCl = Variant(float(v));
+         },
          -4.0, -4.01, &MainWindowTexts::cl},
-        {"panel lift", [](AppState& s, double v) { s.section.PanelCl = Variant(float(v)); s.analysis.thin.ClValue = float(v); },
+        {"panel lift",
+         [](AppState& s, double v) {
+             s.section.PanelCl = Variant(float(v));
+             s.analysis.thin.ClValue = float(v);
+         },
          4.0, 4.01, &MainWindowTexts::cl},
         {"quarter-chord moment", [](AppState& s, double v) { s.analysis.thin.CmQuarter = v; }, -1.0, -1.001,
          &MainWindowTexts::cmQuarterChord},
-        {"leading-edge moment", [](AppState& s, double v) { s.analysis.thin.CmLeValue = float(v); }, -2.0, -2.01,
-         &MainWindowTexts::cmLeadingEdge},
+        {"leading-edge moment", [](AppState& s, double v) { s.analysis.thin.CmLeValue = float(v); }, -2.0,
+         -2.01, &MainWindowTexts::cmLeadingEdge},
         {"zero-lift angle", [](AppState& s, double v) { s.analysis.thin.AlphaZeroLift = v; }, 30.0, 30.01,
          &MainWindowTexts::zeroLiftAngle},
         {"drag", [](AppState& s, double v) { s.analysis.drag.cd = v; }, 0.5, 0.5001, &MainWindowTexts::cd},

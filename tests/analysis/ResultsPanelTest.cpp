@@ -1,11 +1,11 @@
 // The results panel's pictures and the extremes and stagnation-point rules of
 // a recomputation.
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "analysis/ResultsPanel.h"
 
@@ -88,7 +88,8 @@ TEST(ResultsPanel, ExtremesAndStagnationPointRules) {
         {"a kept N/2 + 1 still moves", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 1, Variant(int32_t{4}), 3},
     };
     for (const Case& c : cases) {
-        AppState state = stateWith({0.0f, -0.1f, 0.0f, 0.1f, 0.1f, 0.0f}, {1.0f, -0.5f, 0.3f, -0.5f, 1.0f, 0.2f}, c.v);
+        AppState state =
+            stateWith({0.0f, -0.1f, 0.0f, 0.1f, 0.1f, 0.0f}, {1.0f, -0.5f, 0.3f, -0.5f, 1.0f, 0.2f}, c.v);
         state.shared.DialogCancelled = Variant(c.dialogCancelled);
         state.pub.stagnationIndex = c.before;
         updateExtremes(state);

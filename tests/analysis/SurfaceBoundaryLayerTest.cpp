@@ -1,10 +1,10 @@
 // The integral layer of one surface: Thwaites on a flat plate, Michel's
 // transition, the laminar and turbulent drag, and the guards.
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
-
-#include <gtest/gtest.h>
 
 #include "analysis/SurfaceBoundaryLayer.h"
 #include "support/TestSupport.h"

@@ -2,13 +2,13 @@
 // give the same bits on one thread as on several: each item writes only its
 // own results, so nothing may depend on which thread ran it or when.
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "analysis/BoundaryLayer.h"
 #include "analysis/FieldRoutine.h"

@@ -1,9 +1,9 @@
 // The turbulent station: settled values against an independent evaluation of
 // the correlations, and the separation and domain guards.
 
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "analysis/TurbulentStep.h"
 #include "support/TestSupport.h"
@@ -46,10 +46,8 @@ TEST(TurbulentStep, ReportsSeparationWhenShapeOrFrictionLeavesItsRange) {
     // Re_theta = 1 makes log10 zero and Cf infinite, 0.5 makes it NaN: both
     // are "Cf not a positive number".
     const Case cases[] = {
-        {"H below 0", 0.003, 2000.0, -3.0},
-        {"H above 6", 0.003, 2000.0, -5.0},
-        {"H far below 0", 0.003, 2000.0, -20.0},
-        {"Cf infinite", 0.003, 1.0, 0.0},
+        {"H below 0", 0.003, 2000.0, -3.0},      {"H above 6", 0.003, 2000.0, -5.0},
+        {"H far below 0", 0.003, 2000.0, -20.0}, {"Cf infinite", 0.003, 1.0, 0.0},
         {"Cf not a number", 0.003, 0.5, 0.0},
     };
     for (const Case& c : cases) {

@@ -1,22 +1,23 @@
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
-#include <QPushButton>
-#include <gtest/gtest.h>
 
 #include "app/Application.h"
 #include "app/DisplayCommands.h"
 #include "app/StartupDefaults.h"
-#include "ui/MainWindow.h"
 #include "ui/MainMenus.h"
-#include "ui/Splash.h"
+#include "ui/MainWindow.h"
 #include "ui/SeparationWarning.h"
+#include "ui/Splash.h"
 #include "ui/toolkit/Fonts.h"
 
 namespace aerolune {
@@ -113,7 +114,7 @@ TEST(MenuTree, AccessKeysOfTheMenuBarAreUniqueAndTheInitialStatesHold) {
         EXPECT_FALSE(keys.contains(text[amp + 1])) << text.toStdString();
         keys.insert(text[amp + 1]);
     }
-    EXPECT_EQ(topLevel, 9);  // the colour menu is a pop-up only
+    EXPECT_EQ(topLevel, 9);     // the colour menu is a pop-up only
     EXPECT_EQ(keys.size(), 9);  // every menu on the bar has a key
     for (const char* unavailable : {"airfoilBoundaryLayerView", "boundaryLayerView", "updateBoundaryLayer"})
         EXPECT_FALSE(form.action(unavailable)->isEnabled()) << unavailable;
@@ -151,7 +152,10 @@ TEST(ShutDown, ExitAndClosingTheWindowEndTheEventLoop) {
         app.StartUp();
         ui::MainWindow* form = app.mainWindow();
         QTimer::singleShot(0, form, [form, viaMenu] {
-            if (viaMenu) form->action("exit")->trigger(); else form->close();
+            if (viaMenu)
+                form->action("exit")->trigger();
+            else
+                form->close();
         });
         QTimer::singleShot(5000, [] { QApplication::exit(1); });  // a safety net, not a timing check
         EXPECT_EQ(QApplication::exec(), 0) << (viaMenu ? "File > Exit" : "closing the window");
@@ -208,7 +212,10 @@ namespace {
 TEST(Recompute, StatusBarNamesTheSectionAndTheView) {
     Application app;
     app.StartUp();
-    struct Case { int vflag; const char* caption; };
+    struct Case {
+        int vflag;
+        const char* caption;
+    };
     const Case cases[] = {
         {2, "0012:  Cp v.s. Chord Position"},
         {3, " NACA 0012:  Velocity v.s. Chord Position"},
@@ -218,7 +225,8 @@ TEST(Recompute, StatusBarNamesTheSectionAndTheView) {
     for (const Case& c : cases) {
         app.state().pub.view = int16_t(c.vflag);
         app.recomputeAndRedraw();
-        EXPECT_EQ(app.mainWindow()->findChild<QLabel*>("statusCaption")->text().toStdString(), c.caption) << c.vflag;
+        EXPECT_EQ(app.mainWindow()->findChild<QLabel*>("statusCaption")->text().toStdString(), c.caption)
+            << c.vflag;
     }
 }
 

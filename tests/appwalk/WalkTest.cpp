@@ -33,8 +33,8 @@
 #include "appwalk/WalkChecks.h"
 #include "io/AirfoilFileReader.h"
 #include "support/DxfReader.h"
-#include "ui/MainWindow.h"
 #include "ui/HelpViewer.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBar.h"
 #include "ui/toolkit/Twips.h"
 #include "uidialogs/DialogTestSupport.h"
@@ -169,10 +169,12 @@ void everyMenuItemOnce(Walk& w) {
     // and Add Reference Polar for a polar view; every other item was
     // available.
     unavailable.erase("airfoilBoundaryLayerView");
-    EXPECT_EQ(unavailable, (std::set<std::string>{"addReferencePolar", "boundaryLayerView", "updateBoundaryLayer",
-                                                  "showPoints", "zoomIn", "zoomOut", "zoomReset"}));
+    EXPECT_EQ(unavailable,
+              (std::set<std::string>{"addReferencePolar", "boundaryLayerView", "updateBoundaryLayer",
+                                     "showPoints", "zoomIn", "zoomOut", "zoomReset"}));
     w.choose("polarView");
-    w.choose("addReferencePolar", QString(AEROLUNE_TEST_DATA) + "/reference/xfoil_polar_file_naca2412_re1e6.txt");
+    w.choose("addReferencePolar",
+             QString(AEROLUNE_TEST_DATA) + "/reference/xfoil_polar_file_naca2412_re1e6.txt");
     EXPECT_EQ(w.app.state().analysis.referencePolars.size(), 1u);
 }
 
@@ -201,7 +203,8 @@ void dialogsChangedConfirmedAndOneCancelled(Walk& w) {
     EXPECT_EQ(w.app.state().shared.SectionFamily.toInt(), 5);
     EXPECT_EQ(w.fieldText("sectionField").size(), 5u) << w.fieldText("sectionField");
     w.pilot.answerNext([](QWidget& d) {
-        enter(d, "camberField", "2"), enter(d, "camberPositionField", "4"), enter(d, "thicknessField", "12"), press(d, "ok");
+        enter(d, "camberField", "2"), enter(d, "camberPositionField", "4"), enter(d, "thicknessField", "12"),
+            press(d, "ok");
     });
     w.choose("naca4");
     EXPECT_EQ(w.fieldText("sectionField"), "2412");
@@ -217,8 +220,9 @@ void dialogsChangedConfirmedAndOneCancelled(Walk& w) {
     w.choose("changeAngle");
     EXPECT_EQ(w.app.recomputeCount(), recomputes) << "a cancelled dialog recomputed";
     EXPECT_EQ(std::stod(w.fieldText("clField")), lift);
-    w.pilot.answerNext(
-        [](QWidget& d) { enter(d, "flapLengthField", "25"), enter(d, "flapDeflectionField", "10"), press(d, "ok"); });
+    w.pilot.answerNext([](QWidget& d) {
+        enter(d, "flapLengthField", "25"), enter(d, "flapDeflectionField", "10"), press(d, "ok");
+    });
     w.choose("configureFlap");
     EXPECT_EQ(w.boxText("flapDeflectionBox"), "10.0 Deg.");
     EXPECT_EQ(w.boxText("flapLengthBox"), "25.0 %c");
@@ -378,11 +382,26 @@ void dxfReadBack(Walk& w) {
 void everyViewDrawnAndSaved(Walk& w) {
     // Every view drawn and, where it has data, saved: the files hold
     // numbers and only numbers that are finite.
-    const char* const views[] = {
-        "coordinatesView",   "airfoilVelocityView",       "airfoilPressureView",         "surfaceCpView",           "surfaceVelocityView",
-        "polarView",         "liftMomentView",      "transitionPointView", "streamLinesView",   "pressureFieldView",
-        "meshView",          "upperProfilesView",   "upperFrictionView",        "upperThicknessView", "lowerProfilesView",
-        "lowerFrictionView", "lowerThicknessView", "airfoilBoundaryLayerView",           "coefficientsReport",  "fourierReport"};
+    const char* const views[] = {"coordinatesView",
+                                 "airfoilVelocityView",
+                                 "airfoilPressureView",
+                                 "surfaceCpView",
+                                 "surfaceVelocityView",
+                                 "polarView",
+                                 "liftMomentView",
+                                 "transitionPointView",
+                                 "streamLinesView",
+                                 "pressureFieldView",
+                                 "meshView",
+                                 "upperProfilesView",
+                                 "upperFrictionView",
+                                 "upperThicknessView",
+                                 "lowerProfilesView",
+                                 "lowerFrictionView",
+                                 "lowerThicknessView",
+                                 "airfoilBoundaryLayerView",
+                                 "coefficientsReport",
+                                 "fourierReport"};
     std::set<std::string> withoutData;
     for (const char* view : views) {
         w.choose(view);
@@ -394,8 +413,8 @@ void everyViewDrawnAndSaved(Walk& w) {
         w.choose("saveViewData", saved);
         EXPECT_TRUE(test::holdsFiniteNumbers(saved, 10)) << view;
     }
-    EXPECT_EQ(withoutData,
-              (std::set<std::string>{"streamLinesView", "pressureFieldView", "coefficientsReport", "fourierReport"}));
+    EXPECT_EQ(withoutData, (std::set<std::string>{"streamLinesView", "pressureFieldView",
+                                                  "coefficientsReport", "fourierReport"}));
 
     // The coordinates read back as a section, then analysed from the file.
     std::string name;
@@ -410,7 +429,8 @@ void everyViewDrawnAndSaved(Walk& w) {
 void templatesPrintedAndPlotCopied(Walk& w) {
     // Rib templates for a tapered wing printed into a PDF, the plot copied.
     w.pilot.answerNext([](QWidget& d) {
-        enter(d, "tipChordField", "4"), enter(d, "sectionCountField", "3"), enter(d, "skinThicknessField", "0.1"), press(d, "ok");
+        enter(d, "tipChordField", "4"), enter(d, "sectionCountField", "3"),
+            enter(d, "skinThicknessField", "0.1"), press(d, "ok");
     });
     w.choose("printRibTemplates", w.file("ribs.pdf"));
     EXPECT_TRUE(w.pilot.allAnswersUsed());

@@ -4,9 +4,6 @@
 // marching arrays of the classical test flows and of the reference solver's
 // NACA surfaces.
 
-#include "numerics/blayer/Blayer2.h"
-#include "support/TestSupport.h"
-
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -14,6 +11,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "numerics/blayer/Blayer2.h"
+#include "support/TestSupport.h"
 
 namespace aerolune::test {
 
@@ -35,9 +35,15 @@ struct BlayerRun {
     int32_t rows = -1;
 
     int32_t n() const { return static_cast<int32_t>(s.size()); }
-    double t(int i, int column) const { return table[(i - 1) + static_cast<std::size_t>(n()) * (column - 1)]; }
-    double u(int j, int i) const { return profileU[(j - 1) + static_cast<std::size_t>(set.points) * (i - 1)]; }
-    double y(int j, int i) const { return profileY[(j - 1) + static_cast<std::size_t>(set.points) * (i - 1)]; }
+    double t(int i, int column) const {
+        return table[(i - 1) + static_cast<std::size_t>(n()) * (column - 1)];
+    }
+    double u(int j, int i) const {
+        return profileU[(j - 1) + static_cast<std::size_t>(set.points) * (i - 1)];
+    }
+    double y(int j, int i) const {
+        return profileY[(j - 1) + static_cast<std::size_t>(set.points) * (i - 1)];
+    }
     double wallShear(int i) const { return stationOut[i - 1]; }
 
     /// No element of the guard bands changed.
@@ -65,8 +71,8 @@ inline BlayerRun runBlayer(std::vector<double> s, std::vector<double> ue, const 
     double re = set.reynolds, rough = set.roughness, limit = set.limit;
     int32_t model = set.model;
     r.rows = set.points;
-    Blayer2(r.s.data(), r.ue.data(), &re, r.profileU.data(), r.profileY.data(), r.stationOut.data(), r.table.data(),
-            &n, &r.rows, &rough, &model, &limit);
+    Blayer2(r.s.data(), r.ue.data(), &re, r.profileU.data(), r.profileY.data(), r.stationOut.data(),
+            r.table.data(), &n, &r.rows, &rough, &model, &limit);
     return r;
 }
 

@@ -1,12 +1,12 @@
 // Blayer2 against the classical solutions of laminar and turbulent boundary
 // layers. Reference figures: tests/data/reference/boundary_layer_theory.md.
 
-#include "BlayerRun.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
+
+#include "BlayerRun.h"
 
 namespace aerolune::test {
 namespace {
@@ -21,7 +21,9 @@ struct BlasiusTable {
 
     BlasiusTable() {
         std::array<double, 3> y{0.0, 0.0, 0.332057336215};
-        auto rhs = [](const std::array<double, 3>& q) { return std::array<double, 3>{q[1], q[2], -0.5 * q[0] * q[2]}; };
+        auto rhs = [](const std::array<double, 3>& q) {
+            return std::array<double, 3>{q[1], q[2], -0.5 * q[0] * q[2]};
+        };
         for (int i = 0; i <= 15000; ++i) {
             u.push_back(y[1]);
             const double g0 = y[1] * (1 - y[1] * y[1]);
@@ -84,7 +86,8 @@ TEST(BlayerClassical, BlasiusProfileWithinHalfAPercentOfTheTable) {
             EXPECT_EQ(r.y(1, i), 0.0);
             EXPECT_NEAR(r.y(32, i) / scale, limit, 1e-9 * limit);
             for (int j = 1; j <= 32; ++j)
-                EXPECT_NEAR(r.u(j, i), blasius().at(r.y(j, i) / scale), 0.005) << "limit " << limit << " point " << j;
+                EXPECT_NEAR(r.u(j, i), blasius().at(r.y(j, i) / scale), 0.005)
+                    << "limit " << limit << " point " << j;
         }
     }
 }
@@ -97,8 +100,8 @@ TEST(BlayerClassical, WedgeFlowsGiveTheirWallShear) {
     struct Case {
         double m, fpp, dstar;  // dstar: delta* sqrt(Ue/(nu x)), FS value times sqrt(2/(m+1))
     };
-    for (Case c : {Case{1.0, 1.232587656820, 0.6479004744}, Case{1.0 / 3.0, 0.927680039837 * std::sqrt(2.0 / 3.0),
-                                                                      0.8045486150 * std::sqrt(1.5)}}) {
+    for (Case c : {Case{1.0, 1.232587656820, 0.6479004744},
+                   Case{1.0 / 3.0, 0.927680039837 * std::sqrt(2.0 / 3.0), 0.8045486150 * std::sqrt(1.5)}}) {
         SCOPED_TRACE(c.m);
         const double re = 1e6;
         auto [s, ue] = stations(31, 0.5, [&](double x) { return 3.0 * std::pow(x, c.m); });

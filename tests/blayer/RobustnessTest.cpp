@@ -2,14 +2,14 @@
 // failure is reported through the row count, outputs stay finite and zero
 // past the rows, and nothing is written beyond the documented dimensions.
 
-#include "BlayerRun.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <string>
+
+#include "BlayerRun.h"
 
 namespace aerolune::test {
 namespace {
@@ -26,7 +26,8 @@ std::size_t tableSize(const BlayerRun& r) { return r.n() > 0 ? blayerLayout(r.n(
 // finite; rows and profiles past the row count are 0; within it the results
 // are physically sensible.
 std::string firstProblem(const BlayerRun& r) {
-    if (r.rows < 0 || r.rows > r.n() || r.rows == 1) return "row count out of range";  // one station is no layer
+    if (r.rows < 0 || r.rows > r.n() || r.rows == 1)
+        return "row count out of range";  // one station is no layer
     if (!r.guardsIntact(profileSize(r), tableSize(r))) return "written beyond the dimensions";
     for (int i = 1; i <= r.n(); ++i) {
         const bool solved = i <= r.rows;
@@ -149,7 +150,8 @@ TEST(BlayerRobustness, EverySettingOfTheDialogGivesSaneResults) {
     surfaces.push_back(resampled(upper2412, 70));
     surfaces.push_back(resampled(lower2412, 40));
     surfaces.push_back(stations(60, 3.14159, [](double s) { return 2.0 * std::sin(s); }));
-    surfaces.push_back(stations(120, 1.02, [](double s) { return s < 0.02 ? 125.0 * s : 2.5 - 1.8 * (s - 0.02); }));
+    surfaces.push_back(
+        stations(120, 1.02, [](double s) { return s < 0.02 ? 125.0 * s : 2.5 - 1.8 * (s - 0.02); }));
     int separated = 0;
     for (const auto& [s, ue] : surfaces)
         for (int32_t points = 16; points <= 64; points += 8)

@@ -3,12 +3,12 @@
 // the reference solver (tests/data/reference/xfoil_bl/ and
 // xfoil_viscous_polars.csv, NACA 0012, Re 1e6, Ncrit 9).
 
-#include "BlayerRun.h"
-#include "numerics/airfoil/Airfoil.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "BlayerRun.h"
+#include "numerics/airfoil/Airfoil.h"
 
 namespace aerolune::test {
 namespace {
@@ -26,8 +26,8 @@ SectionSurfaces sectionSurfaces(int32_t designation, float alphaDeg, int32_t tot
     float flap = 0.0f, hinge = 1.0f, cl = 0.0f, cm = 0.0f, none = 0.0f;
     std::vector<float> nodeX(totalPoints + 1), ctrlX(totalPoints), nodeY(totalPoints + 1), cp(totalPoints),
         v(totalPoints);
-    Airfoil(&designation, &alphaDeg, nodeX.data(), ctrlX.data(), nodeY.data(), cp.data(), v.data(), &cl, &cm, &flap,
-            &hinge, &half, &reserved, &none, &none, &none, &none, &zero, &zero, &source, &mode);
+    Airfoil(&designation, &alphaDeg, nodeX.data(), ctrlX.data(), nodeY.data(), cp.data(), v.data(), &cl, &cm,
+            &flap, &hinge, &half, &reserved, &none, &none, &none, &none, &zero, &zero, &source, &mode);
     const int n = totalPoints;
     std::vector<double> x(n), y(n), w(n), arc(n, 0.0);
     for (int i = 0; i < n; ++i) {
@@ -100,7 +100,8 @@ TEST(BlayerOnOurSection, Naca0012AtZeroDegreesAgainstTheReference) {
     // TransitionTest).
     const int row = rowNear(sec.upper, 0.9);
     const double x = sec.upper.x[row - 1];
-    EXPECT_TRUE(nearlyEqual(upper.t(row, BlayerMomentum), referenceAt(refUpper, refUpper.theta, x), 0.0, 0.25));
+    EXPECT_TRUE(
+        nearlyEqual(upper.t(row, BlayerMomentum), referenceAt(refUpper, refUpper.theta, x), 0.0, 0.25));
 
     // Transition within 0.15 chord of the reference's 0.687: the 0.1 chord of
     // the same envelope on the reference's own velocity (TransitionTest), and
@@ -118,7 +119,8 @@ TEST(BlayerOnOurSection, Naca0012AtZeroDegreesAgainstTheReference) {
     double cd = 0.0;
     for (const BlayerRun* r : {&lower, &upper}) {
         const int last = r->rows;
-        cd += 2.0 * r->t(last, BlayerMomentum) * std::pow(r->ue[last - 1], (r->t(last, BlayerShape) + 5.0) / 2.0);
+        cd += 2.0 * r->t(last, BlayerMomentum) *
+              std::pow(r->ue[last - 1], (r->t(last, BlayerShape) + 5.0) / 2.0);
     }
     EXPECT_TRUE(nearlyEqual(cd, 0.00540, 0.0, 0.30)) << cd;
 }
@@ -136,7 +138,8 @@ TEST(BlayerOnOurSection, EveryPointCountAndAngleGivesResultsOrASeparation) {
             for (const ReferenceSurface* surf : {&sec.upper, &sec.lower})
                 for (Setting set : {Setting{32, 50.0}, Setting{16, 10.0}, Setting{64, 100.0}}) {
                     const BlayerRun r = runBlayer(surf->s, surf->ue, {1e6, set.points, set.limit, 2, 0.0});
-                    SCOPED_TRACE(testing::Message() << total << " points, " << alpha << " deg, " << set.points);
+                    SCOPED_TRACE(testing::Message()
+                                 << total << " points, " << alpha << " deg, " << set.points);
                     ASSERT_GE(r.rows, 2);
                     ASSERT_LE(r.rows, r.n());
                     EXPECT_TRUE(r.guardsIntact(blayerLayout(r.n(), set.points).profileSize(),

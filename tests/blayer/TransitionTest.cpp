@@ -3,11 +3,11 @@
 // (tests/data/reference/xfoil_bl/), compared with its transition points
 // (xfoil_viscous_polars.csv, Ncrit 9) and thicknesses.
 
-#include "BlayerRun.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "BlayerRun.h"
 
 namespace aerolune::test {
 namespace {
@@ -106,15 +106,18 @@ TEST_P(BlayerOnSections, ThicknessesLaminarWithinTwoAndAftWithin25Percent) {
     // closure in the reference).
     const SectionCase c = GetParam();
     const auto [upper, lower] = readReferenceSurfaces(c.file);
-    for (const auto& [surf, attached] : {std::pair{upper, c.attachedUpper}, std::pair{lower, c.attachedLower}}) {
+    for (const auto& [surf, attached] :
+         {std::pair{upper, c.attachedUpper}, std::pair{lower, c.attachedLower}}) {
         const BlayerRun r = runBlayer(surf.s, surf.ue, {1e6, 32, 50.0, 2, 0.0});
         const int lam = rowNear(surf, 0.15), row = rowNear(surf, 0.9), k = row - 1;
         EXPECT_TRUE(nearlyEqual(r.t(lam, BlayerMomentum), surf.theta[lam - 1], 0.0, 0.02)) << surf.x[lam - 1];
         if (!attached) continue;
         ASSERT_LE(row, r.rows);
         SCOPED_TRACE(surf.x[k]);
-        EXPECT_TRUE(nearlyEqual(r.t(row, BlayerDisplacement), surf.dstar[k], 0.0, 0.25)) << r.t(row, BlayerDisplacement);
-        EXPECT_TRUE(nearlyEqual(r.t(row, BlayerMomentum), surf.theta[k], 0.0, 0.25)) << r.t(row, BlayerMomentum);
+        EXPECT_TRUE(nearlyEqual(r.t(row, BlayerDisplacement), surf.dstar[k], 0.0, 0.25))
+            << r.t(row, BlayerDisplacement);
+        EXPECT_TRUE(nearlyEqual(r.t(row, BlayerMomentum), surf.theta[k], 0.0, 0.25))
+            << r.t(row, BlayerMomentum);
     }
 }
 

@@ -126,7 +126,9 @@ TEST_F(Naca0012AtZero, BothSurfacesAlike) {
     const int32_t N = bl.panelCount;
     for (int32_t j = 2; j <= N; ++j) {
         EXPECT_NEAR(bl.displacedY(j), -bl.displacedY(N + 2 - j), 1e-6) << j;
-        if (j > N / 2 + 1) { EXPECT_GE(bl.displacedY(j), state_->section.NodeY(j)) << j; }
+        if (j > N / 2 + 1) {
+            EXPECT_GE(bl.displacedY(j), state_->section.NodeY(j)) << j;
+        }
     }
 }
 

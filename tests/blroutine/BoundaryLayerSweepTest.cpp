@@ -175,7 +175,9 @@ TEST(BoundaryLayerStations, IntervalsSplitIntoWholeStepsNoLongerThanTheLongest) 
             EXPECT_DOUBLE_EQ(m.Ue[c.step[i - 1]], ue[i - 1]);
         }
         for (std::size_t k = 1; k < m.s.size(); ++k)
-            if (c.maxStep > 0.0) { EXPECT_LE(m.s[k] - m.s[k - 1], c.maxStep + 1e-15); }
+            if (c.maxStep > 0.0) {
+                EXPECT_LE(m.s[k] - m.s[k - 1], c.maxStep + 1e-15);
+            }
     }
     // The middle of the long interval lies halfway in s and Ue.
     const MarchingArrays m = marchingArrays(surface, 1, kMarchingStep);

@@ -81,7 +81,8 @@ TEST(Validation, BoundaryLayerDragAndTransition) {
         recomputeWithLayer(state);
         const BoundaryLayerSolution& bl = state.boundaryLayer;
         ASSERT_TRUE(bl.ok) << bl.error;
-        EXPECT_TRUE(nearlyEqual(bl.boundaryLayerCd, ref.cd, 0.0, r.cdTolerance)) << bl.boundaryLayerCd << " against " << ref.cd;
+        EXPECT_TRUE(nearlyEqual(bl.boundaryLayerCd, ref.cd, 0.0, r.cdTolerance))
+            << bl.boundaryLayerCd << " against " << ref.cd;
         EXPECT_NEAR(transitionX(bl.upper), ref.xtrTop, r.xtrTolerance);
         EXPECT_NEAR(transitionX(bl.lower), ref.xtrBottom, r.xtrTolerance);
     }
@@ -137,14 +138,11 @@ TEST(Validation, BoundaryLayerStepConvergence) {
         double cdTolerance, thicknessTolerance;  ///< relative
     };
     const Row rows[] = {
-        {"0012", 1e6, 0, 0.02, 0.02}, {"0012", 1e6, 2, 0.02, 0.02},
-        {"0012", 1e6, 4, 0.02, 0.02}, {"2412", 1e6, 0, 0.02, 0.02},
-        {"2412", 1e6, 2, 0.02, 0.02}, {"2412", 1e6, 4, 0.02, 0.02},
-        {"4412", 1e6, 0, 0.02, 0.02}, {"4412", 1e6, 2, 0.02, 0.02},
-        {"4412", 1e6, 4, 0.02, 0.02}, {"0012", 3e6, 0, 0.02, 0.02},
-        {"0012", 3e6, 2, 0.02, 0.02}, {"0012", 3e6, 4, 0.02, 0.02},
-        {"2412", 3e6, 0, 0.02, 0.02}, {"2412", 3e6, 2, 0.02, 0.02},
-        {"2412", 3e6, 4, 0.02, 0.02},
+        {"0012", 1e6, 0, 0.02, 0.02}, {"0012", 1e6, 2, 0.02, 0.02}, {"0012", 1e6, 4, 0.02, 0.02},
+        {"2412", 1e6, 0, 0.02, 0.02}, {"2412", 1e6, 2, 0.02, 0.02}, {"2412", 1e6, 4, 0.02, 0.02},
+        {"4412", 1e6, 0, 0.02, 0.02}, {"4412", 1e6, 2, 0.02, 0.02}, {"4412", 1e6, 4, 0.02, 0.02},
+        {"0012", 3e6, 0, 0.02, 0.02}, {"0012", 3e6, 2, 0.02, 0.02}, {"0012", 3e6, 4, 0.02, 0.02},
+        {"2412", 3e6, 0, 0.02, 0.02}, {"2412", 3e6, 2, 0.02, 0.02}, {"2412", 3e6, 4, 0.02, 0.02},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.section) + " Re " + std::to_string(r.re) + " at " +

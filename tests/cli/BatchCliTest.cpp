@@ -49,7 +49,7 @@ TEST_F(PolarBatch, EachFilesPolarInOrderAndABadFileStopsNoOther) {
     // Repeated --file, the bad file between the good ones; then the names
     // after one --file, as a shell glob gives them.
     for (const std::string& files : {" --file " + first_ + " --file " + quoted(bad_) + " --file " + second_,
-                                    " --file " + first_ + " " + quoted(bad_) + " " + second_}) {
+                                     " --file " + first_ + " " + quoted(bad_) + " " + second_}) {
         const CliRun batch = runCli("polar" + files + options);
         EXPECT_EQ(batch.status, 1) << "a file failed";
         EXPECT_EQ(batch.out, alone1.out + alone2.out);

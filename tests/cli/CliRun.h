@@ -1,6 +1,7 @@
 #pragma once
 // Runs the built aerolune-cli as a user would and collects what it said.
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,8 +11,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace aerolune::test {
 
@@ -26,8 +25,8 @@ inline CliRun runCli(const std::string& args, const std::string& environment = "
     const std::string binary = std::string(AEROLUNE_BINARY_DIR) + "/cli/aerolune-cli";
     EXPECT_TRUE(std::filesystem::exists(binary)) << "build the aerolune-cli target before these tests";
     static int calls = 0;
-    const std::string errPath = testing::TempDir() + "aerolune-cli-stderr-" + std::to_string(::getpid()) + "-" +
-                                std::to_string(++calls) + ".txt";
+    const std::string errPath = testing::TempDir() + "aerolune-cli-stderr-" + std::to_string(::getpid()) +
+                                "-" + std::to_string(++calls) + ".txt";
     CliRun run;
     FILE* pipe = popen((environment + " " + binary + " " + args + " 2>" + errPath).c_str(), "r");
     if (!pipe) return run;

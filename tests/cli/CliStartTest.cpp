@@ -2,10 +2,10 @@
 // drawing subcommands run in the helper beside it, and what the user sees
 // (help, errors, exit statuses) is the same for every subcommand.
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "cli/CliRun.h"
 
@@ -23,12 +23,15 @@ TEST(CliStart, HelpListsEverySubcommandAndEachHasItsOwnHelp) {
         const char* option;  ///< an option only that subcommand's help shows
     };
     const Case cases[] = {
-        {"analyse", "--bl"},         {"polar", "--flap-deflection"}, {"cp", "--alpha"},
-        {"export", "--output"},      {"dxf", "--output"},            {"field", "--levels"},
-        {"plot", "--background"},    {"ribs", "--root-chord"},       {"report", "--alpha"},
+        {"analyse", "--bl"},      {"polar", "--flap-deflection"},
+        {"cp", "--alpha"},        {"export", "--output"},
+        {"dxf", "--output"},      {"field", "--levels"},
+        {"plot", "--background"}, {"ribs", "--root-chord"},
+        {"report", "--alpha"},
     };
     for (const Case& c : cases) {
-        EXPECT_NE(top.out.find("\n  " + std::string(c.sub) + " "), std::string::npos) << c.sub << "\n" << top.out;
+        EXPECT_NE(top.out.find("\n  " + std::string(c.sub) + " "), std::string::npos) << c.sub << "\n"
+                                                                                      << top.out;
         const CliRun sub = runCli(std::string(c.sub) + " --help");
         EXPECT_EQ(sub.status, 0) << c.sub << ": " << sub.err;
         EXPECT_NE(sub.out.find(c.option), std::string::npos) << c.sub << "\n" << sub.out;

@@ -1,6 +1,7 @@
 // aerolune-cli run as a user runs it: its output against the library it is
 // built from, and one line on standard error with status 2 for bad input.
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -11,14 +12,12 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "analysis/Pipeline.h"
 #include "analysis/Polar.h"
-#include "geometry/SectionDefinition.h"
-#include "common/NumberText.h"
-#include "io/PolarExport.h"
 #include "cli/CliRun.h"
+#include "common/NumberText.h"
+#include "geometry/SectionDefinition.h"
+#include "io/PolarExport.h"
 #include "support/NullSeam.h"
 #include "support/TestSupport.h"
 
@@ -47,10 +46,31 @@ TEST(Cli, AnalysePrintsTheLibrarysResults) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const auto lines = nameValues(run.out);
-    const std::vector<std::string> names = {
-        "section", "alpha", "points", "panel_cl", "panel_cm_le", "cl", "cm_le", "cm_c4", "alpha_zero_lift",
-        "centre_of_pressure", "cd", "effective_alpha", "stalled", "stag_point", "transition_upper_x",
-        "transition_lower_x", "a0", "a1", "a2", "a3", "a4", "a5", "a6", "a7", "a8"};
+    const std::vector<std::string> names = {"section",
+                                            "alpha",
+                                            "points",
+                                            "panel_cl",
+                                            "panel_cm_le",
+                                            "cl",
+                                            "cm_le",
+                                            "cm_c4",
+                                            "alpha_zero_lift",
+                                            "centre_of_pressure",
+                                            "cd",
+                                            "effective_alpha",
+                                            "stalled",
+                                            "stag_point",
+                                            "transition_upper_x",
+                                            "transition_lower_x",
+                                            "a0",
+                                            "a1",
+                                            "a2",
+                                            "a3",
+                                            "a4",
+                                            "a5",
+                                            "a6",
+                                            "a7",
+                                            "a8"};
     ASSERT_EQ(lines.size(), names.size());
     std::map<std::string, double> value;
     for (std::size_t k = 0; k < names.size(); ++k) {
@@ -80,7 +100,8 @@ TEST(Cli, AnalysePrintsTheLibrarysResults) {
         {"a1", state.priv.AeroObject->A1},
     };
     for (const auto& [name, v] : expected)
-        EXPECT_TRUE(test::nearlyEqual(value[name], v, 1e-12, 1e-8)) << name << " " << value[name] << " vs " << v;
+        EXPECT_TRUE(test::nearlyEqual(value[name], v, 1e-12, 1e-8))
+            << name << " " << value[name] << " vs " << v;
 }
 
 TEST(Cli, SymmetricSectionAtZeroHasNoCentreOfPressure) {
@@ -134,7 +155,8 @@ TEST(Cli, PolarIsThePolarExportOfTheSweep) {
     NullSeam seam;
     ASSERT_TRUE(Polar(state, seam, 40));
     EXPECT_EQ(run.out, polarExportText(polarExportBlocks(state.analysis.polars, state.priv.PolarCount)));
-    EXPECT_EQ(run.out.rfind("Lift-Drag Polar for 2412\r\nReynolds Number: 2000000\r\nAngle(Deg)    Cl", 0), 0u);
+    EXPECT_EQ(run.out.rfind("Lift-Drag Polar for 2412\r\nReynolds Number: 2000000\r\nAngle(Deg)    Cl", 0),
+              0u);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3 + 21);
 }
 

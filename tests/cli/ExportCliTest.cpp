@@ -164,7 +164,9 @@ TEST(ExportCli, EachViewWritesTheFileTheProgramSaves) {
         const std::string written = test::readFile(path);
         EXPECT_EQ(written, expected.text);
         EXPECT_EQ(written.rfind(std::string(c.firstLine) + "\r\n", 0), 0u) << written.substr(0, 80);
-        if (c.lines != 0) { EXPECT_EQ(lineCount(written), c.lines); }
+        if (c.lines != 0) {
+            EXPECT_EQ(lineCount(written), c.lines);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 // iso-segments against the field views' own computation on the same section,
 // and one line on standard error with status 2 for a malformed option.
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,8 +15,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "analysis/FieldRoutine.h"
 #include "analysis/Pipeline.h"
@@ -131,8 +130,9 @@ TEST(FieldCli, SegmentsAreThoseOfTheViewsLevels) {
                 const std::vector<double>& row = csv.rows[r];
                 ASSERT_EQ(row.size(), 5u);
                 ASSERT_TRUE(samePrinted(row[0], f.levels.levels(k))) << "level " << k;
-                EXPECT_TRUE(samePrinted(row[1], f.segments.x1(s, k)) && samePrinted(row[2], f.segments.y1(s, k)) &&
-                            samePrinted(row[3], f.segments.x2(s, k)) && samePrinted(row[4], f.segments.y2(s, k)))
+                EXPECT_TRUE(
+                    samePrinted(row[1], f.segments.x1(s, k)) && samePrinted(row[2], f.segments.y1(s, k)) &&
+                    samePrinted(row[3], f.segments.x2(s, k)) && samePrinted(row[4], f.segments.y2(s, k)))
                     << "level " << k << " segment " << s;
             }
         EXPECT_EQ(r, csv.rows.size());
@@ -170,14 +170,13 @@ TEST(FieldCli, MalformedOptionsAreOneLineAndStatus2) {
     const struct {
         std::string args, mentions;
     } cases[] = {
-        {"--mesh 61", "--mesh"},          {"--mesh 61x", "--mesh"},        {"--mesh x31", "--mesh"},
-        {"--mesh 2x31", "3 to 401"},      {"--mesh 61x1001", "3 to 401"},  {"--mesh 61x31x5", "--mesh"},
-        {"--mesh -61x31", "--mesh"},      {"--mesh 99999999999x3", "--mesh"},
-        {"--radius 1", "--radius"},       {"--radius abc", "--radius"},    {"--radius 1e9", "--radius"},
-        {"--cluster 1", "--cluster"},     {"--cluster 0.5", "--cluster"},  {"--cluster 3", "--cluster"},
-        {"--cluster nan", "--cluster"},   {"--levels 0", "--levels"},      {"--levels 1001", "--levels"},
-        {"--levels many", "--levels"},    {"--field rho", "--field"},      {"--alpha sideways", "--alpha"},
-        {"--naca 12", "--naca"},
+        {"--mesh 61", "--mesh"},        {"--mesh 61x", "--mesh"},           {"--mesh x31", "--mesh"},
+        {"--mesh 2x31", "3 to 401"},    {"--mesh 61x1001", "3 to 401"},     {"--mesh 61x31x5", "--mesh"},
+        {"--mesh -61x31", "--mesh"},    {"--mesh 99999999999x3", "--mesh"}, {"--radius 1", "--radius"},
+        {"--radius abc", "--radius"},   {"--radius 1e9", "--radius"},       {"--cluster 1", "--cluster"},
+        {"--cluster 0.5", "--cluster"}, {"--cluster 3", "--cluster"},       {"--cluster nan", "--cluster"},
+        {"--levels 0", "--levels"},     {"--levels 1001", "--levels"},      {"--levels many", "--levels"},
+        {"--field rho", "--field"},     {"--alpha sideways", "--alpha"},    {"--naca 12", "--naca"},
     };
     for (const auto& c : cases) test::expectUsageError("field " + c.args, c.mentions);
 }

@@ -83,11 +83,11 @@ TEST_P(OptionRanges, BothEndsTakenBeyondAndTrailingCharactersRefused) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cli, OptionRanges,
-                         testing::Values(Subcommand{"analyse", "", nullptr, 8}, Subcommand{"field", "", nullptr, 6},
-                                         Subcommand{"plot", "cp", ".png", 7},
-                                         Subcommand{"ribs", "--root-chord 6", ".pdf", 4}),
-                         [](const testing::TestParamInfo<Subcommand>& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cli, OptionRanges,
+    testing::Values(Subcommand{"analyse", "", nullptr, 8}, Subcommand{"field", "", nullptr, 6},
+                    Subcommand{"plot", "cp", ".png", 7}, Subcommand{"ribs", "--root-chord 6", ".pdf", 4}),
+    [](const testing::TestParamInfo<Subcommand>& testCase) { return std::string(testCase.param.name); });
 
 TEST(OptionRanges, OptionsWithRangesInWords) {
     struct Case {
@@ -103,13 +103,23 @@ TEST(OptionRanges, OptionsWithRangesInWords) {
         {"field --radius", {"1.001", "1000"}, {"1", "1000.001", "6x", "6e"}, "--radius", ""},
         {"field --cluster", {"1.001", "2"}, {"1", "2.001", "1.02x", "1.02e"}, "--cluster", ""},
         // 3..401 nodes each way.
-        {"field --mesh", {"3x3", "401x3", "3x401"}, {"2x3", "3x2", "402x3", "3x402", "61x31x", "61x31e", "61x"},
-         "--mesh", ""},
+        {"field --mesh",
+         {"3x3", "401x3", "3x401"},
+         {"2x3", "3x2", "402x3", "3x402", "61x31x", "61x31e", "61x"},
+         "--mesh",
+         ""},
         {"plot mesh --mesh", {"3x3", "401x3"}, {"2x3", "3x402", "61x31x"}, "--mesh", png},
         // 50..10000 pixels each way.
-        {"plot cp --size", {"50x50", "10000x50", "50x10000"}, {"49x50", "50x49", "10001x50", "640x480x", "640x480e"},
-         "--size", png},
-        {"plot mesh --window", {"-0.5,1.5,-1,1"}, {"-0.5,1.5,-1,1x", "-0.5,1.5,-1,1,", "-0.5,1.5,-1"}, "--window", png},
+        {"plot cp --size",
+         {"50x50", "10000x50", "50x10000"},
+         {"49x50", "50x49", "10001x50", "640x480x", "640x480e"},
+         "--size",
+         png},
+        {"plot mesh --window",
+         {"-0.5,1.5,-1,1"},
+         {"-0.5,1.5,-1,1x", "-0.5,1.5,-1,1,", "-0.5,1.5,-1"},
+         "--window",
+         png},
         // 1..200 ribs; chords above 0 (the tip's only with more than one rib).
         {"ribs --root-chord 6 --sections", {"1", "200"}, {"0", "201", "2.5"}, "Number of Sections", pdf},
         {"ribs --root-chord 6 --sections", {}, {"2x", "2e"}, "--sections", pdf},

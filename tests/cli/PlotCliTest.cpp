@@ -48,7 +48,9 @@ TEST(PlotCli, WritesTheViewAndKindAtTheSizeAskedForInEachFormat) {
         EXPECT_EQ(std::count(texts.begin(), texts.end(), c.title), 1) << c.args;
         // Each kind draws its own title only.
         for (const char* other : {"Lift/Drag Polar", "Cl/Cm vs AOA", "Transition Pt. (--- Lower Surf.)"})
-            if (std::string(other) != c.title) { EXPECT_EQ(std::count(texts.begin(), texts.end(), other), 0) << c.args; }
+            if (std::string(other) != c.title) {
+                EXPECT_EQ(std::count(texts.begin(), texts.end(), other), 0) << c.args;
+            }
     }
 }
 

@@ -25,9 +25,7 @@ std::string plotSvg(const std::string& args) {
 TEST(PlotFieldCli, MeshOptionsSetTheLinesDrawn) {
     // The mesh view draws every segment of every ring and every ray: NI x (NJ - 1)
     // radial and NJ x (NI - 1) ring segments.
-    const struct {
-        int ni, nj;
-    } meshes[] = {{21, 11}, {41, 21}};
+    const struct { int ni, nj; } meshes[] = {{21, 11}, {41, 21}};
     for (const auto& m : meshes) {
         const std::string mesh = std::to_string(m.ni) + "x" + std::to_string(m.nj);
         const std::string svg = plotSvg("plot mesh --mesh " + mesh);
@@ -36,7 +34,8 @@ TEST(PlotFieldCli, MeshOptionsSetTheLinesDrawn) {
     }
     // The outer radius and the clustering move the rings.
     const std::string plain = plotSvg("plot mesh --mesh 21x11 --window -12,12,-12,12");
-    EXPECT_NE(svgPolylines(plotSvg("plot mesh --mesh 21x11 --window -12,12,-12,12 --radius 8")), svgPolylines(plain));
+    EXPECT_NE(svgPolylines(plotSvg("plot mesh --mesh 21x11 --window -12,12,-12,12 --radius 8")),
+              svgPolylines(plain));
     EXPECT_NE(svgPolylines(plotSvg("plot mesh --mesh 21x11 --window -12,12,-12,12 --cluster 1.3")),
               svgPolylines(plain));
 }
@@ -56,11 +55,11 @@ TEST(PlotFieldCli, TheWindowIsTheRegionShown) {
 TEST(PlotFieldCli, EmptyOrUpsideDownWindowsAndBadMeshesAreRefused) {
     const std::string out = " --output " + testing::TempDir() + "x.png";
     using Usage = std::pair<std::string, std::string>;
-    for (const Usage& u : {Usage{"plot mesh --window 1,0,-1,1" + out, "maximum"},
-                           Usage{"plot streamlines --window 0,1,0.5,0.5" + out, "maximum"},
-                           Usage{"plot pressure --window 0,1" + out, "XMIN"},
-                           Usage{"plot mesh --window 0,1,-1,nan" + out, "XMIN"},
-                           Usage{"plot mesh --mesh 2x2" + out, "mesh"}})
+    for (const Usage& u :
+         {Usage{"plot mesh --window 1,0,-1,1" + out, "maximum"},
+          Usage{"plot streamlines --window 0,1,0.5,0.5" + out, "maximum"},
+          Usage{"plot pressure --window 0,1" + out, "XMIN"},
+          Usage{"plot mesh --window 0,1,-1,nan" + out, "XMIN"}, Usage{"plot mesh --mesh 2x2" + out, "mesh"}})
         expectUsageError(u.first, u.second);
 }
 

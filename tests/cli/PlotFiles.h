@@ -45,7 +45,8 @@ inline ImageSize svgSize(const std::string& svg) {
 inline std::vector<std::string> svgTexts(const std::string& svg) {
     static const std::regex text(R"re(<text[^>]*>([^<]*)</text>)re");
     std::vector<std::string> texts;
-    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end; ++it) texts.push_back((*it)[1]);
+    for (std::sregex_iterator it(svg.begin(), svg.end(), text), end; it != end; ++it)
+        texts.push_back((*it)[1]);
     return texts;
 }
 

@@ -52,15 +52,16 @@ TEST(CliPrint, RibsWritesThePdfOrSaysWhyNot) {
 // paint say nothing on standard error and leave nothing in the temporary
 // folder (Qt's fallback is a fixed name there, which another user can make first).
 TEST(CliPrint, PaintingCommandsRunQuietlyWithoutARuntimeFolder) {
-    const std::filesystem::path tmp = testing::TempDir() + "aerolune-no-runtime-" + std::to_string(::getpid());
+    const std::filesystem::path tmp =
+        testing::TempDir() + "aerolune-no-runtime-" + std::to_string(::getpid());
     std::filesystem::remove_all(tmp);
     std::filesystem::create_directories(tmp);
-    const std::string env = "env -u XDG_RUNTIME_DIR -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM TMPDIR=" +
-                            tmp.string();
+    const std::string env =
+        "env -u XDG_RUNTIME_DIR -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM TMPDIR=" + tmp.string();
     const std::string out = (tmp / "out").string();
     std::filesystem::create_directories(out);
     for (const std::string& args : {"ribs --naca 2412 --root-chord 8 --output " + out + "/ribs.pdf",
-                                   "plot cp --naca 2412 --output " + out + "/cp.png"}) {
+                                    "plot cp --naca 2412 --output " + out + "/cp.png"}) {
         const test::CliRun run = test::runCli(args, env);
         EXPECT_EQ(run.status, 0) << args;
         EXPECT_EQ(run.err, "") << args;

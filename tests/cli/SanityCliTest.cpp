@@ -93,11 +93,14 @@ TEST(SanityCli, ASymmetricDiamondHasNoLiftAtNoAngle) {
     const CliRun run = runCli("polar --file " + dataPath("hostile/diamond-3-3.dat"));
     if (run.status != 0) GTEST_SKIP() << "the reader refuses the diamond: " << run.err;
     for (const PolarRow& r : polarRows(run.out))
-        if (r.angle == 0.0) { EXPECT_NEAR(r.cl, 0.0, 0.02) << run.out; }
+        if (r.angle == 0.0) {
+            EXPECT_NEAR(r.cl, 0.0, 0.02) << run.out;
+        }
 }
 
 TEST(SanityCli, SettingsBeyondTheirRangesAreUsageErrors) {
-    const std::string ribs = "ribs --naca 2412 --root-chord 8 --output " + testing::TempDir() + "sanity-ribs.pdf";
+    const std::string ribs =
+        "ribs --naca 2412 --root-chord 8 --output " + testing::TempDir() + "sanity-ribs.pdf";
     struct Case {
         std::string args, mentions;
     };

@@ -1,6 +1,6 @@
-#include "common/Placement.h"
-
 #include <gtest/gtest.h>
+
+#include "common/Placement.h"
 
 namespace aerolune {
 namespace {
@@ -14,14 +14,19 @@ TEST(Placement, CenterOnScreenMovesTheWindowToTheMiddle) {
 }
 
 TEST(Placement, CenterOverWindowKeepsTheDialogOnTheScreen) {
-    struct Case { TwipsRect reference; TwipsRect expected; const char* what; };
+    struct Case {
+        TwipsRect reference;
+        TwipsRect expected;
+        const char* what;
+    };
     const TwipsRect dialog{0, 0, 4000, 3000};
     const Case cases[] = {
         {{1000, 1000, 8000, 6000}, {3000, 2500, 4000, 3000}, "centred over the reference"},
         {{17000, 13000, 2000, 1000}, {15200, 11400, 4000, 3000}, "pushed back from the right and bottom"},
         {{-3000, -2000, 2000, 1000}, {0, 0, 4000, 3000}, "moved to 0 from the left and top"},
     };
-    for (const Case& c : cases) EXPECT_EQ(centerOverWindow(dialog, c.reference, kScreen), c.expected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(centerOverWindow(dialog, c.reference, kScreen), c.expected) << c.what;
     // Wider than the screen: the right-edge rule wins, as the order of the checks says.
     EXPECT_EQ(centerOverWindow({0, 0, 20000, 3000}, {10000, 0, 8000, 6000}, kScreen).left, -800);
 }

@@ -1,6 +1,6 @@
-#include "common/Variant.h"
-
 #include <gtest/gtest.h>
+
+#include "common/Variant.h"
 
 namespace aerolune {
 namespace {

@@ -38,8 +38,8 @@ Segments contour(Mesh& m, std::vector<float> field, std::vector<float> levels) {
     s.y2.assign(size, kGuard);
     s.count.assign(levels.size() + 1, -1);
     int32_t ni = m.ni, nj = m.nj, levelCount = static_cast<int32_t>(levels.size());
-    Contr(m.x.data(), m.y.data(), field.data(), levels.data(), &ni, &nj, &levelCount, s.x1.data(), s.y1.data(),
-          s.x2.data(), s.y2.data(), s.count.data());
+    Contr(m.x.data(), m.y.data(), field.data(), levels.data(), &ni, &nj, &levelCount, s.x1.data(),
+          s.y1.data(), s.x2.data(), s.y2.data(), s.count.data());
     EXPECT_EQ(s.x1.back(), kGuard);
     EXPECT_EQ(s.y2.back(), kGuard);
     EXPECT_EQ(s.count.back(), -1);
@@ -96,7 +96,7 @@ bool oneClosedLoop(const Segments& s, int k) {
         const auto& users = ends[at];
         q = users[0] == q ? users[1] : users[0];
         at = std::pair{s.X1(q, k), s.Y1(q, k)} == at ? std::pair{s.X2(q, k), s.Y2(q, k)}
-                                                      : std::pair{s.X1(q, k), s.Y1(q, k)};
+                                                     : std::pair{s.X1(q, k), s.Y1(q, k)};
     }
     return visited == n;
 }
@@ -146,8 +146,8 @@ TEST(Contr, HostileArgumentsGiveNoSegments) {
     int32_t ni = 2, nj = 5, levels = 2;
     float level[2] = {0.0f, 1.0f}, out[1] = {kGuard};
     int32_t count[2] = {-1, -1};
-    Contr(m.x.data(), m.y.data(), const_cast<float*>(field.data()), level, &ni, &nj, &levels, out, out, out, out,
-          count);
+    Contr(m.x.data(), m.y.data(), const_cast<float*>(field.data()), level, &ni, &nj, &levels, out, out, out,
+          out, count);
     EXPECT_EQ(count[0], 0);
     EXPECT_EQ(out[0], kGuard);
 }

@@ -27,7 +27,8 @@ public:
         : n_(n), c_(centre), r_(std::abs(1.0 - centre)), alpha_(alphaDeg * std::numbers::pi / 180.0) {
         if (kutta) {
             const Complex t = 1.0 - c_;
-            const Complex w0 = std::exp(Complex(0, -alpha_)) - r_ * r_ * std::exp(Complex(0, alpha_)) / (t * t);
+            const Complex w0 =
+                std::exp(Complex(0, -alpha_)) - r_ * r_ * std::exp(Complex(0, alpha_)) / (t * t);
             gamma_ = (-w0 * 2.0 * std::numbers::pi * t / Complex(0, 1)).real();
         }
     }

@@ -18,13 +18,15 @@ struct FieldSection {
 };
 
 struct NacaShape {
-    int digits = 12;      // 4-digit (e.g. 2412) or 5-digit 230xx (e.g. 23012)
-    double flapDeg = 0.0; // trailing edge down positive
-    double hinge = 0.5;   // fraction of chord
+    int digits = 12;       // 4-digit (e.g. 2412) or 5-digit 230xx (e.g. 23012)
+    double flapDeg = 0.0;  // trailing edge down positive
+    double hinge = 0.5;    // fraction of chord
 };
 
 inline double nacaThickness(double t, double x) {
-    return 5.0 * t * (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x - 0.1036 * x * x * x * x);
+    return 5.0 * t *
+           (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x -
+            0.1036 * x * x * x * x);
 }
 
 // Mean line ordinate and slope.

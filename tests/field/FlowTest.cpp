@@ -64,7 +64,8 @@ Mesh circlePlaneMesh(const ExactFlow& flow, int ni, int nj, std::vector<Complex>
     zeta.clear();
     for (int j = 1; j <= nj; ++j)
         for (int i = 1; i <= ni; ++i) {
-            const double phi = flow.trailingAngle() - 2.0 * std::numbers::pi * (i == ni ? 0 : i - 1) / (ni - 1);
+            const double phi =
+                flow.trailingAngle() - 2.0 * std::numbers::pi * (i == ni ? 0 : i - 1) / (ni - 1);
             const double stretch = std::pow(12.0, std::pow((j - 1.0) / (nj - 1.0), 1.5));
             const Complex onCircle = flow.circlePoint(phi);
             const Complex centre = flow.circlePoint(phi + std::numbers::pi) * 0.5 + onCircle * 0.5;
@@ -85,8 +86,7 @@ TEST(Flow, RecoversTheStreamAngle) {
             std::vector<float> ratio;
             flow.section(60, s, ratio);
             // Tolerance: 0.05 degrees; exact: alpha itself.
-            EXPECT_NEAR(recoveredStreamAngleDeg(ratio.data(), s.x.data(), s.y.data(), s.n()),
-                        alpha, 0.05)
+            EXPECT_NEAR(recoveredStreamAngleDeg(ratio.data(), s.x.data(), s.y.data(), s.n()), alpha, 0.05)
                 << f.name << " at " << alpha;
         }
 }
@@ -108,7 +108,8 @@ TEST(Flow, AgreesWithTheExactField) {
                     flow.velocity(zeta[k], u, v);
                     worstCp = std::max(worstCp, std::fabs(r.cp[k] - (1.0 - u * u - v * v)));
                     const double psiExact = flow.psi(zeta[k]);
-                    worstPsi = std::max(worstPsi, std::fabs(r.psi[k] - psiExact) / (1.0 + std::fabs(psiExact)));
+                    worstPsi =
+                        std::max(worstPsi, std::fabs(r.psi[k] - psiExact) / (1.0 + std::fabs(psiExact)));
                 }
             // Exact values from the conformal map. Tolerances, the error of
             // rebuilding the flow from 120 panel values: 0.02 in Cp from ring 4
@@ -127,7 +128,8 @@ struct BuiltSection {
     std::vector<float> ratio, cp;
 };
 
-BuiltSection buildSection(int32_t designation, float alphaDeg, int32_t halfPoints = 60, float flapDeg = 0.0f) {
+BuiltSection buildSection(int32_t designation, float alphaDeg, int32_t halfPoints = 60,
+                          float flapDeg = 0.0f) {
     const NacaBuild built = buildNaca(designation, alphaDeg, halfPoints,
                                       flapDeg * static_cast<float>(std::numbers::pi / 180.0), 0.75f);
     BuiltSection b{{built.nodeX.vector(), built.nodeY.vector()}, built.velocity.vector(), built.cp.vector()};
@@ -144,19 +146,20 @@ struct BuilderCase {
 };
 
 TEST(Flow, RecoversTheAngleOfTheSectionBuilder) {
-    const BuilderCase cases[] = {{12, 60, 0.0f},    {6, 60, 0.0f},  {30, 60, 0.0f},  {2412, 60, 0.0f},
+    const BuilderCase cases[] = {{12, 60, 0.0f},    {6, 60, 0.0f},    {30, 60, 0.0f},  {2412, 60, 0.0f},
                                  {23012, 60, 0.0f}, {6412, 60, 0.0f}, {12, 60, 20.0f}, {12, 60, -20.0f},
                                  {12, 12, 0.0f},    {6, 200, 0.0f}};
     for (const BuilderCase& c : cases)
         for (float alpha = -20.0f; alpha <= 20.0f; alpha += 2.0f) {
             const BuiltSection b = buildSection(c.designation, alpha, c.halfPoints, c.flapDeg);
-            const double error = recoveredStreamAngleDeg(b.ratio.data(), b.s.x.data(), b.s.y.data(), b.s.n()) - alpha;
+            const double error =
+                recoveredStreamAngleDeg(b.ratio.data(), b.s.x.data(), b.s.y.data(), b.s.n()) - alpha;
             // Expected: the angle given to Airfoil. Tolerance: 0.05
             // degrees. The stream is recovered from the very conditions the panel
             // solution meets, so what is left is the float rounding of the
             // arrays: measured under 2e-5 degrees on every case here.
-            EXPECT_LE(std::fabs(error), 0.05) << c.designation << " H " << c.halfPoints << " flap " << c.flapDeg
-                                              << " at " << alpha;
+            EXPECT_LE(std::fabs(error), 0.05)
+                << c.designation << " H " << c.halfPoints << " flap " << c.flapDeg << " at " << alpha;
         }
 }
 
@@ -189,7 +192,8 @@ struct SectionField {
     FieldRun run;
 };
 
-SectionField sectionField(int32_t designation, float alpha, int32_t ni, int32_t nj, float radius, float cluster) {
+SectionField sectionField(int32_t designation, float alpha, int32_t ni, int32_t nj, float radius,
+                          float cluster) {
     SectionField f{buildSection(designation, alpha), {}};
     f.run = runFlow(f.section.s, f.section.ratio, buildMesh(f.section.s, ni, nj, radius, cluster));
     return f;
@@ -224,8 +228,8 @@ TEST(Flow, PressureNextToTheWallMatchesTheSurface) {
                 // Tolerance: 0.05 between ring 2 and the surface Cp
                 // (ring 1) at the same station, away from the edges (the outer
                 // 10 % of the chord at each end left out).
-                EXPECT_NEAR(f.run.cp[(i - 1) + m.ni], f.run.cp[i - 1], 0.05) << designation << " at " << alpha
-                                                                              << ", x " << x;
+                EXPECT_NEAR(f.run.cp[(i - 1) + m.ni], f.run.cp[i - 1], 0.05)
+                    << designation << " at " << alpha << ", x " << x;
             }
         }
 }
@@ -250,14 +254,14 @@ TEST(Flow, HostileSizesStayInsideTheCallersArrays) {
     // Dimensions below 3: the fields stay as they were.
     for (int32_t ni : {-1, 0, 2}) {
         int32_t nj = 4;
-        Flow(b.ratio.data(), b.s.x.data(), b.s.y.data(), &n, mx.data(), my.data(), &stag, cp.data(), psi.data(), &ni,
-             &nj);
+        Flow(b.ratio.data(), b.s.x.data(), b.s.y.data(), &n, mx.data(), my.data(), &stag, cp.data(),
+             psi.data(), &ni, &nj);
         EXPECT_EQ(cp[0], 7.0f);
     }
     // Too few contour points: zero fields, nothing beyond NI x NJ.
     int32_t three = 3, ni = 8, nj = 8;
-    Flow(b.ratio.data(), b.s.x.data(), b.s.y.data(), &three, mx.data(), my.data(), &stag, cp.data(), psi.data(), &ni,
-         &nj);
+    Flow(b.ratio.data(), b.s.x.data(), b.s.y.data(), &three, mx.data(), my.data(), &stag, cp.data(),
+         psi.data(), &ni, &nj);
     EXPECT_EQ(cp[63], 0.0f);
     EXPECT_EQ(psi[0], 0.0f);
     EXPECT_EQ(cp[64], 7.0f);

@@ -22,8 +22,8 @@ struct MeshCase {
 // The meshes the views ask for (mesh view defaults 41 x 21, radius 10, 1.05;
 // streamline and pressure views 61 x 31, radius 6, 1.02) and corners of the
 // mesh dialog.
-const MeshCase kTypicalMeshes[] = {{41, 21, 10.0f, 1.05f},  {61, 31, 6.0f, 1.02f},   {191, 91, 6.0f, 1.02f},
-                                   {191, 91, 20.0f, 1.02f}, {121, 61, 10.0f, 1.05f}, {21, 21, 4.0f, 1.001f},
+const MeshCase kTypicalMeshes[] = {{41, 21, 10.0f, 1.05f},   {61, 31, 6.0f, 1.02f},   {191, 91, 6.0f, 1.02f},
+                                   {191, 91, 20.0f, 1.02f},  {121, 61, 10.0f, 1.05f}, {21, 21, 4.0f, 1.001f},
                                    {191, 21, 20.0f, 1.105f}, {91, 41, 8.0f, 1.03f}};
 
 const NacaShape kSections[] = {{6}, {12}, {30}, {6412}, {23012}, {12, -30.0, 0.5}, {12, 30.0, 0.5}};
@@ -34,7 +34,7 @@ TEST(FoilGrid, NoCellFoldsOnTheViewsMeshes) {
             const Mesh m = buildMesh(nacaSection(shape), c.ni, c.nj, c.radius, c.cluster);
             // Tolerance: strictly positive (a folded cell has a negative triangle).
             EXPECT_GT(smallestCellMeasure(m), 0.0) << shape.digits << " flap " << shape.flapDeg << " " << c.ni
-                                                    << "x" << c.nj << " R " << c.radius << " q " << c.cluster;
+                                                   << "x" << c.nj << " R " << c.radius << " q " << c.cluster;
         }
 }
 
@@ -69,12 +69,13 @@ std::vector<DialogSetting> dialogSample() {
             for (float radius : {4.0f, 20.0f})
                 for (int v : {1, 100}) settings.push_back({ni, nj, radius, v});
     for (int k = 1; k <= 40; ++k)
-        settings.push_back({21 + static_cast<int32_t>(halton(k, 2) * 171.0), 21 + static_cast<int32_t>(halton(k, 3) * 71.0),
+        settings.push_back({21 + static_cast<int32_t>(halton(k, 2) * 171.0),
+                            21 + static_cast<int32_t>(halton(k, 3) * 71.0),
                             4.0f + std::floor(static_cast<float>(halton(k, 5)) * 17.0f),
                             1 + static_cast<int>(halton(k, 7) * 100.0)});
-    const DialogSetting formerFolds[] = {{21, 91, 4.0f, 70},   {21, 77, 4.0f, 60},  {55, 91, 4.0f, 90},
-                                         {89, 91, 4.0f, 100},  {123, 91, 4.0f, 60}, {157, 91, 4.0f, 50},
-                                         {191, 91, 20.0f, 100}, {61, 31, 6.0f, 20}, {123, 63, 4.0f, 90}};
+    const DialogSetting formerFolds[] = {{21, 91, 4.0f, 70},    {21, 77, 4.0f, 60},  {55, 91, 4.0f, 90},
+                                         {89, 91, 4.0f, 100},   {123, 91, 4.0f, 60}, {157, 91, 4.0f, 50},
+                                         {191, 91, 20.0f, 100}, {61, 31, 6.0f, 20},  {123, 63, 4.0f, 90}};
     settings.insert(settings.end(), std::begin(formerFolds), std::end(formerFolds));
     return settings;
 }
@@ -85,8 +86,8 @@ TEST(FoilGrid, NoCellFoldsOverTheWholeDialogRange) {
         for (const DialogSetting& d : settings) {
             const Mesh m = buildMesh(nacaSection(shape), d.ni, d.nj, d.radius, std::exp(d.v / 1000.0f));
             // Tolerance: strictly positive (a folded cell has a negative triangle).
-            EXPECT_GT(smallestCellMeasure(m), 0.0) << shape.digits << " flap " << shape.flapDeg << " " << d.ni << "x"
-                                                    << d.nj << " R " << d.radius << " v " << d.v;
+            EXPECT_GT(smallestCellMeasure(m), 0.0) << shape.digits << " flap " << shape.flapDeg << " " << d.ni
+                                                   << "x" << d.nj << " R " << d.radius << " v " << d.v;
         }
 }
 
@@ -109,7 +110,8 @@ TEST(FoilGrid, WallRingOnTheContourOuterRingOnTheCircle) {
             // the contour point farthest from it.
             int le = 0;
             for (int k = 1; k < s.n(); ++k)
-                if (std::hypot(s.x[k] - s.x[0], s.y[k] - s.y[0]) > std::hypot(s.x[le] - s.x[0], s.y[le] - s.y[0]))
+                if (std::hypot(s.x[k] - s.x[0], s.y[k] - s.y[0]) >
+                    std::hypot(s.x[le] - s.x[0], s.y[le] - s.y[0]))
                     le = k;
             const double cx = 0.5 * (s.x[0] + s.x[le]), cy = 0.5 * (s.y[0] + s.y[le]);
             for (int i = 1; i <= m.ni; ++i) {
@@ -126,11 +128,13 @@ TEST(FoilGrid, WallRingOnTheContourOuterRingOnTheCircle) {
 }
 
 TEST(FoilGrid, FirstRadialLineLeavesTheWallAtRightAngles) {
-    for (const NacaShape& shape : {NacaShape{6}, NacaShape{12}, NacaShape{30}, NacaShape{6412}, NacaShape{23012}})
+    for (const NacaShape& shape :
+         {NacaShape{6}, NacaShape{12}, NacaShape{30}, NacaShape{6412}, NacaShape{23012}})
         for (const MeshCase& c : kTypicalMeshes) {
             const Mesh m = buildMesh(nacaSection(shape), c.ni, c.nj, c.radius, c.cluster);
             // Tolerance: 10 degrees from orthogonal, nodes 0.05 chord or more from the trailing edge.
-            EXPECT_LT(worstWallAngleDeg(m, 0.05), 10.0) << shape.digits << " " << c.ni << "x" << c.nj << " R " << c.radius;
+            EXPECT_LT(worstWallAngleDeg(m, 0.05), 10.0)
+                << shape.digits << " " << c.ni << "x" << c.nj << " R " << c.radius;
         }
 }
 

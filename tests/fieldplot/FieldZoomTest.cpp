@@ -1,10 +1,10 @@
 // The zoom rules of the field views: Zoom In/Out/Reset, the drag box, the
 // equal-scale window, and the rubber band's exclusive-or boxes.
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
-
-#include <gtest/gtest.h>
 
 #include "plot/FieldWindow.h"
 #include "plot/RecordingSurface.h"
@@ -54,7 +54,9 @@ TEST(FieldZoom, DragBoxBecomesTheWindowUnlessTooNarrow) {
     for (const auto& c : cases) {
         const auto w = dragWindow(c.x1, c.y1, c.x2, c.y2);
         ASSERT_EQ(w.has_value(), c.zooms) << c.x1 << ' ' << c.x2;
-        if (w) { EXPECT_EQ(*w, c.window); }
+        if (w) {
+            EXPECT_EQ(*w, c.window);
+        }
     }
 }
 

@@ -1,9 +1,9 @@
-#include "geometry/SectionDefinition.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "geometry/SectionDefinition.h"
 
 namespace aerolune {
 namespace {
@@ -13,19 +13,20 @@ TEST(SectionDefinition, DesignationsFromTheDialogDigits) {
     struct Case {
         Variant first, second, thickness;
         const char* designation;
-    } naca4[] = {
-        {int16_t{2}, int16_t{4}, int16_t{9}, "2409"},
-        {int16_t{0}, int16_t{0}, int16_t{12}, "0012"},
-        {int16_t{0}, int16_t{0}, int16_t{9}, "0009"},
-        {int16_t{9}, int16_t{9}, int16_t{30}, "9930"},
-        {2.0, 4.0, 1.0, "2401"},  // doubles are written in their general form
-    },
+    } naca4[] =
+        {
+            {int16_t{2}, int16_t{4}, int16_t{9}, "2409"},
+            {int16_t{0}, int16_t{0}, int16_t{12}, "0012"},
+            {int16_t{0}, int16_t{0}, int16_t{9}, "0009"},
+            {int16_t{9}, int16_t{9}, int16_t{30}, "9930"},
+            {2.0, 4.0, 1.0, "2401"},  // doubles are written in their general form
+        },
       naca5[] = {
-        {int16_t{2}, int16_t{30}, int16_t{12}, "23012"},
-        {int16_t{2}, int16_t{35}, int16_t{6}, "23506"},  // a typed position is kept
-        {int16_t{2}, int16_t{50}, int16_t{30}, "25030"},
-        {int16_t{2}, Variant(), int16_t{12}, "212"},  // never set: empty, no text
-    };
+          {int16_t{2}, int16_t{30}, int16_t{12}, "23012"},
+          {int16_t{2}, int16_t{35}, int16_t{6}, "23506"},  // a typed position is kept
+          {int16_t{2}, int16_t{50}, int16_t{30}, "25030"},
+          {int16_t{2}, Variant(), int16_t{12}, "212"},  // never set: empty, no text
+      };
     for (const auto& c : naca4) EXPECT_EQ(naca4Designation(c.first, c.second, c.thickness), c.designation);
     for (const auto& c : naca5) EXPECT_EQ(naca5Designation(c.first, c.second, c.thickness), c.designation);
 }
@@ -38,11 +39,11 @@ TEST(SectionDefinition, SectionNumberIsTheIntegerValueOfTheText) {
         {"0012", 12},
         {"23012", 23012},
         {"  2412", 2412},
-        {"2412.9", 2412},           // truncated, not rounded
-        {"KT cambered", 0},         // a file section's name
+        {"2412.9", 2412},    // truncated, not rounded
+        {"KT cambered", 0},  // a file section's name
         {"", 0},
         {"-7", -7},
-        {"99999999999", 0},         // beyond a Long: no arbitrary number
+        {"99999999999", 0},  // beyond a Long: no arbitrary number
         {"1e400", 0},
         {"2147483647", 2147483647},
     };
@@ -72,11 +73,17 @@ TEST(SectionDefinition, HalfPointsFromATotal) {
         double total;
         int32_t half;
     } cases[] = {
-        {120, 60}, {340, 170}, {40, 20},
-        {121, 60}, {123, 62},  // halves go to the even neighbour
+        {120, 60},
+        {340, 170},
+        {40, 20},
+        {121, 60},
+        {123, 62},  // halves go to the even neighbour
         {120.4, 60},
-        {4, 2}, {2000, 1000},  // the ends of the working range
-        {0, kMinHalfPoints}, {-50, kMinHalfPoints}, {1e12, kMaxHalfPoints},
+        {4, 2},
+        {2000, 1000},  // the ends of the working range
+        {0, kMinHalfPoints},
+        {-50, kMinHalfPoints},
+        {1e12, kMaxHalfPoints},
         {std::numeric_limits<double>::quiet_NaN(), kMinHalfPoints},
     };
     for (const auto& c : cases) EXPECT_EQ(halfPointsFromTotal(c.total), c.half) << c.total;

@@ -317,7 +317,9 @@ TEST(ParseNumberToken, AcceptsWholeNumbersOnly) {
     for (const Case& c : cases) {
         double value = -99.0;
         EXPECT_EQ(parseNumberToken(c.token, value), c.ok) << c.token;
-        if (c.ok) { EXPECT_DOUBLE_EQ(value, c.value) << c.token; }
+        if (c.ok) {
+            EXPECT_DOUBLE_EQ(value, c.value) << c.token;
+        }
     }
 }
 

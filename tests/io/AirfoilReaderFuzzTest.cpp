@@ -164,7 +164,8 @@ TEST(ReadAirfoilFuzz, APointThrownFarOffIsNamed) {
             if (end == std::string::npos) end = text.size();
             lines.push_back(text.substr(start, end - start));
         }
-        while (!lines.empty() && lines.back().find_first_not_of(" \r\t") == std::string::npos) lines.pop_back();
+        while (!lines.empty() && lines.back().find_first_not_of(" \r\t") == std::string::npos)
+            lines.pop_back();
         const int points = static_cast<int>(lines.size()) - 1;
         for (int trial = 0; trial < 40; ++trial) {
             const int k = std::uniform_int_distribution<int>(1, points)(rng);
@@ -174,7 +175,8 @@ TEST(ReadAirfoilFuzz, APointThrownFarOffIsNamed) {
             ASSERT_EQ(std::sscanf(lines[static_cast<std::size_t>(k)].c_str(), "%lf %lf", &x, &y), 2) << file;
             std::vector<std::string> moved = lines;
             char line[64];
-            std::snprintf(line, sizeof line, "%.6f %.6f", x + far * std::cos(angle), y + far * std::sin(angle));
+            std::snprintf(line, sizeof line, "%.6f %.6f", x + far * std::cos(angle),
+                          y + far * std::sin(angle));
             moved[static_cast<std::size_t>(k)] = line;
             std::string movedText;
             for (const std::string& l : moved) movedText += l + "\n";

@@ -60,7 +60,9 @@ TEST_P(ReferencePolarTables, ReadTheColumnsByName) {
     EXPECT_DOUBLE_EQ(q.alpha, c.alpha);
     EXPECT_DOUBLE_EQ(q.cl, c.cl);
     EXPECT_DOUBLE_EQ(q.cd, c.cd);
-    if (c.hasCm) { EXPECT_DOUBLE_EQ(q.cm, c.cm); }
+    if (c.hasCm) {
+        EXPECT_DOUBLE_EQ(q.cm, c.cm);
+    }
 }
 
 const TableCase kTables[] = {

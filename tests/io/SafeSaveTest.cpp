@@ -129,8 +129,8 @@ TEST(SafeSave, TargetsThatAreNotFilesAreRefusedAndLeftAlone) {
     const Case cases[] = {
         {"named pipe", pipe, ::mkfifo(pipe.c_str(), 0600) == 0, fs::file_type::fifo, "not a regular file"},
         // A copy of /dev/null: only the superuser may make one.
-        {"device", device, ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0, fs::file_type::character,
-         "not a regular file"},
+        {"device", device, ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0,
+         fs::file_type::character, "not a regular file"},
         {"link to nothing", dangling, true, fs::file_type::symlink, "does not exist"},
         {"link to itself", loop, true, fs::file_type::symlink, "cannot be followed"},
     };

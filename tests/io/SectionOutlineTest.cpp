@@ -114,7 +114,8 @@ TEST(SectionOutline, ASurfaceThatStopsShortIsJoinedToTheTrailingEdge) {
         {"the same file reversed", selig(naca2412, 81, 0.90, true),
          "lower surface ends at x = 0.899; joined"},
         {"blunt trailing edge", selig({0.02, 0.4, 0.12, false}, 81),
-         "blunt trailing edge 0.25 % of the chord wide: both surfaces run into the middle of its base over the "
+         "blunt trailing edge 0.25 % of the chord wide: both surfaces run into the middle of its base over "
+         "the "
          "last 3.0 % of the chord"},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,6 @@
-#include "analysis/FourierReport.h"
-
 #include <gtest/gtest.h>
+
+#include "analysis/FourierReport.h"
 
 namespace aerolune {
 namespace {

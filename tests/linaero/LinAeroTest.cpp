@@ -161,7 +161,9 @@ TEST(LinAero, SymmetricSectionHasItsCentreOfPressureAtTheQuarterChord) {
         EXPECT_TRUE(nearlyEqual(r.ClValue, 2.0 * kPi * alphaDeg * kPi / 180.0, 1e-5, 1e-6));
         const bool defined = std::fabs(r.ClValue) > 0.01;
         EXPECT_EQ(r.hasCentreOfPressure, defined);
-        if (defined) { EXPECT_DOUBLE_EQ(r.centreOfPressure, 25.0); }
+        if (defined) {
+            EXPECT_DOUBLE_EQ(r.centreOfPressure, 25.0);
+        }
     }
 }
 

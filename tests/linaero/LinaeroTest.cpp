@@ -1,5 +1,3 @@
-#include "numerics/linaero/Linaero.h"
-
 #include <gtest/gtest.h>
 
 #include <array>
@@ -10,6 +8,7 @@
 #include <vector>
 
 #include "linaero/MeanLines.h"
+#include "numerics/linaero/Linaero.h"
 
 namespace aerolune {
 namespace {
@@ -28,8 +27,8 @@ Coefficients callLinaero(float alphaRad, std::vector<float> z, std::vector<float
     Coefficients c;
     c.A.fill(-999.0f);  // an output the entry forgets to write shows up
     auto& A = c.A;
-    linaero(&alphaRad, z.data(), x.data(), &nh, &order, &A[0], &A[1], &A[2], &A[3], &A[4], &A[5],
-            &A[6], &A[7], &A[8]);
+    linaero(&alphaRad, z.data(), x.data(), &nh, &order, &A[0], &A[1], &A[2], &A[3], &A[4], &A[5], &A[6],
+            &A[7], &A[8]);
     return c;
 }
 

@@ -51,8 +51,9 @@ inline MeanLine naca5MeanLine(double r, double k1) {
 // coefficients sum to zero at x = 1 only up to rounding; close it exactly.
 inline double nacaThickness(double t, double x) {
     if (x >= 1.0) return 0.0;
-    return 5.0 * t * (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x -
-                      0.1036 * x * x * x * x);
+    return 5.0 * t *
+           (0.2969 * std::sqrt(x) - 0.1260 * x - 0.3516 * x * x + 0.2843 * x * x * x -
+            0.1036 * x * x * x * x);
 }
 
 // nh stations from the leading edge, x = (1 - cos(theta)) / 2 on equal theta steps.

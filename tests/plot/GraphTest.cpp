@@ -170,7 +170,8 @@ TEST(Graph, TickLabelsStayDistinctAndApart) {
         axes.yMax = c.yHi;
         graph(s, {{}, {}, 15}, axes, PlotStyle{});
         for (const char* label : c.shown) EXPECT_NE(s.findText(label), nullptr) << label << " at " << c.width;
-        for (const char* label : c.hidden) EXPECT_EQ(s.findText(label), nullptr) << label << " at " << c.width;
+        for (const char* label : c.hidden)
+            EXPECT_EQ(s.findText(label), nullptr) << label << " at " << c.width;
     }
 }
 

@@ -90,7 +90,9 @@ TEST(AirfoilView, SubViewsDrawTheirOverlays) {
         state.pub.airfoilOverlay = int16_t(c.xchoice);
         RecordingSurface s;
         drawAirfoilView(s, state);
-        if (c.title) { EXPECT_NE(s.findText(c.title), nullptr) << c.xchoice; }
+        if (c.title) {
+            EXPECT_NE(s.findText(c.title), nullptr) << c.xchoice;
+        }
         EXPECT_EQ(s.of(Kind::FilledBox).size(), c.legend ? 11u : 0u) << c.xchoice;
         EXPECT_EQ(s.findText("100%") != nullptr, c.grid) << c.xchoice;
         EXPECT_EQ(s.of(Kind::FilledCircle).size(), c.stagMarker ? 1u : 0u) << c.xchoice;
@@ -260,7 +262,9 @@ TEST(BoundaryLayerView, EveryPlotTitledWithTheSolution) {
                                 : (opt <= 4 ? "Distance (Normal from Airfoil)" : "Friction Coefficient")),
             nullptr)
             << opt;
-        if (opt <= 2) { EXPECT_NE(s.findText("Profile Station"), nullptr); }
+        if (opt <= 2) {
+            EXPECT_NE(s.findText("Profile Station"), nullptr);
+        }
     }
     state.boundaryLayer.ok = false;
     RecordingSurface empty;

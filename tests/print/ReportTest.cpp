@@ -53,7 +53,8 @@ TEST(Report, Naca2412AtFourDegreesShowsTheStatesFigures) {
         {"    Cm (c/4)", {t.cmQuarterChord, f4(cmP + 0.25 * clP), f4(cmB + 0.25 * clB)}},
         {"    Angle (Cl=0)", {t.zeroLiftAngle, "Not Comp.", "Not Comp."}},
         {"    Cent. of Pres", {t.centreOfPressure, cp(clP, cmP), cp(clB, cmB)}},
-        {"    Drag Coefficient", {"N/A", t.cd, formatPicture(state.pub.boundaryLayerCd.toDouble(), "0.0#####")}},
+        {"    Drag Coefficient",
+         {"N/A", t.cd, formatPicture(state.pub.boundaryLayerCd.toDouble(), "0.0#####")}},
     };
     EXPECT_EQ(rows(lines), expected);
     // A cambered section at 4 degrees: real lift, a centre of pressure aft of the quarter chord.

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "plot/RecordingSurface.h"
-#include "support/NacaBuild.h"
 #include "print/RibTemplates.h"
 #include "print/TemplateLayout.h"
 #include "print/TemplateSettings.h"
+#include "support/NacaBuild.h"
 
 namespace aerolune::print {
 namespace {
@@ -232,7 +232,8 @@ TEST(RibOutline, SkinLineOfRealSectionsIsACleanCut) {
             for (std::size_t j = i + 2; j + 1 < m; ++j) {
                 if (i == 0 && j + 2 == m) continue;  // neighbours through the closing point
                 EXPECT_FALSE(segmentsCross(rib.innerX[i], rib.innerY[i], rib.innerX[i + 1], rib.innerY[i + 1],
-                                           rib.innerX[j], rib.innerY[j], rib.innerX[j + 1], rib.innerY[j + 1]))
+                                           rib.innerX[j], rib.innerY[j], rib.innerX[j + 1],
+                                           rib.innerY[j + 1]))
                     << "skin line crosses itself: segments " << i << " and " << j;
             }
             for (std::size_t j = 0; j + 1 < rib.X.size(); ++j)
@@ -290,7 +291,7 @@ double extentY(const std::vector<RecordedCall>& lines) {
 TEST(RibTemplates, PrintsRibsRulerAndLabelsAtTheirSize) {
     const Printed in = printOnLetter({{6, 6, 0.1, 1, false}, "0012", kX, kY});
     ASSERT_EQ(in.outline.size(), kX.size() - 1);
-    ASSERT_EQ(in.inner.size(), 4u);  // one point per side of the diamond, closed
+    ASSERT_EQ(in.inner.size(), 4u);              // one point per side of the diamond, closed
     EXPECT_DOUBLE_EQ(extentY(in.outline), 6.0);  // the chord down the page, inches
     EXPECT_EQ(in.newPages, 0);
     EXPECT_EQ(in.texts.at(in.texts.size() - 1).substr(0, 19), "|__ 0012 Airfoil #1");

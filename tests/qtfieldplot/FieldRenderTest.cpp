@@ -70,7 +70,8 @@ TEST(FieldRender, StreamlinesStayOutsideTheSection) {
             const int bottom = static_cast<int>(surface.deviceY(lo + 0.25 * (hi - lo)));
             ASSERT_LT(top, bottom) << x;
             for (int py = top; py <= bottom; ++py)
-                EXPECT_EQ(image.pixelColor(px, py), QColor(Qt::white)) << angle << " deg, x " << x << ", row " << py;
+                EXPECT_EQ(image.pixelColor(px, py), QColor(Qt::white))
+                    << angle << " deg, x " << x << ", row " << py;
         }
     }
 }

@@ -1,9 +1,9 @@
 // The zoom commands and the plot area's pointer, view by view.
 
+#include <gtest/gtest.h>
+
 #include <QCursor>
 #include <QPixmap>
-
-#include <gtest/gtest.h>
 
 #include "app/ZoomCommands.h"
 #include "app/ZoomCursor.h"

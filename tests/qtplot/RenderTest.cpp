@@ -10,8 +10,8 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <set>
 
 #include "analysis/FieldLevels.h"
@@ -115,22 +115,55 @@ QRect inkBox(const QImage& image) {
 TEST(Render, FiguresLandWhereTheScalePutsThem) {
     const uint32_t red = paletteRgb(kRed), blue = paletteRgb(kBlue), green = paletteRgb(kGreen);
     const Figure figures[] = {
-        {"thin line", [](Surface& s) { s.line(2, 1, 18, 1, kRed); }, {{20, 80}, {100, 80}, {180, 80}},
-         {{100, 20}, {100, 77}, {100, 83}, {10, 80}, {190, 80}}, red},
-        {"wide line", [](Surface& s) { s.setDrawWidth(5); s.line(2, 1, 18, 1, kRed); }, {{100, 78}, {100, 82}},
-         {{100, 86}, {100, 74}}, red},
-        {"dotted line", [](Surface& s) { s.setDrawStyle(DrawStyle::Dot); s.line(2, 1, 18, 1, kRed); },
-         {{20, 80}}, {}, red},
-        {"box", [](Surface& s) { s.line(4, 4, 8, 2, kBlue, BoxMode::Box); }, {{40, 40}, {80, 40}, {60, 20}, {60, 60}},
-         {{60, 40}, {30, 40}, {90, 40}}, blue},
-        {"filled box", [](Surface& s) { s.line(4, 4, 8, 2, kBlue, BoxMode::Filled); }, {{60, 40}, {45, 25}, {75, 55}},
-         {{30, 40}, {90, 40}, {60, 10}, {60, 70}}, blue},
+        {"thin line",
+         [](Surface& s) { s.line(2, 1, 18, 1, kRed); },
+         {{20, 80}, {100, 80}, {180, 80}},
+         {{100, 20}, {100, 77}, {100, 83}, {10, 80}, {190, 80}},
+         red},
+        {"wide line",
+         [](Surface& s) {
+             s.setDrawWidth(5);
+             s.line(2, 1, 18, 1, kRed);
+         },
+         {{100, 78}, {100, 82}},
+         {{100, 86}, {100, 74}},
+         red},
+        {"dotted line",
+         [](Surface& s) {
+             s.setDrawStyle(DrawStyle::Dot);
+             s.line(2, 1, 18, 1, kRed);
+         },
+         {{20, 80}},
+         {},
+         red},
+        {"box",
+         [](Surface& s) { s.line(4, 4, 8, 2, kBlue, BoxMode::Box); },
+         {{40, 40}, {80, 40}, {60, 20}, {60, 60}},
+         {{60, 40}, {30, 40}, {90, 40}},
+         blue},
+        {"filled box",
+         [](Surface& s) { s.line(4, 4, 8, 2, kBlue, BoxMode::Filled); },
+         {{60, 40}, {45, 25}, {75, 55}},
+         {{30, 40}, {90, 40}, {60, 10}, {60, 70}},
+         blue},
         // A radius is measured along x: 20 pixels, round on the image.
-        {"circle", [](Surface& s) { s.circle(10, 2.5, 2, kGreen); }, {{120, 50}, {80, 50}, {100, 30}, {100, 70}},
-         {{100, 50}, {125, 50}, {100, 25}}, green},
-        {"filled circle", [](Surface& s) { s.circle(10, 2.5, 2, kGreen, true); }, {{100, 50}, {115, 50}},
-         {{125, 50}, {100, 75}}, green},
-        {"point", [](Surface& s) { s.setDrawWidth(3); s.pset(15, 2.5, kGreen); }, {{150, 50}}, {{155, 50}, {150, 55}},
+        {"circle",
+         [](Surface& s) { s.circle(10, 2.5, 2, kGreen); },
+         {{120, 50}, {80, 50}, {100, 30}, {100, 70}},
+         {{100, 50}, {125, 50}, {100, 25}},
+         green},
+        {"filled circle",
+         [](Surface& s) { s.circle(10, 2.5, 2, kGreen, true); },
+         {{100, 50}, {115, 50}},
+         {{125, 50}, {100, 75}},
+         green},
+        {"point",
+         [](Surface& s) {
+             s.setDrawWidth(3);
+             s.pset(15, 2.5, kGreen);
+         },
+         {{150, 50}},
+         {{155, 50}, {150, 55}},
          green},
     };
     for (const Figure& f : figures) {
@@ -140,7 +173,8 @@ TEST(Render, FiguresLandWhereTheScalePutsThem) {
         surface.clear();
         f.draw(surface);
         const QImage image = surface.image();
-        for (const auto& [x, y] : f.inked) EXPECT_TRUE(hasColourNear(image, x, y, f.colour)) << f.what << " at " << x << "," << y;
+        for (const auto& [x, y] : f.inked)
+            EXPECT_TRUE(hasColourNear(image, x, y, f.colour)) << f.what << " at " << x << "," << y;
         for (const auto& [x, y] : f.clear)
             EXPECT_EQ(image.pixel(x, y) & 0xFFFFFFu, 0xFFFFFFu) << f.what << " at " << x << "," << y;
         if (std::string(f.what) == "dotted line") {
@@ -173,7 +207,8 @@ TEST(Render, TextStartsAtTheCurrentPositionAndTurnsAboutIt) {
         const QRect ink = inkBox(surface.image());
         ASSERT_FALSE(ink.isEmpty()) << degrees;
         // One pixel either way for rounding; glyphs sit inside their line box.
-        const QRectF expected = degrees == 0 ? QRectF(20, 20, across, high) : QRectF(20, 80 - across, high, across);
+        const QRectF expected =
+            degrees == 0 ? QRectF(20, 20, across, high) : QRectF(20, 80 - across, high, across);
         EXPECT_TRUE(expected.adjusted(-1, -1, 1, 1).contains(QRectF(ink))) << degrees;
         EXPECT_GT(ink.width() * ink.height(), 0.25 * expected.width() * expected.height()) << degrees;
     }

@@ -13,8 +13,8 @@ namespace aerolune::test {
 inline void computeAndDrawField(plot::Surface& surface, AppState& state, int view) {
     state.analysis.field = computeFieldView(state, view);
     if (state.analysis.field.view == 0) return;
-    const plot::FieldWindow drawn = plot::drawFieldView(surface, state.analysis.field,
-                                                        plot::viewWindow(state, view), state.priv.ForegroundIndex);
+    const plot::FieldWindow drawn = plot::drawFieldView(
+        surface, state.analysis.field, plot::viewWindow(state, view), state.priv.ForegroundIndex);
     plot::storeViewWindow(state, view, drawn);
 }
 

@@ -37,17 +37,28 @@ TEST(ViewCommands, EachSetsItsViewAndRedrawsOnce) {
         int vflag, xchoice, blOption, polarKind;
     };
     const Case cases[] = {
-        {"coordinatesView", 1, 2, 1, 1}, {"airfoilVelocityView", 1, 0, 1, 1},
-        {"airfoilPressureView", 1, 1, 1, 1},     {"airfoilBoundaryLayerView", 1, 3, 1, 1},
-        {"boundaryLayerAirfoilView", 1, 3, 1, 1},     {"surfaceCpView", 2, 9, 1, 1},
-        {"surfaceVelocityView", 3, 9, 1, 1},      {"boundaryLayerView", 7, 9, 1, 1},
-        {"streamLinesView", 4, 9, 1, 1},   {"pressureFieldView", 5, 9, 1, 1},
-        {"meshView", 6, 9, 1, 1},        {"polarView", 10, 9, 1, 1},
-        {"liftMomentView", 10, 9, 1, 2},    {"transitionPointView", 10, 9, 1, 3},
-        {"upperProfilesView", 7, 9, 1, 1},  {"lowerProfilesView", 7, 9, 2, 1},
-        {"upperThicknessView", 7, 9, 3, 1}, {"lowerThicknessView", 7, 9, 4, 1},
-        {"upperFrictionView", 7, 9, 5, 1},    {"lowerFrictionView", 7, 9, 6, 1},
-        {"coefficientsReport", 8, 9, 1, 1},  {"fourierReport", 9, 9, 1, 1},
+        {"coordinatesView", 1, 2, 1, 1},
+        {"airfoilVelocityView", 1, 0, 1, 1},
+        {"airfoilPressureView", 1, 1, 1, 1},
+        {"airfoilBoundaryLayerView", 1, 3, 1, 1},
+        {"boundaryLayerAirfoilView", 1, 3, 1, 1},
+        {"surfaceCpView", 2, 9, 1, 1},
+        {"surfaceVelocityView", 3, 9, 1, 1},
+        {"boundaryLayerView", 7, 9, 1, 1},
+        {"streamLinesView", 4, 9, 1, 1},
+        {"pressureFieldView", 5, 9, 1, 1},
+        {"meshView", 6, 9, 1, 1},
+        {"polarView", 10, 9, 1, 1},
+        {"liftMomentView", 10, 9, 1, 2},
+        {"transitionPointView", 10, 9, 1, 3},
+        {"upperProfilesView", 7, 9, 1, 1},
+        {"lowerProfilesView", 7, 9, 2, 1},
+        {"upperThicknessView", 7, 9, 3, 1},
+        {"lowerThicknessView", 7, 9, 4, 1},
+        {"upperFrictionView", 7, 9, 5, 1},
+        {"lowerFrictionView", 7, 9, 6, 1},
+        {"coefficientsReport", 8, 9, 1, 1},
+        {"fourierReport", 9, 9, 1, 1},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -74,7 +85,8 @@ TEST(ViewCommands, CheckMarkGroupFollowsTheLastView) {
         {{"meshView", "boundaryLayerView", "boundaryLayerAirfoilView"},
          {"boundaryLayerView"}},  // the airfoil view keeps the boundary-layer mark
         {{"meshView", "boundaryLayerView", "airfoilPressureView"}, {}},
-        {{"surfaceVelocityView", "polarView", "coefficientsReport", "upperFrictionView"}, {"surfaceVelocityView"}},  // these leave the marks
+        {{"surfaceVelocityView", "polarView", "coefficientsReport", "upperFrictionView"},
+         {"surfaceVelocityView"}},  // these leave the marks
     };
     for (const Case& c : cases) {
         Harness h;
@@ -109,7 +121,8 @@ TEST(ViewCommands, UpdateAsksForABoundaryLayerAndUnknownItemsDoNothing) {
     h.run("updateBoundaryLayer");
     EXPECT_EQ(h.state.priv.BlUpdatePending, 1);
     // A supplied command or dialog that is not registered is unavailable.
-    for (const char* item : {"saveViewData", "naca4", "printRibTemplates", "copy", "fileMenu", "mnuNothing"}) {
+    for (const char* item :
+         {"saveViewData", "naca4", "printRibTemplates", "copy", "fileMenu", "mnuNothing"}) {
         EXPECT_FALSE(commandAvailable(h.registry, item)) << item;
         EXPECT_FALSE(runMenuCommand(h.ctx, h.registry, item)) << item;
     }
@@ -160,7 +173,9 @@ TEST(MenuStates, AroundTheRecomputation) {
         EXPECT_EQ(menus.isChecked("naca4"), c.digit4);
         EXPECT_EQ(menus.isChecked("naca5"), !c.digit4 && !c.fromFile);
         EXPECT_EQ(menus.isChecked("openCoordinateFile"), c.fromFile);
-        if (*c.caption) { EXPECT_EQ(viewStatusCaption(state), c.caption); }
+        if (*c.caption) {
+            EXPECT_EQ(viewStatusCaption(state), c.caption);
+        }
         EXPECT_EQ(surfaceLegendShown(c.vflag), c.vflag == 2 || c.vflag == 3);
     }
 }

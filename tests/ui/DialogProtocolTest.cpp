@@ -20,8 +20,8 @@ TEST(DialogProtocol, EachCommandSetsItsFlagsOnlyWhenAccepted) {
         int newFlag, newGrid, fromFile;  // after OK, from NewFlag 0, NewGrid 0, FromFile 1
     };
     const Case cases[] = {
-        {"naca4", 1, 1, 0},         {"naca5", 1, 1, 0},     {"changeAngle", 0, 0, 1},
-        {"configureFlap", 1, 0, 1},          {"pointCount", 1, 0, 1}, {"aerodynamicsSettings", 0, 0, 1},
+        {"naca4", 1, 1, 0},         {"naca5", 1, 1, 0},      {"changeAngle", 0, 0, 1},
+        {"configureFlap", 1, 0, 1}, {"pointCount", 1, 0, 1}, {"aerodynamicsSettings", 0, 0, 1},
         {"meshSettings", 1, 1, 1},  // a section read from a file stays current
     };
     EXPECT_EQ(dialogCommands().size(), std::size(cases));

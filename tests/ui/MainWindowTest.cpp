@@ -23,10 +23,10 @@
 #include "app/Application.h"
 #include "app/Commands.h"
 #include "app/Help.h"
-#include "ui/MainWindow.h"
-#include "ui/MainMenus.h"
 #include "ui/AboutDialog.h"
 #include "ui/HelpViewer.h"
+#include "ui/MainMenus.h"
+#include "ui/MainWindow.h"
 #include "ui/PictureBar.h"
 #include "ui/toolkit/Twips.h"
 
@@ -40,8 +40,9 @@ struct Doubles {
     std::map<std::string, int> calls;
     std::unique_ptr<CommandRegistry> registry(bool withCopy = true) {
         auto r = std::make_unique<CommandRegistry>();
-        for (const char* d : {"AboutDialog", "RibTemplateDialog", "Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog",
-                              "AerodynamicsSettingsDialog", "MeshSettingsDialog"})
+        for (const char* d :
+             {"AboutDialog", "RibTemplateDialog", "Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog",
+              "PointCountDialog", "AerodynamicsSettingsDialog", "MeshSettingsDialog"})
             r->dialogs[d] = [this, d](CommandContext&) { return ++calls[d] > 0; };
         for (const std::string& item : menuCommandNames())
             if (!commandAvailable(*r, item))
@@ -74,7 +75,8 @@ TEST(MainWindow, StartsWithTheDocumentedMenuStates) {
     // The first recomputation solved the boundary layer, which offers its sub-view.
     EXPECT_TRUE(s.app.state().boundaryLayer.airfoilBoundaryLayerViewEnabled);
     EXPECT_TRUE(s.form.action("airfoilBoundaryLayerView")->isEnabled());
-    for (const char* item : {"saveViewData", "exportDxf", "printRibTemplates", "printerSetup", "naca4", "copy"})
+    for (const char* item :
+         {"saveViewData", "exportDxf", "printRibTemplates", "printerSetup", "naca4", "copy"})
         EXPECT_TRUE(s.form.action(item)->isEnabled()) << item;
     EXPECT_FALSE(s.form.menu("colourMenu")->menuAction()->isVisible() &&
                  s.form.menuBar()->actions().contains(s.form.menu("colourMenu")->menuAction()));
@@ -130,7 +132,8 @@ TEST(MainWindow, ASectionNameTooLongForItsFieldIsShortenedInTheMiddleWithTheWhol
         state.texts.sectionName = name.toStdString();
         form.showState();
         const QString shown = field->text();
-        EXPECT_LE(field->fontMetrics().horizontalAdvance(shown), field->contentsRect().width()) << shown.toStdString();
+        EXPECT_LE(field->fontMetrics().horizontalAdvance(shown), field->contentsRect().width())
+            << shown.toStdString();
         if (shown == name) {
             EXPECT_EQ(name, "2412");
             continue;
@@ -145,7 +148,8 @@ TEST(MainWindow, ASectionNameTooLongForItsFieldIsShortenedInTheMiddleWithTheWhol
 // items the program keeps unavailable are disabled.
 TEST(MainWindow, EveryMenuItemReachesItsCommand) {
     Started s;
-    const std::set<std::string> neverAvailable = {"airfoilBoundaryLayerView", "boundaryLayerView", "updateBoundaryLayer"};
+    const std::set<std::string> neverAvailable = {"airfoilBoundaryLayerView", "boundaryLayerView",
+                                                  "updateBoundaryLayer"};
     int walked = 0;
     for (const ui::MenuItemSpec& item : ui::mainMenuTable()) {
         QAction* a = s.form.action(item.name);
@@ -154,8 +158,8 @@ TEST(MainWindow, EveryMenuItemReachesItsCommand) {
             // Save in views 4, 5, 8, 9; Show Points in views without curves;
             // the zoom items outside the field views; Add Reference Polar
             // outside the polar view.
-            const std::set<std::string> byView = {"saveViewData", "showPoints", "zoomIn", "zoomOut", "zoomReset",
-                                                  "addReferencePolar"};
+            const std::set<std::string> byView = {"saveViewData", "showPoints", "zoomIn",
+                                                  "zoomOut",      "zoomReset",  "addReferencePolar"};
             const bool viewOff = byView.count(item.name) > 0;
             EXPECT_TRUE(neverAvailable.count(item.name) || viewOff) << item.name;
             continue;
@@ -166,7 +170,8 @@ TEST(MainWindow, EveryMenuItemReachesItsCommand) {
         ++walked;
     }
     EXPECT_GE(walked, 45);
-    for (const char* dialog : {"AboutDialog", "RibTemplateDialog", "Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog"})
+    for (const char* dialog : {"AboutDialog", "RibTemplateDialog", "Naca4Dialog", "Naca5Dialog",
+                               "AngleDialog", "FlapDialog", "PointCountDialog"})
         EXPECT_GE(s.doubles.calls[dialog], 1) << dialog;
 }
 
@@ -177,8 +182,8 @@ TEST(MainWindow, CancelledDialogLeavesTheViewWithoutRedrawing) {
     Application app(std::move(registry));
     app.StartUp();
     app.runCommand("surfaceCpView");
-    for (const char* item :
-         {"naca4", "naca5", "changeAngle", "configureFlap", "pointCount", "aerodynamicsSettings", "meshSettings"}) {
+    for (const char* item : {"naca4", "naca5", "changeAngle", "configureFlap", "pointCount",
+                             "aerodynamicsSettings", "meshSettings"}) {
         const int before = app.recomputeCount();
         app.mainWindow()->action(item)->trigger();
         EXPECT_EQ(app.recomputeCount(), before) << item;

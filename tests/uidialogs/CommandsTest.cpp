@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <fstream>
 
-#include "support/NacaBuild.h"
 #include "app/DialogCommands.h"
 #include "app/FileCommands.h"
 #include "io/FileDialogTexts.h"
+#include "support/NacaBuild.h"
 #include "tests/uidialogs/DialogTestSupport.h"
 
 namespace aerolune {

@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "tests/uidialogs/DialogTestSupport.h"
-#include "ui/Naca4Dialog.h"
-#include "ui/Naca5Dialog.h"
 #include "ui/AngleDialog.h"
 #include "ui/FlapDialog.h"
+#include "ui/Naca4Dialog.h"
+#include "ui/Naca5Dialog.h"
 
 namespace aerolune {
 namespace {
@@ -118,8 +118,9 @@ TEST(DigitsDialogs, CancelAfterSpinsKeepsTheSectionItOpenedWith) {
         state.shared.SectionFamily = int16_t(family == 4 ? 5 : 4);
         const SharedSettings before = state.shared;
         const std::string text1 = state.texts.sectionName;
-        auto dialog = family == 4 ? std::unique_ptr<ui::NacaDigitsDialog>(new ui::Naca4Dialog(state, nullptr))
-                                  : std::unique_ptr<ui::NacaDigitsDialog>(new ui::Naca5Dialog(state, nullptr));
+        auto dialog = family == 4
+                          ? std::unique_ptr<ui::NacaDigitsDialog>(new ui::Naca4Dialog(state, nullptr))
+                          : std::unique_ptr<ui::NacaDigitsDialog>(new ui::Naca5Dialog(state, nullptr));
         for (int i = 0; i < 3; ++i) test::spin(*dialog, "camberPositionSpin", true);
         test::spin(*dialog, "thicknessSpin", false);
         enter(*dialog, "thicknessField", "21");
@@ -152,9 +153,8 @@ TEST(AngleDialog, SliderFollowsTheTextAndOkKeepsTheTextAsTyped) {
         const char* text2;    // the angle text after OK
     };
     const Case cases[] = {
-        {"0", "19.6", 0, 20, "19.6"},   {"0", "-12.5", 0, -13, "-12.5"},
-        {"4.5", nullptr, 99, 5, "4.5"}, {"3", nullptr, -7, -7, "-7"},
-        {"0", " 2", 0, 2, " 2"},
+        {"0", "19.6", 0, 20, "19.6"}, {"0", "-12.5", 0, -13, "-12.5"}, {"4.5", nullptr, 99, 5, "4.5"},
+        {"3", nullptr, -7, -7, "-7"}, {"0", " 2", 0, 2, " 2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.opening) + " / " + (c.typed ? c.typed : "slid"));

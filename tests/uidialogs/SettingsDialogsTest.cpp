@@ -14,13 +14,13 @@
 #include <memory>
 
 #include "tests/uidialogs/DialogTestSupport.h"
-#include "ui/Naca4Dialog.h"
-#include "ui/Naca5Dialog.h"
+#include "ui/AerodynamicsSettingsDialog.h"
 #include "ui/AngleDialog.h"
 #include "ui/FlapDialog.h"
-#include "ui/PointCountDialog.h"
 #include "ui/MeshSettingsDialog.h"
-#include "ui/AerodynamicsSettingsDialog.h"
+#include "ui/Naca4Dialog.h"
+#include "ui/Naca5Dialog.h"
+#include "ui/PointCountDialog.h"
 #include "ui/RibTemplateDialog.h"
 #include "ui/toolkit/Twips.h"
 

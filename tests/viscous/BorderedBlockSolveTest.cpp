@@ -23,7 +23,8 @@ struct Pattern {
 };
 
 // Fills both the structured system and its dense copy with the same entries.
-void fill(const Pattern& p, BorderedBlockSystem& sys, Eigen::MatrixXd& dense, Eigen::VectorXd& rhs, unsigned seed) {
+void fill(const Pattern& p, BorderedBlockSystem& sys, Eigen::MatrixXd& dense, Eigen::VectorXd& rhs,
+          unsigned seed) {
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> u(-1.0, 1.0);
     const int n = p.stations;
@@ -57,7 +58,9 @@ TEST(BorderedBlockSolve, MatchesDenseFactorisation) {
         {"neighbours only", 12, {}},
         {"first stations of both surfaces", 20, {{0, 10}, {10, 0}, {1, 10}, {11, 0}}},
         {"trailing edge into the wake", 24, {{20, 9}, {20, 19}}},
-        {"stagnation-zone nodes tied downstream", 30, {{0, 1}, {1, 2}, {12, 13}, {0, 12}, {24, 11}, {24, 23}}},
+        {"stagnation-zone nodes tied downstream",
+         30,
+         {{0, 1}, {1, 2}, {12, 13}, {0, 12}, {24, 11}, {24, 23}}},
         {"a section's size", 190, {{0, 83}, {83, 0}, {160, 82}, {160, 159}}},
     };
     for (const Pattern& p : patterns) {

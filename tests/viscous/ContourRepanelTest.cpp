@@ -69,10 +69,9 @@ TEST(ContourRepanel, NodesOnTheSectionWithBoundedTrailingEdgePanels) {
             // nose panels are 0.002 chord long).
             if (nx[j] > 0.02) {
                 const double xc = nx[j];
-                const double thickness =
-                    0.6 * (0.2969 * std::sqrt(xc) - 0.126 * xc - 0.3516 * xc * xc + 0.2843 * xc * xc * xc - 0.1036 * xc * xc * xc * xc);
-                EXPECT_NEAR(std::fabs(ny[j]), thickness, 2e-4)
-                    << c.name << " node " << j;
+                const double thickness = 0.6 * (0.2969 * std::sqrt(xc) - 0.126 * xc - 0.3516 * xc * xc +
+                                                0.2843 * xc * xc * xc - 0.1036 * xc * xc * xc * xc);
+                EXPECT_NEAR(std::fabs(ny[j]), thickness, 2e-4) << c.name << " node " << j;
             }
         }
         const double mean = total / n;

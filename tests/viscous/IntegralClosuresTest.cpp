@@ -60,7 +60,8 @@ TEST(IntegralIntervals, ResidualsVanishOnTheirSolutions) {
     for (double v : r) EXPECT_NEAR(v, 0.0, 1e-12);
 
     const StationState turbulent{0.03, 2e-3, 1.4 * 2e-3, 1.0};
-    const Residual same = intervalResidual(IntervalKind::Wake, turbulent, turbulent, 0.1, 0.1, false, re, 9.0);
+    const Residual same =
+        intervalResidual(IntervalKind::Wake, turbulent, turbulent, 0.1, 0.1, false, re, 9.0);
     for (double v : same) EXPECT_NEAR(v, 0.0, 1e-12);
 }
 

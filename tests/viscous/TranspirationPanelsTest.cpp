@@ -55,7 +55,8 @@ TEST(TranspirationPanels, InviscidLiftAsThePanelSolver) {
         const PanelSolution reference = solvePanelsUncached(Contour{kHalfPoints, s.x, s.y}, alpha);
         // 0.2 % of the lift (plus 1e-4 near zero lift): the difference the
         // trailing-edge condition makes at 160 points (0.04 % measured).
-        EXPECT_NEAR(circulationLift(system.contour(), gamma), reference.cl, 1e-4 + 0.002 * std::fabs(reference.cl))
+        EXPECT_NEAR(circulationLift(system.contour(), gamma), reference.cl,
+                    1e-4 + 0.002 * std::fabs(reference.cl))
             << "NACA " << c.designation << " at " << c.alphaDeg;
         // The edge speed is finite and the same on both surfaces.
         EXPECT_GT(gamma(2 * kHalfPoints), 0.3);
@@ -90,7 +91,8 @@ TEST(TranspirationPanels, SourcesActAsTheDisplacedContour) {
         displaced.x.push_back(s.x[j] - dstar[j] * ty / l);
         displaced.y.push_back(s.y[j] + dstar[j] * tx / l);
     }
-    const double moved = solvePanelsUncached(displaced, alpha).cl - solvePanelsUncached(Contour{kHalfPoints, s.x, s.y}, alpha).cl;
+    const double moved = solvePanelsUncached(displaced, alpha).cl -
+                         solvePanelsUncached(Contour{kHalfPoints, s.x, s.y}, alpha).cl;
     // 3 % of the change: the two agree to first order in delta* (1.2 %
     // apart measured, 0.0658 against 0.0666).
     EXPECT_NEAR(transpired, moved, 0.03 * std::fabs(moved));

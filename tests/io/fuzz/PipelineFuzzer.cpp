@@ -10,7 +10,8 @@
 //   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 //         -DAEROLUNE_CHECKED=ON -DAEROLUNE_FUZZ=ON
 //   cmake --build build-fuzz --target pipeline-fuzzer
-//   build-fuzz/tests/io/fuzz/pipeline-fuzzer -max_len=20000 -max_total_time=1200 CORPUS tests/data/reference/...
+//   build-fuzz/tests/io/fuzz/pipeline-fuzzer -max_len=20000 -max_total_time=1200 CORPUS
+//   tests/data/reference/...
 //
 // The settings (angle, points, Reynolds number, model, what to run) come from
 // the input's last bytes, the file from the rest, so real coordinate files
@@ -65,8 +66,9 @@ struct Settings {
 // input was.
 void check(const char* what, double value, const std::string& problem, const Settings& s) {
     if (!std::isfinite(value) || !problem.empty()) {
-        std::fprintf(stderr, "absurd result: %s = %.9g (alpha %d, points %d, Re %.3g, model %s, run %d)\n", what,
-                     value, s.alphaDeg, s.points, s.re, s.semi ? "semi" : "simple", static_cast<int>(s.run));
+        std::fprintf(stderr, "absurd result: %s = %.9g (alpha %d, points %d, Re %.3g, model %s, run %d)\n",
+                     what, value, s.alphaDeg, s.points, s.re, s.semi ? "semi" : "simple",
+                     static_cast<int>(s.run));
         std::abort();
     }
 }

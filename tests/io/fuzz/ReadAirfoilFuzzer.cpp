@@ -4,7 +4,8 @@
 //   cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 //         -DAEROLUNE_CHECKED=ON -DAEROLUNE_FUZZ=ON
 //   cmake --build build-fuzz --target read-airfoil-fuzzer
-//   build-fuzz/tests/io/fuzz/read-airfoil-fuzzer -max_len=20000 -max_total_time=300 tests/data/reference/karman_trefftz \
+//   build-fuzz/tests/io/fuzz/read-airfoil-fuzzer -max_len=20000 -max_total_time=300
+//   tests/data/reference/karman_trefftz \
 //       tests/data/sections
 //
 // The deterministic tests in AirfoilReaderFuzzTest.cpp check the same promises
