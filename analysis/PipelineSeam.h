@@ -42,6 +42,13 @@ public:
     /// Draws the polar plots from the store, after the sweep brought it up to date.
     virtual void drawPolar(AppState& /*state*/) {}
 
+    /// A sweep that takes seconds is about to run (the coupled layer
+    /// model's): a window shows a wait cursor and `caption` in its status
+    /// bar at once, until slowSweepEnded.
+    virtual void slowSweepStarting(const std::string& /*caption*/) {}
+    /// The sweep announced by slowSweepStarting is over.
+    virtual void slowSweepEnded() {}
+
     /// Says which rows of a polar just swept are not computed and why (one
     /// line per row). A window shows it as a message; the sweep goes on.
     virtual void notePolarRows(const std::string& rows) { showMessage(rows); }

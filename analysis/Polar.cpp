@@ -238,6 +238,31 @@ std::string rowsNotComputed(const StoredPolar& polar) {
     return text;
 }
 
+namespace {
+
+// The wait cursor and status line of a sweep that takes seconds, ended however
+// the sweep ends.
+class SlowSweepNotice {
+public:
+    SlowSweepNotice(ViewSeam& seam, const PolarSettings& settings, const std::string& sectionName)
+        : seam_(seam), shown_(settings.dragModel == kLayerDragModel) {
+        if (!shown_) return;
+        seam_.slowSweepStarting(" Computing the polar of " + sectionName +
+                                " with the coupled boundary layer: 21 angles, a few seconds...");
+    }
+    ~SlowSweepNotice() {
+        if (shown_) seam_.slowSweepEnded();
+    }
+    SlowSweepNotice(const SlowSweepNotice&) = delete;
+    SlowSweepNotice& operator=(const SlowSweepNotice&) = delete;
+
+private:
+    ViewSeam& seam_;
+    bool shown_;
+};
+
+}  // namespace
+
 bool Polar(AppState& state, ViewSeam& seam, int32_t panelCount) {
     PolarStore& store = state.analysis.polars;
     store.truncate(state.priv.PolarCount);
@@ -255,7 +280,12 @@ bool Polar(AppState& state, ViewSeam& seam, int32_t panelCount) {
 
     const PolarSettings settings{state.pub.reynolds.toDouble(), state.pub.dragModel.toInt(),
                                  state.pub.useEffectiveAngle.toInt()};
-    if (!polarSweep(state.section, panelCount, settings, polar).empty()) {
+    std::string stopped;
+    {
+        const SlowSweepNotice notice(seam, settings, state.texts.sectionName);
+        stopped = polarSweep(state.section, panelCount, settings, polar);
+    }
+    if (!stopped.empty()) {
         seam.showMessage(kBoundaryLayerErrorMessage);
         return false;
     }

@@ -1,5 +1,6 @@
 #include "app/WindowSeam.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <set>
 
@@ -54,6 +55,15 @@ void WindowSeam::setStatus(const std::string& caption) {
     // The window mirrors the state's texts when the recomputation ends.
     state_.texts.StatusCaption = caption;
 }
+
+void WindowSeam::slowSweepStarting(const std::string& caption) {
+    // The sweep runs on this thread: the caption is painted now, as no event
+    // loop turns before it ends.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    form_.showBusyCaption(QString::fromStdString(caption));
+}
+
+void WindowSeam::slowSweepEnded() { QGuiApplication::restoreOverrideCursor(); }
 
 void WindowSeam::showMessage(const std::string& text) {
     // A recomputation started while the box waits (a resize, a view change

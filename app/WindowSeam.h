@@ -27,6 +27,8 @@ public:
     void setStatus(const std::string& caption) override;
     void showMessage(const std::string& text) override;
     void showSeparationWarning(const std::string& caption) override;
+    void slowSweepStarting(const std::string& caption) override;
+    void slowSweepEnded() override;
 
 private:
     ui::MainWindow& form_;

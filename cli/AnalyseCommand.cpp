@@ -6,9 +6,11 @@
 
 #include "analysis/LinAero.h"
 #include "analysis/Pipeline.h"
+#include "analysis/PolarLayerModel.h"
 #include "cli/BoundaryLayerOptions.h"
 #include "cli/CliCommand.h"
 #include "cli/CliSeam.h"
+#include "cli/LayerAnalysis.h"
 #include "cli/OptionChecks.h"
 #include "cli/OutputFormat.h"
 #include "cli/ResultField.h"
@@ -90,7 +92,8 @@ int runAnalyse(const AnalyseOptions& o) {
     recompute(state, seam);
     seam.throwIfMessage();
 
-    const std::vector<ResultField> results = analyseResults(state, o.layer.enabled);
+    std::vector<ResultField> results = analyseResults(state, o.layer.enabled);
+    if (state.pub.dragModel.toInt() == kLayerDragModel) useLayerRow(results, layerRowAtAngle(state));
     switch (o.format) {
         case OutputFormat::Text:
             printText(state, results);

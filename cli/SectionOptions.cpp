@@ -88,8 +88,11 @@ void addSectionOptions(CLI::App& sub, SectionOptions& o, FileCount files) {
         ->capture_default_str()
         ->check(withinRule(kReynoldsRule));
     sub.add_option("--model", o.model,
-                   "simple: flat-plate drag, geometric angle; semi: own drag, effective angle; "
-                   "layer: integral boundary layer and wake coupled to the flow at every angle")
+                   "the aerodynamic model. simple: thin-airfoil lift at the angle set, drag from the "
+                   "boundary-layer estimate with flat-plate turbulent surfaces; semi: the estimate's own "
+                   "drag, lift and moment at its effective angle; layer: the integral boundary layer and "
+                   "wake coupled to the flow, solved at each angle (e^N transition at Ncrit 9, laminar "
+                   "bubbles; seconds for a polar), a row that does not converge marked not computed")
         ->capture_default_str()
         ->check(CLI::IsMember({"simple", "semi", "layer"}));
 }

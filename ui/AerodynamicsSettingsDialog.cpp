@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "analysis/PolarLayerModel.h"
 #include "common/NumberText.h"
 #include "ui/PointCountDialog.h"
 
@@ -71,6 +72,7 @@ QWidget* AerodynamicsSettingsDialog::buildAerodynamicsTab() {
     Frame* model = addFrame(page, "Aerodynamic Model", 240, 1500 - kTabRow, 4995, 1455);
     simple_ = addOption(model, "linearModelOption", "Simple Model (Linear Aerodynamics)", 180, 420, 4600);
     complex_ = addOption(model, "semiEmpiricalOption", "Complex Model (Semi-emperical)", 180, 720, 4600);
+    layer_ = addOption(model, "layerModelOption", "Coupled Model (Boundary Layer and Wake)", 180, 1020, 4600);
     Frame* limit = addFrame(page, "Lift/Drag Polar Plot Limit", 240, 3180 - kTabRow, 5055, 735);
     addLabel(limit, "Maximum Cd Setting", 120, 270, 1560, 255);
     maxCd_ = addList(limit, "maxCdList", false, 1740, 240, 1035, 315);
@@ -134,7 +136,10 @@ void AerodynamicsSettingsDialog::load() {
     for (int i = 0; i < 3; ++i) transition_[i]->setChecked(options == i + 1);
     const double displayOpt = pub.boundaryLayerPlot.toDouble();
     for (int i = 0; i < 4; ++i) display_[i]->setChecked(displayOpt == i + 1);
-    (pub.useEffectiveAngle.toDouble() == 1.0 ? complex_ : simple_)->setChecked(true);
+    if (pub.dragModel.toInt() == kLayerDragModel)
+        layer_->setChecked(true);
+    else
+        (pub.useEffectiveAngle.toDouble() == 1.0 ? complex_ : simple_)->setChecked(true);
     maxCd_->addItems(numberTexts(16, 96, 8));
     showInList(maxCd_, text(pub.MaxCdSetting));
 }
@@ -155,9 +160,10 @@ void AerodynamicsSettingsDialog::okPressed() {
         }
     for (int i = 0; i < 4; ++i)
         if (display_[i]->isChecked()) pub.boundaryLayerPlot = int16_t(i + 1);
-    const bool simple = simple_->isChecked();
-    pub.dragModel = int16_t(simple ? 1 : 2);
-    pub.useEffectiveAngle = int16_t(simple ? 0 : 1);
+    // The coupled model computes its own lift at the set angle: no effective angle.
+    const bool semi = complex_->isChecked();
+    pub.dragModel = int16_t(layer_->isChecked() ? kLayerDragModel : semi ? 2 : 1);
+    pub.useEffectiveAngle = int16_t(semi ? 1 : 0);
     pub.boundaryLayerRequested = int16_t{1};
     takeListNumber(maxCd_, pub.MaxCdSetting);
 }

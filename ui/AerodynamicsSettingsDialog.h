@@ -45,6 +45,7 @@ private:
     std::array<QRadioButton*, 4> display_{};  // never shown
     QRadioButton* simple_ = nullptr;
     QRadioButton* complex_ = nullptr;
+    QRadioButton* layer_ = nullptr;
 };
 
 }  // namespace aerolune::ui

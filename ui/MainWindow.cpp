@@ -356,6 +356,13 @@ void MainWindow::showState() {
     for (int i = 0; i < 2; ++i) setBackground(swatches_[i], paletteColor(colours[i]));
 }
 
+void MainWindow::showBusyCaption(const QString& caption) {
+    statusCaption_->setFont(
+        fontFittingLine(status_->font(), caption, statusCaption_->width(), statusCaption_->height()));
+    statusCaption_->setText(caption);
+    statusCaption_->repaint();
+}
+
 void MainWindow::showSectionName(const QString& name) {
     // A file section's name may be longer than the field: it is shortened in
     // the middle, and the whole name is the field's tip.

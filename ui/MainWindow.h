@@ -40,6 +40,10 @@ public:
     void showMenus(const std::map<std::string, bool>& checked, const std::map<std::string, bool>& enabled);
     /// Enables or disables a picture-bar button (its command may not exist).
     void setBarButtonEnabled(int index, bool enabled);
+    /// Shows `caption` in the status bar and paints it at once, for work
+    /// that holds the window for a while; showState puts the state's
+    /// caption back.
+    void showBusyCaption(const QString& caption);
     /// Whether the surface legend (swatches and captions) is shown.
     void setLegendVisible(bool visible);
 

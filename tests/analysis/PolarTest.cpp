@@ -6,10 +6,13 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "analysis/Polar.h"
 #include "analysis/PolarDisplacement.h"
+#include "analysis/PolarLayerModel.h"
 #include "analysis/TrailingEdgeFlow.h"
+#include "support/NullSeam.h"
 #include "support/TestSupport.h"
 
 namespace aerolune {
@@ -54,6 +57,36 @@ TEST(Polar, SweepRefusesWhatIsNoSectionAndAnUnusableReynoldsNumber) {
     noViscosity.re = 0.0;
     EXPECT_NE(polarSweep(section, 40, noViscosity, polar), "");
     EXPECT_TRUE(polar.points.empty());  // stopped at the first point
+}
+
+// What a window is told around a sweep.
+struct SweepNoticeSeam : test::NullSeam {
+    std::vector<std::string> told;
+    void slowSweepStarting(const std::string& caption) override { told.push_back("start " + caption); }
+    void slowSweepEnded() override { told.push_back("end"); }
+    void showMessage(const std::string&) override { told.push_back("message"); }
+};
+
+TEST(Polar, OnlyTheCoupledModelsSweepIsAnnouncedAndItsNoticeEndsBeforeAnyMessage) {
+    // Two points about the section stop the sweep before its first angle:
+    // the notice must end even then, and before the message box opens.
+    for (const int16_t model : {int16_t{1}, int16_t{2}, int16_t{kLayerDragModel}}) {
+        AppState state;
+        state.texts.sectionName = "2412";
+        state.pub.dragModel = model;
+        SweepNoticeSeam seam;
+        EXPECT_FALSE(Polar(state, seam, 2));
+        if (model != kLayerDragModel) {
+            EXPECT_EQ(seam.told, std::vector<std::string>{"message"});
+            continue;
+        }
+        ASSERT_EQ(seam.told.size(), 3u);
+        EXPECT_NE(seam.told[0].find("start  Computing the polar of 2412 with the coupled boundary layer"),
+                  std::string::npos)
+            << seam.told[0];
+        EXPECT_EQ(seam.told[1], "end");
+        EXPECT_EQ(seam.told[2], "message");
+    }
 }
 
 TEST(Polar, SymmetricSectionGivesAnOddLiftCurveAndAnEvenDrag) {

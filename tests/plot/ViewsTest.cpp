@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "analysis/Pipeline.h"
+#include "analysis/PolarGuard.h"
+#include "analysis/PolarLayerModel.h"
 #include "plot/RecordingSurface.h"
 #include "plot/ViewData.h"
 #include "plot/Views.h"
@@ -189,6 +191,26 @@ TEST(PolarView, EachKindDrawsItsSeriesAndLegend) {
         EXPECT_NE(s.findText("       Airfoil  Flap     Re"), nullptr);
         EXPECT_NE(s.findText("     NACA2 (0.0 %c,0.0 Deg.)1.00e+6 L"), nullptr);
     }
+}
+
+TEST(PolarView, ACoupledLayerPolarShowsItsLetterAndAGapAtEachRowNotComputed) {
+    AppState state = solved();
+    StoredPolar& polar =
+        state.analysis.polars.add({"NACA2412", "0.0 Deg.", "0.0 %c", 3e5}, {kLayerDragModel, 0, 120});
+    for (int k = 0; k < 21; ++k) {
+        const double a = -20 + 2 * k;
+        polar.points.push_back({a, 0.05 * a, 8 + 0.02 * a * a, -0.05, 0.5, 0.7});
+    }
+    // Two rows apart: each takes both its segments out of the lift-drag curve.
+    markNotComputed(polar.points[3], "the coupled boundary layer does not converge");
+    markNotComputed(polar.points[10], "the coupled boundary layer does not converge");
+    RecordingSurface s;
+    drawPolarView(s, state, 1);
+    std::size_t segments = 0;
+    for (const auto& line : s.of(Kind::Line))
+        if (line.pen.colour == Colour(1)) segments += 1;
+    EXPECT_EQ(segments, 20u - 4u + 1u);  // and the legend's swatch line
+    EXPECT_NE(s.findText("     NACA2 (0.0 %c,0.0 Deg.)3.00e+5 B"), nullptr);
 }
 
 TEST(PolarView, LiftAxisHoldsTheDataAndTheLegendFitsTheArea) {

@@ -96,11 +96,14 @@ TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
         int polarSolution, separationModel;
         const char* points;
         int total, half;
+        const char* legendLetter;  // of a polar made with these settings
     };
     const Case cases[] = {
-        {"3e6", 3.0e6, "semiEmpiricalOption", 2, 1, "340", 340, 170},
-        {"1000000", 1.0e6, "linearModelOption", 1, 0, "40", 40, 20},
-        {" 2.5e5 ", 2.5e5, "linearModelOption", 1, 0, "120", 120, 60},
+        {"3e6", 3.0e6, "semiEmpiricalOption", 2, 1, "340", 340, 170, "S"},
+        {"1000000", 1.0e6, "linearModelOption", 1, 0, "40", 40, 20, "L"},
+        {" 2.5e5 ", 2.5e5, "linearModelOption", 1, 0, "120", 120, 60, "L"},
+        // The coupled model computes its lift at the angle set: no effective angle.
+        {"3e5", 3.0e5, "layerModelOption", 3, 0, "120", 120, 60, "B"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reynolds);
@@ -127,6 +130,10 @@ TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
         EXPECT_EQ(state.pub.roughness.toDouble(), 0.0025);
         EXPECT_EQ(state.pub.DisplayBlasius.toInt(), 0);
         EXPECT_EQ(state.pub.MaxCdSetting.toInt(), 96);
+        // The settings a polar is stored under, as Polar takes them from the state.
+        const PolarModel polarModel{state.pub.dragModel.toInt(), state.pub.useEffectiveAngle.toInt(),
+                                    c.total};
+        EXPECT_EQ(polarModel.letter(), c.legendLetter);
 
         ui::AerodynamicsSettingsDialog again(state, nullptr);
         EXPECT_TRUE(control<QRadioButton>(again, c.model)->isChecked());
