@@ -38,8 +38,9 @@ PolarPoint layerRowAtAngle(AppState& state) {
 
 void useLayerRow(std::vector<ResultField>& fields, const PolarPoint& row) {
     const double cl = row.cl;
-    const std::optional<double> centre =
-        std::fabs(cl) > kSmallestLiftForCentre ? std::optional<double>((0.25 - row.cm / cl) * 100.0) : std::nullopt;
+    const std::optional<double> centre = std::fabs(cl) > kSmallestLiftForCentre
+                                             ? std::optional<double>((0.25 - row.cm / cl) * 100.0)
+                                             : std::nullopt;
     replace(fields, numberField("cl", "cl", cl));
     // The leading-edge moment from the quarter-chord one, as the panel relates them.
     replace(fields, numberField("cm_le", "cm_le", row.cm - cl / 4.0));

@@ -67,17 +67,18 @@ TEST(LayerModelCli, EachSubcommandGivesTheCoupledFiguresOrSaysWhyNot) {
     };
     const Case cases[] = {
         // The reference solver at Ncrit 9, 160 points (tests/data/reference/xfoil_polars_re1e6.csv):
-        // Cl 0.7146, Cd 0.00693, Cm -0.0573, upper transition 0.398. Tolerances: lift 0.03 and
-        // moment 0.01 absolute, drag 10 %, transition 0.04 c, the accuracy the model is built for
-        // on the NACA sections with some room for 120 points.
-        {"analyse --naca 2412 --alpha 4 --re 1e6 --model layer --format json", "",
+        // Cl 0.7146, Cd 0.00693, Cm -0.0573, upper transition 0.398. Tolerances: the layer polar's
+        // 90th-percentile errors against that solver at Re 1e6 in the README's validation table
+        // (lift 0.076, drag ratio 0.13, moment 0.017), rounded up; transition 0.05 c. The
+        // analysis without the coupled layer puts transition at 0.33 c.
+        {"analyse --naca 2412 --alpha 4 --re 1e6 --points 160 --model layer --format json", "",
          [](const CliRun& run, const std::string&) {
              ASSERT_EQ(run.status, 0) << run.err;
              const Json results = Json::parse(run.out)["results"];
-             EXPECT_NEAR(results["cl"].get<double>(), 0.7146, 0.03);
-             EXPECT_NEAR(results["cd"].get<double>() / 0.00693, 1.0, 0.10);
-             EXPECT_NEAR(results["cm_c4"].get<double>(), -0.0573, 0.01);
-             EXPECT_NEAR(results["transition_upper_x_chords"].get<double>(), 0.398, 0.04);
+             EXPECT_NEAR(results["cl"].get<double>(), 0.7146, 0.08);
+             EXPECT_NEAR(results["cd"].get<double>() / 0.00693, 1.0, 0.15);
+             EXPECT_NEAR(results["cm_c4"].get<double>(), -0.0573, 0.02);
+             EXPECT_NEAR(results["transition_upper_x_chords"].get<double>(), 0.398, 0.05);
              // The moments are of one solution: cm_le = cm_c4 - cl / 4 to rounding.
              EXPECT_NEAR(results["cm_le"].get<double>(),
                          results["cm_c4"].get<double>() - results["cl"].get<double>() / 4.0, 1e-9);
@@ -97,20 +98,23 @@ TEST(LayerModelCli, EachSubcommandGivesTheCoupledFiguresOrSaysWhyNot) {
                        std::string::npos)
                  << run.err;
          }},
-        {"export polar --naca 0012 --model layer --output " + dir + "layer-polar.dat", dir + "layer-polar.dat",
+        // 40 points: a sweep of under a second, with rows not computed to mark.
+        {"export polar --naca 0012 --points 40 --model layer --output " + dir + "layer-polar.dat",
+         dir + "layer-polar.dat",
          [](const CliRun& run, const std::string& saved) {
              ASSERT_EQ(run.status, 0) << run.err;
              int rows = 0;
              expectMarkedRowsTold(rowsNotComputed(saved, rows), run.err);
              EXPECT_EQ(rows, 21);
          }},
-        {"plot polar --naca 0012 --model layer --output " + dir + "layer-polar.svg", dir + "layer-polar.svg",
+        {"plot polar --naca 0012 --points 40 --model layer --output " + dir + "layer-polar.svg",
+         dir + "layer-polar.svg",
          [](const CliRun& run, const std::string& saved) {
              ASSERT_EQ(run.status, 0) << run.err;
              const std::vector<std::string> texts = svgTexts(saved);
-             EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                                     [](const std::string& t) { return t.ends_with("1.00e+6 B"); }))
-                 << "the legend names the coupled model";
+             EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const std::string& t) {
+                 return t.ends_with("1.00e+6 B");
+             })) << "the legend names the coupled model";
              // Rows not computed are told as the export tells them (the plot leaves gaps).
              const bool told = run.err.empty() || run.err.find("is not computed: ") != std::string::npos;
              EXPECT_TRUE(told) << run.err;
