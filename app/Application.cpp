@@ -123,7 +123,7 @@ void Application::loadMainWindow() {
 void Application::onMainWindowResized() {
     if (state_.priv.FirstResizeDone == 0 && splash_) splash_->show();
     const QSize client = mainWindow_->clientTwips();
-    state_.priv.PlotAspect = plotAspectFor(client.width(), client.height(), ui::MainWindow::kStatusBarTwips,
+    state_.priv.PlotAspect = plotAspectFor(client.width(), client.height(), mainWindow_->statusBarTwips(),
                                            ui::MainWindow::kPictureBarTwips, state_.priv.PlotAspect);
     recomputeAndRedraw();
     if (state_.priv.FirstResizeDone == 0) closeSplash();

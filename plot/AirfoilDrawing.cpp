@@ -44,6 +44,24 @@ void drawChordGrid(Surface& s, const PlotStyle& style) {
     s.setDrawWidth(callersWidth);
 }
 
+namespace {
+
+// Black or white, whichever stands out more against the colour: the sRGB
+// relative luminance against the contrast ratios (L + 0.05) / 0.05 with black
+// and 1.05 / (L + 0.05) with white.
+Colour textColourOn(Colour box) {
+    const uint32_t rgb = box.toRgb();
+    const auto linear = [](uint32_t channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear((rgb >> 16) & 0xFF) + 0.7152 * linear((rgb >> 8) & 0xFF) +
+                             0.0722 * linear(rgb & 0xFF);
+    return (luminance + 0.05) * (luminance + 0.05) >= 0.05 * 1.05 ? kBlack : kWhite;
+}
+
+}  // namespace
+
 void ColorLegend(Surface& s, double ofY, std::span<const double> values, std::span<const Colour> colours,
                  const PlotStyle& style) {
     const double ofX = 0.05;
@@ -54,11 +72,13 @@ void ColorLegend(Surface& s, double ofY, std::span<const double> values, std::sp
         const double x0 = ofX + 0.08 * static_cast<double>(k);
         s.line(x0, ofY, x0 + 0.08, ofY + 0.1, colours[item], BoxMode::Filled);
         const std::string label = formatPicture(values[item], "#0.0");
-        s.setForeColor(style.foregroundIndex);
+        // In black or white, whichever reads on the box's colour.
+        s.setForeColor(textColourOn(colours[item]));
         // Centred in the box: half the text's size back from the box's centre.
         s.setCurrent(x0 + 0.04 - s.textWidth(label) / 2, ofY + 0.05 - down * s.textHeight(label) / 2);
         s.printText(label);
     }
+    s.setForeColor(style.foregroundIndex);
 }
 
 }  // namespace aerolune::plot

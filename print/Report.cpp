@@ -136,13 +136,38 @@ double reportExtent(plot::Surface& pt, plot::FontSpec font, const std::vector<Re
     return extent;
 }
 
-// The factor, at most 1, that fits the report into the surface's width. A
-// printed page holds the report at its own sizes; a narrow plot area gets it
-// smaller rather than cut off at its right edge. Text widths do not shrink
-// exactly in proportion with the size, so the fit is checked and tightened.
+// The report's height, world units, with its fonts scaled by `scale`.
+double reportHeight(plot::Surface& pt, plot::FontSpec font, const std::vector<ReportLine>& lines,
+                    double scale) {
+    double height = 0;
+    for (const ReportLine& line : lines) {
+        font.points = line.points * scale;
+        pt.setFont(font);
+        height += pt.textHeight("X");
+    }
+    return height;
+}
+
+// How much larger than its own sizes the report is drawn on a screen whose
+// plot area has room for it: as large as the width and height allow, up to
+// this factor (a maximised window's report reads from across the desk
+// without turning into a poster).
+constexpr double kLargestReportScale = 3;
+
+// The factor that fits the report into the surface. A printed page holds the
+// report at its own sizes; a narrow plot area gets it smaller rather than cut
+// off at its right edge, a large one larger rather than lost in its top-left
+// corner. Text widths do not scale exactly in proportion with the size, so
+// the fit is checked and tightened.
 double fitScale(plot::Surface& pt, const plot::FontSpec& font, const std::vector<ReportLine>& lines) {
     const double available = std::fabs(pt.scaleWidth());
     double scale = 1;
+    if (!pt.isPrinter()) {
+        const double wide = available / reportExtent(pt, font, lines, 1, zoneWidth(pt, font, lines, 1));
+        const double tall = std::fabs(pt.scaleHeight()) / reportHeight(pt, font, lines, 1);
+        const double room = 0.95 * std::min(wide, tall);
+        if (std::isfinite(room)) scale = std::clamp(room, 1.0, kLargestReportScale);
+    }
     for (int pass = 0; pass < 4; ++pass) {
         const double extent = reportExtent(pt, font, lines, scale, zoneWidth(pt, font, lines, scale));
         if (!(extent > available) || !(available > 0)) break;

@@ -2,22 +2,26 @@
 # Starts the program on a private X server, waits for the main window and
 # takes a screenshot of the screen. With --check it also makes sure the plot
 # area shows a drawing (the section at start-up): a blank plot fails.
-#   scripts/screenshot.sh [--check] [--program PATH] [--open FILE] [--wait S] OUT.png [KEYS...]
+#   scripts/screenshot.sh [--check] [--program PATH] [--open FILE] [--wait S] [--size WxH] OUT.png [KEYS...]
 # KEYS are xdotool key names sent to the window before the shot (for example
 # alt+v to open the View/Compute menu); a KEY written type:TEXT types TEXT
 # (a file name into a file dialog, say). --open starts the program on a
-# coordinate file; --wait gives the last key S seconds more (a polar sweep).
+# coordinate file; --wait gives the last key S seconds more (a polar sweep);
+# --size resizes the window before the keys (1280x1000 fills the screen as a
+# maximised window would: the private server runs no window manager).
 set -euo pipefail
 check=0
 program=build/app/main/aerolune
 open_file=()
 wait_after=0
+size=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --check) check=1; shift ;;
     --program) program=$2; shift 2 ;;
     --open) open_file=("$2"); shift 2 ;;
     --wait) wait_after=$2; shift 2 ;;
+    --size) size=$2; shift 2 ;;
     *) break ;;
   esac
 done
@@ -59,6 +63,10 @@ for _ in $(seq 100); do
 done
 [ -n "$window" ] || { echo "the main window did not appear"; exit 1; }
 sleep 2  # the first resize runs the first recomputation and draws the view
+if [ -n "$size" ]; then
+  xdotool windowmove "$window" 0 0 windowsize "$window" "${size%x*}" "${size#*x}" 2>/dev/null
+  sleep 1.5
+fi
 # Keys go through the XTEST extension to the focused window: with no window
 # manager the window is focused by hand, and Qt ignores keys sent to a window.
 if [ $# -gt 0 ]; then xdotool windowfocus "$window" 2>/dev/null || true; sleep 0.3; fi

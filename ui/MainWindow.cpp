@@ -13,10 +13,13 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QStatusTipEvent>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/MainMenus.h"
 #include "ui/PictureBar.h"
 #include "ui/PlotArea.h"
+#include "ui/StatusSentences.h"
 #include "ui/toolkit/Fonts.h"
 #include "ui/toolkit/Palette.h"
 #include "ui/toolkit/Twips.h"
@@ -76,6 +79,8 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
     setBackground(this, QColor(0xC0, 0xC0, 0xC0));
 
     menus_ = buildMenuTree(*menuBar(), *this, mainMenuTable());
+    // The status line tells a user what the item under the pointer does.
+    for (const auto& [name, a] : menus_.actions) a->setStatusTip(menuStatusSentence(name));
     // The colour pop-up's items recolour the swatch the pop-up was opened
     // over; every other item runs its command by name.
     const QList<QAction*> colourItems = menu("colourMenu")->actions();
@@ -96,6 +101,9 @@ MainWindow::MainWindow(AppState& state) : state_(state) {
           "meshView", "blackBackground", "whiteBackground", "naca4", "naca5", "openCoordinateFile"})
         action(name)->setCheckable(true);
     buildClient();
+    designClient_ = defaultClientPixels();
+    readoutPlaces_.record(findChild<QWidget*>("resultsPanel"));
+    statusPlaces_.record(status_);
     // A coordinate file dropped anywhere on the window opens as General
     // Airfoils would open it.
     setAcceptDrops(true);
@@ -161,9 +169,10 @@ QSize MainWindow::clientTwips() const { return {toTwipsX(client_->width()), toTw
 void MainWindow::layoutClient() {
     const int w = client_->width();
     const int h = client_->height();
+    scalePanels(w, h);
     const int top = toPixelsY(kTopStripTwips);
-    const int statusHeight = toPixelsY(kStatusBarTwips);
-    const int panelWidth = toPixelsX(kDisplayPanelTwips);
+    const int statusHeight = toPixelsY(statusBarTwips_);
+    const int panelWidth = toPixelsX(displayPanelTwips_);
     const int ruleTops[4] = {0, 15, 840, 855};
     for (int i = 0; i < 4; ++i)
         rules_[i]->setGeometry(0, toPixelsY(ruleTops[i]), w, std::max(1, toPixelsY(15)));
@@ -173,13 +182,51 @@ void MainWindow::layoutClient() {
     placePlotArea();
 }
 
+// A window larger than its design size shows the results panel and the
+// status bar larger by the smaller of the two ratios of the client's sizes,
+// the panel's rows spread over the whole height of its column.
+void MainWindow::scalePanels(int clientWidth, int clientHeight) {
+    if (designClient_.isEmpty()) return;
+    const int top = toPixelsY(kTopStripTwips);
+    const double wide = double(clientWidth) / designClient_.width();
+    const double tall = double(clientHeight - top) / (designClient_.height() - top);
+    const double scale = std::max(1.0, std::min(wide, tall));
+    panelScale_ = scale;
+    displayPanelTwips_ = static_cast<int>(std::lround(kDisplayPanelTwips * scale));
+    statusBarTwips_ = static_cast<int>(std::lround(kStatusBarTwips * scale));
+    const int column = clientHeight - top - toPixelsY(statusBarTwips_);
+    const int designColumn = designClient_.height() - top - toPixelsY(kStatusBarTwips);
+    const double spread = std::max(scale, double(column) / designColumn);
+    readoutPlaces_.apply(scale, spread);
+    statusPlaces_.apply(scale, scale);
+    auto* readout = findChild<QWidget*>("resultsPanel");
+    const QRect design = twipsRect(15, 15, kReadoutWidth, 4335);
+    readout->setGeometry(design.x(), design.y(), static_cast<int>(std::lround(design.width() * scale)),
+                         static_cast<int>(std::lround(design.height() * spread)));
+    // The marker's picture drawn anew at its size rather than stretched.
+    auto* marker = findChild<QLabel*>("cursorMarker");
+    marker->setPixmap(
+        QPixmap(":/art/icon.svg").scaled(marker->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    placeStatusCaption();
+}
+
+// The status caption takes the bar's width while the surface legend is
+// hidden, and stops short of the legend while it shows.
+void MainWindow::placeStatusCaption() {
+    if (!statusCaption_ || !status_) return;
+    const int left = statusCaption_->x();
+    const int legend = static_cast<int>(std::lround(toPixelsX(kLegendLeft - 60) * panelScale_));
+    const int right = swatches_[0] && !swatches_[0]->isHidden() ? legend : status_->width() - left;
+    statusCaption_->resize(std::max(1, right - left), statusCaption_->height());
+}
+
 void MainWindow::placePlotArea() {
     if (!plotArea_ || !client_) return;
     const QSize inner = clientTwips();
     const int left = 75;
     const int top = kPictureBarTwips + 100;
-    const int width = inner.width() - left - 100 - kDisplayPanelTwips;
-    const int height = inner.height() - kStatusBarTwips - kPictureBarTwips - 140;
+    const int width = inner.width() - left - 100 - displayPanelTwips_;
+    const int height = inner.height() - statusBarTwips_ - kPictureBarTwips - 140;
     if (width <= 0 || height <= 0) return;  // a window too small keeps the last placement
     plotArea_->setGeometry(twipsRect(left, top, width, height));
 }
@@ -282,6 +329,7 @@ QWidget* MainWindow::buildStatusBar(QWidget* parent) {
     statusCaption_ = new QLabel(status);
     statusCaption_->setObjectName("statusCaption");
     statusCaption_->setGeometry(twipsRect(60, 30, kLegendLeft - 120, kStatusBarTwips - 60));
+    statusCaption_->setWordWrap(true);
 
     const struct {
         int index;
@@ -389,6 +437,10 @@ void MainWindow::setLegendVisible(bool visible) {
         swatches_[i]->setVisible(visible);
         legendCaptions_[i]->setVisible(visible);
     }
+    placeStatusCaption();
+    const QString caption = QString::fromStdString(state_.texts.StatusCaption);
+    statusCaption_->setFont(
+        fontFittingLine(status_->font(), caption, statusCaption_->width(), statusCaption_->height()));
 }
 
 void MainWindow::openColourMenu(int swatch) {
@@ -432,12 +484,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// A menu item's tip (its Tag) shows in the status bar while the item is
-// highlighted; the view's caption comes back when it is not.
+// The sentence about a highlighted menu item or the picture-bar button under
+// the pointer shows in the status bar; the view's caption comes back when
+// there is none.
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        statusCaption_->setText(tip.isEmpty() ? QString::fromStdString(state_.texts.StatusCaption) : tip);
+        const QString text = tip.isEmpty() ? QString::fromStdString(state_.texts.StatusCaption) : tip;
+        // A sentence too long for one line wraps onto two before its font
+        // gets smaller.
+        statusCaption_->setFont(fontFittingHeight(status_->font(), text, statusCaption_->size()));
+        statusCaption_->setText(text);
         return true;
     }
     return QMainWindow::event(event);

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "analysis/AppState.h"
+#include "ui/ScaledPlacement.h"
 #include "ui/toolkit/MenuTable.h"
 
 namespace aerolune::ui {
@@ -25,7 +26,8 @@ public:
     static constexpr int kClientWidthTwips = 7635;
     static constexpr int kClientHeightTwips = 5730;
     /// Heights of the picture bar, the rules about it and the status bar, and
-    /// the width of the read-out panel, twips.
+    /// the width of the read-out panel, twips, at the design size (the panel
+    /// and the status bar grow in proportion with a larger window).
     static constexpr int kPictureBarTwips = 810;
     static constexpr int kTopStripTwips = 870;
     static constexpr int kStatusBarTwips = 495;
@@ -58,6 +60,10 @@ public:
     PictureBar* pictureBar() const { return bar_; }
     /// The client area's size in twips (below the menu bar).
     QSize clientTwips() const;
+    /// The status bar's height as laid out now, twips.
+    int statusBarTwips() const { return statusBarTwips_; }
+    /// How much larger than at the design size the panel and status bar are drawn.
+    double panelScale() const { return panelScale_; }
     /// The client size the window opens with: the design size, wider when the
     /// menu bar needs more to show every menu.
     QSize defaultClientPixels() const;
@@ -95,6 +101,8 @@ private:
     void setBoxText(const char* name, const std::string& text);
     void showSectionName(const QString& name);
     void openColourMenu(int swatch);
+    void scalePanels(int clientWidth, int clientHeight);
+    void placeStatusCaption();
 
     AppState& state_;
     MenuTree menus_;
@@ -108,6 +116,11 @@ private:
     QLabel* swatches_[2] = {};
     QLabel* legendCaptions_[2] = {};
     int colourMenuSwatch_ = 0;  ///< the swatch the colour pop-up was last opened over
+    QSize designClient_;        ///< the client size the window opens with, pixels
+    ScaledPlacement readoutPlaces_, statusPlaces_;
+    double panelScale_ = 1;
+    int displayPanelTwips_ = kDisplayPanelTwips;
+    int statusBarTwips_ = kStatusBarTwips;
 };
 
 }  // namespace aerolune::ui

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusTipEvent>
 #include <QTimer>
+#include <QToolTip>
 
+#include "ui/StatusSentences.h"
 #include "ui/toolkit/Twips.h"
 
 // Resources compiled into a static library register only when asked.
@@ -116,8 +120,35 @@ void PictureBar::paintEvent(QPaintEvent*) {
     }
 }
 
+int PictureBar::buttonAt(const QPoint& pixels) const {
+    for (int i = 0; i < kButtons; ++i)
+        if (pixelRect(buttons_[static_cast<std::size_t>(i)]).contains(pixels)) return i;
+    return -1;
+}
+
+bool PictureBar::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int index = buttonAt(help->pos());
+    if (index < 0) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    QToolTip::showText(help->globalPos(), barButtonCommand(index), this,
+                       pixelRect(buttons_[static_cast<std::size_t>(index)]));
+    return true;
+}
+
 void PictureBar::track(const QPoint& pixels) {
+    const int before = barHot_;
     barHot_ = hitTest(toTwipsX(pixels.x()), toTwipsY(pixels.y()));
+    if (barHot_ != before) {
+        // The window shows the sentence in its status line, and its own
+        // caption again when the tip is empty.
+        QStatusTipEvent tip(barHot_ < 0 ? QString() : barButtonSentence(barHot_));
+        QApplication::sendEvent(this, &tip);
+    }
     for (int i = 0; i < kButtons; ++i) {
         const bool hot = i == barHot_;
         if (hot && buttons_[static_cast<std::size_t>(i)].Raised == 0) draw(i, BarState::Raised);

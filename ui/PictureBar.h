@@ -2,7 +2,8 @@
 // The picture bar across the top of the main window: six picture buttons
 // drawn by hand, raised while the mouse is over one, sunken for a moment when
 // pressed. A click reports the button's index (0 save, 1 print templates,
-// 2 angle, 3 sections, 4 flap, 5 help).
+// 2 angle, 3 sections, 4 flap, 5 help). Each button's tooltip names its
+// command and, while the mouse is over it, the status line says what it does.
 
 #include <QPixmap>
 #include <QWidget>
@@ -47,6 +48,7 @@ signals:
     void buttonClicked(int index);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -54,6 +56,8 @@ protected:
 
 private:
     void track(const QPoint& pixels);
+    /// The button whose face holds the point (pixels), enabled or not; -1 when none.
+    int buttonAt(const QPoint& pixels) const;
     void draw(int index, BarState state);
     QRect pixelRect(const BarButton& b) const;
 

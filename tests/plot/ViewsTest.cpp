@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/Pipeline.h"
@@ -154,6 +155,46 @@ TEST(AirfoilView, LegendRunsFromTheLowestValueOnTheLeft) {
     EXPECT_EQ(boxes.back().pen.colour.toRgb() >> 16, 0xFFu);
 }
 
+// WCAG contrast ratio of two colours, from their sRGB relative luminances.
+double contrastRatio(uint32_t a, uint32_t b) {
+    const auto luminance = [](uint32_t rgb) {
+        const auto linear = [](uint32_t c) {
+            const double v = c / 255.0;
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(rgb >> 16 & 0xFF) + 0.7152 * linear(rgb >> 8 & 0xFF) +
+               0.0722 * linear(rgb & 0xFF);
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(AirfoilView, LegendNumbersReadOnTheirBoxesOnEitherBackground) {
+    for (const int foreground : {0, 15}) {
+        for (const int overlay : {0, 1}) {
+            AppState state = solved();
+            state.priv.ForegroundIndex = int16_t(foreground);
+            state.pub.airfoilOverlay = int16_t(overlay);
+            RecordingSurface s;
+            drawAirfoilView(s, state);
+            // Each box is followed by its number; the boxes keep the ramp's colours.
+            const RecordedCall* box = nullptr;
+            int labelled = 0;
+            for (const RecordedCall& c : s.calls()) {
+                if (c.kind == Kind::FilledBox) box = &c;
+                if (c.kind != Kind::Text || !box) continue;
+                // 4.5 : 1, the contrast ratio for body text in the web content
+                // accessibility guidelines (black or white on any colour reaches 4.58).
+                EXPECT_GE(contrastRatio(c.pen.colour.toRgb(), box->pen.colour.toRgb()), 4.5)
+                    << c.text << " on " << std::hex << box->pen.colour.toRgb();
+                ++labelled;
+                box = nullptr;
+            }
+            EXPECT_EQ(labelled, 11) << overlay;
+        }
+    }
+}
+
 TEST(PolarView, ColoursCycleByBackground) {
     struct Case {
         int polar;
@@ -291,6 +332,93 @@ TEST(BoundaryLayerView, EveryPlotTitledWithTheSolution) {
     state.boundaryLayer.ok = false;
     RecordingSurface empty;
     EXPECT_FALSE(drawBoundaryLayerView(empty, state));
+}
+
+// The frame's right and top: the greatest x and y of the solid lines in the
+// drawing colour (the frame and its ticks; grids are dotted and grey).
+std::pair<double, double> frameCorner(const RecordingSurface& s, int foreground) {
+    double right = -1e300, top = -1e300;
+    for (const RecordedCall& c : s.of(Kind::Line)) {
+        if (c.pen.style != DrawStyle::Solid || !(c.pen.colour == Colour(foreground))) continue;
+        right = std::max({right, c.x1, c.x2});
+        top = std::max({top, c.y1, c.y2});
+    }
+    return {right, top};
+}
+
+TEST(BoundaryLayerView, ProfilesFillTheFrameWithTheKeyBesideItAndOneTitle) {
+    const AppState atFour = solved();
+    const AppState atSixteen = solvedState("2412", "16");
+    struct Case {
+        const AppState* state;
+        int plot;  // 1 upper, 2 lower surface profiles
+        int blasius;
+    } cases[] = {{&atFour, 1, 0}, {&atFour, 2, 1}, {&atSixteen, 1, 1}};
+    for (const Case& c : cases) {
+        AppState state = *c.state;
+        ASSERT_TRUE(state.boundaryLayer.ok);
+        state.pub.boundaryLayerPlot = int16_t(c.plot);
+        state.pub.DisplayBlasius = int16_t(c.blasius);
+        RecordingSurface s;
+        ASSERT_TRUE(drawBoundaryLayerView(s, state));
+        const std::string at = "plot " + std::to_string(c.plot) + " blasius " + std::to_string(c.blasius);
+
+        int titles = 0;
+        for (const std::string& t : s.texts()) titles += t.rfind("CFD Boundary Layer Solution", 0) == 0;
+        EXPECT_EQ(titles, 1) << at;  // drawn once per profile, it looked bold
+
+        const auto [right, top] = frameCorner(s, state.priv.ForegroundIndex);
+        const RecordedCall* key = s.findText("Profile Station");
+        ASSERT_NE(key, nullptr) << at;
+        // The key right of the frame, every station's line under it.
+        int keyLines = 0;
+        for (const RecordedCall& t : s.of(Kind::Text)) {
+            if (t.text.find("x= ") == std::string::npos) continue;
+            EXPECT_GT(t.x1, right) << at << ": " << t.text;
+            ++keyLines;
+        }
+        EXPECT_EQ(keyLines, state.boundaryLayer.profileCount) << at;
+        EXPECT_GT(key->x1, right) << at;
+
+        // The profiles fill the frame: the fastest point at least 60 % of
+        // the way to its right edge; each profile at the top of the frame
+        // within 2 % of its fastest (it has reached the layer's edge below
+        // the top); and the top no higher than twice the thickest layer's
+        // delta99 (the solver's grid, used as the height before, is many
+        // times that).
+        double fastest = -1e300;
+        std::vector<std::pair<double, double>> profiles;  // fastest, last u of each polyline
+        const RecordedCall* previous = nullptr;
+        for (const RecordedCall& l : s.of(Kind::Line)) {
+            const bool profile =
+                l.pen.colour.isPalette && l.pen.colour.palette >= 9 && l.pen.colour.palette <= 14;
+            if (!profile || l.x1 > right) continue;
+            if (!previous || previous->x2 != l.x1 || previous->y2 != l.y1) profiles.push_back({l.x1, l.x1});
+            profiles.back().first = std::max({profiles.back().first, l.x1, l.x2});
+            profiles.back().second = l.x2;
+            fastest = std::max(fastest, profiles.back().first);
+            previous = &l;
+        }
+        EXPECT_GE(fastest, 0.6 * right) << at;
+        for (const auto& [most, last] : profiles) EXPECT_GE(last, 0.98 * most) << at;
+        const BoundaryLayerSurface& surf =
+            c.plot == 1 ? state.boundaryLayer.upper : state.boundaryLayer.lower;
+        double thickest = 0;
+        for (int i = 1; i <= surf.profileStations(); ++i) thickest = std::max(thickest, surf.delta99(i));
+        EXPECT_LE(top, 2 * thickest) << at;
+    }
+}
+
+TEST(BoundaryLayerView, ThicknessPlotsTitledOnce) {
+    AppState state = solved();
+    for (int opt = 3; opt <= 6; ++opt) {
+        state.pub.boundaryLayerPlot = int16_t(opt);
+        RecordingSurface s;
+        ASSERT_TRUE(drawBoundaryLayerView(s, state));
+        int titles = 0;
+        for (const std::string& t : s.texts()) titles += t.rfind("CFD Boundary Layer Solution", 0) == 0;
+        EXPECT_EQ(titles, 1) << opt;
+    }
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ TEST(Report, ColumnsStayAlignedAsTextAndOnThePlotArea) {
     EXPECT_LT(pt.textWidth("    Drag Coefficient"), columnX[1]);  // the widest label clears column 2
 }
 
-TEST(Report, BothReportViewsFitTheDefaultPlotAreaAndKeepTheirSizesOnAPage) {
+TEST(Report, BothReportViewsFitThePlotAreaAtAnySizeAndKeepTheirSizesOnAPage) {
     AppState state;
     state.texts.angleReadout = "-12.5 Deg.";
     state.texts.flapDeflection = "-15.0 Deg.";
@@ -128,9 +128,10 @@ TEST(Report, BothReportViewsFitTheDefaultPlotAreaAndKeepTheirSizesOnAPage) {
         std::vector<ReportLine> lines;
     } cases[] = {{"coefficients", reportLines(state)}, {"Fourier listing", fourierListingLines(state)}};
     for (const Case& c : cases) {
-        // The plot area of the window at its opening size, pixels; and a page.
-        plot::RecordingSurface screen(390, 345), page(816, 1056, true);
-        for (plot::RecordingSurface* pt : {&screen, &page}) {
+        // The plot area of the window at its opening size and maximised on a
+        // 1280 x 1024 screen, pixels; and a page.
+        plot::RecordingSurface opening(390, 345), maximised(1010, 800), page(816, 1056, true);
+        for (plot::RecordingSurface* pt : {&opening, &maximised, &page}) {
             drawReport(*pt, c.lines);
             const std::vector<plot::RecordedCall> printed = pt->of(plot::RecordedCall::Kind::Text);
             ASSERT_FALSE(printed.empty()) << c.view;
@@ -138,11 +139,19 @@ TEST(Report, BothReportViewsFitTheDefaultPlotAreaAndKeepTheirSizesOnAPage) {
                 pt->setFont(t.font);
                 EXPECT_LE(t.x1 + pt->textWidth(t.text), pt->scaleLeft() + pt->scaleWidth() + 1e-9)
                     << c.view << ": " << t.text;
+                EXPECT_LE(t.y1 + pt->textHeight(t.text), pt->scaleTop() + pt->scaleHeight() + 1e-9)
+                    << c.view << ": " << t.text;
             }
         }
         // The page has room for the report at its own sizes (title 14 or body 8 points).
-        const std::vector<plot::RecordedCall> onPage = page.of(plot::RecordedCall::Kind::Text);
-        EXPECT_EQ(onPage.back().font.points, 8) << c.view;
+        EXPECT_EQ(page.of(plot::RecordedCall::Kind::Text).back().font.points, 8) << c.view;
+        // A large plot area shows it larger than the small one does: the body
+        // at least half as large again as its own 8 points (the lines take at
+        // most half the area's width at 8 points).
+        const double small = opening.of(plot::RecordedCall::Kind::Text).back().font.points;
+        const double large = maximised.of(plot::RecordedCall::Kind::Text).back().font.points;
+        EXPECT_GE(large, 12) << c.view;
+        EXPECT_GT(large, small) << c.view;
     }
 }
 

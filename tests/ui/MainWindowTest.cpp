@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
+#include <QToolTip>
 #include <map>
 #include <set>
 
@@ -83,13 +84,12 @@ TEST(MainWindow, StartsWithTheDocumentedMenuStates) {
     EXPECT_EQ(plain(s.form.action("showPoints")->text()), "Show Points");
     EXPECT_EQ(plain(s.form.action("resetPolars")->text()), "RESET POLAR");
     EXPECT_EQ(plain(s.form.action("updateBoundaryLayer")->text()), "Update  Boundary Layer Solution");
-    EXPECT_EQ(s.form.action("naca4")->statusTip(), "NACA 4-Digit");
-    // A highlighted item's tip shows in the status bar until it is left.
+    // A highlighted item's sentence shows in the status bar until it is left.
     auto* caption = s.form.findChild<QLabel*>("statusCaption");
     const QString viewCaption = caption->text();
-    QStatusTipEvent tip("NACA 4-Digit"), none("");
-    QApplication::sendEvent(&s.form, &tip);
-    EXPECT_EQ(caption->text(), "NACA 4-Digit");
+    s.form.action("naca4")->showStatusText(&s.form);
+    EXPECT_EQ(caption->text(), s.form.action("naca4")->statusTip());
+    QStatusTipEvent none("");
     QApplication::sendEvent(&s.form, &none);
     EXPECT_EQ(caption->text(), viewCaption);
     EXPECT_EQ(s.form.action("copy")->shortcut(), QKeySequence("Ctrl+C"));
@@ -122,6 +122,98 @@ TEST(MainWindow, AccessKeysAreUniqueOnTheMenuBarAndInEachDropDown) {
         ++menus;
     }
     EXPECT_EQ(menus, 11);  // nine on the bar, the Airfoil sub-menu and the colour pop-up
+}
+
+// A sentence: a capital, at least four words, a full stop.
+bool isSentence(const QString& text) {
+    return !text.isEmpty() && text[0].isUpper() && text.endsWith('.') && text.split(' ').size() >= 4;
+}
+
+// The status line's text shows whole: wrapped in the label's width, it is no
+// taller than the label.
+bool showsWhole(const QLabel* label) {
+    const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000),
+                                                         Qt::TextWordWrap | Qt::AlignLeft, label->text());
+    return need.height() <= label->height() && need.width() <= label->width();
+}
+
+TEST(MainWindow, EveryMenuItemAndBarButtonTellsTheStatusLineWhatItDoes) {
+    Started s;
+    auto* caption = s.form.findChild<QLabel*>("statusCaption");
+    for (const ui::MenuItemSpec& item : ui::mainMenuTable()) {
+        if (QString(item.caption) == "-") continue;
+        QAction* a = s.form.action(item.name);
+        ASSERT_NE(a, nullptr) << item.name;
+        // Not the internal tag ("Airfoil" over Save ASCII File, "Edit" over Airfoils).
+        EXPECT_TRUE(isSentence(a->statusTip())) << item.name << ": " << a->statusTip().toStdString();
+        a->showStatusText(&s.form);
+        EXPECT_EQ(caption->text(), a->statusTip()) << item.name;
+        EXPECT_TRUE(showsWhole(caption)) << item.name;
+    }
+
+    // The picture bar: the tooltip names the command (the menu item's caption
+    // where a menu item runs it), the status line says what it does.
+    ui::PictureBar& bar = *s.form.pictureBar();
+    const struct {
+        int button;
+        const char* command;
+    } buttons[] = {{0, "saveViewData"}, {1, "printRibTemplates"}, {2, "changeAngle"},
+                   {3, "airfoilsMenu"}, {4, "configureFlap"},     {5, "helpMenu"}};
+    for (const auto& b : buttons) {
+        const ui::BarButton& face = bar.button(b.button);
+        const QPoint centre(ui::toPixelsX(face.Left + face.Width / 2),
+                            ui::toPixelsY(face.Top + face.Height / 2));
+        QHelpEvent help(QEvent::ToolTip, centre, bar.mapToGlobal(centre));
+        QApplication::sendEvent(&bar, &help);
+        EXPECT_EQ(QToolTip::text(), plain(s.form.action(b.command)->text())) << b.button;
+        QMouseEvent move(QEvent::MouseMove, centre, bar.mapToGlobal(centre), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(&bar, &move);
+        EXPECT_TRUE(isSentence(caption->text())) << b.button << ": " << caption->text().toStdString();
+        EXPECT_TRUE(showsWhole(caption)) << b.button;
+    }
+    QTest::mouseMove(&bar, QPoint(bar.width() - 2, 2));  // off the buttons
+    QMouseEvent away(QEvent::MouseMove, QPoint(bar.width() - 2, 2),
+                     bar.mapToGlobal(QPoint(bar.width() - 2, 2)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&bar, &away);
+    EXPECT_EQ(caption->text().toStdString(), s.app.state().texts.StatusCaption);
+    QToolTip::hideText();
+}
+
+TEST(MainWindow, AMaximisedWindowKeepsThePanelsProportions) {
+    Started s;
+    const QWidget* client = s.form.centralWidget();
+    const auto* display = s.form.findChild<QWidget*>("displayPanel");
+    const auto* readout = s.form.findChild<QWidget*>("resultsPanel");
+    const auto* status = s.form.findChild<QWidget*>("statusBar");
+    const auto share = [&] {
+        return std::pair{double(display->width()) / client->width(),
+                         double(status->height()) / client->height()};
+    };
+    const auto [panelShare, statusShare] = share();
+    s.form.resize(1280, 1000);  // a 1280 x 1024 screen less a title bar
+    QApplication::processEvents();
+    const auto [bigPanelShare, bigStatusShare] = share();
+    // The shares of width and height within a fifth of the design's; before,
+    // the panel kept its pixels (a quarter of its share) with an empty column under it.
+    EXPECT_NEAR(bigPanelShare, panelShare, 0.2 * panelShare);
+    EXPECT_NEAR(bigStatusShare, statusShare, 0.2 * statusShare);
+    EXPECT_GE(readout->geometry().bottom(), display->height() * 0.95);
+    // Every caption and read-out still shows whole, at a larger font.
+    for (QLabel* label : readout->findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << label->text().toStdString();
+        EXPECT_LE(label->geometry().right(), readout->width()) << label->text().toStdString();
+    }
+    for (QLineEdit* field : readout->findChildren<QLineEdit*>())
+        EXPECT_LE(field->fontMetrics().height(), field->height()) << field->objectName().toStdString();
+    EXPECT_GT(readout->font().pointSizeF(), 8);
+    // The plot area takes the rest between the bars and the panel.
+    const QRect plot = s.form.drawingArea()->geometry();
+    EXPECT_LT(plot.right(), display->x());
+    EXPECT_LT(plot.bottom(), status->y());
+    EXPECT_GT(plot.width(), client->width() / 2);
 }
 
 TEST(MainWindow, ASectionNameTooLongForItsFieldIsShortenedInTheMiddleWithTheWholeNameAsTip) {
