@@ -138,8 +138,14 @@ void drawTicksAndGrid(Surface& s, const GraphAxes& a, const PlotStyle& style, bo
     }
     printAt(s, (a.xMin + a.xMax) / 2 - s.textWidth(a.xTitle) / 2, yb + 5 * th, a.xTitle);
     if (titled) {
+        // Centred over the frame; a title wider than the frame starts no
+        // further left than the frame (the top tick label is there) and
+        // ends no further right than the surface.
         const double top = s.scaleTop() + down * s.textHeight("|") / 2;
-        printAt(s, (a.xMin + a.xMax) / 2 - s.textWidth(*a.title) / 2, top, *a.title);
+        const double width = s.textWidth(*a.title);
+        double x = (a.xMin + a.xMax) / 2 - width / 2;
+        x = std::min(std::max(x, a.xMin), s.scaleLeft() + s.scaleWidth() - width);
+        printAt(s, std::max(x, s.scaleLeft()), top, *a.title);
     }
     const std::string yPicture = tickPicture(a.yMin, dy, a.yDivisions);
     double lastLabel = -std::numeric_limits<double>::infinity();
@@ -176,6 +182,33 @@ Margins sideMargins(const Surface& s, const GraphAxes& a, double mx, bool legend
     return {leftPixels / narrowed, legendPixels / narrowed};
 }
 
+// The left margin widened where the y tick labels would otherwise run into
+// the y title (long labels such as 0.0125 on a narrow plot): the title's line
+// at the left edge, a gap of a "-", then the widest label and its tick. The
+// same for every call with these axes, so overlaid series share the scale.
+Margins widenedLeft(Surface& s, const GraphAxes& a, Margins side) {
+    const double w = s.scaleWidth();  // pixels
+    const double dy = (a.yMax - a.yMin) / a.yDivisions;
+    const std::string picture = tickPicture(a.yMin, dy, a.yDivisions);
+    double widest = 0;
+    for (int k = 0; k <= a.yDivisions; ++k)
+        widest = std::max(widest, s.textWidth(formatPicture(a.yMin + k * dy, picture)));
+    const FontSpec callers = s.font();
+    FontSpec title{.face = "Arial", .escapementDegrees = 90};
+    if (s.isPrinter())
+        title.points = 12;
+    else
+        title.pixels = 12;
+    s.setFont(title);
+    const double titleHeight = s.textHeight(a.yTitle);
+    s.setFont(callers);
+    const double need = 1 + titleHeight + 2 * s.textWidth("-") + widest;
+    const double span = a.xMax - a.xMin;
+    const double have = side.left * w / (span + side.left + side.right);
+    if (!(have < need) || !(w > need)) return side;
+    return {need * (span + side.right) / (w - need), side.right};
+}
+
 }  // namespace
 
 GraphAxes guardedAxes(GraphAxes axes) {
@@ -194,7 +227,7 @@ void graph(Surface& s, const GraphSeries& series, const GraphAxes& given, const 
 
     const double mx = 20 * (a.xMax - a.xMin) * s.textWidth("-") / s.scaleWidth();
     const double my = 5 * (a.yMax - a.yMin) * s.textHeight("-") / s.scaleHeight();
-    const Margins side = sideMargins(s, a, mx, titled && style.scaleGraph);
+    const Margins side = widenedLeft(s, a, sideMargins(s, a, mx, titled && style.scaleGraph));
     s.setScale(a.xMin - side.left, a.yMax + my / 2, a.xMax + side.right, a.yMin - my);
 
     drawSeries(s, series, a, style);

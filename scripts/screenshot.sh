@@ -70,7 +70,20 @@ fi
 # Keys go through the XTEST extension to the focused window: with no window
 # manager the window is focused by hand, and Qt ignores keys sent to a window.
 if [ $# -gt 0 ]; then xdotool windowfocus "$window" 2>/dev/null || true; sleep 0.3; fi
+# With no window manager nothing gives the focus back when a dialog closes:
+# before each key, a focus lost to the root goes to the program's newest
+# window other than the main window (an open dialog or message), else to
+# the main window.
+refocus() {
+  local focused newest
+  focused=$(xdotool getwindowfocus 2>/dev/null || true)
+  xdotool search --onlyvisible --pid "$apid" 2>/dev/null | grep -qx "$focused" && return 0
+  newest=$(xdotool search --onlyvisible --pid "$apid" 2>/dev/null | grep -vx "$window" | tail -n 1 || true)
+  xdotool windowfocus "${newest:-$window}" 2>/dev/null || true
+  sleep 0.2
+}
 for key in "$@"; do
+  refocus
   case "$key" in
     type:*) xdotool type --delay 20 "${key#type:}" 2>/dev/null ;;
     *) xdotool key "$key" 2>/dev/null ;;

@@ -9,6 +9,12 @@ namespace {
 
 double ownPoints(const QWidget* w) { return w->testAttribute(Qt::WA_SetFont) ? w->font().pointSizeF() : 0.0; }
 
+// A widget styled by a style sheet does not follow its parent's font: its
+// size is set on it as well.
+double recordedPoints(const QWidget* w) {
+    return w->testAttribute(Qt::WA_SetFont) || !w->styleSheet().isEmpty() ? w->font().pointSizeF() : 0.0;
+}
+
 void setPoints(QWidget* w, double points) {
     QFont font = w->font();
     font.setPointSizeF(points);
@@ -28,7 +34,7 @@ void ScaledPlacement::record(QWidget* root) {
         const bool sizedToText = label && label->frameShape() == QFrame::NoFrame &&
                                  label->pixmap().isNull() && !label->text().isEmpty() &&
                                  label->size() == label->sizeHint();
-        places_.push_back({w, w->geometry(), ownPoints(w), w->parentWidget() == root, sizedToText});
+        places_.push_back({w, w->geometry(), recordedPoints(w), w->parentWidget() == root, sizedToText});
     }
 }
 
@@ -39,8 +45,8 @@ void ScaledPlacement::apply(double scale, double spread) const {
         if (!p.widget) continue;
         if (p.points > 0) setPoints(p.widget, p.points * scale);
         const double down = p.direct ? spread : scale;
-        p.widget->setGeometry(scaled(p.rect.x(), scale), scaled(p.rect.y(), down), scaled(p.rect.width(), scale),
-                              scaled(p.rect.height(), scale));
+        p.widget->setGeometry(scaled(p.rect.x(), scale), scaled(p.rect.y(), down),
+                              scaled(p.rect.width(), scale), scaled(p.rect.height(), scale));
         if (p.sizedToText) p.widget->adjustSize();
     }
 }

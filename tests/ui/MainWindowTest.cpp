@@ -206,8 +206,10 @@ TEST(MainWindow, AMaximisedWindowKeepsThePanelsProportions) {
             << label->text().toStdString();
         EXPECT_LE(label->geometry().right(), readout->width()) << label->text().toStdString();
     }
-    for (QLineEdit* field : readout->findChildren<QLineEdit*>())
+    for (QLineEdit* field : readout->findChildren<QLineEdit*>()) {
         EXPECT_LE(field->fontMetrics().height(), field->height()) << field->objectName().toStdString();
+        EXPECT_GT(field->font().pointSizeF(), 8) << field->objectName().toStdString();
+    }
     EXPECT_GT(readout->font().pointSizeF(), 8);
     // The plot area takes the rest between the bars and the panel.
     const QRect plot = s.form.drawingArea()->geometry();
