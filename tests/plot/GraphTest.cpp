@@ -175,5 +175,36 @@ TEST(Graph, TickLabelsStayDistinctAndApart) {
     }
 }
 
+TEST(Graph, LongTickLabelsAndTitleStayClearOfTheYTitle) {
+    // A boundary layer's heights in chords and its long title, beside a key.
+    GraphAxes axes{.xMin = 0, .xMax = 4, .yMin = 0, .yMax = 0.0125, .xDivisions = 4, .yDivisions = 5};
+    axes.xTitle = "U/Uinf (Upper Surface)";
+    axes.yTitle = "Distance Above Surface";
+    axes.title = "CFD Boundary Layer Solution: Cl = 2.24605  Cd = 0.03915";
+    axes.legendPixels = 120;
+    const PlotStyle style{.scaleGraph = true};
+    for (const auto& [width, height] : {std::pair{385.0, 285.0}, std::pair{1200.0, 800.0}}) {
+        RecordingSurface s(width, height);
+        graph(s, {{}, {}, 0}, axes, style);
+        const double left = s.scaleLeft(), perPixel = s.scaleWidth() / s.pixelWidth();
+        const RecordedCall* yTitle = s.findText(axes.yTitle);
+        const RecordedCall* title = s.findText(*axes.title);
+        ASSERT_TRUE(yTitle && title);
+        // Not over the top tick label, unless it needs the room up to the right edge.
+        s.setFont(title->font);
+        const double titleRight = title->x1 + s.textWidth(*axes.title);
+        EXPECT_TRUE(title->x1 >= axes.xMin || titleRight >= left + s.scaleWidth() - 1e-9)
+            << width << ": " << title->x1;
+        // The y title's line runs from its x (pixels) over one line height of its font.
+        s.setScaleUnits(ScaleUnits::Pixels);
+        s.setFont(yTitle->font);
+        const double yTitleRight = yTitle->x1 + s.textHeight(axes.yTitle);
+        for (const RecordedCall& t : s.of(Kind::Text)) {
+            if (t.font.escapementDegrees != 0 || t.x1 >= axes.xMin) continue;  // the y tick labels
+            EXPECT_GE((t.x1 - left) / perPixel, yTitleRight) << width << ": " << t.text;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace aerolune::plot
