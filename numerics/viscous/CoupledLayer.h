@@ -12,8 +12,10 @@
 // sigma = dm/dxi make at every station. A direct march (an inverse one past
 // a separation) on the inviscid speeds starts the iteration.
 //
-// Each angle is solved from its own start, so a sweep's rows do not depend
-// on the order or the thread they are computed in.
+// Each angle is solved from its own start, or from a given converged layer
+// of the same section (a sweep restarts an angle that did not converge from
+// its neighbour's layer, in a fixed order, so its rows do not depend on the
+// threads they are computed in).
 
 #include <string>
 #include <vector>

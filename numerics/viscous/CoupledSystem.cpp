@@ -19,6 +19,10 @@ constexpr int kMostSplits = 8;
 // holding it take their layer from the first station behind them.
 constexpr double kStagnationZone = 0.6;
 
+// In amplification exponents: a small part of the growth over one interval
+// near the transition point.
+constexpr double kTransitionHysteresis = 0.25;
+
 double hiemenzTheta(double gradient, double re) { return 0.29234 / std::sqrt(re * std::max(gradient, 1e-6)); }
 
 }  // namespace
@@ -371,27 +375,52 @@ void CoupledSystem::march() {
 }
 
 // Laminar or turbulent from the current amplification: the first interval
-// whose N passes the critical value holds the transition point.
+// in which N, growing at the rate of its upstream (laminar) station, passes
+// the critical value holds the transition point.
+//
+// The decision depends on laminar states only. When the transition point
+// retreats past a station that was turbulent, that station turns laminar
+// and the next interval holds the transition point for this iteration,
+// whatever its N: the stations behind it carry turbulent states, whose low
+// shape factors give no laminar growth, and judged by them the whole rest
+// of the surface would turn laminar at once, separate, and stall the
+// iteration. The transition point thus moves back by at most one station
+// per iteration, as far as the amplification of the new laminar states takes it.
+//
+// An interval that holds the transition point keeps it while N at its end
+// falls short of the critical value by less than kTransitionHysteresis (the
+// point then sits at the interval's end). Without that margin a transition
+// point that lies on a station flips between the two intervals beside it
+// from one iteration to the next and the iteration never settles.
 void CoupledSystem::classify() {
     for (int first : {firstUpper_, firstLower_}) {
         const int last = first == firstUpper_ ? upperEdge() : lowerEdge();
         turbulent_[first] = 0;
+        bool retreated = false;
         for (int i = first + 1; i <= last; ++i) {
             const bool wasTurbulent = turbulent_[i];
+            const StationState& a = st_[i - 1];
+            const double dxi = xi_[i] - xi_[i - 1];
             if (turbulent_[i - 1]) {
                 turbulent_[i] = 1;
                 kind_[i] = IntervalKind::Turbulent;
-                if (!wasTurbulent) st_[i].c = st_[i - 1].c;
+                if (!wasTurbulent) st_[i].c = a.c;
+                continue;
+            }
+            const bool wasTransition = wasTurbulent && kind_[i] == IntervalKind::Transition;
+            const double nEnd = amplificationAt(a, a, dxi, settings_.re);
+            const bool reached = a.c >= settings_.ncrit || nEnd > settings_.ncrit ||
+                                 (wasTransition && nEnd > settings_.ncrit - kTransitionHysteresis);
+            if (reached || retreated) {
+                turbulent_[i] = 1;
+                kind_[i] = IntervalKind::Transition;
+                if (!wasTurbulent) st_[i].c = transitionStartShear(a, settings_.re);
             } else {
-                const double nAt = amplificationAt(st_[i - 1], st_[i], xi_[i] - xi_[i - 1], settings_.re);
-                if (nAt >= settings_.ncrit) {
-                    turbulent_[i] = 1;
-                    kind_[i] = IntervalKind::Transition;
-                    if (!wasTurbulent) st_[i].c = transitionStartShear(st_[i - 1], settings_.re);
-                } else {
-                    turbulent_[i] = 0;
-                    kind_[i] = IntervalKind::Laminar;
-                    if (wasTurbulent) st_[i].c = nAt;
+                turbulent_[i] = 0;
+                kind_[i] = IntervalKind::Laminar;
+                if (wasTurbulent) {
+                    st_[i].c = amplificationAt(a, a, dxi, settings_.re);
+                    retreated = true;
                 }
             }
         }
@@ -625,7 +654,7 @@ double CoupledSystem::transitionX(int first, int last) const {
     for (int i = first + 1; i <= last; ++i) {
         if (kind_[i] == IntervalKind::Transition) {
             const double f =
-                transitionFraction(st_[i - 1], st_[i], xi_[i] - xi_[i - 1], settings_.re, settings_.ncrit);
+                transitionFraction(st_[i - 1], xi_[i] - xi_[i - 1], settings_.re, settings_.ncrit);
             return xc_[i - 1] + f * (xc_[i] - xc_[i - 1]);
         }
     }

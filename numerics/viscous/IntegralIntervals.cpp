@@ -119,8 +119,8 @@ double amplificationAt(const StationState& a, const StationState& b, double dxi,
     return a.c + dxi * 0.5 * (laminarRate(a, re) + laminarRate(b, re));
 }
 
-double transitionFraction(const StationState& a, const StationState& b, double dxi, double re, double ncrit) {
-    const double growth = amplificationAt(a, b, dxi, re) - a.c;
+double transitionFraction(const StationState& a, double dxi, double re, double ncrit) {
+    const double growth = dxi * laminarRate(a, re);
     if (!(growth > 1e-12)) return 1.0;
     return std::clamp((ncrit - a.c) / growth, 0.0, 1.0);
 }
@@ -140,7 +140,7 @@ Residual intervalResidual(IntervalKind kind, const StationState& a, const Statio
         return r;
     }
     if (kind == IntervalKind::Transition) {
-        const double f = transitionFraction(a, b, dxi, re, ncrit);
+        const double f = transitionFraction(a, dxi, re, ncrit);
         const double xiT = xiA + f * dxi;
         StationState t;
         t.theta = a.theta + f * (b.theta - a.theta);

@@ -40,8 +40,12 @@ Residual intervalResidual(IntervalKind kind, const StationState& a, const Statio
 /// growth), for deciding whether the interval holds the transition point.
 double amplificationAt(const StationState& a, const StationState& b, double dxi, double re);
 
-/// Where in the interval N reaches ncrit, as a fraction of dxi (0..1).
-double transitionFraction(const StationState& a, const StationState& b, double dxi, double re, double ncrit);
+/// Where in the interval N reaches ncrit, as a fraction of dxi (0..1; 1 when
+/// it is not reached), growing at the rate of its upstream station a. The
+/// downstream station of a transition interval is turbulent: a laminar rate
+/// taken from its state (a low shape factor, hence no growth) would halve
+/// the interval's amplification and push the transition point downstream.
+double transitionFraction(const StationState& a, double dxi, double re, double ncrit);
 
 /// The first station on either side of the stagnation point: Hiemenz's
 /// plane stagnation-point layer for the edge-speed gradient a = dUe/dxi

@@ -106,9 +106,9 @@ TEST(LayerPolar, EveryRowIsComputedAndSaneOrMarked) {
         int lowest, highest;  ///< angles whose rows must be computed
     };
     const Case cases[] = {
-        {"0012", 1e6, -4, 10},
-        {"2412", 1e6, -4, 0},
-        {"sd7032.dat", 3e5, 0, 0},
+        {"0012", 1e6, -16, 10},
+        {"2412", 1e6, -12, 18},
+        {"sd7032.dat", 3e5, 0, 18},
         {"e61.dat", 3e5, 1, 0},  // none required yet
     };
     for (const Case& c : cases) {
