@@ -5,6 +5,7 @@
 
 #include "analysis/Pipeline.h"
 #include "analysis/Polar.h"
+#include "analysis/PolarLayerModel.h"
 
 namespace aerolune {
 namespace {
@@ -67,6 +68,24 @@ BENCHMARK(BM_PolarSweep)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
+
+// The coupled-layer polar of NACA 2412 at Re 1e6, 160 points: every angle a
+// viscous-inviscid Newton solution of the layer and wake.
+void BM_LayerPolarSweep(benchmark::State& bench) {
+    SectionState section;
+    section.SectionNumber = 2412;
+    StoredPolar polar;
+    const PolarSettings settings{1e6, kLayerDragModel, 0};
+    for (auto _ : bench) {
+        polarSweep(section, 160, settings, polar);
+        benchmark::DoNotOptimize(polar.points.data());
+    }
+}
+BENCHMARK(BM_LayerPolarSweep)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->Iterations(3);
 
 }  // namespace
 }  // namespace aerolune
