@@ -66,12 +66,10 @@ void WindowSeam::slowSweepStarting(const std::string& caption) {
 void WindowSeam::slowSweepEnded() { QGuiApplication::restoreOverrideCursor(); }
 
 void WindowSeam::showMessage(const std::string& text) {
-    // A recomputation started while the box waits (a resize, a view change
-    // behind it) meets the same cause again: the box already open says it.
-    static std::set<std::string> open;
-    if (!open.insert(text).second) return;
+    // The box already open for the same cause says it.
+    if (!openMessages_.insert(text).second) return;
     QMessageBox::information(&form_, form_.windowTitle(), QString::fromStdString(text));
-    open.erase(text);
+    openMessages_.erase(text);
 }
 
 }  // namespace aerolune

@@ -2,6 +2,7 @@
 // The main window's side of the recomputation: the status caption, message
 // boxes and, view by view, the drawing (which the plot layer will supply).
 
+#include <set>
 #include <string>
 
 #include "analysis/PipelineSeam.h"
@@ -33,6 +34,9 @@ public:
 private:
     ui::MainWindow& form_;
     AppState& state_;
+    /// Messages whose box is open now: a recomputation started while one
+    /// waits (a resize, a view change behind it) meets the same cause again.
+    std::set<std::string> openMessages_;
 };
 
 }  // namespace aerolune
