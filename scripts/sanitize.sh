@@ -3,16 +3,17 @@
 # UndefinedBehaviorSanitizer in build-sanitize/ and runs every test there.
 # Any report fails the run: out-of-bounds or freed memory, leaks, signed
 # overflow, bad shifts, misaligned or null access, float-to-integer casts out
-# of range. Slow (a full build, tests two to five times slower); CI runs it
-# after the plain suite.
+# of range. Slow (a full build, tests two to five times slower); CI runs the
+# Qt-free layers' test programs this way after the plain suite (.ci/run says
+# why not all).
 #
 #   scripts/sanitize.sh            build and run everything
 #   scripts/sanitize.sh -R Reader  run only the tests matching a ctest regex
 #   scripts/sanitize.sh -LE window all but the tests that open the windows
 #   SANITIZE_TARGETS="tests_io tests_cli" scripts/sanitize.sh [--gtest_filter=...]
-#                                  build and run only these test programs (the
-#                                  command-line companion is always built); the
-#                                  arguments go to each program
+#                                  build and run only these test programs (and
+#                                  the command-line companion for tests_cli);
+#                                  the arguments go to each program
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
@@ -52,8 +53,11 @@ if [ -z "${SANITIZE_TARGETS:-}" ]; then
     check_reports || status=1
     exit "$status"
 fi
+# The command-line tests run the companion program: it is built with them.
+targets="$SANITIZE_TARGETS"
+case " $targets " in *" tests_cli "*) targets="aerolune-cli $targets" ;; esac
 # shellcheck disable=SC2086
-cmake --build build-sanitize -j"${JOBS:-2}" --target aerolune-cli $SANITIZE_TARGETS
+cmake --build build-sanitize -j"${JOBS:-2}" --target $targets
 # Each program runs its whole suite in one process, JOBS of them at a time;
 # a program's output is shown when it fails, and one that hangs fails at the
 # time limit instead of stalling the run.
