@@ -35,10 +35,19 @@ struct AnalysisError : std::runtime_error {
 /// The chosen subcommand's work; its return value is the exit status.
 using CommandRun = std::function<int()>;
 
-/// Signature every subcommand's registration has.
+/// Signature every subcommand's registration function has.
 /// \param app the application to add the subcommand to
 /// \param run receives the subcommand's work when it is chosen
-using Registration = void (*)(CLI::App& app, CommandRun& run);
+using RegisterFunction = void (*)(CLI::App& app, CommandRun& run);
+
+/// A subcommand's name beside its registration, so that a command line naming
+/// one subcommand sets up that one alone (its options cost more to declare
+/// than the work of a short analysis). `name` is the one the function gives
+/// its subcommand.
+struct Registration {
+    const char* name;
+    RegisterFunction add;
+};
 
 void registerAnalyse(CLI::App& app, CommandRun& run);
 void registerPolar(CLI::App& app, CommandRun& run);

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -28,17 +29,20 @@ int runCommandLine(int argc, char** argv, std::span<const Registration> registra
         "that cannot be built, an analysis without a finite result); 2 a usage error (an unknown "
         "subcommand or option, a value out of range, a file that cannot be read).");
 
+    // A command line that names a subcommand sets up that one only; help
+    // and the errors without one list them all.
     CommandRun run;
-    for (Registration add : registrations) add(app, run);
-
     if (argc > 1 && argv[1][0] != '-') {
-        bool known = false;
-        for (const CLI::App* sub : app.get_subcommands([](const CLI::App*) { return true; }))
-            known = known || sub->get_name() == argv[1];
-        if (!known) {
-            printError(std::string("unknown subcommand ") + argv[1] + " (see --help)");
+        const std::string chosen = argv[1];
+        const auto entry = std::find_if(registrations.begin(), registrations.end(),
+                                        [&](const Registration& r) { return chosen == r.name; });
+        if (entry == registrations.end()) {
+            printError("unknown subcommand " + chosen + " (see --help)");
             return kStatusUsage;
         }
+        entry->add(app, run);
+    } else {
+        for (const Registration& r : registrations) r.add(app, run);
     }
     try {
         app.parse(argc, argv);

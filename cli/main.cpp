@@ -9,8 +9,9 @@
 int main(int argc, char** argv) {
     using namespace aerolune::cli;
     if (argc > 1 && isDrawingCommand(argv[1])) return runDrawingHelper(argv);
-    const Registration registrations[] = {registerAnalyse,   registerPolar,     registerCp,
-                                          registerExport,    registerDxf,       registerField,
-                                          registerPlotEntry, registerRibsEntry, registerReport};
+    const Registration registrations[] = {
+        {"analyse", registerAnalyse}, {"polar", registerPolar},    {"cp", registerCp},
+        {"export", registerExport},   {"dxf", registerDxf},        {"field", registerField},
+        {"plot", registerPlotEntry},  {"ribs", registerRibsEntry}, {"report", registerReport}};
     return runCommandLine(argc, argv, registrations);
 }

@@ -6,6 +6,6 @@
 
 int main(int argc, char** argv) {
     using namespace aerolune::cli;
-    const Registration registrations[] = {registerPlot, registerRibs};
+    const Registration registrations[] = {{"plot", registerPlot}, {"ribs", registerRibs}};
     return runCommandLine(argc, argv, registrations);
 }
