@@ -31,16 +31,21 @@ void widen(double& lo, double& hi) {
     }
 }
 
-// The rotated y-axis title, centred on the height of the surface, printed in
-// a 12-pixel (screen) or 12-point (printer) Arial running upwards.
-void printYTitle(Surface& s, const std::string& title) {
-    const FontSpec previous = s.font();
+// The y-axis title's font: a 12-pixel (screen) or 12-point (printer) Arial
+// running upwards.
+FontSpec yTitleFont(const Surface& s) {
     FontSpec rotated{.face = "Arial", .escapementDegrees = 90};
     if (s.isPrinter())
         rotated.points = 12;
     else
         rotated.pixels = 12;
-    s.setFont(rotated);
+    return rotated;
+}
+
+// The rotated y-axis title, centred on the height of the surface.
+void printYTitle(Surface& s, const std::string& title) {
+    const FontSpec previous = s.font();
+    s.setFont(yTitleFont(s));
     const double ys = std::floor((s.scaleHeight() + s.textWidth(title)) / 2);
     s.setCurrent(1, ys);
     s.printText(title);
@@ -194,12 +199,7 @@ Margins widenedLeft(Surface& s, const GraphAxes& a, Margins side) {
     for (int k = 0; k <= a.yDivisions; ++k)
         widest = std::max(widest, s.textWidth(formatPicture(a.yMin + k * dy, picture)));
     const FontSpec callers = s.font();
-    FontSpec title{.face = "Arial", .escapementDegrees = 90};
-    if (s.isPrinter())
-        title.points = 12;
-    else
-        title.pixels = 12;
-    s.setFont(title);
+    s.setFont(yTitleFont(s));
     const double titleHeight = s.textHeight(a.yTitle);
     s.setFont(callers);
     const double need = 1 + titleHeight + 2 * s.textWidth("-") + widest;
