@@ -72,18 +72,20 @@ void layerPolarSweep(const std::vector<SectionSolution>& solutions, const std::v
     // Continuation: an angle whose own first march led nowhere starts again
     // from the converged layer of the nearest angle that has one, nearest
     // first and the smaller angle on a tie, pass after pass while rows are
-    // won. The order is fixed, so the rows do not depend on the threads.
+    // won. The order is fixed, so the rows do not depend on the threads. A
+    // start that failed once fails again (the layers do not change once
+    // converged), so each pair of angles is tried once.
+    std::vector<char> tried(count * count, 0);
     for (bool won = true; won;) {
         won = false;
         for (std::size_t k = 0; k < count; ++k) {
-            if (done[k]) continue;
-            for (std::size_t d = 1; d < count && !done[k]; ++d) {
+            for (std::size_t d = 1; d <= 3 && !done[k]; ++d) {
                 for (const std::size_t j : {k - d, k + d}) {
-                    if (j >= count || !done[j] || done[k]) continue;
+                    if (j >= count || !done[j] || done[k] || tried[k * count + j]) continue;
+                    tried[k * count + j] = 1;
                     done[k] = solveRow(nodes, angles[k], re, &layers[j], &layers[k], points[k], why[k]);
                     won = won || done[k];
                 }
-                if (d > 2) break;  // a layer three steps away is no better start than a march
             }
         }
     }
