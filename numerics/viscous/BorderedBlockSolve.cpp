@@ -1,6 +1,7 @@
 #include "numerics/viscous/BorderedBlockSolve.h"
 
 #include <cmath>
+#include <utility>
 
 namespace aerolune::viscous {
 
@@ -33,6 +34,92 @@ void BorderedBlockSystem::addShapeBlock(int i, int j, const Eigen::Matrix<double
 }
 
 bool BorderedBlockSystem::solve(Eigen::VectorXd& solution) {
+    std::vector<int> order;
+    if (marchOrder(order)) return solveByMarch(order, solution);
+    return solveByBlockElimination(solution);
+}
+
+bool BorderedBlockSystem::marchOrder(std::vector<int>& order) const {
+    // Depth-first from every station through the non-zero blocks of other
+    // stations; a station met again while its own visit is open closes a loop.
+    enum class Mark : char { New, Open, Done };
+    std::vector<Mark> mark(static_cast<std::size_t>(n_), Mark::New);
+    order.clear();
+    order.reserve(static_cast<std::size_t>(n_));
+    std::vector<std::pair<int, std::size_t>> stack;
+    for (int root = 0; root < n_; ++root) {
+        if (mark[static_cast<std::size_t>(root)] != Mark::New) continue;
+        stack.push_back({root, 0});
+        mark[static_cast<std::size_t>(root)] = Mark::Open;
+        while (!stack.empty()) {
+            auto& [i, next] = stack.back();
+            const auto& entries = shape_[static_cast<std::size_t>(i)];
+            if (next == entries.size()) {
+                mark[static_cast<std::size_t>(i)] = Mark::Done;
+                order.push_back(i);
+                stack.pop_back();
+                continue;
+            }
+            const ShapeEntry& e = entries[next++];
+            if (e.station == i || e.block.isZero(0.0)) continue;
+            const Mark m = mark[static_cast<std::size_t>(e.station)];
+            if (m == Mark::Open) return false;
+            if (m == Mark::New) {
+                mark[static_cast<std::size_t>(e.station)] = Mark::Open;
+                stack.push_back({e.station, 0});
+            }
+        }
+    }
+    return true;
+}
+
+bool BorderedBlockSystem::solveByMarch(const std::vector<int>& order, Eigen::VectorXd& solution) {
+    const int n = n_;
+    // (c_j, theta_j) = shapeOffset_j + shapeOfMass_j m for every station done.
+    Eigen::MatrixXd shapeOfMass(2 * n, n);
+    Eigen::VectorXd shapeOffset(2 * n);
+    Eigen::MatrixXd reduced(n, n);
+    Eigen::VectorXd reducedRhs(n);
+    Eigen::Matrix<double, 3, Eigen::Dynamic> M(3, n);
+    for (const int i : order) {
+        // own (c_i, theta_i) + M m = r, the stations it depends on substituted.
+        M = mass_.middleRows<3>(3 * i);
+        Eigen::Vector3d r = rhs_.segment<3>(3 * i);
+        Eigen::Matrix<double, 3, 2> own = Eigen::Matrix<double, 3, 2>::Zero();
+        for (const ShapeEntry& e : shape_[static_cast<std::size_t>(i)]) {
+            if (e.station == i) {
+                own += e.block;
+            } else if (!e.block.isZero(0.0)) {
+                M.noalias() += e.block * shapeOfMass.middleRows<2>(2 * e.station);
+                r -= e.block * shapeOffset.segment<2>(2 * e.station);
+            }
+        }
+        // w is orthogonal to both own columns: w^T (equations) is free of
+        // (c_i, theta_i); the projection onto the columns gives them.
+        Eigen::Vector3d w = own.col(0).cross(own.col(1));
+        const double scale = own.col(0).norm() * own.col(1).norm();
+        if (!(w.norm() > 1e-12 * scale)) return solveByBlockElimination(solution);
+        w.normalize();
+        const Eigen::Matrix2d gram = own.transpose() * own;
+        const Eigen::Matrix<double, 2, 3> project = gram.inverse() * own.transpose();
+        shapeOfMass.middleRows<2>(2 * i).noalias() = -project * M;
+        shapeOffset.segment<2>(2 * i) = project * r;
+        reduced.row(i).noalias() = w.transpose() * M;
+        reducedRhs(i) = w.dot(r);
+    }
+    const Eigen::PartialPivLU<Eigen::MatrixXd> lu(reduced);
+    if (!(lu.rcond() > 1e-14)) return false;
+    const Eigen::VectorXd m = lu.solve(reducedRhs);
+    if (!m.allFinite()) return false;
+    solution.resize(3 * n);
+    for (int i = 0; i < n; ++i) {
+        solution.segment<2>(3 * i) = shapeOffset.segment<2>(2 * i) + shapeOfMass.middleRows<2>(2 * i) * m;
+        solution(3 * i + 2) = m(i);
+    }
+    return solution.allFinite();
+}
+
+bool BorderedBlockSystem::solveByBlockElimination(Eigen::VectorXd& solution) {
     const int n = n_;
     for (int k = 0; k < n; ++k) {
         // Normalise the pivot rows: their own block becomes the identity.

@@ -1,6 +1,6 @@
 #pragma once
-// The Newton system of the coupled boundary layer, solved by block Gaussian
-// elimination that follows its structure.
+// The Newton system of the coupled boundary layer, solved by elimination
+// that follows its structure.
 //
 // Every station i has three unknowns (c_i, theta_i, m_i) and three equations.
 // An equation depends on c and theta of its own station and its upstream
@@ -8,11 +8,19 @@
 // edge), but on the mass defect m of every station: the edge speed of a
 // station is the inviscid speed plus the influence of all sources. The
 // matrix is therefore block-sparse in its (c, theta) columns and dense in its
-// m columns. Eliminating station by station with 3x3 pivots touches the
-// dense columns with one rank-one update per station and the sparse ones
-// only where they are non-zero, about N^3 operations for N stations instead
-// of the 9 N^3 of a dense factorisation of the 3N unknowns (the structure
-// Drela and Giles exploit, AIAA J. 25, 1987, section "solution procedure").
+// m columns.
+//
+// Taken station by station in the order of their (c, theta) dependencies
+// (upstream first), each station's (c, theta) follow from two combinations
+// of its equations as an affine function of the mass defects, and the third
+// combination, the one orthogonal to its own (c, theta) columns, is an
+// equation in the mass defects alone. That leaves a dense N x N system for m,
+// factorised with partial pivoting: about N^2 operations for the march and
+// (2/3) N^3, in blocked matrix products, for the factorisation, where a
+// station-by-station elimination of all 3N unknowns takes N^3 in rank-one
+// updates. Should the dependencies form a loop, the stations are eliminated
+// one by one with 3x3 pivots instead (the structure Drela and Giles exploit,
+// AIAA J. 25, 1987, section "solution procedure").
 
 #include <Eigen/Dense>
 #include <vector>
@@ -43,6 +51,11 @@ private:
         Eigen::Matrix<double, 3, 2> block;
     };
     ShapeEntry* findShape(int i, int j);
+    /// The stations, each after those whose (c, theta) its equations use;
+    /// false when the dependencies form a loop.
+    bool marchOrder(std::vector<int>& order) const;
+    bool solveByMarch(const std::vector<int>& order, Eigen::VectorXd& solution);
+    bool solveByBlockElimination(Eigen::VectorXd& solution);
 
     int n_;
     std::vector<std::vector<ShapeEntry>> shape_;  ///< per equation block, its (c, theta) entries

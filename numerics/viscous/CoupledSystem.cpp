@@ -183,7 +183,14 @@ void CoupledSystem::buildInfluence() {
             ueInviscid_(i) = sign_[i] * gammaInviscid_(node_[i]);
         }
     }
-    speedOfMass_ = speedOfSource * sourceOfMass_;
+    // Every source is the difference of two mass defects (or, on the
+    // stagnation panel, their sum): two entries per row, so the product is
+    // taken over those only.
+    speedOfMass_ = Eigen::MatrixXd::Zero(total, total);
+    for (int q = 0; q < sources; ++q)
+        for (int j = 0; j < total; ++j)
+            if (const double v = sourceOfMass_(q, j); v != 0.0)
+                speedOfMass_.col(j) += v * speedOfSource.col(q);
 }
 
 // The equations of station i.
@@ -450,7 +457,6 @@ int CoupledSystem::stagnationPanel(const Eigen::VectorXd& gamma) const {
 
 void CoupledSystem::assemble(BorderedBlockSystem& sys) {
     const int total = size();
-    sys.clear();
     for (int i = 0; i < total; ++i) {
         const Residual r0 = residual(i);
         for (int e = 0; e < 3; ++e) sys.rhs(i, e) = -r0[e];

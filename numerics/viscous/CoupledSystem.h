@@ -51,6 +51,7 @@ private:
     void applyStep(const Eigen::VectorXd& dx, double rlx);
     double residualNorm() const;
     int stagnationPanel(const Eigen::VectorXd& gamma) const;
+    /// Fills a cleared system with the Newton equations at the present states.
     void assemble(BorderedBlockSystem& sys);
     double stepRelaxation(const Eigen::VectorXd& dx, const Eigen::VectorXd& dUe, double& change) const;
     double transitionX(int first, int last) const;
