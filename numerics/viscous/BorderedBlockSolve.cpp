@@ -108,7 +108,9 @@ bool BorderedBlockSystem::solveByMarch(const std::vector<int>& order, Eigen::Vec
         reducedRhs(i) = w.dot(r);
     }
     const Eigen::PartialPivLU<Eigen::MatrixXd> lu(reduced);
-    if (!(lu.rcond() > 1e-14)) return false;
+    // A pivot lost against the largest is a singular system, not a step.
+    const Eigen::VectorXd pivots = lu.matrixLU().diagonal().cwiseAbs();
+    if (!(pivots.minCoeff() > 1e-14 * pivots.maxCoeff())) return false;
     const Eigen::VectorXd m = lu.solve(reducedRhs);
     if (!m.allFinite()) return false;
     solution.resize(3 * n);
