@@ -76,11 +76,16 @@ bool BorderedBlockSystem::marchOrder(std::vector<int>& order) const {
 bool BorderedBlockSystem::solveByMarch(const std::vector<int>& order, Eigen::VectorXd& solution) {
     const int n = n_;
     // (c_j, theta_j) = shapeOffset_j + shapeOfMass_j m for every station done.
-    Eigen::MatrixXd shapeOfMass(2 * n, n);
-    Eigen::VectorXd shapeOffset(2 * n);
-    Eigen::MatrixXd reduced(n, n);
-    Eigen::VectorXd reducedRhs(n);
-    Eigen::Matrix<double, 3, Eigen::Dynamic> M(3, n);
+    Eigen::MatrixXd& shapeOfMass = shapeOfMass_;
+    Eigen::VectorXd& shapeOffset = shapeOffset_;
+    Eigen::MatrixXd& reduced = reduced_;
+    Eigen::VectorXd& reducedRhs = reducedRhs_;
+    Eigen::Matrix<double, 3, Eigen::Dynamic>& M = rows_;
+    shapeOfMass.resize(2 * n, n);
+    shapeOffset.resize(2 * n);
+    reduced.resize(n, n);
+    reducedRhs.resize(n);
+    M.resize(3, n);
     for (const int i : order) {
         // own (c_i, theta_i) + M m = r, the stations it depends on substituted.
         M = mass_.middleRows<3>(3 * i);
@@ -107,11 +112,11 @@ bool BorderedBlockSystem::solveByMarch(const std::vector<int>& order, Eigen::Vec
         reduced.row(i).noalias() = w.transpose() * M;
         reducedRhs(i) = w.dot(r);
     }
-    const Eigen::PartialPivLU<Eigen::MatrixXd> lu(reduced);
+    lu_.compute(reduced);
     // A pivot lost against the largest is a singular system, not a step.
-    const Eigen::VectorXd pivots = lu.matrixLU().diagonal().cwiseAbs();
+    const Eigen::VectorXd pivots = lu_.matrixLU().diagonal().cwiseAbs();
     if (!(pivots.minCoeff() > 1e-14 * pivots.maxCoeff())) return false;
-    const Eigen::VectorXd m = lu.solve(reducedRhs);
+    const Eigen::VectorXd m = lu_.solve(reducedRhs);
     if (!m.allFinite()) return false;
     solution.resize(3 * n);
     for (int i = 0; i < n; ++i) {

@@ -61,6 +61,13 @@ private:
     std::vector<std::vector<ShapeEntry>> shape_;  ///< per equation block, its (c, theta) entries
     Eigen::MatrixXd mass_;                        ///< 3N x N
     Eigen::VectorXd rhs_;
+    // The march's work space, kept between solves of the same size.
+    Eigen::MatrixXd shapeOfMass_;  ///< 2N x N: (c, theta) of each station per mass defect
+    Eigen::VectorXd shapeOffset_;  ///< 2N
+    Eigen::MatrixXd reduced_;      ///< N x N system in the mass defects
+    Eigen::VectorXd reducedRhs_;
+    Eigen::Matrix<double, 3, Eigen::Dynamic> rows_;  ///< one station's equations in the mass defects
+    Eigen::PartialPivLU<Eigen::MatrixXd> lu_;
 };
 
 }  // namespace aerolune::viscous

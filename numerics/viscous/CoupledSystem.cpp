@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace aerolune::viscous {
@@ -568,7 +569,10 @@ bool CoupledSystem::newton(int& iterations) {
         }
         classify();
         const int total = size();
-        BorderedBlockSystem sys(total);
+        // One system for the whole iteration, re-made when the stations change.
+        if (!system_ || system_->stations() != total) system_ = std::make_unique<BorderedBlockSystem>(total);
+        BorderedBlockSystem& sys = *system_;
+        sys.clear();
         assemble(sys);
         if (!sys.mass().allFinite()) return false;
         if (!sys.solve(dx) || !dx.allFinite()) return false;

@@ -3,6 +3,7 @@
 
 #include <Eigen/Dense>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "numerics/viscous/BorderedBlockSolve.h"
@@ -83,7 +84,8 @@ private:
     Eigen::MatrixXd sourceOfMass_;  ///< sigma per source panel from m per station
     Eigen::MatrixXd speedOfMass_;   ///< D: Ue per station from m per station
     Eigen::VectorXd ueInviscid_;
-    Eigen::VectorXd marchSpeed_;  ///< the speeds the first march runs on
+    Eigen::VectorXd marchSpeed_;                   ///< the speeds the first march runs on
+    std::unique_ptr<BorderedBlockSystem> system_;  ///< the Newton system, kept between iterations
 };
 
 }  // namespace aerolune::viscous
