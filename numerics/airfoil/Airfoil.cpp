@@ -136,7 +136,13 @@ void Airfoil(int32_t* designation, float* alphaDeg, float* nodeX, float* ctrlX, 
 
     if (mode && *mode == 1) {
         if (!nodeX || !nodeY) return;
-        PanelSolution solution = solvePanels(displacedContour(nodeX, nodeY, cp, h), alpha);
+        // The undisplaced ordinates, when given, make the contour whose
+        // factorisation the displaced one is solved on: it is the same for
+        // every angle of a polar.
+        const Contour displaced = displacedContour(nodeX, nodeY, cp, h);
+        PanelSolution solution =
+            cp ? solvePanelsNear(displaced, displacedContour(nodeX, cp, nullptr, h), alpha)
+               : solvePanels(displaced, alpha);
         writeArray(velocity, solution.velocity);
         writeValue(cl, solution.cl);
         writeValue(cmLe, solution.cmLe);

@@ -56,8 +56,7 @@ double wrapped(double angle) {
 // until the row of the other node reads them.
 class NodePairs {
 public:
-    explicit NodePairs(const PanelGeometry& g)
-        : g_(g), lnr_(packedSize(g.n)), direction_(packedSize(g.n)) {}
+    explicit NodePairs(const PanelGeometry& g) : g_(g), lnr_(packedSize(g.n)), direction_(packedSize(g.n)) {}
 
     // Squared distance, log distance and direction (from the node to the
     // field point) of every node k = 0..n as seen from node i; node n is
