@@ -48,9 +48,7 @@ std::vector<Point> filePoints(const float* xs, const float* ys, const int32_t* c
     return points;
 }
 
-bool turnsBack(const SurfaceCurve& surface) {
-    return furthestX(surface, surface.tBegin) > surface.at(surface.tEnd).x + kTurnBackSlack;
-}
+bool turnsBack(const SurfaceReach& reach) { return reach.furthestX > reach.endX + kTurnBackSlack; }
 
 struct FlapSetting {
     bool present = false;
@@ -74,9 +72,23 @@ FlapSetting flapSetting(const float* flapRad, const float* flapHinge) {
 // of the hinge when there is a flap: a thick, strongly cambered section folds
 // its lower surface over behind the nose (the 9130 by 0.018 chord near
 // x = 0.1), and chordwise stations cannot follow a fold.
-bool folds(const SurfaceCurve& surface, const FlapSetting& flap) {
-    const double end = flap.present ? parameterAtX(surface, flap.hinge) : surface.tEnd;
-    return furthestRunBack(surface, surface.tBegin, end) > kTurnBackSlack;
+bool foldsAheadOfHinge(const SurfaceCurve& surface, double hinge) {
+    return furthestRunBack(surface, surface.tBegin, parameterAtX(surface, hinge)) > kTurnBackSlack;
+}
+
+// Whether the section's surfaces turn back before their trailing edge (a
+// coordinate list is checked there only, as it always was: its rounding may
+// let a surface run back by a hair at the nose) or fold.
+bool turnsBackOrFolds(const SectionCurves& curves, const FlapSetting& flap, bool fromFile) {
+    if (flap.present) {
+        return flapTurnsBack(curves, flap.hinge, flap.deflection, kTurnBackSlack) ||
+               (!fromFile &&
+                (foldsAheadOfHinge(curves.upper, flap.hinge) || foldsAheadOfHinge(curves.lower, flap.hinge)));
+    }
+    // Without a flap both tests sample the whole surface: one pass each.
+    const SurfaceReach upper = surfaceReach(curves.upper), lower = surfaceReach(curves.lower);
+    return turnsBack(upper) || turnsBack(lower) ||
+           (!fromFile && (upper.runBack > kTurnBackSlack || lower.runBack > kTurnBackSlack));
 }
 
 // The section's surfaces before any flap, or nothing when the file lists cannot make one.
@@ -178,12 +190,7 @@ SectionFault AirfoilSectionFault(int32_t* designation, float* flapRad, float* fl
         sectionCurves(designation, fileYU, fileYL, fileXU, fileXL, fileNU, fileNL, fromFile);
     if (!curves) return {Kind::NoSection};
     const FlapSetting flap = flapSetting(flapRad, flapHinge);
-    const bool backwards = flap.present ? flapTurnsBack(*curves, flap.hinge, flap.deflection, kTurnBackSlack)
-                                        : turnsBack(curves->upper) || turnsBack(curves->lower);
-    // A coordinate list is checked at its trailing edge only, as it always
-    // was: its rounding may let a surface run back by a hair at the nose.
-    if (backwards || (!fromFile && (folds(curves->upper, flap) || folds(curves->lower, flap))))
-        return {Kind::TurnsBack};
+    if (turnsBackOrFolds(*curves, flap, fromFile)) return {Kind::TurnsBack};
     const ContourFault laid = contourFault(layContour(*curves, flap, *halfPoints));
     switch (laid.kind) {
         case ContourFault::Kind::None:

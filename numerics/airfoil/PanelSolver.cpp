@@ -169,9 +169,13 @@ PanelSolution solvePanelsUncached(const Contour& contour, double alphaRad) {
 }
 
 PanelSolution solvePanelsNear(const Contour& contour, const Contour& reference, double alphaRad) {
-    if (reference.x.size() != contour.x.size()) return solvePanelsUncached(contour, alphaRad);
-    const SharedFactor near = referenceFactor(reference);
     const PanelGeometry g = panelGeometry(contour);
+    // Two nodes on one point make two equal rows: the system is singular,
+    // and the direct solution says so, where an iterative one might settle
+    // on one of its many solutions.
+    const bool coincident = std::find(g.length.begin(), g.length.end(), 0.0) != g.length.end();
+    if (reference.x.size() != contour.x.size() || coincident) return solvePanelsUncached(contour, alphaRad);
+    const SharedFactor near = referenceFactor(reference);
     Eigen::MatrixXd a = influenceMatrix(g);
     const Eigen::VectorXd b = freeStreamSide(g, alphaRad);
     Eigen::VectorXd gamma;

@@ -56,7 +56,8 @@ bool solveOnNearbyFactor(const Eigen::MatrixXd& a, const Eigen::VectorXd& b,
         if (std::fabs(g(k + 1)) <= target) break;
     }
     if (!(std::fabs(g(steps)) <= target)) return false;
-    const Eigen::VectorXd y = h.topLeftCorner(steps, steps).triangularView<Eigen::Upper>().solve(g.head(steps));
+    const Eigen::VectorXd y =
+        h.topLeftCorner(steps, steps).triangularView<Eigen::Upper>().solve(g.head(steps));
     x += near.solve(v.leftCols(steps) * y);
     return x.allFinite();
 }

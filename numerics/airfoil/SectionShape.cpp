@@ -56,6 +56,22 @@ double furthestRunBack(const SurfaceCurve& curve, double from, double to) {
     return runBack;
 }
 
+SurfaceReach surfaceReach(const SurfaceCurve& curve) {
+    constexpr int kSamples = 2000;
+    const double from = curve.tBegin;
+    SurfaceReach reach;
+    reach.endX = curve.at(curve.tEnd).x;
+    reach.furthestX = reach.endX;
+    double furthest = 0.0;
+    for (int i = 0; i <= kSamples; ++i) {
+        const double x = curve.at(from + (curve.tEnd - from) * i / kSamples).x;
+        if (i < kSamples) reach.furthestX = std::max(reach.furthestX, x);
+        furthest = i == 0 ? x : std::max(furthest, x);
+        reach.runBack = std::max(reach.runBack, furthest - x);
+    }
+    return reach;
+}
+
 SectionShape plainShape(const SectionCurves& curves) {
     SectionShape shape;
     shape.upperY = [upper = curves.upper](double x) { return ordinateAtX(upper, x); };

@@ -35,6 +35,16 @@ double furthestX(const SurfaceCurve& curve, double from);
 /// folds back like this.
 double furthestRunBack(const SurfaceCurve& curve, double from, double to);
 
+/// The end's abscissa, furthestX(curve, curve.tBegin) and
+/// furthestRunBack(curve, curve.tBegin, curve.tEnd), from one pass over
+/// their common samples.
+struct SurfaceReach {
+    double endX = 0.0;
+    double furthestX = 0.0;
+    double runBack = 0.0;
+};
+SurfaceReach surfaceReach(const SurfaceCurve& curve);
+
 /// Ordinate of `curve` at abscissa `x`.
 inline double ordinateAtX(const SurfaceCurve& curve, double x) { return curve.at(parameterAtX(curve, x)).y; }
 
