@@ -119,19 +119,19 @@ struct FactorCache {
     bool valid = false;
 };
 
-using SharedFactor = std::shared_ptr<const Eigen::PartialPivLU<Eigen::MatrixXd>>;
+using SharedInverse = std::shared_ptr<const Eigen::MatrixXd>;
 
-// Factorisations of reference contours, shared by every thread: a polar's
-// angles run on all cores against one section, and a polar over several
-// files runs one file per core, so a few are kept, the oldest replaced.
-// A large contour is not kept (its factorisation is its own size squared).
+// Inverses of reference contours' matrices, shared by every thread: a
+// polar's angles run on all cores against one section, and a polar over
+// several files runs one file per core, so a few are kept, the oldest
+// replaced. A large contour's is not kept (it is its own size squared).
 constexpr std::size_t kKeptReferences = 4;
 constexpr int kLargestKeptReference = 1000;
 
-SharedFactor referenceFactor(const Contour& reference) {
+SharedInverse referenceInverse(const Contour& reference) {
     struct Kept {
         std::vector<double> x, y;
-        SharedFactor lu;
+        SharedInverse inverse;
     };
     static std::mutex guard;
     static std::deque<Kept> kept;
@@ -139,20 +139,20 @@ SharedFactor referenceFactor(const Contour& reference) {
     std::lock_guard<std::mutex> lock(guard);
     if (keep) {
         for (const Kept& k : kept)
-            if (sameBits(k.x, reference.x) && sameBits(k.y, reference.y)) return k.lu;
+            if (sameBits(k.x, reference.x) && sameBits(k.y, reference.y)) return k.inverse;
     }
-    auto lu = std::make_shared<const Eigen::PartialPivLU<Eigen::MatrixXd>>(
-        influenceMatrix(panelGeometry(reference)));
+    auto inverse = std::make_shared<const Eigen::MatrixXd>(
+        Eigen::PartialPivLU<Eigen::MatrixXd>(influenceMatrix(panelGeometry(reference))).inverse());
     if (keep) {
         if (kept.size() == kKeptReferences) kept.pop_front();
-        kept.push_back({reference.x, reference.y, lu});
+        kept.push_back({reference.x, reference.y, inverse});
     }
-    return lu;
+    return inverse;
 }
 
 // A displaced section is solved by GMRES on the undisplaced section's
-// factorisation: 9 to 20 steps for NACA 2412 displaced by its boundary
-// layers at -20 to 20 degrees (120 and 160 points), a third to a half of a
+// inverse: 9 to 20 steps for NACA 2412 displaced by its boundary layers at
+// -20 to 20 degrees (120 and 160 points), a third to a half of a
 // factorisation's work. Stopped at a residual of kSolveTolerance of the
 // free stream's, the sheet strengths are within about 3e-12 of the direct
 // solution's, whose own rounding is of that size; a system it does not
@@ -175,11 +175,11 @@ PanelSolution solvePanelsNear(const Contour& contour, const Contour& reference, 
     // on one of its many solutions.
     const bool coincident = std::find(g.length.begin(), g.length.end(), 0.0) != g.length.end();
     if (reference.x.size() != contour.x.size() || coincident) return solvePanelsUncached(contour, alphaRad);
-    const SharedFactor near = referenceFactor(reference);
+    const SharedInverse near = referenceInverse(reference);
     Eigen::MatrixXd a = influenceMatrix(g);
     const Eigen::VectorXd b = freeStreamSide(g, alphaRad);
     Eigen::VectorXd gamma;
-    if (!solveOnNearbyFactor(a, b, *near, kSolveTolerance, kMostSteps, gamma))
+    if (!solveOnNearbyInverse(a, b, *near, kSolveTolerance, kMostSteps, gamma))
         gamma = Eigen::PartialPivLU<Eigen::MatrixXd>(std::move(a)).solve(b);
     return resultsOf(g, gamma, contour.halfPoints);
 }

@@ -35,10 +35,10 @@ PanelSolution solvePanels(const Contour& contour, double alphaRad);
 
 /// Solve the flow about `contour`, a small change of `reference` (the same
 /// nodes moved a little, as a section displaced by its boundary layers), by
-/// iterative refinement on the reference contour's factorisation, which is
-/// kept for every thread. Agrees with solvePanels to the rounding of its
-/// direct solution (about 1e-12 of the sheet strengths); where the
-/// refinement does not settle, the contour is factorised after all.
+/// GMRES on the inverse of the reference contour's matrix, which is kept for
+/// every thread. Agrees with solvePanels to the rounding of its direct
+/// solution (about 1e-12 of the sheet strengths); where GMRES does not
+/// settle, the contour is factorised after all.
 PanelSolution solvePanelsNear(const Contour& contour, const Contour& reference, double alphaRad);
 
 /// The same without the kept factorisation (used to check the cache).

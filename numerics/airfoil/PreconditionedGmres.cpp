@@ -26,10 +26,10 @@ void rotateColumn(Eigen::MatrixXd& h, Eigen::VectorXd& cs, Eigen::VectorXd& sn, 
 
 }  // namespace
 
-bool solveOnNearbyFactor(const Eigen::MatrixXd& a, const Eigen::VectorXd& b,
-                         const Eigen::PartialPivLU<Eigen::MatrixXd>& near, double tolerance, int mostSteps,
-                         Eigen::VectorXd& x) {
-    x = near.solve(b);
+bool solveOnNearbyInverse(const Eigen::MatrixXd& a, const Eigen::VectorXd& b,
+                          const Eigen::MatrixXd& nearInverse, double tolerance, int mostSteps,
+                          Eigen::VectorXd& x) {
+    x = nearInverse * b;
     const Eigen::VectorXd r = b - a * x;
     const double beta = r.norm();
     const double target = tolerance * b.norm();
@@ -45,7 +45,7 @@ bool solveOnNearbyFactor(const Eigen::MatrixXd& a, const Eigen::VectorXd& b,
     while (steps < m) {
         const int k = steps++;
         // Arnoldi step on a near^-1 by modified Gram-Schmidt.
-        Eigen::VectorXd w = a * near.solve(v.col(k));
+        Eigen::VectorXd w = a * (nearInverse * v.col(k));
         for (int i = 0; i <= k; ++i) {
             h(i, k) = v.col(i).dot(w);
             w -= h(i, k) * v.col(i);
@@ -58,7 +58,7 @@ bool solveOnNearbyFactor(const Eigen::MatrixXd& a, const Eigen::VectorXd& b,
     if (!(std::fabs(g(steps)) <= target)) return false;
     const Eigen::VectorXd y =
         h.topLeftCorner(steps, steps).triangularView<Eigen::Upper>().solve(g.head(steps));
-    x += near.solve(v.leftCols(steps) * y);
+    x += nearInverse * (v.leftCols(steps) * y);
     return x.allFinite();
 }
 

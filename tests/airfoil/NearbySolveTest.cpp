@@ -1,6 +1,6 @@
-// A displaced section solved on the undisplaced section's factorisation
-// must give what its own factorisation gives, and a system too far from the
-// factorised one must be told, not solved wrongly.
+// A displaced section solved on the undisplaced section's inverse must give
+// what its own factorisation gives, and a system too far from the
+// inverted one must be told, not solved wrongly.
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ Eigen::MatrixXd testMatrix(int n, double phase) {
     return a;
 }
 
-TEST(NearbyFactor, SolvesCloseSystemsAndRefusesFarOnes) {
+TEST(NearbyInverse, SolvesCloseSystemsAndRefusesFarOnes) {
     const int n = 60;
     const Eigen::MatrixXd a = testMatrix(n, 0.0);
     Eigen::VectorXd b(n);
@@ -44,12 +44,13 @@ TEST(NearbyFactor, SolvesCloseSystemsAndRefusesFarOnes) {
         {"the same matrix", a, 40, true},
         {"a matrix 2 % off", a + 0.02 * testMatrix(n, 2.0), 40, true},
         {"a matrix of opposite diagonal, three steps allowed", inverted, 3, false},
-        {"a factorisation with no number in it", broken, 40, false},
+        {"an inverse with no number in it", broken, 40, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Eigen::VectorXd x;
-        const bool solved = solveOnNearbyFactor(a, b, c.near.partialPivLu(), 1e-15, c.mostSteps, x);
+        const bool solved =
+            solveOnNearbyInverse(a, b, c.near.partialPivLu().inverse(), 1e-15, c.mostSteps, x);
         EXPECT_EQ(solved, c.solves);
         // Tolerance 1e-12: a residual of 1e-15 |b| on a matrix whose
         // condition number is about 1.5 (diagonal 4, off-diagonal rows
@@ -81,7 +82,7 @@ Contour displaced(Contour c, double rear) {
     return c;
 }
 
-TEST(NearbyFactor, DisplacedSectionMatchesItsOwnFactorisation) {
+TEST(NearbyInverse, DisplacedSectionMatchesItsOwnFactorisation) {
     const Contour plain2412 = contourOf(2412, 160);
     const Contour plain4412 = contourOf(4412, 160);
     struct Case {
@@ -93,7 +94,7 @@ TEST(NearbyFactor, DisplacedSectionMatchesItsOwnFactorisation) {
         {"NACA 2412 displaced by 0.005 chord at the trailing edge, 4 degrees", displaced(plain2412, 0.005),
          plain2412, 4.0},
         {"the same displaced by 0.05 chord, 16 degrees", displaced(plain2412, 0.05), plain2412, 16.0},
-        {"NACA 4412 on NACA 2412's factorisation, -12 degrees", plain4412, plain2412, -12.0},
+        {"NACA 4412 on NACA 2412's inverse, -12 degrees", plain4412, plain2412, -12.0},
         {"a reference of another point count", displaced(plain2412, 0.01), contourOf(2412, 120), 2.0},
     };
     for (const Case& c : cases) {

@@ -18,13 +18,16 @@ TEST(SurfaceReach, EqualsTheSeparateSampledTests) {
     // x runs to 1.04 and back to 1 at the end: a surface that turns back.
     const SurfaceCurve hooked{[](double t) { return Point{t + 1.5 * t * (1.0 - t), 0.0}; }, 0.0, 1.0};
     // x falls over the middle third, then grows again: a fold ahead of the end.
-    const SurfaceCurve zigzag{[](double t) { return Point{t - 0.05 * std::sin(6.0 * t), 0.1 * t}; }, 0.1, 1.0};
+    const SurfaceCurve zigzag{[](double t) {
+                                  return Point{t - 0.05 * std::sin(6.0 * t), 0.1 * t};
+                              },
+                              0.1, 1.0};
     struct Case {
         const char* name;
         const SurfaceCurve& curve;
     };
-    const Case cases[] = {{"NACA 0012 upper", thin.upper},     {"NACA 0012 lower", thin.lower},
-                          {"NACA 9130 lower", folded.lower},   {"NACA 9130 upper", folded.upper},
+    const Case cases[] = {{"NACA 0012 upper", thin.upper},       {"NACA 0012 lower", thin.lower},
+                          {"NACA 9130 lower", folded.lower},     {"NACA 9130 upper", folded.upper},
                           {"a surface that turns back", hooked}, {"a surface that zigzags", zigzag}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
