@@ -15,9 +15,10 @@
 #include "analysis/FieldData.h"
 #include "analysis/PolarStore.h"
 #include "analysis/ReferencePolar.h"
+#include "analysis/SettingKinds.h"
 #include "analysis/ThinAirfoil.h"
+#include "analysis/ZoomWindow.h"
 #include "common/Array.h"
-#include "common/Variant.h"
 #include "geometry/FileSection.h"
 #include "geometry/SharedSettings.h"
 
@@ -45,79 +46,74 @@ struct MainWindowTexts {
     bool whiteBackgroundChecked = true;
 };
 
-/// Public variables of the main window, in their declaration order.
-struct MainWindowPublic {
-    Variant PointRadius = int16_t{0};
-    Variant stagnationIndex;
-    Variant NewFlag = int16_t{1};
-    Variant airfoilOverlay = int16_t{2};
-    Variant view = int16_t{1};
-    Variant MeshMax = 1.5;
-    Variant MeshMin = -0.5;
-    Variant MeshMinY = int16_t{-1};
-    Variant MeshMaxY = int16_t{1};
-    Variant MeshX = int16_t{41};
-    Variant MeshY = int16_t{21};
-    Variant OuterRadius = int16_t{10};
-    Variant GridCluster = 1.05;
-    Variant NewGrid = int16_t{1};
-    Variant ContMaxX = 1.5;
-    Variant ContMinX = -0.5;
-    Variant ContMinY = int16_t{-1};
-    Variant ContMaxY = int16_t{1};
-    Variant CpHigh = int16_t{1};
-    Variant CpLow = int16_t{0};
-    Variant reynolds = int32_t{1000000};
-    Variant BlPoints = int16_t{32};
-    Variant BlLimit = int16_t{50};
-    Variant transitionModel = int16_t{3};
-    Variant roughness = int16_t{0};
-    Variant boundaryLayerPlot = int16_t{1};
-    Variant DisplayBlasius = int16_t{1};
-    Variant boundaryLayerRequested = int16_t{1};
-    Variant DragCoeff;
-    Variant BlVelView = int16_t{10};
-    Variant dragModel = int16_t{1};
-    Variant useEffectiveAngle = int16_t{0};
-    Variant MaxCdSetting = int16_t{32};
-    Variant boundaryLayerCd;
-    Variant TransitionPoint;
+/// The flow the section is analysed in.
+struct FlowCondition {
+    double reynolds = 1.0e6;  ///< Reynolds number on the chord
+    double roughness = 0.0;   ///< wall roughness height, chords (0: smooth wall)
+    TransitionModel transitionModel = TransitionModel::Natural;
 };
 
-/// Private state of the main window that other parts of it rely on.
-struct MainWindowPrivate {
-    int16_t FirstResizeDone = 0;
-    double PlotAspect = 0.75;
-    std::shared_ptr<LinAero> AeroObject;
-    int16_t LowerSurfaceColor = 0;
-    int16_t UpperSurfaceColor = 14;
-    int16_t ForegroundIndex = 0;
-    int16_t PolarCount = 0;
-    int16_t BlUpdatePending = 1;
-    int16_t polarKind = 1;  ///< polar view: 1 Cl-Cd polar, 2 Cl and Cm against angle, 3 transition points
+/// How the analysis is run.
+struct AnalysisSettings {
+    DragModel dragModel = DragModel::Linear;
+    bool useEffectiveAngle = false;      ///< lift at the separation model's effective angle
+    bool boundaryLayerRequested = true;  ///< cleared when the settings dialog is cancelled
+    int32_t boundaryLayerPoints = 32;    ///< points across the finite-difference layer
+    int32_t boundaryLayerHeight = 50;    ///< height of the layer's grid, in Blasius thicknesses
+};
+
+/// What the window shows and how.
+struct ViewSettings {
+    int16_t view = 1;  ///< the view drawn in the plot area
+    AirfoilOverlay airfoilOverlay = AirfoilOverlay::Coordinates;
+    BoundaryLayerPlot boundaryLayerPlot = BoundaryLayerPlot::UpperProfiles;
+    PolarKind polarKind = PolarKind::LiftDrag;
+    int32_t profileCount = 10;        ///< velocity profiles the boundary-layer view draws
+    bool showBlasiusProfile = true;   ///< the Blasius profile beside each velocity profile
+    int32_t polarCdLimit = 32;        ///< the lift-drag polar's Cd axis ends at this many counts x 0.001
+    double pointRadius = 0.0;         ///< radius of the marked nodes, chords (0: nodes not marked)
+    FieldWindow meshWindow;           ///< zoom window of the mesh view
+    FieldWindow fieldWindow;          ///< zoom window of the streamline and pressure views
+    int16_t foregroundColour = 0;     ///< palette index of lines and text
+    int16_t lowerSurfaceColour = 0;   ///< palette index of the lower surface's curves
+    int16_t upperSurfaceColour = 14;  ///< palette index of the upper surface's curves
+};
+
+/// The mesh the field views are computed on.
+struct MeshSettings {
+    int32_t pointsAround = 41;  ///< nodes round the section
+    int32_t rings = 21;         ///< rings outward
+    double outerRadius = 10.0;  ///< outer boundary, chords
+    double clustering = 1.05;   ///< ratio of neighbouring rings' spacing
+    bool rebuild = true;        ///< the next field view builds a new mesh
+};
+
+/// The main window's own layout memory.
+struct WindowLayout {
+    bool firstResizeDone = false;
+    double plotAspect = 0.75;  ///< plot area height over width
 };
 
 /// The current section's definition and its inviscid solution.
 struct SectionState {
-    int32_t SectionNumber = 12;
-    int32_t FromFile = 0;
-    int32_t SolveMode = 0;
-    float FlapRad = 0.0f;
-    float FlapHinge = 1.0f;
+    int32_t designationNumber = 12;  ///< the designation's digits as a number (0012: 12)
+    bool fromFile = false;           ///< the section is the coordinate file's, not a NACA section
+    float flapAngleRad = 0.0f;       ///< flap deflection, radians, trailing edge down positive
+    float flapHingeX = 1.0f;         ///< flap hinge, chords from the leading edge (1: no flap)
     FileSection file;
 
-    float AlphaDeg = 0.0f;
-    Array1<float> NodeX;  ///< 1..TotalPoints (+1 spare for the closing node)
-    Array1<float> NodeY;
-    Array1<float> CtrlX;  ///< 1..TotalPoints, lower surface first
-    Array1<float> SurfCp;
-    Array1<float> SurfVel;
-    float ClValue = 0.0f;
-    float CmLeValue = 0.0f;
-    Variant PanelCl;
-    Variant PanelCm;
-    Variant CmQuarter;
-    Variant AlphaZeroLift;
+    float angleDeg = 0.0f;  ///< angle of attack, degrees
+    Array1<float> nodeX;    ///< 1..TotalPoints (+1 spare for the closing node)
+    Array1<float> nodeY;
+    Array1<float> controlX;        ///< 1..TotalPoints, lower surface first
+    Array1<float> surfaceCp;       ///< pressure coefficient at each control point
+    Array1<float> surfaceSpeed;    ///< surface speed over the free stream at each control point
+    float cl = 0.0f;               ///< lift coefficient shown (the thin-airfoil figure once computed)
+    float cmLeadingEdge = 0.0f;    ///< moment about the leading edge shown
+    std::optional<float> panelCl;  ///< the panel solution's lift, once solved
+    std::optional<float> panelCmLeadingEdge;  ///< the panel solution's moment about the leading edge
+    std::optional<double> cmQuarterChord;     ///< thin-airfoil moment about the quarter chord
+    std::optional<double> zeroLiftAngleDeg;   ///< thin-airfoil zero-lift angle, degrees
 };
 
 /// What the recomputation and the polar sweep leave behind beyond the
@@ -129,7 +125,14 @@ struct AnalysisResults {
     int16_t stalled = 0;             ///< 1 when the last drag estimate found the section stalled
     DragResult drag;                 ///< the last drag estimate, both surfaces
     ThinAirfoilResult thin;          ///< the last thin-airfoil coefficients
-    PolarStore polars;               ///< PolarCount (priv) polars; a lower PolarCount empties the rest
+    int32_t stagnationIndex = 0;     ///< control point nearest the stagnation point (0: none found yet)
+    float cpHigh = 1.0f;             ///< highest surface pressure coefficient of the last solution
+    float cpLow = 0.0f;              ///< lowest surface pressure coefficient of the last solution
+    std::optional<double> boundaryLayerCd;      ///< drag of the last boundary layer computed, once one is
+    bool boundaryLayerPending = true;           ///< the next recomputation computes the boundary layer
+    std::shared_ptr<LinAero> thinAirfoilModel;  ///< the thin-airfoil model of the last recomputation
+    int16_t polarCount = 0;                     ///< polars kept; a lower count empties the rest of the store
+    PolarStore polars;
     /// Polars read from files, shown beside ours in the polar views until RESET POLAR.
     std::vector<ReferencePolar> referencePolars;
     FieldViewData field;  ///< the field view's mesh, flow and iso-lines (view 0: none)
@@ -155,9 +158,9 @@ struct KeptMesh {
 struct BuiltDefinition {
     std::string sectionName, flapDeflection, flapLength;
     SharedSettings shared;  ///< its family, digits, flap and point counts
-    int32_t FromFile = 0;
-    float FlapRad = 0.0f;
-    float FlapHinge = 1.0f;
+    bool fromFile = false;
+    float flapAngleRad = 0.0f;
+    float flapHingeX = 1.0f;
     FileSection file;
 };
 
@@ -165,8 +168,11 @@ struct BuiltDefinition {
 struct AppState {
     SharedSettings shared;
     MainWindowTexts texts;
-    MainWindowPublic pub;
-    MainWindowPrivate priv;
+    FlowCondition flow;
+    AnalysisSettings settings;
+    ViewSettings display;
+    MeshSettings mesh;
+    WindowLayout layout;
     SectionState section;
     AnalysisResults analysis;
     KeptMesh keptMesh;

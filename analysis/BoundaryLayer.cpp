@@ -10,6 +10,7 @@
 #include "analysis/ResultBounds.h"
 #include "analysis/TrailingEdgeFlow.h"
 #include "common/FormatPicture.h"
+#include "common/NumberText.h"
 #include "common/ParallelFor.h"
 #include "numerics/blayer/Blayer2.h"
 
@@ -25,14 +26,15 @@ struct SolverSettings {
     int32_t model = 0;
 };
 
-std::string readSettings(const MainWindowPublic& pub, SolverSettings& set) {
-    set.re = pub.reynolds.toDouble();
-    set.points = pub.BlPoints.toInt();
-    set.limit = pub.BlLimit.toDouble();
-    set.roughness = pub.roughness.toDouble();
-    set.model = pub.transitionModel.toInt() - 1;
+std::string readSettings(const AppState& state, SolverSettings& set) {
+    set.re = state.flow.reynolds;
+    set.points = state.settings.boundaryLayerPoints;
+    set.limit = state.settings.boundaryLayerHeight;
+    set.roughness = state.flow.roughness;
+    set.model = static_cast<int>(state.flow.transitionModel) - 1;
     if (!std::isfinite(set.re) || set.re < BlayerLimits::minReynolds)
-        return "the Reynolds number " + pub.reynolds.toText() + " is too low for a boundary layer";
+        return "the Reynolds number " + formatGeneral(state.flow.reynolds) +
+               " is too low for a boundary layer";
     if (set.points < BlayerLimits::minPoints || set.points > BlayerLimits::maxPoints)
         return "the number of points across the boundary layer is out of range";
     if (!(set.limit >= BlayerLimits::minLimit && set.limit <= BlayerLimits::maxLimit))
@@ -53,15 +55,15 @@ struct ContourCopy {
 };
 
 std::string copyContour(const SectionState& sec, int32_t N, ContourCopy& c) {
-    if (N < 4 || sec.NodeX.size() < N || sec.NodeY.size() < N || sec.SurfVel.size() < N)
+    if (N < 4 || sec.nodeX.size() < N || sec.nodeY.size() < N || sec.surfaceSpeed.size() < N)
         return "there is no section solution to compute the boundary layer on";
     c.nodeX.resize(static_cast<std::size_t>(N) + 1);
     c.nodeY.resize(static_cast<std::size_t>(N) + 1);
     c.SurfVel.resize(static_cast<std::size_t>(N));
     for (int32_t i = 1; i <= N; ++i) {
-        c.nodeX(i) = sec.NodeX(i);
-        c.nodeY(i) = sec.NodeY(i);
-        c.SurfVel(i) = sec.SurfVel(i);
+        c.nodeX(i) = sec.nodeX(i);
+        c.nodeY(i) = sec.nodeY(i);
+        c.SurfVel(i) = sec.surfaceSpeed(i);
         if (!std::isfinite(c.nodeX(i)) || !std::isfinite(c.nodeY(i)) || !std::isfinite(c.SurfVel(i)))
             return "the section solution holds a value that is not a number";
     }
@@ -154,8 +156,8 @@ std::string newCLCm(SectionState& sec, const ContourCopy& contour, BoundaryLayer
     Array1<float> nodeX = contour.nodeX, undisplaced = contour.nodeY, displaced = sol.displacedY;
     Array1<float> ctrl(static_cast<std::size_t>(N));
     sol.viscousVel.resize(static_cast<std::size_t>(N));
-    callAirfoil(sec, N / 2, sec.AlphaDeg, 1, nodeX.data(), ctrl.data(), displaced.data(), undisplaced.data(),
-                sol.viscousVel.data(), sol.cl, sol.cmLe);
+    callAirfoil(sec, N / 2, sec.angleDeg, kSolveDisplaced, nodeX.data(), ctrl.data(), displaced.data(),
+                undisplaced.data(), sol.viscousVel.data(), sol.cl, sol.cmLe);
     if (!std::isfinite(sol.cl) || !std::isfinite(sol.cmLe))
         return "the re-solve on the displaced contour failed";
     return {};
@@ -305,8 +307,8 @@ bool coarseSection(SectionState& sec, ContourCopy& coarse) {
     coarse.SurfVel.resize(static_cast<std::size_t>(N));
     Array1<float> ctrl(static_cast<std::size_t>(N)), cp(static_cast<std::size_t>(N));
     float cl = 0.0f, cmLe = 0.0f;
-    callAirfoil(sec, N / 2, sec.AlphaDeg, 0, coarse.nodeX.data(), ctrl.data(), coarse.nodeY.data(), cp.data(),
-                coarse.SurfVel.data(), cl, cmLe);
+    callAirfoil(sec, N / 2, sec.angleDeg, kBuildAndSolve, coarse.nodeX.data(), ctrl.data(),
+                coarse.nodeY.data(), cp.data(), coarse.SurfVel.data(), cl, cmLe);
     coarse.nodeX(N + 1) = coarse.nodeX(1);
     coarse.nodeY(N + 1) = coarse.nodeY(1);
     // A section the builder cannot make, or a failed solve, leaves zeros.
@@ -326,8 +328,7 @@ void coupledSpeeds(SectionState& sec, const ContourCopy& contour, const SolverSe
     speeds = contour;
     const int32_t N = contour.view().N;
     ContourCopy coarse;
-    if (N <= kCouplingPoints || sec.SolveMode != 0 || !coarseSection(sec, coarse) ||
-        locateStagnation(coarse.view(), 0).k == 0) {
+    if (N <= kCouplingPoints || !coarseSection(sec, coarse) || locateStagnation(coarse.view(), 0).k == 0) {
         coupleSpeeds(sec, contour, set, stagHint, speeds);
         return;
     }
@@ -340,17 +341,17 @@ void coupledSpeeds(SectionState& sec, const ContourCopy& contour, const SolverSe
 
 std::string solve(AppState& state, ViewSeam& seam, BoundaryLayerSolution& sol) {
     SolverSettings set;
-    if (std::string problem = readSettings(state.pub, set); !problem.empty()) return problem;
+    if (std::string problem = readSettings(state, set); !problem.empty()) return problem;
     const int32_t N = 2 * state.shared.HalfPoints;
     ContourCopy contour;
     if (std::string problem = copyContour(state.section, N, contour); !problem.empty()) return problem;
-    const int32_t stagHint = state.pub.stagnationIndex.toInt();
+    const int32_t stagHint = state.analysis.stagnationIndex;
     if (locateStagnation(contour.view(), stagHint).k == 0)
         return "the section solution has no stagnation point";
 
     sol.panelCount = N;
     sol.pointsAcross = set.points;
-    sol.profileCount = std::max(0, state.pub.BlVelView.toInt());
+    sol.profileCount = std::max(0, state.display.profileCount);
     ContourCopy speeds;
     coupledSpeeds(state.section, contour, set, stagHint, speeds);
     double cd = 0.0;
@@ -393,7 +394,7 @@ std::string boundaryLayerTitle(double cl, double cd) {
 
 bool BoundaryLayer(AppState& state, ViewSeam& seam) {
     const bool compute =
-        state.pub.boundaryLayerRequested.toDouble() == 1.0 || state.shared.DialogCancelled.toDouble() == 0.0;
+        state.settings.boundaryLayerRequested || state.shared.DialogCancelled.toDouble() == 0.0;
     if (!compute) return false;
 
     BoundaryLayerSolution next;
@@ -408,7 +409,7 @@ bool BoundaryLayer(AppState& state, ViewSeam& seam) {
     }
     next.ok = true;
     next.airfoilBoundaryLayerViewEnabled = true;
-    state.pub.boundaryLayerCd = Variant(next.boundaryLayerCd);
+    state.analysis.boundaryLayerCd = next.boundaryLayerCd;
     seam.setStatus(next.title);
     state.boundaryLayer = std::move(next);
     return true;

@@ -28,9 +28,10 @@ std::string noSolutionPastSeparation(bool upper, double x);
 /// Solution: Cl = " + cl ("0.00000") + "  Cd = " + cd ("#0.00000").
 std::string boundaryLayerTitle(double cl, double cd);
 
-/// BoundaryLayer(NodeX, NodeY, SurfVel, TotalPoints) on the state's current
-/// solution, with the settings BlPoints, BlLimit, transitionModel (model transitionModel
-/// - 1), roughness, re and BlVelView. The layers are marched on edge speeds
+/// BoundaryLayer(nodes, surface speeds, TotalPoints) on the state's current
+/// solution, with the analysis settings' points across and grid height, the
+/// flow's transition model (model code - 1), roughness and Reynolds number,
+/// and the view's profile count. The layers are marched on edge speeds
 /// coupled to the displaced section by a few under-relaxed sweeps (march,
 /// displace, re-solve; on the section built with 120 points when it has more,
 /// their change to the speeds carried over by position along the contour),

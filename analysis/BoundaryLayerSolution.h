@@ -73,7 +73,7 @@ struct BoundaryLayerSolution {
 
     int32_t panelCount = 0;    ///< points about the section the solution was made on
     int32_t pointsAcross = 0;  ///< P, points across the layer (BlPoints)
-    int32_t profileCount = 0;  ///< S, velocity profiles the views show per surface (BlVelView)
+    int32_t profileCount = 0;  ///< S, velocity profiles the views show per surface (the view's profileCount)
     BoundaryLayerSurface lower, upper;
 
     Array1<float> displacedY;      ///< node ordinates displaced by delta*, 1..panelCount + 1

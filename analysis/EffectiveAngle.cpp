@@ -24,9 +24,9 @@ double contourZeroLiftAngle(const float* nodeX, const float* nodeY, int32_t pane
         y(i) = nodeY[i - 1];
     }
     LinAero aero;
-    aero.AngleOfAttack = Variant(0.0);
-    aero.NumberOfPoints = Variant(panelCount);
-    aero.SimulationOrder = Variant(int16_t{200});
+    aero.angleDeg = 0.0;
+    aero.pointCount = panelCount;
+    aero.quadratureOrder = 200;
     aero.AeroCoeff(y, x);
     // Cl = pi (2 A0 + A1) at no angle, and Cl = 2 pi (alpha - alpha_0).
     const double alpha0 = -0.5 * (2.0 * static_cast<double>(aero.A0) + aero.A1);

@@ -8,7 +8,7 @@
 // above, 0 equal, 12 below), and a last level s0 itself in the foreground
 // colour, so the dividing streamline shows whatever the background.
 //
-// Pressure: levels from CpHigh down to CpLow in equal steps, coloured from a
+// Pressure: levels from cpHigh down to cpLow in equal steps, coloured from a
 // red-to-blue ramp of 4n + 1 entries (red for the highest Cp, blue for the
 // lowest). Whole-number reductions (ramp intensities, the level's ramp entry)
 // go to the nearest whole number.

@@ -15,16 +15,6 @@ namespace {
 
 constexpr FieldMeshSize kFlowViewMesh{61, 31, 6.0, 1.02};
 
-// A typed mesh dimension as the program converts it to a whole number (to the
-// nearest, halves to even), brought into the working range before any
-// allocation; text without a number and non-numbers read as 0.
-int32_t meshDimension(const Variant& value) {
-    double d = value.toDouble();
-    if (!std::isfinite(d)) d = 0.0;
-    d = std::clamp(d, -1.0e6, 1.0e6);
-    return workingMeshDimension(static_cast<int32_t>(std::nearbyint(d)));
-}
-
 bool sameContour(const KeptMesh& kept, const ClosedContour& contour) {
     return kept.ContourX.vector() == contour.x.vector() && kept.ContourY.vector() == contour.y.vector();
 }
@@ -53,9 +43,9 @@ FieldMesh keptFieldMesh(const KeptMesh& kept) { return FieldMesh{kept.I, kept.J,
 
 FieldMeshSize fieldMeshSize(const AppState& state, int view) {
     if (view != kMeshView) return kFlowViewMesh;
-    const MainWindowPublic& pub = state.pub;
-    return FieldMeshSize{meshDimension(pub.MeshX), meshDimension(pub.MeshY), pub.OuterRadius.toDouble(),
-                         pub.GridCluster.toDouble()};
+    const MeshSettings& mesh = state.mesh;
+    return FieldMeshSize{workingMeshDimension(mesh.pointsAround), workingMeshDimension(mesh.rings),
+                         mesh.outerRadius, mesh.clustering};
 }
 
 ClosedContour closedContour(const AppState& state) {
@@ -63,16 +53,17 @@ ClosedContour closedContour(const AppState& state) {
     const int32_t half = state.shared.HalfPoints;
     const std::ptrdiff_t points = 2 * static_cast<std::ptrdiff_t>(half);
     ClosedContour contour;
-    if (half < 2 || sec.NodeX.size() < points || sec.NodeY.size() < points || sec.SurfVel.size() < points)
+    if (half < 2 || sec.nodeX.size() < points || sec.nodeY.size() < points ||
+        sec.surfaceSpeed.size() < points)
         return contour;
     contour.n = static_cast<int32_t>(points + 1);
     contour.x.resize(static_cast<std::size_t>(contour.n));
     contour.y.resize(static_cast<std::size_t>(contour.n));
     contour.velocity.resize(static_cast<std::size_t>(contour.n));
     for (std::ptrdiff_t i = 1; i <= points; ++i) {
-        contour.x(i) = sec.NodeX(i);
-        contour.y(i) = sec.NodeY(i);
-        contour.velocity(i) = sec.SurfVel(i);
+        contour.x(i) = sec.nodeX(i);
+        contour.y(i) = sec.nodeY(i);
+        contour.velocity(i) = sec.surfaceSpeed(i);
     }
     contour.x(contour.n) = contour.x(1);
     contour.y(contour.n) = contour.y(1);
@@ -141,21 +132,21 @@ FieldViewData computeFieldView(AppState& state, int view) {
     out.view = view;
 
     if (view == kMeshView) {
-        if (state.pub.NewGrid.toDouble() == 1.0 || !keptMeshServes(state, contour, size)) {
+        if (state.mesh.rebuild || !keptMeshServes(state, contour, size)) {
             keepMesh(state, contour, size, buildFieldMesh(contour, size));
-            state.pub.NewGrid = int16_t{0};
+            state.mesh.rebuild = false;
         }
         out.mesh = keptFieldMesh(state.keptMesh);
         return out;
     }
 
     out.mesh = buildFieldMesh(contour, size);
-    out.flow = computeFlowField(contour, out.mesh, state.pub.stagnationIndex.toInt());
+    out.flow = computeFlowField(contour, out.mesh, state.analysis.stagnationIndex);
     if (view == kStreamlineView) {
-        out.levels = streamlineLevels(out.flow.psi(1, 1), state.priv.ForegroundIndex);
+        out.levels = streamlineLevels(out.flow.psi(1, 1), state.display.foregroundColour);
         out.segments = contourSegments(out.mesh, out.flow.psi, out.levels.levels);
     } else {
-        out.levels = pressureLevels(state.pub.CpHigh.toDouble(), state.pub.CpLow.toDouble());
+        out.levels = pressureLevels(state.analysis.cpHigh, state.analysis.cpLow);
         out.segments = contourSegments(out.mesh, out.flow.cp, out.levels.levels);
     }
     return out;

@@ -7,15 +7,15 @@
 // (AnalysisResults::field), and the drawing reads it from there: a redraw
 // never builds a mesh or evaluates the flow.
 //
-// Mesh sizes: the mesh view uses MeshX x MeshY nodes, OuterRadius and
-// GridCluster; the streamline and pressure views always use their own
+// Mesh sizes: the mesh view uses the mesh settings (points around x rings,
+// outer radius, clustering); the streamline and pressure views always use their own
 // 61 x 31 mesh of radius 6 chords and clustering 1.02, built afresh on every
 // recomputation of those views. The mesh view keeps its mesh in the state
-// (AppState::keptMesh) and builds a new one when NewGrid is 1, and also when
+// (AppState::keptMesh) and builds a new one when the settings ask for a rebuild, and also when
 // the kept one was built for another contour, size, radius or clustering: the
 // flap and point-count dialogs change the section without asking for a new
 // mesh, and a mesh of the old section would cut through the new one. Copying
-// a new mesh into the state resets NewGrid to 0.
+// a new mesh into the state clears the rebuild request.
 
 #include <cstdint>
 
@@ -46,8 +46,8 @@ struct ClosedContour {
     Array1<float> x, y, velocity;
 };
 
-/// The mesh size of a field view: MeshX x MeshY (each limited to the working
-/// range), OuterRadius and GridCluster for view 6; 61 x 31, 6 and 1.02 else.
+/// The mesh size of a field view: the mesh settings (each count limited to the
+/// working range) for view 6; 61 x 31, 6 and 1.02 else.
 FieldMeshSize fieldMeshSize(const AppState& state, int view);
 
 /// The state's section as a closed contour (see ClosedContour).
@@ -72,9 +72,9 @@ FieldSegments contourSegments(const FieldMesh& mesh, const Array2<float>& field,
 
 /// The grid-and-flow routine for view 4, 5 or 6 on the state's current
 /// solution, with the mesh rules in the header comment. Reads HalfPoints,
-/// NodeX, NodeY, SurfVel, stagnationIndex, CpHigh, CpLow, the foreground index and,
-/// for view 6, MeshX, MeshY, OuterRadius, GridCluster and NewGrid; writes only
-/// keptMesh and NewGrid (view 6). Returns view 0 when the state holds no
+/// the section's nodes and surface speeds, stagnationIndex, cpHigh, cpLow and,
+/// for view 6, the mesh settings; writes only keptMesh and the mesh settings'
+/// rebuild request (view 6). Returns view 0 when the state holds no
 /// solved section or the view is not a field view.
 /// \param state the application state
 /// \param view 4, 5 or 6

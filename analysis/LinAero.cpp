@@ -11,8 +11,8 @@ namespace {
 
 // NH from the point count, held to what the node arrays can supply: station
 // NH - 1 reads node 2 NH - 2, so NH may not exceed nodes / 2 + 1.
-int32_t camberStationCount(const Variant& numberOfPoints, std::ptrdiff_t nodes) {
-    const double requested = std::floor(numberOfPoints.toDouble() / 2.0 + 1.0);
+int32_t camberStationCount(int32_t pointCount, std::ptrdiff_t nodes) {
+    const double requested = std::floor(pointCount / 2.0 + 1.0);
     const double available = std::floor(static_cast<double>(nodes) / 2.0 + 1.0);
     if (!(requested >= 1.0)) return 1;
     return static_cast<int32_t>(std::min(requested, available));
@@ -96,9 +96,9 @@ void straightenFlapEnd(Array1<float>& xc, Array1<float>& zc) {
 void LinAero::AeroCoeff(const Array1<float>& z, const Array1<float>& x) {
     // 1. stations, order and angle
     const std::ptrdiff_t nodes = std::min(z.size(), x.size());
-    NH_ = camberStationCount(NumberOfPoints, nodes);
-    order_ = SimulationOrder.toInt();
-    alpha_ = static_cast<float>(AngleOfAttack.toDouble() * 4.0 * std::atan(1.0) / 180.0);
+    NH_ = camberStationCount(pointCount, nodes);
+    order_ = quadratureOrder;
+    alpha_ = static_cast<float>(angleDeg * 4.0 * std::atan(1.0) / 180.0);
 
     // 2. camber stations: the upper-surface node abscissae from the leading edge
     xc_.resize(static_cast<std::size_t>(NH_));

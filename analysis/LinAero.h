@@ -6,16 +6,15 @@
 #include <cstdint>
 
 #include "common/Array.h"
-#include "common/Variant.h"
 
 namespace aerolune {
 
 class LinAero {
 public:
-    Variant NumberOfPoints;                  ///< points about the section (2 x HalfPoints)
-    Variant SimulationOrder = int16_t{100};  ///< quadrature order handed to linaero
-    Variant AngleOfAttack = int16_t{0};      ///< degrees
-    float A0 = 0.0f;                         ///< Fourier coefficients of the camber slope
+    int32_t pointCount = 0;         ///< points about the section (2 x HalfPoints; 0: as many as given)
+    int32_t quadratureOrder = 100;  ///< quadrature order handed to linaero
+    double angleDeg = 0.0;          ///< angle of attack, degrees
+    float A0 = 0.0f;                ///< Fourier coefficients of the camber slope
     float A1 = 0.0f;
     float A2 = 0.0f;
     float A3 = 0.0f;
@@ -29,7 +28,7 @@ public:
     /// through linaero.
     ///
     /// The two surfaces are paired node for node about the leading edge node
-    /// NH = NumberOfPoints / 2 + 1: station i of the camber line is the upper
+    /// NH = pointCount / 2 + 1: station i of the camber line is the upper
     /// node NH + i - 1, its ordinate the mean of that node and the lower node
     /// NH - i + 1; the last station is the trailing edge (node 1). The end
     /// stations are forced to x = 0 and x = 1. Where the end nodes are not a
@@ -41,7 +40,7 @@ public:
     /// unit length with its slopes kept, and A0..A8 are scaled back to the
     /// unit reference chord.
     ///
-    /// Nodes 1 .. NumberOfPoints are read. When NumberOfPoints asks for more
+    /// Nodes 1 .. pointCount are read. When pointCount asks for more
     /// nodes than the arrays hold, the camber line is shortened to the nodes
     /// present rather than read past the arrays; with no usable nodes the
     /// result is that of a flat plate.

@@ -24,21 +24,17 @@ constexpr int kBoundaryLayerView = 7;
 constexpr int kReportView = 8;
 constexpr int kPolarView = 10;
 
-bool isZero(const Variant& v) { return v.toDouble() == 0.0; }
-bool isOne(const Variant& v) { return v.toDouble() == 1.0; }
-
 // The panel solution of the current section into the state.
 void solveCurrentSection(AppState& state, int32_t halfPoints) {
     SectionState& sec = state.section;
     sizeSectionArrays(sec, halfPoints);
-    int32_t mode = sec.SolveMode;
-    callAirfoil(sec, halfPoints, sec.AlphaDeg, mode, sec.NodeX.data(), sec.CtrlX.data(), sec.NodeY.data(),
-                sec.SurfCp.data(), sec.SurfVel.data(), sec.ClValue, sec.CmLeValue);
+    callAirfoil(sec, halfPoints, sec.angleDeg, kBuildAndSolve, sec.nodeX.data(), sec.controlX.data(),
+                sec.nodeY.data(), sec.surfaceCp.data(), sec.surfaceSpeed.data(), sec.cl, sec.cmLeadingEdge);
     const int32_t n = 2 * halfPoints;
-    sec.NodeX(n + 1) = sec.NodeX(1);
-    sec.NodeY(n + 1) = sec.NodeY(1);
-    sec.PanelCl = Variant(sec.ClValue);
-    sec.PanelCm = Variant(sec.CmLeValue);
+    sec.nodeX(n + 1) = sec.nodeX(1);
+    sec.nodeY(n + 1) = sec.nodeY(1);
+    sec.panelCl = sec.cl;
+    sec.panelCmLeadingEdge = sec.cmLeadingEdge;
 }
 
 // Thin-airfoil coefficients at the angle the separation model
@@ -50,22 +46,22 @@ bool finiteResults(const ThinAirfoilResult& t) {
 
 void thinAirfoilStep(AppState& state, ViewSeam& seam, int32_t panelCount, float effectiveAngle) {
     SectionState& sec = state.section;
-    LinAero& aero = *state.priv.AeroObject;
-    const bool useEffective = isOne(state.pub.useEffectiveAngle);
-    aero.AngleOfAttack = Variant(useEffective ? effectiveAngle : sec.AlphaDeg);
-    aero.NumberOfPoints = Variant(panelCount);
-    aero.SimulationOrder = Variant(int16_t{200});
-    aero.AeroCoeff(sec.NodeY, sec.NodeX);
+    LinAero& aero = *state.analysis.thinAirfoilModel;
+    const bool useEffective = state.settings.useEffectiveAngle;
+    aero.angleDeg = useEffective ? effectiveAngle : sec.angleDeg;
+    aero.pointCount = panelCount;
+    aero.quadratureOrder = 200;
+    aero.AeroCoeff(sec.nodeY, sec.nodeX);
 
-    const ThinAirfoilResult thin = thinAirfoilCoefficients(aero, sec.AlphaDeg);
+    const ThinAirfoilResult thin = thinAirfoilCoefficients(aero, sec.angleDeg);
     if (!finiteResults(thin)) {
         seam.showMessage(kResultsNotFiniteMessage);
         return;
     }
-    sec.CmQuarter = Variant(thin.CmQuarter);
-    sec.ClValue = thin.ClValue;
-    sec.CmLeValue = thin.CmLeValue;
-    sec.AlphaZeroLift = Variant(thin.AlphaZeroLift);
+    sec.cmQuarterChord = thin.CmQuarter;
+    sec.cl = thin.ClValue;
+    sec.cmLeadingEdge = thin.CmLeValue;
+    sec.zeroLiftAngleDeg = thin.AlphaZeroLift;
     state.analysis.thin = thin;
     fillResultsPanel(state.texts, thin);
 }
@@ -75,7 +71,7 @@ void solveAndFillPanel(AppState& state, ViewSeam& seam, int32_t halfPoints) {
     solveCurrentSection(state, halfPoints);
 
     // A failed estimate leaves the flag clear and the geometric angle in use.
-    float effectiveAngle = state.section.AlphaDeg;
+    float effectiveAngle = state.section.angleDeg;
     int16_t stalled = 0;
     Drag(state, seam, panelCount, effectiveAngle, stalled);
     state.texts.stalledShown = stalled == 1;
@@ -93,21 +89,19 @@ void solveAndFillPanel(AppState& state, ViewSeam& seam, int32_t halfPoints) {
 
 bool Drag(AppState& state, ViewSeam& seam, int32_t panelCount, float& effectiveAngleDeg, int16_t& stalled) {
     SectionState& sec = state.section;
-    const int32_t available = static_cast<int32_t>(std::min(sec.SurfVel.size(), sec.NodeY.size()));
+    const int32_t available = static_cast<int32_t>(std::min(sec.surfaceSpeed.size(), sec.nodeY.size()));
     const int32_t n = std::min(panelCount, available);
-    const int32_t stag = dragStagnationPoint(sec.SurfVel.data(), n);
-    if (stag > 0) state.pub.stagnationIndex = Variant(stag);
+    const int32_t stag = dragStagnationPoint(sec.surfaceSpeed.data(), n);
+    if (stag > 0) state.analysis.stagnationIndex = stag;
 
-    const int32_t panel = stagnationPanel(sec.SurfVel.data(), n);
+    const int32_t panel = stagnationPanel(sec.surfaceSpeed.data(), n);
     DragResult result =
-        dragEstimate(sec.NodeX.data(), sec.NodeY.data(), sec.SurfVel.data(), n, panel, sec.AlphaDeg,
-                     state.pub.reynolds.toDouble(), state.pub.dragModel.toInt());
+        dragEstimate(sec.nodeX.data(), sec.nodeY.data(), sec.surfaceSpeed.data(), n, panel, sec.angleDeg,
+                     state.flow.reynolds, static_cast<int>(state.settings.dragModel));
     if (!result.ok) {
         seam.showMessage(kBoundaryLayerErrorMessage);
         return false;
     }
-    state.pub.TransitionPoint = Variant(result.upper.TransitionPoint);
-    state.pub.DragCoeff = Variant(result.cd);
     state.texts.cd = dragText(result.cd);
     effectiveAngleDeg = static_cast<float>(result.effectiveAngleDeg);
     stalled = static_cast<int16_t>(result.stalled);
@@ -119,18 +113,18 @@ bool Drag(AppState& state, ViewSeam& seam, int32_t panelCount, float& effectiveA
 
 void recompute(AppState& state, ViewSeam& seam) {
     clearUpperVectorState();  // the last redraw may have left the vector unit slow
-    state.priv.AeroObject = std::make_shared<LinAero>();
+    state.analysis.thinAirfoilModel = std::make_shared<LinAero>();
     SectionState& sec = state.section;
 
     // The section and angle from the window's texts; a section the builder
     // cannot make stops here.
-    sec.SectionNumber = sectionNumberFromText(state.texts.sectionName);
-    sec.AlphaDeg = static_cast<float>(readLeadingNumber(state.texts.angleText));
+    sec.designationNumber = sectionNumberFromText(state.texts.sectionName);
+    sec.angleDeg = static_cast<float>(readLeadingNumber(state.texts.angleText));
     if (!guardSection(state, seam)) return;
     const int32_t halfPoints = state.shared.HalfPoints;
 
     // The polar view sweeps before anything else is drawn.
-    if (state.pub.view.toInt() == kPolarView) {
+    if (state.display.view == kPolarView) {
         seam.setStatus(" Current Airfoil: " + state.texts.sectionName);
         seam.hideSurfaceLegend();
         Polar(state, seam, 2 * halfPoints);
@@ -138,23 +132,23 @@ void recompute(AppState& state, ViewSeam& seam) {
     }
 
     // A new solution unless a cancelled dialog left the old one standing.
-    if (isZero(state.shared.DialogCancelled) || state.priv.BlUpdatePending == 1)
+    if (state.shared.DialogCancelled.toDouble() == 0.0 || state.analysis.boundaryLayerPending)
         solveAndFillPanel(state, seam, halfPoints);
 
     updateExtremes(state);
 
     // A boundary layer someone asked for.
     bool layerComputed = false;
-    if (state.priv.BlUpdatePending == 1) {
+    if (state.analysis.boundaryLayerPending) {
         BoundaryLayer(state, seam);
         layerComputed = true;
-        state.priv.BlUpdatePending = 0;
+        state.analysis.boundaryLayerPending = false;
     }
 
     // The boundary-layer and report views bring the layer up to date first,
     // unless it was just computed: the same solution twice would
     // only show its separation warnings twice.
-    const int view = state.pub.view.toInt();
+    const int view = state.display.view;
     if ((view == kBoundaryLayerView || view == kReportView) && !layerComputed) BoundaryLayer(state, seam);
     state.analysis.field = computeFieldView(state, view);  // view 0, and nothing kept, for the other views
     seam.drawView(state);

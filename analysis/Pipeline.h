@@ -11,20 +11,20 @@
 
 namespace aerolune {
 
-/// The analysis of one recomputation, in this order: SectionNumber and
-/// AlphaDeg from sectionName and angleText, a section the builder cannot make
+/// The analysis of one recomputation, in this order: designationNumber and
+/// angleDeg from sectionName and angleText, a section the builder cannot make
 /// refused (guardSection: the last one it could make is put back, or with
 /// none nothing more is done); for the polar view the status " Current
 /// Airfoil: " + sectionName, the surface legend hidden, Polar(2 x HalfPoints)
-/// and its plots; when DialogCancelled is 0 or BlUpdatePending is 1 Airfoil,
-/// PanelCl and PanelCm, Drag (cd, the stalled mark), the thin-airfoil
-/// coefficients at the effective angle when useEffectiveAngle is 1 (else
-/// AlphaDeg) and the results panel; stagnationIndex, CpHigh and CpLow;
-/// BoundaryLayer when pending, then BlUpdatePending = 0; for views 7 and 8
+/// and its plots; when DialogCancelled is 0 or a boundary layer is pending Airfoil,
+/// panelCl and panelCmLeadingEdge, Drag (cd, the stalled mark), the thin-airfoil
+/// coefficients at the effective angle when useEffectiveAngle is set (else
+/// angleDeg) and the results panel; stagnationIndex, cpHigh and cpLow;
+/// BoundaryLayer when pending, which it then no longer is; for views 7 and 8
 /// BoundaryLayer unless it just ran; the field of a field view (kept in
 /// AnalysisResults::field); and the view through the seam.
 /// The window does the rest around it (cursor, menus, minimum height, check
-/// marks, the plot area's placement) and gives AeroObject its fresh LinAero
+/// marks, the plot area's placement) and gives thinAirfoilModel its fresh LinAero
 /// here by calling this. A step that fails keeps its previous outputs and the
 /// remaining steps run.
 /// \param state the application state

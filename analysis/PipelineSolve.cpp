@@ -6,21 +6,35 @@ namespace aerolune {
 
 void callAirfoil(SectionState& section, int32_t halfPoints, float alphaDeg, int32_t mode, float* nodeX,
                  float* ctrlX, float* nodeY, float* cp, float* velocity, float& cl, float& cmLe) {
-    int32_t designation = section.SectionNumber;
+    int32_t designation = section.designationNumber;
     int32_t half = halfPoints;
     int32_t reserved = 0;
-    int32_t source = section.FromFile;
+    int32_t source = section.fromFile ? 1 : 0;
     FileSection& file = section.file;
-    Airfoil(&designation, &alphaDeg, nodeX, ctrlX, nodeY, cp, velocity, &cl, &cmLe, &section.FlapRad,
-            &section.FlapHinge, &half, &reserved, file.FileYU.data(), file.FileYL.data(), file.FileXU.data(),
+    Airfoil(&designation, &alphaDeg, nodeX, ctrlX, nodeY, cp, velocity, &cl, &cmLe, &section.flapAngleRad,
+            &section.flapHingeX, &half, &reserved, file.FileYU.data(), file.FileYL.data(), file.FileXU.data(),
             file.FileXL.data(), &file.FileNU, &file.FileNL, &source, &mode);
+}
+
+void sizeSolutionArrays(Array1<float>& nodeX, Array1<float>& nodeY, Array1<float>& controlX,
+                        Array1<float>& cp, Array1<float>& speed, int32_t halfPoints) {
+    const auto panels = static_cast<std::size_t>(2 * halfPoints);
+    if (nodeX.size() != static_cast<std::ptrdiff_t>(panels + 1)) {
+        nodeX.resize(panels + 1);
+        nodeY.resize(panels + 1);
+    }
+    if (controlX.size() != static_cast<std::ptrdiff_t>(panels)) {
+        controlX.resize(panels);
+        cp.resize(panels);
+        speed.resize(panels);
+    }
 }
 
 void solveSection(SectionState& section, int32_t halfPoints, float alphaDeg, SectionSolution& out) {
     out.halfPoints = halfPoints;
     sizeSectionArrays(out, halfPoints);
-    callAirfoil(section, halfPoints, alphaDeg, 0, out.NodeX.data(), out.CtrlX.data(), out.NodeY.data(),
-                out.SurfCp.data(), out.SurfVel.data(), out.cl, out.cmLe);
+    callAirfoil(section, halfPoints, alphaDeg, kBuildAndSolve, out.NodeX.data(), out.CtrlX.data(),
+                out.NodeY.data(), out.SurfCp.data(), out.SurfVel.data(), out.cl, out.cmLe);
     const int32_t n = 2 * halfPoints;
     out.NodeX(n + 1) = out.NodeX(1);
     out.NodeY(n + 1) = out.NodeY(1);
@@ -33,8 +47,8 @@ void resolveDisplaced(SectionState& section, SectionSolution& sol, const Array1<
     Array1<float> undisplaced = sol.NodeY;
     for (int32_t j = 1; j <= n; ++j) sol.NodeY(j) = displacedY(j);
     sol.NodeY(n + 1) = sol.NodeY(1);
-    callAirfoil(section, sol.halfPoints, alphaDeg, 1, sol.NodeX.data(), sol.CtrlX.data(), sol.NodeY.data(),
-                undisplaced.data(), sol.SurfVel.data(), sol.cl, sol.cmLe);
+    callAirfoil(section, sol.halfPoints, alphaDeg, kSolveDisplaced, sol.NodeX.data(), sol.CtrlX.data(),
+                sol.NodeY.data(), undisplaced.data(), sol.SurfVel.data(), sol.cl, sol.cmLe);
 }
 
 }  // namespace aerolune

@@ -18,25 +18,22 @@ struct SectionSolution {
     float cmLe = 0.0f;  ///< moment about the leading edge of the panel solution
 };
 
-/// Sizes a solution's arrays (the state's section or a SectionSolution) for
+/// Sizes a solution's arrays (nodes, control points, Cp, speed) for
 /// 2 x halfPoints panels plus the closing node, keeping their contents when
 /// the size is already right: a cancelled dialog redraws from them.
-template <typename Solution>
-void sizeSectionArrays(Solution& s, int32_t halfPoints) {
-    const auto panels = static_cast<std::size_t>(2 * halfPoints);
-    if (s.NodeX.size() != static_cast<std::ptrdiff_t>(panels + 1)) {
-        s.NodeX.resize(panels + 1);
-        s.NodeY.resize(panels + 1);
-    }
-    if (s.CtrlX.size() != static_cast<std::ptrdiff_t>(panels)) {
-        s.CtrlX.resize(panels);
-        s.SurfCp.resize(panels);
-        s.SurfVel.resize(panels);
-    }
+void sizeSolutionArrays(Array1<float>& nodeX, Array1<float>& nodeY, Array1<float>& controlX,
+                        Array1<float>& cp, Array1<float>& speed, int32_t halfPoints);
+
+inline void sizeSectionArrays(SectionSolution& s, int32_t halfPoints) {
+    sizeSolutionArrays(s.NodeX, s.NodeY, s.CtrlX, s.SurfCp, s.SurfVel, halfPoints);
+}
+
+inline void sizeSectionArrays(SectionState& s, int32_t halfPoints) {
+    sizeSolutionArrays(s.nodeX, s.nodeY, s.controlX, s.surfaceCp, s.surfaceSpeed, halfPoints);
 }
 
 /// Builds the section and solves it at one angle (Airfoil mode 0).
-/// \param section the section's definition (designation, flap, file lists, FromFile)
+/// \param section the section's definition (designation, flap, file lists, whether from a file)
 /// \param halfPoints points per surface
 /// \param alphaDeg angle of attack, degrees
 /// \param out receives nodes, control points, Cp, velocity, Cl and Cm
@@ -51,6 +48,11 @@ void solveSection(SectionState& section, int32_t halfPoints, float alphaDeg, Sec
 /// \param alphaDeg angle of attack, degrees
 void resolveDisplaced(SectionState& section, SectionSolution& sol, const Array1<float>& displacedY,
                       float alphaDeg);
+
+/// Airfoil's modes: build the section and solve it, or solve the displaced
+/// contour the node ordinates hold.
+inline constexpr int32_t kBuildAndSolve = 0;
+inline constexpr int32_t kSolveDisplaced = 1;
 
 /// Calls Airfoil with the section's definition on caller-owned arrays of at
 /// least 2 x halfPoints elements.

@@ -38,9 +38,9 @@ struct ThinFigures {
 ThinFigures thinAirfoil(const SectionSolution& sol, const Array1<float>& y, float solveAngle,
                         double angleDeg) {
     LinAero aero;
-    aero.AngleOfAttack = Variant(static_cast<double>(solveAngle));
-    aero.NumberOfPoints = Variant(2 * sol.halfPoints);
-    aero.SimulationOrder = Variant(int16_t{200});
+    aero.angleDeg = solveAngle;
+    aero.pointCount = 2 * sol.halfPoints;
+    aero.quadratureOrder = 200;
     aero.AeroCoeff(y, sol.NodeX);
     const ThinAirfoilResult thin = thinAirfoilCoefficients(aero, angleDeg);
     return {thin.ClValue, thin.CmLeValue + 0.25 * thin.ClValue};
@@ -265,21 +265,22 @@ private:
 
 bool Polar(AppState& state, ViewSeam& seam, int32_t panelCount) {
     PolarStore& store = state.analysis.polars;
-    store.truncate(state.priv.PolarCount);
-    state.section.SectionNumber = sectionNumberFromText(state.texts.sectionName);
+    store.truncate(state.analysis.polarCount);
+    state.section.designationNumber = sectionNumberFromText(state.texts.sectionName);
 
     const PolarHeader header{state.texts.sectionName, state.texts.flapDeflection, state.texts.flapLength,
-                             state.pub.reynolds.toDouble()};
-    const PolarModel model{state.pub.dragModel.toInt(), state.pub.useEffectiveAngle.toInt(), panelCount};
+                             state.flow.reynolds};
+    const PolarModel model{static_cast<int>(state.settings.dragModel), state.settings.useEffectiveAngle,
+                           panelCount};
     if (store.find(header, model)) {
-        state.priv.PolarCount = static_cast<int16_t>(store.count());
+        state.analysis.polarCount = static_cast<int16_t>(store.count());
         return true;
     }
     StoredPolar& polar = store.add(header, model);
-    state.priv.PolarCount = static_cast<int16_t>(store.count());
+    state.analysis.polarCount = static_cast<int16_t>(store.count());
 
-    const PolarSettings settings{state.pub.reynolds.toDouble(), state.pub.dragModel.toInt(),
-                                 state.pub.useEffectiveAngle.toInt()};
+    const PolarSettings settings{state.flow.reynolds, static_cast<int>(state.settings.dragModel),
+                                 state.settings.useEffectiveAngle};
     std::string stopped;
     {
         const SlowSweepNotice notice(seam, settings, state.texts.sectionName);

@@ -59,7 +59,7 @@ std::string rowsNotComputed(const StoredPolar& polar);
 /// Polar(panelCount) on the state: the header from sectionName, flapDeflection, flapLength and re;
 /// nothing is recomputed when a stored polar has the same header; otherwise
 /// the polar is added (the oldest dropped when the store is full) and swept.
-/// PolarCount follows the store. The current solution, AeroObject and the
+/// polarCount follows the store. The current solution, thinAirfoilModel and the
 /// results panel are left as they were: the sweep works on its own arrays.
 /// On a boundary-layer failure the message goes through the seam and the
 /// points computed so far stay in the store. Rows not computed go through

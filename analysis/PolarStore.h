@@ -65,7 +65,7 @@ struct StoredPolar {
 /// At most kPolarCapacity polars in storage order (oldest first).
 class PolarStore {
 public:
-    /// Number of polars held (PolarCount).
+    /// Number of polars held (the results' polarCount).
     int32_t count() const { return static_cast<int32_t>(polars_.size()); }
     const StoredPolar& operator[](int32_t index) const { return polars_.at(static_cast<std::size_t>(index)); }
     const std::vector<StoredPolar>& polars() const { return polars_; }
@@ -77,7 +77,7 @@ public:
     /// polar when the store is full; returns the new polar for the sweep to fill.
     StoredPolar& add(const PolarHeader& header, const PolarModel& model = {});
 
-    /// Keeps the first `count` polars (PolarCount set lower by a command, as
+    /// Keeps the first `count` polars (polarCount set lower by a command, as
     /// the reset does with 0); a count at or above the size keeps all.
     void truncate(int32_t count);
 

@@ -45,18 +45,17 @@ void updateExtremes(AppState& state) {
     SectionState& sec = state.section;
     const int32_t total = static_cast<int32_t>(state.shared.TotalPoints.toInt());
     const std::ptrdiff_t held =
-        std::min({sec.NodeX.size(), sec.NodeY.size(), sec.SurfCp.size(), sec.SurfVel.size()});
+        std::min({sec.nodeX.size(), sec.nodeY.size(), sec.surfaceCp.size(), sec.surfaceSpeed.size()});
     const int32_t count = static_cast<int32_t>(std::clamp<std::ptrdiff_t>(total, 0, held));
 
-    const SurfaceExtremes e = surfaceExtremes(sec.NodeY, sec.SurfCp, sec.SurfVel, count);
+    const SurfaceExtremes e = surfaceExtremes(sec.nodeY, sec.surfaceCp, sec.surfaceSpeed, count);
     if (state.shared.DialogCancelled.toDouble() == 0.0 && e.vAbsMinIndex > 0)
-        state.pub.stagnationIndex = Variant(e.vAbsMinIndex);
+        state.analysis.stagnationIndex = e.vAbsMinIndex;
 
-    if (state.pub.stagnationIndex.toDouble() == total / 2 + 1)
-        state.pub.stagnationIndex = Variant(int32_t{total / 2});
+    if (state.analysis.stagnationIndex == total / 2 + 1) state.analysis.stagnationIndex = int32_t{total / 2};
     if (count > 0) {
-        state.pub.CpHigh = Variant(static_cast<float>(e.cpMax));
-        state.pub.CpLow = Variant(static_cast<float>(e.cpMin));
+        state.analysis.cpHigh = static_cast<float>(e.cpMax);
+        state.analysis.cpLow = static_cast<float>(e.cpMin);
     }
 }
 

@@ -47,7 +47,7 @@ SurfaceExtremes surfaceExtremes(const Array1<float>& NodeY, const Array1<float>&
                                 const Array1<float>& SurfVel, int32_t count);
 
 /// The surface extremes of a recomputation on the state: stagnationIndex (updated only while DialogCancelled
-/// is 0, then moved from TotalPoints/2 + 1 to TotalPoints/2), CpHigh and CpLow. Points beyond what the arrays
+/// is 0, then moved from TotalPoints/2 + 1 to TotalPoints/2), cpHigh and cpLow. Points beyond what the arrays
 /// hold (no solution yet at this point count) are not read.
 void updateExtremes(AppState& state);
 

@@ -21,9 +21,9 @@ BuiltDefinition definitionOf(const AppState& state) {
             state.texts.flapDeflection,
             state.texts.flapLength,
             state.shared,
-            sec.FromFile,
-            sec.FlapRad,
-            sec.FlapHinge,
+            sec.fromFile,
+            sec.flapAngleRad,
+            sec.flapHingeX,
             sec.file};
 }
 
@@ -45,11 +45,11 @@ void putBack(AppState& state, const BuiltDefinition& built) {
     s.FlapLength = b.FlapLength;
     s.FlapDeflection = b.FlapDeflection;
     SectionState& sec = state.section;
-    sec.FromFile = built.FromFile;
-    sec.FlapRad = built.FlapRad;
-    sec.FlapHinge = built.FlapHinge;
+    sec.fromFile = built.fromFile;
+    sec.flapAngleRad = built.flapAngleRad;
+    sec.flapHingeX = built.flapHingeX;
     sec.file = built.file;
-    sec.SectionNumber = sectionNumberFromText(built.sectionName);
+    sec.designationNumber = sectionNumberFromText(built.sectionName);
 }
 
 }  // namespace
@@ -57,10 +57,10 @@ void putBack(AppState& state, const BuiltDefinition& built) {
 std::string sectionBuildProblem(AppState& state) {
     SectionState& sec = state.section;
     FileSection& file = sec.file;
-    int32_t designation = sec.SectionNumber;
+    int32_t designation = sec.designationNumber;
     int32_t half = state.shared.HalfPoints;
-    int32_t source = sec.FromFile;
-    const SectionFault fault = AirfoilSectionFault(&designation, &sec.FlapRad, &sec.FlapHinge, &half,
+    int32_t source = sec.fromFile;
+    const SectionFault fault = AirfoilSectionFault(&designation, &sec.flapAngleRad, &sec.flapHingeX, &half,
                                                    file.FileYU.data(), file.FileYL.data(), file.FileXU.data(),
                                                    file.FileXL.data(), &file.FileNU, &file.FileNL, &source);
     switch (fault.kind) {

@@ -26,7 +26,7 @@ struct ThinAirfoilResult {
 ///   AlphaZeroLift = alphaDeg - (ClValue / (2 pi)) 180 / pi
 ///   centre of pressure = (0.25 - CmQuarter / ClValue) 100 when |ClValue| > 0.01.
 /// \param aero the instance holding A0..A2 (radians)
-/// \param alphaDeg the angle of the section solution, degrees (AlphaDeg)
+/// \param alphaDeg the angle of the section solution, degrees
 ThinAirfoilResult thinAirfoilCoefficients(const LinAero& aero, double alphaDeg);
 
 /// The results panel's centre-of-pressure read-out: the per cent chord

@@ -82,7 +82,7 @@ void Application::loadMainWindow() {
     mainWindow_->placePlotArea();
     const QWidget* area = mainWindow_->drawingArea();
     if (area->width() > 0 && area->height() > 0)
-        state_.priv.PlotAspect = double(area->height()) / area->width();
+        state_.layout.plotAspect = double(area->height()) / area->width();
     // SetUpButtons ran when the bar was built; a button whose command does
     // not exist in this build is dimmed.
     for (int i = 0; i < 6; ++i)
@@ -121,13 +121,13 @@ void Application::loadMainWindow() {
 }
 
 void Application::onMainWindowResized() {
-    if (state_.priv.FirstResizeDone == 0 && splash_) splash_->show();
+    if (!state_.layout.firstResizeDone && splash_) splash_->show();
     const QSize client = mainWindow_->clientTwips();
-    state_.priv.PlotAspect = plotAspectFor(client.width(), client.height(), mainWindow_->statusBarTwips(),
-                                           ui::MainWindow::kPictureBarTwips, state_.priv.PlotAspect);
+    state_.layout.plotAspect = plotAspectFor(client.width(), client.height(), mainWindow_->statusBarTwips(),
+                                             ui::MainWindow::kPictureBarTwips, state_.layout.plotAspect);
     recomputeAndRedraw();
-    if (state_.priv.FirstResizeDone == 0) closeSplash();
-    state_.priv.FirstResizeDone = 1;
+    if (!state_.layout.firstResizeDone) closeSplash();
+    state_.layout.firstResizeDone = true;
 }
 
 void Application::closeSplash() {
@@ -160,7 +160,7 @@ void Application::showAll() {
         enabled[item] = menus_.isEnabled(item) && commandAvailable(*registry_, item);
     mainWindow_->showMenus(menus_.checked, enabled);
     mainWindow_->setBarButtonEnabled(0, enabled["saveViewData"]);
-    mainWindow_->setLegendVisible(surfaceLegendShown(state_.pub.view.toInt()));
+    mainWindow_->setLegendVisible(surfaceLegendShown(state_.display.view));
     mainWindow_->showState();
 }
 
@@ -183,6 +183,6 @@ void Application::barClick(int index) {
     }
 }
 
-void Application::showHelpForView() { showHelp(mainWindow_.get(), contextHelpFor(state_.pub.view.toInt())); }
+void Application::showHelpForView() { showHelp(mainWindow_.get(), contextHelpFor(state_.display.view)); }
 
 }  // namespace aerolune

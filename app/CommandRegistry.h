@@ -5,7 +5,7 @@
 // A dialog opener shows its dialog modally over ctx.window, filled from
 // ctx.state; on OK it writes the edited values into ctx.state and returns
 // true; on Cancel it restores what it must and returns false. It does not
-// touch DialogCancelled, NewFlag, NewGrid or BlUpdatePending and never
+// touch DialogCancelled, the mesh rebuild or the pending boundary layer and never
 // recomputes: runDialogCommand (app/DialogProtocol.h) does all of that.
 //
 // A command handler is the whole body of one menu item (for example "saveViewData",

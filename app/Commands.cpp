@@ -32,13 +32,13 @@ void checkOnly(MenuMarks& menus, std::string_view item) {
 void airfoilView(CommandContext& c) {
     for (const char* g : kViewCheckGroup)
         if (std::string_view(g) != "boundaryLayerView") c.menus.checked[g] = false;
-    c.state.pub.view = int16_t{1};
+    c.state.display.view = 1;
     recompute(c, false);
 }
 
-Body airfoilSubView(int xchoice) {
-    return [xchoice](CommandContext& c) {
-        c.state.pub.airfoilOverlay = int16_t(xchoice);
+Body airfoilSubView(AirfoilOverlay overlay) {
+    return [overlay](CommandContext& c) {
+        c.state.display.airfoilOverlay = overlay;
         c.menus.checked["boundaryLayerView"] = false;
         airfoilView(c);
     };
@@ -49,31 +49,31 @@ Body groupView(const char* item, int vflag, bool busy) {
         std::optional<ui::BusyCursor> hourglass;
         if (busy) hourglass.emplace();
         checkOnly(c.menus, item);
-        c.state.pub.view = int16_t(vflag);
+        c.state.display.view = vflag;
         recompute(c, false);
     };
 }
 
-Body polarView(int kind) {
+Body polarView(PolarKind kind) {
     return [kind](CommandContext& c) {
-        c.state.pub.view = int16_t{10};
-        c.state.priv.polarKind = int16_t(kind);
+        c.state.display.view = 10;
+        c.state.display.polarKind = kind;
         recompute(c, false);
     };
 }
 
-Body boundaryLayerView(int option) {
-    return [option](CommandContext& c) {
+Body boundaryLayerView(BoundaryLayerPlot plot) {
+    return [plot](CommandContext& c) {
         ui::BusyCursor hourglass;
-        c.state.pub.view = int16_t{7};
-        c.state.pub.boundaryLayerPlot = int16_t(option);
+        c.state.display.view = 7;
+        c.state.display.boundaryLayerPlot = plot;
         recompute(c, false);
     };
 }
 
 Body reportView(int vflag, bool busy) {
     return [=](CommandContext& c) {
-        c.state.pub.view = int16_t(vflag);
+        c.state.display.view = vflag;
         recompute(c, busy);
     };
 }
@@ -81,13 +81,13 @@ Body reportView(int vflag, bool busy) {
 // Commands whose whole body lives here, by menu item.
 const std::map<std::string, Body, std::less<>>& ownCommands() {
     static const std::map<std::string, Body, std::less<>> table = {
-        {"coordinatesView", airfoilSubView(2)},
-        {"airfoilVelocityView", airfoilSubView(0)},
-        {"airfoilPressureView", airfoilSubView(1)},
-        {"airfoilBoundaryLayerView", airfoilSubView(3)},
+        {"coordinatesView", airfoilSubView(AirfoilOverlay::Coordinates)},
+        {"airfoilVelocityView", airfoilSubView(AirfoilOverlay::SurfaceVelocity)},
+        {"airfoilPressureView", airfoilSubView(AirfoilOverlay::SurfacePressure)},
+        {"airfoilBoundaryLayerView", airfoilSubView(AirfoilOverlay::BoundaryLayer)},
         {"boundaryLayerAirfoilView",
          [](CommandContext& c) {
-             c.state.pub.airfoilOverlay = int16_t{3};
+             c.state.display.airfoilOverlay = AirfoilOverlay::BoundaryLayer;
              airfoilView(c);
          }},
         {"surfaceCpView", groupView("surfaceCpView", 2, false)},
@@ -96,30 +96,30 @@ const std::map<std::string, Body, std::less<>>& ownCommands() {
         {"streamLinesView", groupView("streamLinesView", 4, true)},
         {"pressureFieldView", groupView("pressureFieldView", 5, true)},
         {"meshView", groupView("meshView", 6, true)},
-        {"polarView", polarView(1)},
-        {"liftMomentView", polarView(2)},
-        {"transitionPointView", polarView(3)},
+        {"polarView", polarView(PolarKind::LiftDrag)},
+        {"liftMomentView", polarView(PolarKind::LiftMomentAngle)},
+        {"transitionPointView", polarView(PolarKind::TransitionPoints)},
         {"resetPolars",
          [](CommandContext& c) {
              // The polar view empties at once (the plot kind stays); the next
              // polar asked for is swept anew.
-             c.state.pub.view = int16_t{10};
-             c.state.priv.PolarCount = 0;
+             c.state.display.view = 10;
+             c.state.analysis.polarCount = 0;
              c.state.analysis.polars.truncate(0);
              clearReferencePolars(c.state);
              c.state.texts.StatusCaption = " Current Airfoil: " + c.state.texts.sectionName;
              c.menus.enabled["saveViewData"] = false;  // nothing left to save
              if (c.redraw) c.redraw();
          }},
-        {"upperProfilesView", boundaryLayerView(1)},
-        {"lowerProfilesView", boundaryLayerView(2)},
-        {"upperThicknessView", boundaryLayerView(3)},
-        {"lowerThicknessView", boundaryLayerView(4)},
-        {"upperFrictionView", boundaryLayerView(5)},
-        {"lowerFrictionView", boundaryLayerView(6)},
+        {"upperProfilesView", boundaryLayerView(BoundaryLayerPlot::UpperProfiles)},
+        {"lowerProfilesView", boundaryLayerView(BoundaryLayerPlot::LowerProfiles)},
+        {"upperThicknessView", boundaryLayerView(BoundaryLayerPlot::UpperThickness)},
+        {"lowerThicknessView", boundaryLayerView(BoundaryLayerPlot::LowerThickness)},
+        {"upperFrictionView", boundaryLayerView(BoundaryLayerPlot::UpperFriction)},
+        {"lowerFrictionView", boundaryLayerView(BoundaryLayerPlot::LowerFriction)},
         {"updateBoundaryLayer",
          [](CommandContext& c) {
-             c.state.priv.BlUpdatePending = 1;
+             c.state.analysis.boundaryLayerPending = true;
              recompute(c, true);
          }},
         {"coefficientsReport", reportView(8, true)},
@@ -194,7 +194,7 @@ void enableFileItems(MenuMarks& menus) {
 void menusBeforeRecompute(const AppState& state, MenuMarks& menus) {
     enableFileItems(menus);
     // The item that made the current section carries the check.
-    const bool fromFile = state.section.FromFile != 0;
+    const bool fromFile = state.section.fromFile;
     const bool naca5 = state.shared.SectionFamily.toInt() == 5;
     menus.checked["naca4"] = !fromFile && !naca5;
     menus.checked["naca5"] = !fromFile && naca5;
@@ -202,7 +202,7 @@ void menusBeforeRecompute(const AppState& state, MenuMarks& menus) {
 }
 
 void menusAfterRecompute(const AppState& state, MenuMarks& menus) {
-    const int vflag = state.pub.view.toInt();
+    const int vflag = state.display.view;
     const bool noCurves = vflag == 4 || vflag == 5 || vflag == 8 || vflag == 9;
     const bool noPolar = vflag == 10 && state.analysis.polars.count() == 0;
     if (noCurves || noPolar) menus.enabled["saveViewData"] = false;

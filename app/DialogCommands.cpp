@@ -25,19 +25,13 @@ namespace {
 double sectionSize(const AppState& state) {
     const SectionState& sec = state.section;
     const int32_t half = state.shared.HalfPoints;
-    if (half < 2 || sec.NodeX.size() < 2 * half || sec.NodeY.size() < 2 * half) return 1.0;
-    const double cx = 0.5 * (sec.NodeX(1) + sec.NodeX(half + 1));
-    const double cy = 0.5 * (sec.NodeY(1) + sec.NodeY(half + 1));
+    if (half < 2 || sec.nodeX.size() < 2 * half || sec.nodeY.size() < 2 * half) return 1.0;
+    const double cx = 0.5 * (sec.nodeX(1) + sec.nodeX(half + 1));
+    const double cy = 0.5 * (sec.nodeY(1) + sec.nodeY(half + 1));
     double reach = 0.0;
     for (int32_t i = 1; i <= 2 * half; ++i)
-        reach = std::max(reach, std::hypot(sec.NodeX(i) - cx, sec.NodeY(i) - cy));
+        reach = std::max(reach, std::hypot(sec.nodeX(i) - cx, sec.nodeY(i) - cy));
     return std::isfinite(reach) && reach > 0.0 ? 2.0 * reach : 1.0;
-}
-
-int32_t workingPoints(const Variant& typed) {
-    const double v = typed.toDouble();
-    const double whole = std::isfinite(v) ? std::nearbyint(std::clamp(v, -1.0e6, 1.0e6)) : 0.0;
-    return workingMeshDimension(static_cast<int32_t>(whole));
 }
 
 }  // namespace
@@ -55,10 +49,10 @@ std::string designationProblem(const SharedSettings& s) {
 }
 
 void storeWorkingMeshSize(AppState& state) {
-    MainWindowPublic& pub = state.pub;
-    pub.MeshX = workingPoints(pub.MeshX);
-    pub.MeshY = workingPoints(pub.MeshY);
-    pub.OuterRadius = workingOuterRadius(pub.OuterRadius.toDouble(), sectionSize(state));
+    MeshSettings& mesh = state.mesh;
+    mesh.pointsAround = workingMeshDimension(mesh.pointsAround);
+    mesh.rings = workingMeshDimension(mesh.rings);
+    mesh.outerRadius = workingOuterRadius(mesh.outerRadius, sectionSize(state));
 }
 
 namespace {

@@ -17,7 +17,7 @@ namespace aerolune {
 /// digits) is not a section the builder makes unchanged; empty when it is.
 std::string designationProblem(const SharedSettings& shared);
 
-/// The mesh sizes MeshX, MeshY and OuterRadius as the mesh generator takes
+/// The mesh sizes (points around, rings, outer radius) as the mesh generator takes
 /// them: whole numbers of points in its working range, and a radius beyond
 /// the section (twice the section's size when it is not).
 void storeWorkingMeshSize(AppState& state);

@@ -10,12 +10,9 @@ namespace aerolune {
 namespace {
 
 void newSection(AppState& s) {
-    s.pub.NewFlag = int16_t{1};
-    s.section.FromFile = 0;
-    s.pub.NewGrid = int16_t{1};
+    s.section.fromFile = false;
+    s.mesh.rebuild = true;
 }
-
-void newSolution(AppState& s) { s.pub.NewFlag = int16_t{1}; }
 
 // angleReadout shows the angle the dialog left in angleText with its unit, as at start-up
 // ("0 Deg."): a bare "4" beside "0.0 Deg." of the flap read like a different
@@ -23,23 +20,20 @@ void newSolution(AppState& s) { s.pub.NewFlag = int16_t{1}; }
 void showAngle(AppState& s) { s.texts.angleReadout = s.texts.angleText + " Deg."; }
 
 void flapGeometry(AppState& s) {
-    s.section.FlapRad = flapRadians(s.shared.FlapDeflection.toDouble());
-    s.section.FlapHinge = flapHinge(s.shared.FlapLength.toDouble());
+    s.section.flapAngleRad = flapRadians(s.shared.FlapDeflection.toDouble());
+    s.section.flapHingeX = flapHinge(s.shared.FlapLength.toDouble());
 }
 
 // New mesh settings need a new solution on the same section: a section read
 // from a file stays the current one.
-void newMesh(AppState& s) {
-    s.pub.NewFlag = int16_t{1};
-    s.pub.NewGrid = int16_t{1};
-}
+void newMesh(AppState& s) { s.mesh.rebuild = true; }
 
 const DialogCommand kCommands[] = {
     {"naca4", "Naca4Dialog", nullptr, newSection},
     {"naca5", "Naca5Dialog", nullptr, newSection},
     {"changeAngle", "AngleDialog", showAngle, nullptr, false},
-    {"configureFlap", "FlapDialog", flapGeometry, newSolution},
-    {"pointCount", "PointCountDialog", nullptr, newSolution},
+    {"configureFlap", "FlapDialog", flapGeometry, nullptr},
+    {"pointCount", "PointCountDialog", nullptr, nullptr},
     {"aerodynamicsSettings", "AerodynamicsSettingsDialog", nullptr, nullptr},
     {"meshSettings", "MeshSettingsDialog", nullptr, newMesh},
 };

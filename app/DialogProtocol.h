@@ -7,7 +7,7 @@
 //  3. the command's own follow-up (runs whether or not the dialog was
 //     cancelled: a cancelled dialog has restored its inputs);
 //  4. only if DialogCancelled is still 0: the command's state changes
-//     (NewFlag, NewGrid, FromFile), then the recomputation, under the
+//     (the mesh rebuild, whether the section is a file's), then the recomputation, under the
 //     hourglass unless the command says otherwise.
 
 #include <span>

@@ -10,17 +10,17 @@ namespace aerolune {
 namespace {
 
 int16_t& swatchColour(AppState& state, int swatch) {
-    return swatch == 1 ? state.priv.UpperSurfaceColor : state.priv.LowerSurfaceColor;
+    return swatch == 1 ? state.display.upperSurfaceColour : state.display.lowerSurfaceColour;
 }
 
 void setBackground(AppState& state, bool white) {
     state.texts.whiteBackgroundChecked = white;
     state.texts.blackBackgroundChecked = !white;
-    state.priv.ForegroundIndex = white ? 0 : 15;
+    state.display.foregroundColour = white ? 0 : 15;
     const int16_t invisible = white ? 15 : 0;
     for (int swatch : {0, 1}) {
         int16_t& c = swatchColour(state, swatch);
-        if (c == invisible) c = state.priv.ForegroundIndex;
+        if (c == invisible) c = state.display.foregroundColour;
     }
 }
 
@@ -33,7 +33,7 @@ void useBlackBackground(AppState& state) { setBackground(state, false); }
 void swatchClick(AppState& state, int swatch) {
     int16_t& c = swatchColour(state, swatch);
     c = static_cast<int16_t>(c - 1);
-    if (state.priv.ForegroundIndex == 15) {
+    if (state.display.foregroundColour == 15) {
         if (c < 8) c = 15;
     } else if (c == 7) {
         c = 0;
@@ -47,7 +47,7 @@ void swatchClick(AppState& state, int swatch) {
 int colourMenuValue(const AppState& state, ColourMenuItem item) {
     switch (item) {
         case ColourMenuItem::WhiteBlack:
-            return state.priv.ForegroundIndex;
+            return state.display.foregroundColour;
         case ColourMenuItem::Yellow:
             return 14;
         case ColourMenuItem::Magenta:
@@ -63,7 +63,7 @@ int colourMenuValue(const AppState& state, ColourMenuItem item) {
         case ColourMenuItem::Gray:
             return 8;
     }
-    return state.priv.ForegroundIndex;
+    return state.display.foregroundColour;
 }
 
 void colourMenuChoice(AppState& state, int swatch, ColourMenuItem item) {
@@ -71,8 +71,8 @@ void colourMenuChoice(AppState& state, int swatch, ColourMenuItem item) {
 }
 
 void toggleShowPoints(AppState& state) {
-    const bool on = state.pub.PointRadius.toDouble() == 0;
-    state.pub.PointRadius = on ? 0.007 : 0.0;
+    const bool on = state.display.pointRadius == 0;
+    state.display.pointRadius = on ? 0.007 : 0.0;
     state.texts.ShowPointsCaption = on ? "Hide Points" : "Show Points";
 }
 

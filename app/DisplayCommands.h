@@ -11,11 +11,11 @@
 
 namespace aerolune {
 
-/// whiteBackground: white background, black drawing colour (ForegroundIndex 0); a
+/// whiteBackground: white background, black drawing colour (foreground colour 0); a
 /// curve colour 15 becomes 0 so it stays visible.
 void useWhiteBackground(AppState& state);
 
-/// blackBackground: black background, white drawing colour (ForegroundIndex 15); a
+/// blackBackground: black background, white drawing colour (foreground colour 15); a
 /// curve colour 0 becomes 15.
 void useBlackBackground(AppState& state);
 

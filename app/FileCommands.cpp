@@ -76,9 +76,8 @@ void openSectionFile(AppState& state, FileDialogMemory& memory, const FileComman
         context.showMessage(std::string(kReadAirfoilError) + "\n" + failure(path, read.reason));
         return;
     }
-    state.section.FromFile = 1;
-    state.pub.NewFlag = int16_t{1};
-    state.pub.NewGrid = int16_t{1};
+    state.section.fromFile = true;
+    state.mesh.rebuild = true;
     state.shared.DialogCancelled = int16_t{0};
     context.recompute();
     const std::string note = readAirfoilNote(read);
@@ -86,7 +85,7 @@ void openSectionFile(AppState& state, FileDialogMemory& memory, const FileComman
 }
 
 void saveViewData(AppState& state, FileDialogMemory& memory, const FileCommandContext& context) {
-    const int vflag = state.pub.view.toInt();
+    const int vflag = state.display.view;
     if (!air1EnabledForView(vflag)) {
         context.showMessage("This view has no data to save as a text file.");
         return;
@@ -122,7 +121,7 @@ void exportDxf(AppState& state, FileDialogMemory& memory, const FileCommandConte
     const std::string path = withDefaultExtension(*chosen, ".dxf");
     ui::BusyCursor hourglass;
     const WriteResult written =
-        WriteDxfFile(path, state.section.NodeX, state.section.NodeY, state.shared.TotalPoints.toInt());
+        WriteDxfFile(path, state.section.nodeX, state.section.nodeY, state.shared.TotalPoints.toInt());
     if (!written.ok) context.showMessage(failure(path, written.reason));
 }
 

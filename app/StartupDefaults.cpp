@@ -9,67 +9,51 @@ namespace aerolune {
 
 namespace {
 
-void setPublicDefaults(MainWindowPublic& p) {
-    p.useEffectiveAngle = int16_t{0};
-    p.MaxCdSetting = int16_t{32};
-    p.dragModel = int16_t{1};
-    p.reynolds = int32_t{1000000};
-    p.BlPoints = int16_t{32};
-    p.transitionModel = int16_t{3};
-    p.BlLimit = int16_t{50};
-    p.roughness = int16_t{0};
-    p.boundaryLayerPlot = int16_t{1};
-    p.DisplayBlasius = int16_t{1};
-    p.BlVelView = int16_t{10};
-    p.NewGrid = int16_t{1};
-    p.GridCluster = 1.05;
-    p.OuterRadius = int16_t{10};
-    p.MeshMin = -0.5;
-    p.MeshMax = 1.5;
-    p.MeshMinY = int16_t{-1};
-    p.MeshMaxY = int16_t{1};
-    p.MeshX = int16_t{41};
-    p.MeshY = int16_t{21};
-    p.ContMinX = -0.5;
-    p.ContMaxX = 1.5;
-    p.ContMaxY = int16_t{1};
-    p.ContMinY = int16_t{-1};
-    p.CpHigh = int16_t{1};
-    p.CpLow = int16_t{0};
-    p.airfoilOverlay = int16_t{2};
-    p.PointRadius = int16_t{0};
-    p.boundaryLayerRequested = int16_t{1};
+// The settings a run starts with.
+void setSettingDefaults(AppState& state) {
+    state.flow = FlowCondition{};
+    state.settings = AnalysisSettings{};
+    state.mesh = MeshSettings{};
+    ViewSettings& display = state.display;
+    display.polarCdLimit = 32;
+    display.boundaryLayerPlot = BoundaryLayerPlot::UpperProfiles;
+    display.showBlasiusProfile = true;
+    display.profileCount = 10;
+    display.meshWindow = FieldWindow{};
+    display.fieldWindow = FieldWindow{};
+    display.airfoilOverlay = AirfoilOverlay::Coordinates;
+    display.pointRadius = 0.0;
+    state.analysis.cpHigh = 1.0f;
+    state.analysis.cpLow = 0.0f;
 }
 
 }  // namespace
 
 void applyLoadDefaults(AppState& state) {
-    MainWindowPrivate& priv = state.priv;
-    MainWindowPublic& pub = state.pub;
+    ViewSettings& display = state.display;
     SharedSettings& shared = state.shared;
     MainWindowTexts& texts = state.texts;
 
-    priv.FirstResizeDone = 0;
-    priv.PolarCount = 0;
-    priv.BlUpdatePending = 1;
+    state.layout.firstResizeDone = false;
+    state.analysis.polarCount = 0;
+    state.analysis.boundaryLayerPending = true;
     shared.DialogCancelled = int16_t{1};
-    setPublicDefaults(pub);
+    setSettingDefaults(state);
 
     texts.ShowPointsCaption = "Show Points";
     texts.blackBackgroundChecked = true;
-    priv.ForegroundIndex = 15;
+    display.foregroundColour = 15;
 
     shared.HalfPoints = 60;
     shared.TotalPoints = int32_t{2 * shared.HalfPoints};
-    priv.LowerSurfaceColor = 15;
-    priv.UpperSurfaceColor = 14;
+    display.lowerSurfaceColour = 15;
+    display.upperSurfaceColour = 14;
 
     texts.angleText = "0";
     texts.angleReadout = texts.angleText + " Deg.";
     texts.sectionName = "0012";
     setFlapReadouts(texts, 0.0, 0.0);  // "0.0 Deg.", "0.0 %c"
 
-    pub.NewFlag = int16_t{1};
     shared.Naca4Camber = int16_t{0};
     shared.Naca4CamberPos = int16_t{0};
     shared.Naca4Thickness = int16_t{12};
@@ -78,18 +62,18 @@ void applyLoadDefaults(AppState& state) {
     shared.FlapDeflection = int16_t{0};
     shared.FlapLength = int16_t{0};
 
-    pub.view = int16_t{1};
+    display.view = 1;
     shared.SectionFamily = int16_t{4};
 
     // White background with black drawing: a curve colour that would vanish
     // on white (15) becomes black.
     texts.blackBackgroundChecked = false;
     texts.whiteBackgroundChecked = true;
-    priv.ForegroundIndex = 0;
-    if (priv.LowerSurfaceColor == 15) priv.LowerSurfaceColor = 0;
-    if (priv.UpperSurfaceColor == 15) priv.UpperSurfaceColor = 0;
+    display.foregroundColour = 0;
+    if (display.lowerSurfaceColour == 15) display.lowerSurfaceColour = 0;
+    if (display.upperSurfaceColour == 15) display.upperSurfaceColour = 0;
 
-    pub.PointRadius = 0.007;
+    display.pointRadius = 0.007;
     toggleShowPoints(state);
     shared.DialogCancelled = int16_t{0};
 }

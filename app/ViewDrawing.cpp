@@ -14,12 +14,12 @@ namespace {
 // The field the last recomputation kept, in the view's window; the window as
 // drawn becomes the view's window, so zooming starts from what is shown.
 void drawKeptField(AppState& state, plot::Surface& surface) {
-    const int view = state.pub.view.toInt();
+    const int view = state.display.view;
     FieldViewData& field = state.analysis.field;
     if (field.view != view) return;
-    recolourLevels(field, state.priv.ForegroundIndex);
+    recolourLevels(field, state.display.foregroundColour);
     const plot::FieldWindow drawn =
-        plot::drawFieldView(surface, field, plot::viewWindow(state, view), state.priv.ForegroundIndex);
+        plot::drawFieldView(surface, field, plot::viewWindow(state, view), state.display.foregroundColour);
     plot::storeViewWindow(state, view, drawn);
 }
 
@@ -27,7 +27,7 @@ void drawKeptField(AppState& state, plot::Surface& surface) {
 
 void drawCurrentView(AppState& state, plot::Surface& surface) {
     if (plot::drawLineView(surface, state, state.analysis.referencePolars)) return;
-    switch (state.pub.view.toInt()) {
+    switch (state.display.view) {
         case 4:
         case 5:
         case 6:

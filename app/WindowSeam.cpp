@@ -37,17 +37,17 @@ std::string viewStatusTitle(int vflag) {
 }
 
 void WindowSeam::drawView(AppState& state) {
-    const int vflag = state.pub.view.toInt();
+    const int vflag = state.display.view;
     if (auto* area = qobject_cast<ui::PlotArea*>(form_.drawingArea())) redrawPlotArea(state, *area);
     if (vflag == 10) return;  // the polar view's caption was set before its sweep
     state.texts.StatusCaption = viewStatusCaption(state);
 }
 
 std::string viewStatusCaption(const AppState& state) {
-    const int vflag = state.pub.view.toInt();
+    const int vflag = state.display.view;
     std::string name = state.texts.sectionName;
     // A section read from a file has its own name, not a NACA designation.
-    if (vflag == 3) name = (state.section.FromFile ? " " : " NACA ") + name;
+    if (vflag == 3) name = (state.section.fromFile ? " " : " NACA ") + name;
     return name + viewStatusTitle(vflag);
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 template <typename Change>
 bool changeWindow(AppState& state, Change change) {
-    const int view = state.pub.view.toInt();
+    const int view = state.display.view;
     if (!plot::isZoomView(view)) return false;
     const plot::FieldWindow before = plot::viewWindow(state, view);
     const plot::FieldWindow after = change(before);
@@ -22,7 +22,7 @@ bool changeWindow(AppState& state, Change change) {
 bool zoomIn(AppState& state) { return changeWindow(state, plot::zoomedIn); }
 
 bool canZoomIn(const AppState& state) {
-    const int view = state.pub.view.toInt();
+    const int view = state.display.view;
     return plot::isZoomView(view) &&
            plot::zoomedIn(plot::viewWindow(state, view)) != plot::viewWindow(state, view);
 }
@@ -34,7 +34,7 @@ bool resetZoom(AppState& state) {
 }
 
 void ZoomDrag::press(const AppState& state, plot::Surface& screen, double x, double y) {
-    view_ = state.pub.view.toInt();
+    view_ = state.display.view;
     if (!plot::isZoomView(view_) || screen.isPrinter()) return;
     plot::beginRubberBand(band_, screen, x, y);
 }
@@ -45,7 +45,7 @@ bool ZoomDrag::release(AppState& state, plot::Surface& screen) {
     const auto window = plot::endRubberBand(band_, screen);
     // The view cannot change during a drag, but the window written must be the
     // one the band was drawn on.
-    if (!window || state.pub.view.toInt() != view_) return false;
+    if (!window || state.display.view != view_) return false;
     plot::storeViewWindow(state, view_, *window);
     return true;
 }

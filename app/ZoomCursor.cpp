@@ -27,8 +27,8 @@ QCursor zoomCursor(bool blackBackground) {
 }
 
 QCursor plotCursor(const AppState& state) {
-    if (!plot::isZoomView(state.pub.view.toInt())) return QCursor(Qt::CrossCursor);
-    return zoomCursor(state.priv.ForegroundIndex == 15);
+    if (!plot::isZoomView(state.display.view)) return QCursor(Qt::CrossCursor);
+    return zoomCursor(state.display.foregroundColour == 15);
 }
 
 }  // namespace aerolune

@@ -25,8 +25,8 @@ void BM_BoundaryLayer(benchmark::State& bench) {
     state.texts.angleText = "4";
     state.shared.HalfPoints = totalPoints / 2;
     state.shared.TotalPoints = Variant(static_cast<int16_t>(totalPoints));
-    state.pub.BlPoints = Variant(static_cast<int16_t>(bench.range(1)));
-    state.priv.BlUpdatePending = 0;
+    state.settings.boundaryLayerPoints = static_cast<int32_t>(bench.range(1));
+    state.analysis.boundaryLayerPending = false;
     QuietBoundaryLayerSeam seam;
     recompute(state, seam);
     for (auto _ : bench) {

@@ -23,7 +23,7 @@ struct QuietSeam : ViewSeam {
 
 AppState defaultSection() {
     AppState state;
-    state.priv.BlUpdatePending = 0;
+    state.analysis.boundaryLayerPending = false;
     QuietSeam seam;
     recompute(state, seam);
     return state;
@@ -32,15 +32,15 @@ AppState defaultSection() {
 void redraw(benchmark::State& run, int view, int meshX, int meshY) {
     plot::ensurePaintingAvailable();
     AppState state = defaultSection();
-    state.pub.MeshX = int16_t(meshX);
-    state.pub.MeshY = int16_t(meshY);
+    state.mesh.pointsAround = meshX;
+    state.mesh.rings = meshY;
     plot::ImageSurface surface(1200, 800);
     for (auto _ : run) {
-        state.pub.NewGrid = int16_t{1};
+        state.mesh.rebuild = true;
         surface.clear();
         state.analysis.field = computeFieldView(state, view);
         plot::drawFieldView(surface, state.analysis.field, plot::viewWindow(state, view),
-                            state.priv.ForegroundIndex);
+                            state.display.foregroundColour);
         benchmark::DoNotOptimize(surface.image().constBits());  // as the plot area shows it
     }
 }

@@ -57,9 +57,9 @@ void BM_AeroCoeff(benchmark::State& state) {
     }
     for (auto _ : state) {
         aerolune::LinAero aero;
-        aero.AngleOfAttack = 4.0;
-        aero.NumberOfPoints = int32_t{2 * half};
-        aero.SimulationOrder = int16_t{200};
+        aero.angleDeg = 4.0;
+        aero.pointCount = 2 * half;
+        aero.quadratureOrder = 200;
         aero.AeroCoeff(nodeY, nodeX);
         benchmark::DoNotOptimize(aero.A0);
     }

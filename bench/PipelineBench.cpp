@@ -53,7 +53,7 @@ BENCHMARK(BM_RecomputeNewSection)->Arg(120)->Arg(340)->Unit(benchmark::kMillisec
 void BM_PolarSweep(benchmark::State& bench) {
     const auto points = static_cast<int32_t>(bench.range(0));
     SectionState section;
-    section.SectionNumber = 2412;
+    section.designationNumber = 2412;
     StoredPolar polar;
     for (auto _ : bench) {
         polarSweep(section, points, PolarSettings{}, polar);
@@ -73,7 +73,7 @@ BENCHMARK(BM_PolarSweep)
 // viscous-inviscid Newton solution of the layer and wake.
 void BM_LayerPolarSweep(benchmark::State& bench) {
     SectionState section;
-    section.SectionNumber = 2412;
+    section.designationNumber = 2412;
     StoredPolar polar;
     const PolarSettings settings{1e6, kLayerDragModel, 0};
     for (auto _ : bench) {

@@ -21,16 +21,16 @@ struct SilentSeam : ViewSeam {
 // layer 1..6, 12-14 polar kinds 1..3 with 20 stored polars.
 void setView(AppState& state, int64_t view) {
     if (view <= 3) {
-        state.pub.view = int16_t{1};
-        state.pub.airfoilOverlay = int16_t(view);
+        state.display.view = 1;
+        state.display.airfoilOverlay = AirfoilOverlay(view);
     } else if (view <= 5) {
-        state.pub.view = int16_t(view - 2);
+        state.display.view = view - 2;
     } else if (view <= 11) {
-        state.pub.view = int16_t{7};
-        state.pub.boundaryLayerPlot = int16_t(view - 5);
+        state.display.view = 7;
+        state.display.boundaryLayerPlot = BoundaryLayerPlot(view - 5);
     } else {
-        state.pub.view = int16_t{10};
-        state.priv.polarKind = int16_t(view - 11);
+        state.display.view = 10;
+        state.display.polarKind = PolarKind(view - 11);
     }
 }
 
@@ -39,7 +39,7 @@ AppState& solvedState() {
         AppState s;
         s.texts.sectionName = "2412";
         s.texts.angleText = "4";
-        s.pub.view = int16_t{10};  // runs the polar sweep and the boundary layer too
+        s.display.view = 10;  // runs the polar sweep and the boundary layer too
         SilentSeam seam;
         recompute(s, seam);
         const StoredPolar first = s.analysis.polars[0];

@@ -33,21 +33,21 @@ std::vector<ResultField> analyseResults(const AppState& state, bool withLayer) {
     const std::optional<double> centre =
         a.thin.hasCentreOfPressure ? std::optional<double>(a.thin.centreOfPressure) : std::nullopt;
     std::vector<ResultField> fields = {
-        numberField("panel_cl", "panel_cl", sec.PanelCl.toDouble()),
-        numberField("panel_cm_le", "panel_cm_le", sec.PanelCm.toDouble()),
-        numberField("cl", "cl", sec.ClValue),
-        numberField("cm_le", "cm_le", sec.CmLeValue),
-        numberField("cm_c4", "cm_c4", sec.CmQuarter.toDouble()),
-        numberField("alpha_zero_lift", "alpha_zero_lift_deg", sec.AlphaZeroLift.toDouble()),
+        numberField("panel_cl", "panel_cl", sec.panelCl.value_or(0.0)),
+        numberField("panel_cm_le", "panel_cm_le", sec.panelCmLeadingEdge.value_or(0.0)),
+        numberField("cl", "cl", sec.cl),
+        numberField("cm_le", "cm_le", sec.cmLeadingEdge),
+        numberField("cm_c4", "cm_c4", sec.cmQuarterChord.value_or(0.0)),
+        numberField("alpha_zero_lift", "alpha_zero_lift_deg", sec.zeroLiftAngleDeg.value_or(0.0)),
         optionalField("centre_of_pressure", "centre_of_pressure_pct_chord", centre, "N/A"),
         numberField("cd", "cd", a.drag.cd),
         numberField("effective_alpha", "effective_alpha_deg", a.effectiveAngleDeg),
         flagField("stalled", "stalled", a.stalled != 0),
-        numberField("stag_point", "stag_point", state.pub.stagnationIndex.toDouble()),
+        numberField("stag_point", "stag_point", state.analysis.stagnationIndex),
         numberField("transition_upper_x", "transition_upper_x_chords", a.drag.transitionUpperX),
         numberField("transition_lower_x", "transition_lower_x_chords", a.drag.transitionLowerX),
     };
-    const LinAero& aero = *state.priv.AeroObject;
+    const LinAero& aero = *state.analysis.thinAirfoilModel;
     const float A[] = {aero.A0, aero.A1, aero.A2, aero.A3, aero.A4, aero.A5, aero.A6, aero.A7, aero.A8};
     for (int k = 0; k <= 8; ++k) {
         const std::string name = "a" + std::to_string(k);
@@ -60,14 +60,14 @@ std::vector<ResultField> analyseResults(const AppState& state, bool withLayer) {
 
 Json analyseInputs(const AnalyseOptions& o, const AppState& state) {
     Json inputs = sectionInputs(o.section, state);
-    inputs["alpha_deg"] = jsonNumber(state.section.AlphaDeg);
+    inputs["alpha_deg"] = jsonNumber(state.section.angleDeg);
     if (o.layer.enabled) inputs.update(boundaryLayerInputs(o.layer));
     return inputs;
 }
 
 void printText(const AppState& state, const std::vector<ResultField>& results) {
     printNameValues(std::cout, {textField("section", "section", state.texts.sectionName),
-                                numberField("alpha", "alpha_deg", state.section.AlphaDeg),
+                                numberField("alpha", "alpha_deg", state.section.angleDeg),
                                 numberField("points", "points", 2.0 * state.shared.HalfPoints)});
     printNameValues(std::cout, results);
 }
@@ -93,7 +93,7 @@ int runAnalyse(const AnalyseOptions& o) {
     seam.throwIfMessage();
 
     std::vector<ResultField> results = analyseResults(state, o.layer.enabled);
-    if (state.pub.dragModel.toInt() == kLayerDragModel) useLayerRow(results, layerRowAtAngle(state));
+    if (state.settings.dragModel == DragModel::CoupledLayer) useLayerRow(results, layerRowAtAngle(state));
     switch (o.format) {
         case OutputFormat::Text:
             printText(state, results);

@@ -11,7 +11,9 @@ namespace aerolune::cli {
 
 namespace {
 
-const std::map<std::string, int16_t> kModels = {{"laminar", 1}, {"separation", 2}, {"natural", 3}};
+const std::map<std::string, TransitionModel> kModels = {{"laminar", TransitionModel::AlwaysLaminar},
+                                                        {"separation", TransitionModel::OnLaminarSeparation},
+                                                        {"natural", TransitionModel::Natural}};
 
 std::optional<double> separationX(const BoundaryLayerSurface& surface) {
     if (!surface.separated) return std::nullopt;
@@ -49,12 +51,12 @@ void addBoundaryLayerOptions(CLI::App& sub, BoundaryLayerOptions& o) {
 }
 
 void applyBoundaryLayerOptions(AppState& state, const BoundaryLayerOptions& o) {
-    state.pub.transitionModel = Variant(kModels.at(o.model));
-    state.pub.BlPoints = Variant(static_cast<int16_t>(o.points));
-    state.pub.BlLimit = Variant(static_cast<int16_t>(o.limit));
-    state.pub.roughness = Variant(o.roughness);
-    state.pub.boundaryLayerRequested = Variant(int16_t{1});
-    state.priv.BlUpdatePending = o.enabled ? 1 : 0;
+    state.flow.transitionModel = kModels.at(o.model);
+    state.settings.boundaryLayerPoints = o.points;
+    state.settings.boundaryLayerHeight = o.limit;
+    state.flow.roughness = o.roughness;
+    state.settings.boundaryLayerRequested = true;
+    state.analysis.boundaryLayerPending = o.enabled;
 }
 
 Json boundaryLayerInputs(const BoundaryLayerOptions& o) {

@@ -16,8 +16,8 @@ namespace aerolune::cli {
 struct BoundaryLayerOptions {
     bool enabled = false;           ///< --bl
     std::string model = "natural";  ///< laminar, separation or natural (transitionModel 1, 2, 3)
-    int points = 32;                ///< points across the layer (BlPoints)
-    int limit = 50;                 ///< grid height (BlLimit)
+    int points = 32;                ///< points across the layer
+    int limit = 50;                 ///< grid height, Blasius thicknesses
     double roughness = 0.0;         ///< roughness, chords; 0 for a smooth wall
 };
 

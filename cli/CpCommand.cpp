@@ -29,8 +29,8 @@ int runCp(const CpOptions& o) {
     const int32_t half = state.shared.HalfPoints;
     std::cout << "surface,x,cp,v\n";
     for (int32_t i = 1; i <= 2 * half; ++i) {
-        std::cout << (i <= half ? "lower" : "upper") << ',' << plainDecimal(sec.CtrlX(i)) << ','
-                  << plainDecimal(sec.SurfCp(i)) << ',' << plainDecimal(sec.SurfVel(i)) << '\n';
+        std::cout << (i <= half ? "lower" : "upper") << ',' << plainDecimal(sec.controlX(i)) << ','
+                  << plainDecimal(sec.surfaceCp(i)) << ',' << plainDecimal(sec.surfaceSpeed(i)) << '\n';
     }
     return 0;
 }

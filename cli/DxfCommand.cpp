@@ -45,7 +45,7 @@ int runDxf(const DxfOptions& o) {
     // node TotalPoints + 1 is not among them, so there is no line from the
     // last node back to the trailing edge.
     const WriteResult written =
-        WriteDxfFile(o.output, state.section.NodeX, state.section.NodeY, state.shared.TotalPoints.toInt());
+        WriteDxfFile(o.output, state.section.nodeX, state.section.nodeY, state.shared.TotalPoints.toInt());
     return written.ok ? 0 : saveFailed(written.reason);
 }
 

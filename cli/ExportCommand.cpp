@@ -74,15 +74,16 @@ constexpr int16_t kBoundaryLayerView = 7;
 class ExportSeam : public SeparationWarningSeam {
 public:
     void drawView(AppState& state) override {
-        if (state.pub.view.toInt() == kMeshView) computeFieldView(state, kMeshView);
+        if (state.display.view == kMeshView) computeFieldView(state, kMeshView);
     }
 };
 
 int runExport(const ExportOptions& o) {
     const ExportView& view = viewNamed(o.view);
     AppState state = sectionState(o.section, o.alpha);
-    state.pub.view = Variant(view.view);
-    if (view.boundaryLayerPlot != 0) state.pub.boundaryLayerPlot = Variant(view.boundaryLayerPlot);
+    state.display.view = view.view;
+    if (view.boundaryLayerPlot != 0)
+        state.display.boundaryLayerPlot = BoundaryLayerPlot(view.boundaryLayerPlot);
 
     // A message box of the analysis says its results are not to be trusted;
     // better no file than one that looks sound.

@@ -61,7 +61,7 @@ int runField(const FieldOptions& o) {
     AppState state = sectionState(o.section, o.alpha);
     // The field needs the surface solution only: no boundary-layer solution,
     // and a drag estimate that fails leaves the surface solution as it is.
-    state.priv.BlUpdatePending = 0;
+    state.analysis.boundaryLayerPending = false;
     CliSeam seam;
     recompute(state, seam);
     const ClosedContour contour = closedContour(state);
@@ -71,14 +71,13 @@ int runField(const FieldOptions& o) {
     }
 
     const FieldMesh mesh = buildFieldMesh(contour, meshSize(o.mesh));
-    const FlowField flow = computeFlowField(contour, mesh, state.pub.stagnationIndex.toInt());
+    const FlowField flow = computeFlowField(contour, mesh, state.analysis.stagnationIndex);
 
     if (o.field.empty() && o.levels == 0) {
         printNodes(mesh, flow);
     } else if (o.field == "cp") {
         const int32_t count = o.levels > 0 ? o.levels : kPressureLevelCount;
-        const FieldLevelSet set =
-            pressureLevels(state.pub.CpHigh.toDouble(), state.pub.CpLow.toDouble(), count);
+        const FieldLevelSet set = pressureLevels(state.analysis.cpHigh, state.analysis.cpLow, count);
         printSegments(mesh, flow.cp, set.levels);
     } else {
         const int32_t count = o.levels > 0 ? o.levels : kStreamlineLevelCount;
@@ -102,7 +101,7 @@ void registerField(CLI::App& app, CommandRun& run) {
     addMeshOptions(*sub, options->mesh);
     sub->add_option("--levels", options->levels,
                     "number of iso-levels (psi: from 1.5 down in steps of 3/(K-1), then the wall value; "
-                    "cp: CpHigh to CpLow); default 51 for psi, 33 for cp")
+                    "cp: the highest to the lowest surface Cp); default 51 for psi, 33 for cp")
         ->check(decimalNumber("the level count"))
         ->check(CLI::Range(1, kMaxLevels));
     sub->add_option("--field", options->field, "field to cut iso-segments from (default psi)")

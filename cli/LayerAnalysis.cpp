@@ -25,12 +25,12 @@ void replace(std::vector<ResultField>& fields, ResultField field) {
 }  // namespace
 
 PolarPoint layerRowAtAngle(AppState& state) {
-    const double alphaDeg = state.section.AlphaDeg;
+    const double alphaDeg = state.section.angleDeg;
     SectionSolution solution;
     solveSection(state.section, state.shared.HalfPoints, static_cast<float>(alphaDeg), solution);
     PolarPoint row;
     std::string why;
-    if (!layerPolarPoint(solution, alphaDeg, state.pub.reynolds.toDouble(), row, why))
+    if (!layerPolarPoint(solution, alphaDeg, state.flow.reynolds, row, why))
         throw AnalysisError("the coupled boundary layer gives no solution at " + formatGeneral(alphaDeg) +
                             " degrees: " + why);
     return row;

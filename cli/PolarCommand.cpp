@@ -43,7 +43,7 @@ std::string formatPolar(const SectionOptions& o, OutputFormat format, const AppS
     if (store.count() == 0) return {};  // the section could not be built: nothing was swept
     switch (format) {
         case OutputFormat::Text:
-            return polarExportText(polarExportBlocks(store, state.priv.PolarCount));
+            return polarExportText(polarExportBlocks(store, state.analysis.polarCount));
         case OutputFormat::Csv:
             return polarCsvRows(store[0], o.file);
         case OutputFormat::Json: {
@@ -66,7 +66,7 @@ PolarRun sweep(const SectionOptions& o, OutputFormat format) {
     PolarRun run;
     run.notices = std::move(setup.notices);
     AppState& state = setup.state;
-    state.section.SectionNumber = sectionNumberFromText(state.texts.sectionName);
+    state.section.designationNumber = sectionNumberFromText(state.texts.sectionName);
     CliSeam seam;
     if (guardSection(state, seam)) Polar(state, seam, 2 * state.shared.HalfPoints);
     try {

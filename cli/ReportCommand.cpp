@@ -50,13 +50,13 @@ std::vector<MethodFigures> reportFigures(const AppState& state) {
     std::vector<MethodFigures> methods = {
         {"thin_airfoil", thin.ClValue, thin.CmLeValue, thin.CmQuarter, thin.AlphaZeroLift, centre,
          std::nullopt},
-        panelFigures("panel", state.section.PanelCl.toDouble(), state.section.PanelCm.toDouble(),
-                     state.analysis.drag.cd),
+        panelFigures("panel", state.section.panelCl.value_or(0.0),
+                     state.section.panelCmLeadingEdge.value_or(0.0), state.analysis.drag.cd),
     };
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     if (bl.ok)
-        methods.push_back(
-            panelFigures("panel_boundary_layer", bl.cl, bl.cmLe, state.pub.boundaryLayerCd.toDouble()));
+        methods.push_back(panelFigures("panel_boundary_layer", bl.cl, bl.cmLe,
+                                       state.analysis.boundaryLayerCd.value_or(0.0)));
     else
         methods.push_back({"panel_boundary_layer", {}, {}, {}, {}, {}, {}});
     return methods;
@@ -73,7 +73,7 @@ std::vector<ResultField> methodFields(const MethodFigures& m) {
 
 Json reportInputs(const ReportOptions& o, const AppState& state) {
     Json inputs = sectionInputs(o.section, state);
-    inputs["alpha_deg"] = jsonNumber(state.section.AlphaDeg);
+    inputs["alpha_deg"] = jsonNumber(state.section.angleDeg);
     return inputs;
 }
 
@@ -106,7 +106,7 @@ int runReport(const ReportOptions& o) {
     SectionSetup setup = sectionSetup(o.section, o.alpha);
     for (const std::string& notice : setup.notices) std::cerr << "aerolune-cli: " << notice << '\n';
     AppState& state = setup.state;
-    state.pub.view = Variant(int16_t{8});  // the report view brings the boundary layer up to date
+    state.display.view = 8;  // the report view brings the boundary layer up to date
     CliSeam seam;
     recompute(state, seam);
     seam.throwIfMessage();

@@ -26,16 +26,18 @@ constexpr int kMaxPoints = 340;
 void applyModel(AppState& state, const std::string& model) {
     const bool semi = model == "semi";
     const bool layer = model == "layer";
-    state.pub.dragModel = Variant(int16_t(layer ? kLayerDragModel : semi ? 2 : 1));
-    state.pub.useEffectiveAngle = Variant(int16_t(semi ? 1 : 0));
+    state.settings.dragModel = layer  ? DragModel::CoupledLayer
+                               : semi ? DragModel::SemiEmpirical
+                                      : DragModel::Linear;
+    state.settings.useEffectiveAngle = semi;
 }
 
 void applyFlap(AppState& state, const SectionOptions& o) {
     if (!o.flapGiven) return;
     state.shared.FlapLength = Variant(o.flapLength);
     state.shared.FlapDeflection = Variant(o.flapDeflection);
-    state.section.FlapRad = flapRadians(o.flapDeflection);
-    state.section.FlapHinge = flapHinge(o.flapLength);
+    state.section.flapAngleRad = flapRadians(o.flapDeflection);
+    state.section.flapHingeX = flapHinge(o.flapLength);
     setFlapReadouts(state.texts, o.flapDeflection, o.flapLength);
 }
 
@@ -46,14 +48,14 @@ void applySection(AppState& state, const SectionOptions& o, std::vector<std::str
         if (!read.ok) throw CliError("cannot read the coordinate file " + o.file + ": " + read.reason);
         if (!read.notice.empty()) notices.push_back(o.file + ": " + read.notice);
         state.texts.sectionName = name;
-        state.section.FromFile = 1;
+        state.section.fromFile = true;
         return;
     }
     const std::string digits = o.naca.empty() ? "0012" : o.naca;
     if (const std::string problem = designationProblem(digits); !problem.empty())
         throw CliError("--naca " + digits + ": " + problem);
     state.texts.sectionName = digits;
-    state.section.FromFile = 0;
+    state.section.fromFile = false;
     state.shared.SectionFamily = Variant(int16_t(digits.size() == 5 ? 5 : 4));
 }
 
@@ -117,14 +119,14 @@ SectionSetup sectionSetup(const SectionOptions& o, double alphaDeg) {
     applyModel(state, o.model);
     state.shared.HalfPoints = halfPointsFromTotal(o.points);
     state.shared.TotalPoints = Variant(int16_t(2 * state.shared.HalfPoints));
-    state.pub.reynolds = Variant(o.re);
+    state.flow.reynolds = o.re;
     state.texts.angleText = formatGeneral(alphaDeg);
     // The read-out as the program shows it, "0 Deg." as it starts.
     state.texts.angleReadout = state.texts.angleText + " Deg.";
     state.shared.DialogCancelled = Variant(int16_t{0});
     // The finite-difference boundary layer only when a subcommand asks for it
     // (analyse --bl).
-    state.priv.BlUpdatePending = 0;
+    state.analysis.boundaryLayerPending = false;
     return setup;
 }
 

@@ -1,5 +1,6 @@
 #include "io/AsciiFile.h"
 
+#include "common/NumberText.h"
 #include "io/CoordinatesFile.h"
 #include "io/SurfaceExport.h"
 
@@ -15,21 +16,21 @@ ExportText missing(const char* what) {
 
 ExportText surface(const AppState& state, SurfaceQuantity quantity) {
     const SectionState& section = state.section;
-    // The stations about the section: NumberOfPoints, which every
+    // The stations about the section: the thin-airfoil model's point count, which every
     // recomputation sets to 2 x HalfPoints.
     const int32_t n = 2 * state.shared.HalfPoints;
     const Array1<float>& values =
-        quantity == SurfaceQuantity::PressureCoefficient ? section.SurfCp : section.SurfVel;
-    return surfaceExportText(quantity, state.texts.sectionName, state.texts.angleReadout, section.CtrlX,
+        quantity == SurfaceQuantity::PressureCoefficient ? section.surfaceCp : section.surfaceSpeed;
+    return surfaceExportText(quantity, state.texts.sectionName, state.texts.angleReadout, section.controlX,
                              values, n);
 }
 
 }  // namespace
 
 ExportText asciiFileText(const AppState& state, const AsciiFileSources& sources) {
-    switch (state.pub.view.toInt()) {
+    switch (state.display.view) {
         case 1:
-            return coordinatesFileText(state.texts.sectionName, state.section.NodeX, state.section.NodeY,
+            return coordinatesFileText(state.texts.sectionName, state.section.nodeX, state.section.nodeY,
                                        state.shared.TotalPoints.toInt());
         case 2:
             return surface(state, SurfaceQuantity::PressureCoefficient);
@@ -39,10 +40,11 @@ ExportText asciiFileText(const AppState& state, const AsciiFileSources& sources)
             return sources.mesh != nullptr ? meshExportText(*sources.mesh) : missing("mesh");
         case 7:
             if (sources.boundaryLayer == nullptr) return missing("boundary-layer solution");
-            return boundaryLayerExportText(state.pub.boundaryLayerPlot.toInt(), state.texts.sectionName,
-                                           state.pub.reynolds.toText(), *sources.boundaryLayer);
+            return boundaryLayerExportText(static_cast<int>(state.display.boundaryLayerPlot),
+                                           state.texts.sectionName, formatGeneral(state.flow.reynolds),
+                                           *sources.boundaryLayer);
         case 10:
-            return {polarExportText(polarExportBlocks(state.analysis.polars, state.priv.PolarCount)), {}};
+            return {polarExportText(polarExportBlocks(state.analysis.polars, state.analysis.polarCount)), {}};
         default:
             return {};
     }

@@ -31,8 +31,8 @@ BoundaryLayerExportInput boundaryLayerExportInput(const AppState& state) {
     BoundaryLayerExportInput in;
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     if (!bl.ok) return in;
-    const bool profiles =
-        state.pub.boundaryLayerPlot.toInt() == 1 || state.pub.boundaryLayerPlot.toInt() == 2;
+    const bool profiles = state.display.boundaryLayerPlot == BoundaryLayerPlot::UpperProfiles ||
+                          state.display.boundaryLayerPlot == BoundaryLayerPlot::LowerProfiles;
     const int32_t U = profiles ? bl.upper.profileStations() : bl.upper.shown;
     const int32_t L = profiles ? bl.lower.profileStations() : bl.lower.shown;
     in.upperCount = U;

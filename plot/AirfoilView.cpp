@@ -94,36 +94,35 @@ void drawDisplacedSurface(Surface& s, const SurfaceData& d, const AppState& stat
 void drawAirfoilView(Surface& s, const AppState& state) {
     const PlotStyle style = plotStyleFrom(state);
     const SurfaceData d = surfaceData(state);
-    const int choice = state.pub.airfoilOverlay.toInt();
+    const AirfoilOverlay choice = state.display.airfoilOverlay;
     clearPlot(s, style);
 
     AirfoilDrawing contour{.x = d.x, .y = d.y, .colour = style.foregroundIndex, .drawWidth = 2};
-    if (choice == 2) {
+    if (choice == AirfoilOverlay::Coordinates) {
         contour.xMin = -0.1;
         contour.xMax = 1.1;
     }
     const double w = s.pixelWidth(), h = s.pixelHeight();
     contour.yMax = (contour.xMax - contour.xMin) / w * h / 2;
     contour.yMin = -contour.yMax;
-    const bool overlay = choice == 0 || choice == 1 || choice == 3;
+    const bool overlay = choice != AirfoilOverlay::Coordinates;
     if (!overlay) contour.stagPoint = d.stagPoint;
     drawAirfoil(s, contour, style);
-    if (choice == 2) drawChordGrid(s, style);
+    if (choice == AirfoilOverlay::Coordinates) drawChordGrid(s, style);
     if (!overlay) return;
-    if (choice == 3) {
+    if (choice == AirfoilOverlay::BoundaryLayer) {
         drawDisplacedSurface(s, d, state, style);
         return;
     }
-    const bool velocity = choice == 0;
-    const double cpScale =
-        std::max(std::fabs(state.pub.CpHigh.toDouble()), std::fabs(state.pub.CpLow.toDouble()));
+    const bool velocity = choice == AirfoilOverlay::SurfaceVelocity;
+    const double cpScale = std::max(std::fabs(state.analysis.cpHigh), std::fabs(state.analysis.cpLow));
     std::vector<double> magnitude = velocity ? d.vel : d.cp;
     if (!velocity)
         for (double& v : magnitude) v = std::fabs(v);
     const std::vector<Point> p = offsetCurve(d, magnitude, velocity ? d.vMax : cpScale);
     printTitle(s, velocity ? "Airfoil Surface Velocity Ratio" : "Airfoil Surface Pressure Coefficient");
-    const double high = velocity ? d.vMax : state.pub.CpHigh.toDouble();
-    const double low = velocity ? d.absVMin : state.pub.CpLow.toDouble();
+    const double high = velocity ? d.vMax : state.analysis.cpHigh;
+    const double low = velocity ? d.absVMin : state.analysis.cpLow;
     drawBands(s, d, velocity ? d.vel : d.cp, p, high, low, style);
 }
 

@@ -176,7 +176,7 @@ bool drawBoundaryLayerView(Surface& s, const AppState& state) {
     clearPlot(s, style);
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     if (!bl.ok) return false;
-    const int opt = std::clamp(state.pub.boundaryLayerPlot.toInt(), 1, 6);
+    const int opt = std::clamp(static_cast<int>(state.display.boundaryLayerPlot), 1, 6);
     const bool upper = opt % 2 == 1;
     const BoundaryLayerSurface& surf = upper ? bl.upper : bl.lower;
     const std::string side = upper ? "Upper Surface" : "Lower Surface";
@@ -187,7 +187,7 @@ bool drawBoundaryLayerView(Surface& s, const AppState& state) {
     if (opt <= 2) {
         axes.xTitle = "U/Uinf (" + side + ")";
         axes.yTitle = "Distance Above Surface";
-        drawProfiles(s, surf, bl, upper, state.pub.DisplayBlasius.toInt() == 1, axes, style);
+        drawProfiles(s, surf, bl, upper, state.display.showBlasiusProfile, axes, style);
         return true;
     }
     axes.xMin = 0, axes.xMax = 1.2, axes.xDivisions = 6, axes.yDivisions = 5;

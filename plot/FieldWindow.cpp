@@ -22,27 +22,11 @@ bool isZoomView(int vflag) {
 }
 
 FieldWindow viewWindow(const AppState& state, int vflag) {
-    const MainWindowPublic& pub = state.pub;
-    if (vflag == kMeshView)
-        return {pub.MeshMin.toDouble(), pub.MeshMax.toDouble(), pub.MeshMinY.toDouble(),
-                pub.MeshMaxY.toDouble()};
-    return {pub.ContMinX.toDouble(), pub.ContMaxX.toDouble(), pub.ContMinY.toDouble(),
-            pub.ContMaxY.toDouble()};
+    return vflag == kMeshView ? state.display.meshWindow : state.display.fieldWindow;
 }
 
 void storeViewWindow(AppState& state, int vflag, const FieldWindow& window) {
-    MainWindowPublic& pub = state.pub;
-    if (vflag == kMeshView) {
-        pub.MeshMin = window.xMin;
-        pub.MeshMax = window.xMax;
-        pub.MeshMinY = window.yMin;
-        pub.MeshMaxY = window.yMax;
-    } else {
-        pub.ContMinX = window.xMin;
-        pub.ContMaxX = window.xMax;
-        pub.ContMinY = window.yMin;
-        pub.ContMaxY = window.yMax;
-    }
+    (vflag == kMeshView ? state.display.meshWindow : state.display.fieldWindow) = window;
 }
 
 FieldWindow zoomedIn(FieldWindow window) {

@@ -1,26 +1,19 @@
 #pragma once
 // The zoom windows of the field views and the rules that change them.
 //
-// The mesh view (6) has its own window (MeshMin..MeshMax, MeshMinY..MeshMaxY),
-// the streamline and pressure views (4, 5) share the field window
-// (ContMinX..ContMaxX, ContMinY..ContMaxY). Zoom In and Zoom Out move only the
+// The mesh view (6) has its own window (meshWindow), the streamline and
+// pressure views (4, 5) share the field window (fieldWindow). Zoom In and Zoom Out move only the
 // x limits; the views draw at equal scale, so the x range alone decides the
 // scale and the y range only where the picture is centred vertically.
 
 #include <optional>
 
 #include "analysis/AppState.h"
+#include "analysis/ZoomWindow.h"
 
 namespace aerolune::plot {
 
-/// A zoom window in chords.
-struct FieldWindow {
-    double xMin = -0.5;
-    double xMax = 1.5;
-    double yMin = -1.0;
-    double yMax = 1.0;
-    bool operator==(const FieldWindow&) const = default;
-};
+using aerolune::FieldWindow;
 
 /// The window Reset returns to.
 inline constexpr FieldWindow kResetFieldWindow{-0.5, 1.5, -1.0, 1.0};

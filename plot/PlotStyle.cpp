@@ -6,10 +6,10 @@ namespace aerolune::plot {
 
 PlotStyle plotStyleFrom(const AppState& state) {
     PlotStyle style;
-    style.foregroundIndex = state.priv.ForegroundIndex;
-    style.lowerSurfaceColor = state.priv.LowerSurfaceColor;
-    style.upperSurfaceColor = state.priv.UpperSurfaceColor;
-    style.pointRadius = state.pub.PointRadius.toDouble();
+    style.foregroundIndex = state.display.foregroundColour;
+    style.lowerSurfaceColor = state.display.lowerSurfaceColour;
+    style.upperSurfaceColor = state.display.upperSurfaceColour;
+    style.pointRadius = state.display.pointRadius;
     return style;
 }
 

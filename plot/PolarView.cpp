@@ -248,7 +248,7 @@ void drawPolarView(Surface& s, const AppState& state, int kind, std::span<const 
     PlotStyle style = plotStyleFrom(state);
     style.scaleGraph = true;  // room for the legend
     clearPlot(s, style);
-    GraphAxes axes = polarAxes(kind, state.pub.MaxCdSetting.toDouble());
+    GraphAxes axes = polarAxes(kind, state.display.polarCdLimit);
     const PolarStore& store = state.analysis.polars;
     if (kind == 2)
         fitRange(axes.yMin, axes.yMax, axes.yDivisions, liftAxisData(store, references, kind));

@@ -9,17 +9,17 @@ namespace aerolune::plot {
 
 SurfaceData surfaceData(const AppState& state) {
     const SectionState& sec = state.section;
-    const std::ptrdiff_t available = std::min(
-        {sec.NodeX.size(), sec.NodeY.size(), sec.CtrlX.size(), sec.SurfCp.size(), sec.SurfVel.size()});
+    const std::ptrdiff_t available = std::min({sec.nodeX.size(), sec.nodeY.size(), sec.controlX.size(),
+                                               sec.surfaceCp.size(), sec.surfaceSpeed.size()});
     const int n = static_cast<int>(
         std::max<std::ptrdiff_t>(0, std::min<std::ptrdiff_t>(2 * state.shared.HalfPoints, available)));
     SurfaceData d;
     for (int i = 1; i <= n; ++i) {
-        d.x.push_back(sec.NodeX(i));
-        d.y.push_back(sec.NodeY(i));
-        d.ctrlX.push_back(sec.CtrlX(i));
-        d.cp.push_back(sec.SurfCp(i));
-        d.vel.push_back(sec.SurfVel(i));
+        d.x.push_back(sec.nodeX(i));
+        d.y.push_back(sec.nodeY(i));
+        d.ctrlX.push_back(sec.controlX(i));
+        d.cp.push_back(sec.surfaceCp(i));
+        d.vel.push_back(sec.surfaceSpeed(i));
         if (std::isfinite(d.y.back())) {
             d.yMax = std::max(d.yMax, d.y.back());
             d.yMin = std::min(d.yMin, d.y.back());
@@ -33,7 +33,7 @@ SurfaceData surfaceData(const AppState& state) {
             d.absVMin = std::min(d.absVMin, std::fabs(d.vel.back()));
         }
     }
-    d.stagPoint = state.pub.stagnationIndex.toInt();
+    d.stagPoint = state.analysis.stagnationIndex;
     if (d.stagPoint == n / 2 + 1) d.stagPoint = n / 2;
     if (d.stagPoint < 1 || d.stagPoint > n) d.stagPoint = 0;
     return d;

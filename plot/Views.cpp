@@ -5,7 +5,7 @@
 namespace aerolune::plot {
 
 bool drawLineView(Surface& s, const AppState& state, std::span<const ReferencePolar> references) {
-    switch (state.pub.view.toInt()) {
+    switch (state.display.view) {
         case 1:
             drawAirfoilView(s, state);
             return true;
@@ -19,7 +19,7 @@ bool drawLineView(Surface& s, const AppState& state, std::span<const ReferencePo
             drawBoundaryLayerView(s, state);
             return true;
         case 10:
-            drawPolarView(s, state, state.priv.polarKind, references);
+            drawPolarView(s, state, static_cast<int>(state.display.polarKind), references);
             return true;
         default:
             return false;

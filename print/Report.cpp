@@ -46,11 +46,11 @@ MethodCells checkedCells(double cl, double cm) {
 std::vector<ReportLine> reportLines(const AppState& state) {
     const MainWindowTexts& t = state.texts;
     const MethodCells panel =
-        checkedCells(state.section.PanelCl.toDouble(), state.section.PanelCm.toDouble());
+        checkedCells(state.section.panelCl.value_or(0.0), state.section.panelCmLeadingEdge.value_or(0.0));
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     const MethodCells layer = bl.ok ? checkedCells(bl.cl, bl.cmLe) : notComputed();
     const std::string cd =
-        bl.ok ? formatPicture(state.pub.boundaryLayerCd.toDouble(), "0.0#####") : kNotComputed;
+        bl.ok ? formatPicture(state.analysis.boundaryLayerCd.value_or(0.0), "0.0#####") : kNotComputed;
 
     return {
         {{" Aerolune Report"}, 14},
@@ -73,7 +73,7 @@ std::vector<ReportLine> reportLines(const AppState& state) {
 std::vector<ReportLine> fourierListingLines(const AppState& state) {
     std::vector<ReportLine> lines;
     const LinAero empty;
-    const LinAero& aero = state.priv.AeroObject ? *state.priv.AeroObject : empty;
+    const LinAero& aero = state.analysis.thinAirfoilModel ? *state.analysis.thinAirfoilModel : empty;
     for (const std::string& text : fourierReportLines(aero)) lines.push_back({{text}});
     return lines;
 }

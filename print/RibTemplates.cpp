@@ -31,11 +31,11 @@ TemplateJob templateJob(const AppState& state, const TemplateSettings& settings)
     TemplateJob job{settings, state.texts.sectionName, {}, {}};
     const int n = state.shared.TotalPoints.toInt();
     const SectionState& sec = state.section;
-    if (n < 2 || sec.NodeX.size() < n || sec.NodeY.size() < n) return job;
+    if (n < 2 || sec.nodeX.size() < n || sec.nodeY.size() < n) return job;
     for (int i = 1; i <= n + 1; ++i) {
         const int k = i <= n ? i : 1;
-        job.x.push_back(sec.NodeX(k));
-        job.y.push_back(sec.NodeY(k));
+        job.x.push_back(sec.nodeX(k));
+        job.y.push_back(sec.nodeY(k));
     }
     return job;
 }

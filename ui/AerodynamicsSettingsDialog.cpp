@@ -38,8 +38,6 @@ public:
     }
 };
 
-QString text(const Variant& v) { return QString::fromStdString(v.toText()); }
-
 // The wall roughness height in chords: 0 is a smooth wall; 5 % of the chord
 // is already far rougher than any wing surface.
 constexpr QuantityRule kRoughnessRule{0.0, 0.05, "the wall roughness", "chords"};
@@ -120,54 +118,56 @@ QWidget* AerodynamicsSettingsDialog::buildPhysicalTab() {
 }
 
 void AerodynamicsSettingsDialog::load() {
-    const MainWindowPublic& pub = state_.pub;
-    reynolds_->setText(QString::fromStdString(formatGeneral(pub.reynolds.toDouble())));
+    const AppState& s = state_;
+    reynolds_->setText(numberText(s.flow.reynolds));
     profiles_->addItems(numberTexts(2, 40, 2));
-    showInList(profiles_, text(pub.BlVelView));
+    showInList(profiles_, numberText(s.display.profileCount));
     blPoints_->addItems(numberTexts(16, 64, 8));
-    showInList(blPoints_, text(pub.BlPoints));
-    blasius_->setChecked(pub.DisplayBlasius.toDouble() == 1.0);
+    showInList(blPoints_, numberText(s.settings.boundaryLayerPoints));
+    blasius_->setChecked(s.display.showBlasiusProfile);
     blLimit_->addItems(numberTexts(10, 100, 10));
-    showInList(blLimit_, text(pub.BlLimit));
+    showInList(blLimit_, numberText(s.settings.boundaryLayerHeight));
     points_->addItems(numberTexts(40, 340, 20));
-    showInList(points_, text(state_.shared.TotalPoints));
-    roughness_->setText(text(pub.roughness));
-    const double options = pub.transitionModel.toDouble();
-    for (int i = 0; i < 3; ++i) transition_[i]->setChecked(options == i + 1);
-    const double displayOpt = pub.boundaryLayerPlot.toDouble();
-    for (int i = 0; i < 4; ++i) display_[i]->setChecked(displayOpt == i + 1);
-    if (pub.dragModel.toInt() == kLayerDragModel)
+    showInList(points_, QString::fromStdString(s.shared.TotalPoints.toText()));
+    roughness_->setText(numberText(s.flow.roughness));
+    const int model = static_cast<int>(s.flow.transitionModel);
+    for (int i = 0; i < 3; ++i) transition_[i]->setChecked(model == i + 1);
+    const int plot = static_cast<int>(s.display.boundaryLayerPlot);
+    for (int i = 0; i < 4; ++i) display_[i]->setChecked(plot == i + 1);
+    if (s.settings.dragModel == DragModel::CoupledLayer)
         layer_->setChecked(true);
     else
-        (pub.useEffectiveAngle.toDouble() == 1.0 ? complex_ : simple_)->setChecked(true);
+        (s.settings.useEffectiveAngle ? complex_ : simple_)->setChecked(true);
     maxCd_->addItems(numberTexts(16, 96, 8));
-    showInList(maxCd_, text(pub.MaxCdSetting));
+    showInList(maxCd_, numberText(s.display.polarCdLimit));
 }
 
 void AerodynamicsSettingsDialog::okPressed() {
-    MainWindowPublic& pub = state_.pub;
-    takeListNumber(profiles_, pub.BlVelView);
-    pub.DisplayBlasius = int16_t(blasius_->isChecked() ? 1 : 0);
-    pub.reynolds = numberValue(reynolds_->text());
-    takeListNumber(blPoints_, pub.BlPoints);
-    takeListNumber(blLimit_, pub.BlLimit);
-    takePointCount(points_, state_.shared);
-    pub.roughness = numberValue(roughness_->text());
+    AppState& s = state_;
+    takeListNumber(profiles_, s.display.profileCount);
+    s.display.showBlasiusProfile = blasius_->isChecked();
+    s.flow.reynolds = numberValue(reynolds_->text());
+    takeListNumber(blPoints_, s.settings.boundaryLayerPoints);
+    takeListNumber(blLimit_, s.settings.boundaryLayerHeight);
+    takePointCount(points_, s.shared);
+    s.flow.roughness = numberValue(roughness_->text());
     for (int i = 0; i < 3; ++i)
         if (transition_[i]->isChecked()) {
-            pub.transitionModel = int16_t(i + 1);
+            s.flow.transitionModel = TransitionModel(i + 1);
             break;
         }
     for (int i = 0; i < 4; ++i)
-        if (display_[i]->isChecked()) pub.boundaryLayerPlot = int16_t(i + 1);
+        if (display_[i]->isChecked()) s.display.boundaryLayerPlot = BoundaryLayerPlot(i + 1);
     // The coupled model computes its own lift at the set angle: no effective angle.
     const bool semi = complex_->isChecked();
-    pub.dragModel = int16_t(layer_->isChecked() ? kLayerDragModel : semi ? 2 : 1);
-    pub.useEffectiveAngle = int16_t(semi ? 1 : 0);
-    pub.boundaryLayerRequested = int16_t{1};
-    takeListNumber(maxCd_, pub.MaxCdSetting);
+    s.settings.dragModel = layer_->isChecked() ? DragModel::CoupledLayer
+                           : semi              ? DragModel::SemiEmpirical
+                                               : DragModel::Linear;
+    s.settings.useEffectiveAngle = semi;
+    s.settings.boundaryLayerRequested = true;
+    takeListNumber(maxCd_, s.display.polarCdLimit);
 }
 
-void AerodynamicsSettingsDialog::cancelPressed() { state_.pub.boundaryLayerRequested = int16_t{0}; }
+void AerodynamicsSettingsDialog::cancelPressed() { state_.settings.boundaryLayerRequested = false; }
 
 }  // namespace aerolune::ui

@@ -212,18 +212,21 @@ void showInList(QComboBox* combo, const QString& text) {
     if (combo->isEditable()) combo->setEditText(text);
 }
 
-Variant numberValue(const QString& text) {
+double numberValue(const QString& text) {
     const double v = readLeadingNumber(text.toStdString());
-    if (!std::isfinite(v)) return int16_t{0};
-    if (v == std::trunc(v) && std::abs(v) <= std::numeric_limits<int16_t>::max())
-        return static_cast<int16_t>(v);
-    if (v == std::trunc(v) && std::abs(v) <= std::numeric_limits<int32_t>::max())
-        return static_cast<int32_t>(v);
-    return v;
+    return std::isfinite(v) ? v : 0.0;
 }
 
-void takeListNumber(const QComboBox* list, Variant& target) {
+QString numberText(double value) { return QString::fromStdString(formatGeneral(value)); }
+
+void takeListNumber(const QComboBox* list, double& target) {
     if (list->isEditable() || list->currentIndex() >= 0) target = numberValue(list->currentText());
+}
+
+void takeListNumber(const QComboBox* list, int32_t& target) {
+    double v = target;
+    takeListNumber(list, v);
+    target = static_cast<int32_t>(std::nearbyint(std::clamp(v, -1.0e6, 1.0e6)));
 }
 
 QStringList numberTexts(int first, int last, int step) {

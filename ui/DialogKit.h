@@ -120,12 +120,16 @@ void showInList(QComboBox* combo, const QString& text);
 
 /// A list's chosen number into target; a list with no entry chosen (the
 /// state held a value the list does not offer) leaves target as it was.
-void takeListNumber(const QComboBox* list, Variant& target);
+void takeListNumber(const QComboBox* list, double& target);
+/// As above, rounded to the nearest whole number (halves to even) within
+/// +-1e6, beyond which no count the program takes lies.
+void takeListNumber(const QComboBox* list, int32_t& target);
 
-/// The leading number of a text as a state value: a whole number as an
-/// Integer or Long, anything else as a Double; no number (or one beyond any
-/// range) is 0.
-Variant numberValue(const QString& text);
+/// The leading number of a text; no number (or one beyond any range) is 0.
+double numberValue(const QString& text);
+
+/// A number as the settings dialogs show it (whole numbers without a point).
+QString numberText(double value);
 
 /// Texts of a run of numbers: first, first + step, .. last.
 QStringList numberTexts(int first, int last, int step);

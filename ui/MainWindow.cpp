@@ -398,9 +398,9 @@ void MainWindow::showState() {
     action("showPoints")->setText("&" + QString::fromStdString(t.ShowPointsCaption));
     action("blackBackground")->setChecked(t.blackBackgroundChecked);
     action("whiteBackground")->setChecked(t.whiteBackgroundChecked);
-    const bool white = state_.priv.ForegroundIndex == 0;
+    const bool white = state_.display.foregroundColour == 0;
     setBackground(plotArea_, white ? Qt::white : Qt::black);
-    const int colours[2] = {state_.priv.LowerSurfaceColor, state_.priv.UpperSurfaceColor};
+    const int colours[2] = {state_.display.lowerSurfaceColour, state_.display.upperSurfaceColour};
     for (int i = 0; i < 2; ++i) setBackground(swatches_[i], paletteColor(colours[i]));
 }
 

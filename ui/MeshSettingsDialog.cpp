@@ -13,8 +13,6 @@ namespace aerolune::ui {
 
 namespace {
 
-QString text(const Variant& v) { return QString::fromStdString(v.toText()); }
-
 // The sizes the mesh routines work with (a mesh of fewer than three rings
 // has no cells; beyond a thousand rings or chords nothing more is seen).
 constexpr QuantityRule kRadialRule{double(kMinMeshDimension), double(kMaxMeshDimension),
@@ -43,11 +41,11 @@ MeshSettingsDialog::MeshSettingsDialog(AppState& state, QWidget* reference)
     around_->addItems(numberTexts(21, 191, 10));
     radial_->addItems(numberTexts(21, 91, 10));
     radius_->addItems(numberTexts(4, 20, 2));
-    const MainWindowPublic& pub = state.pub;
-    cluster_->setValue(sliderPosition(pub.GridCluster.toDouble()));
-    showInList(around_, text(pub.MeshX));
-    showInList(radial_, text(pub.MeshY));
-    showInList(radius_, text(pub.OuterRadius));
+    const MeshSettings& mesh = state.mesh;
+    cluster_->setValue(sliderPosition(mesh.clustering));
+    showInList(around_, numberText(mesh.pointsAround));
+    showInList(radial_, numberText(mesh.rings));
+    showInList(radius_, numberText(mesh.outerRadius));
 }
 
 int MeshSettingsDialog::sliderPosition(double gridCluster) {
@@ -56,12 +54,12 @@ int MeshSettingsDialog::sliderPosition(double gridCluster) {
 }
 
 void MeshSettingsDialog::okPressed() {
-    MainWindowPublic& pub = state_.pub;
-    takeListNumber(around_, pub.MeshX);
-    takeListNumber(radial_, pub.MeshY);
-    takeListNumber(radius_, pub.OuterRadius);
-    pub.GridCluster = std::exp(cluster_->value() / 1000.0);
-    pub.NewGrid = int16_t{1};
+    MeshSettings& mesh = state_.mesh;
+    takeListNumber(around_, mesh.pointsAround);
+    takeListNumber(radial_, mesh.rings);
+    takeListNumber(radius_, mesh.outerRadius);
+    mesh.clustering = std::exp(cluster_->value() / 1000.0);
+    mesh.rebuild = true;
 }
 
 }  // namespace aerolune::ui

@@ -91,19 +91,19 @@ void applyFieldOptions(const PlotOptions& o, int vflag, AppState& state) {
     plot::FieldWindow window;
     if (parseWindow(o.window, window)) plot::storeViewWindow(state, vflag, window);
     const FieldMeshSize mesh = meshSize(o.mesh);
-    state.pub.MeshX = int16_t(mesh.ni);
-    state.pub.MeshY = int16_t(mesh.nj);
-    state.pub.OuterRadius = mesh.radius;
-    state.pub.GridCluster = mesh.cluster;
+    state.mesh.pointsAround = mesh.ni;
+    state.mesh.rings = mesh.nj;
+    state.mesh.outerRadius = mesh.radius;
+    state.mesh.clustering = mesh.cluster;
 }
 
 void drawView(plot::Surface& s, AppState& state, const std::vector<ReferencePolar>& references) {
     if (plot::drawLineView(s, state, references)) return;
     plot::clearPlot(s, plot::plotStyleFrom(state));
-    const int view = state.pub.view.toInt();
+    const int view = state.display.view;
     if (state.analysis.field.view != view) return;
     const plot::FieldWindow drawn = plot::drawFieldView(
-        s, state.analysis.field, plot::viewWindow(state, view), state.priv.ForegroundIndex);
+        s, state.analysis.field, plot::viewWindow(state, view), state.display.foregroundColour);
     plot::storeViewWindow(state, view, drawn);
 }
 
@@ -124,16 +124,17 @@ int runPlot(const PlotOptions& o) {
     if (!view) throw CliError("unknown view " + o.view);
     const std::vector<ReferencePolar> references = readReferences(o);
     AppState state = sectionState(o.section, o.alpha);
-    state.pub.view = int16_t(view->vflag);
-    state.pub.airfoilOverlay = int16_t(view->xchoice);
-    state.pub.boundaryLayerPlot = int16_t(o.blDisplay);
-    state.priv.polarKind = int16_t(o.kind);
-    state.priv.ForegroundIndex = o.background == "black" ? 15 : 0;
+    state.display.view = view->vflag;
+    state.display.airfoilOverlay = AirfoilOverlay(view->xchoice);
+    state.display.boundaryLayerPlot = BoundaryLayerPlot(o.blDisplay);
+    state.display.polarKind = PolarKind(o.kind);
+    state.display.foregroundColour = o.background == "black" ? 15 : 0;
     if (o.background == "black")
-        state.priv.LowerSurfaceColor = 15;  // the program's start-up colours on black
+        state.display.lowerSurfaceColour = 15;  // the program's start-up colours on black
     applyFieldOptions(o, view->vflag, state);
     const bool needsLayer = view->vflag == 7 || view->xchoice == 3;
-    if (needsLayer) state.priv.BlUpdatePending = 1;  // the airfoil view draws a layer it does not compute
+    if (needsLayer)
+        state.analysis.boundaryLayerPending = true;  // the airfoil view draws a layer it does not compute
     CliSeam seam;
     recompute(state, seam);
     seam.throwIfMessage();

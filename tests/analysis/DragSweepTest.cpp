@@ -46,7 +46,7 @@ const Case kCases[] = {
 TEST(DragSweep, EveryPolarRowHasFiniteDragAndLift) {
     for (const Case& c : kCases) {
         SectionState section;
-        section.SectionNumber = std::stoi(c.naca);
+        section.designationNumber = std::stoi(c.naca);
         const PolarSettings settings{c.re, c.polarSolution, 0};
         StoredPolar polar;
         const std::string error = polarSweep(section, c.points, settings, polar);
@@ -66,13 +66,13 @@ TEST(DragSweep, EveryAnalysisHasFiniteDragAndLift) {
             state.texts.angleText = angle;
             state.shared.HalfPoints = c.points / 2;
             state.shared.TotalPoints = Variant(int16_t(c.points));
-            state.pub.reynolds = Variant(c.re);
-            state.pub.dragModel = Variant(int16_t(c.polarSolution));
+            state.flow.reynolds = c.re;
+            state.settings.dragModel = DragModel(c.polarSolution);
             test::NullSeam seam;
             recompute(state, seam);
             const std::string where = std::string(c.naca) + " Re " + std::to_string(c.re) + " at " + angle;
-            EXPECT_EQ(saneProblem(state.section.ClValue, state.analysis.drag.cd), "") << where;
-            EXPECT_EQ(saneProblem(state.section.PanelCl.toDouble(), state.analysis.drag.cd), "") << where;
+            EXPECT_EQ(saneProblem(state.section.cl, state.analysis.drag.cd), "") << where;
+            EXPECT_EQ(saneProblem(state.section.panelCl.value_or(0.0), state.analysis.drag.cd), "") << where;
         }
     }
 }
@@ -84,7 +84,7 @@ TEST(FiniteDifferenceLayer, SeparationAtTheNoseIsReportedNotADrag) {
         AppState state;
         state.texts.sectionName = "0006";
         state.texts.angleText = angle;
-        state.priv.BlUpdatePending = 1;
+        state.analysis.boundaryLayerPending = true;
         struct : test::NullSeam {
             std::vector<std::string> messages;
             void showMessage(const std::string& text) override { messages.push_back(text); }

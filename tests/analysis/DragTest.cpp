@@ -151,7 +151,7 @@ Reference readReference() {
 
 DragResult sectionDrag(int32_t designation, double angle, int32_t halfPoints, int32_t polarSolution) {
     SectionState section;
-    section.SectionNumber = designation;
+    section.designationNumber = designation;
     SectionSolution sol;
     solveSection(section, halfPoints, static_cast<float>(angle), sol);
     const int32_t n = 2 * halfPoints;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,8 @@ AppState solvedState(const std::string& section, const std::string& angle, float
     AppState state;
     state.texts.sectionName = section;
     state.texts.angleText = angle;
-    state.section.FlapRad = flapRad;
-    state.section.FlapHinge = flapRad != 0.0f ? 0.5f : 1.0f;
+    state.section.flapAngleRad = flapRad;
+    state.section.flapHingeX = flapRad != 0.0f ? 0.5f : 1.0f;
     NullSeam seam;
     recompute(state, seam);
     return state;
@@ -36,10 +37,10 @@ AppState solvedState(const std::string& section, const std::string& angle, float
 
 TEST(FieldRoutine, EachViewAsksForItsMesh) {
     AppState state;
-    state.pub.MeshX = int16_t{131};
-    state.pub.MeshY = int16_t{51};
-    state.pub.OuterRadius = int16_t{14};
-    state.pub.GridCluster = std::exp(37 / 1000.0);
+    state.mesh.pointsAround = 131;
+    state.mesh.rings = 51;
+    state.mesh.outerRadius = 14;
+    state.mesh.clustering = std::exp(37 / 1000.0);
     for (int view : {kStreamlineView, kPressureView}) {
         const FieldMeshSize size = fieldMeshSize(state, view);
         EXPECT_EQ(size.ni, 61);
@@ -54,39 +55,34 @@ TEST(FieldRoutine, EachViewAsksForItsMesh) {
     EXPECT_EQ(mesh.cluster, std::exp(0.037));
 }
 
-TEST(FieldRoutine, TypedMeshDimensionsAreBroughtIntoTheWorkingRange) {
-    // The mesh dialog stores typed numbers unchecked; the mesh view works with
-    // whole numbers (nearest, halves to even) in 3..1000.
+TEST(FieldRoutine, MeshDimensionsAreBroughtIntoTheWorkingRange) {
+    // The mesh view works with 3..1000 nodes each way, whatever was asked for.
     const struct {
-        Variant typed;
+        int32_t asked;
         int32_t used;
     } cases[] = {
-        {int16_t{35}, 35},
-        {35.5, 36},
-        {36.5, 36},
-        {int16_t{0}, 3},
-        {int16_t{-40}, 3},
-        {int16_t{2}, 3},
-        {int32_t{1000}, 1000},
-        {1.0e30, 1000},
-        {std::nan(""), 3},
-        {std::string("abc"), 3},
-        {std::string("55 points"), 55},
+        {35, 35},
+        {0, 3},
+        {-40, 3},
+        {2, 3},
+        {1000, 1000},
+        {std::numeric_limits<int32_t>::max(), 1000},
+        {std::numeric_limits<int32_t>::min(), 3},
     };
     for (const auto& c : cases) {
         AppState state;
-        state.pub.MeshX = c.typed;
-        state.pub.MeshY = c.typed;
+        state.mesh.pointsAround = c.asked;
+        state.mesh.rings = c.asked;
         const FieldMeshSize size = fieldMeshSize(state, kMeshView);
-        EXPECT_EQ(size.ni, c.used) << c.typed.toText();
-        EXPECT_EQ(size.nj, c.used) << c.typed.toText();
+        EXPECT_EQ(size.ni, c.used) << c.asked;
+        EXPECT_EQ(size.nj, c.used) << c.asked;
     }
 }
 
 TEST(FieldRoutine, NothingToComputeWithoutASolvedSectionOrForOtherViews) {
     AppState unsolved;
     EXPECT_EQ(computeFieldView(unsolved, kMeshView).view, 0);
-    EXPECT_EQ(unsolved.pub.NewGrid.toDouble(), 1.0) << "no mesh was copied";
+    EXPECT_EQ(unsolved.mesh.rebuild, 1.0) << "no mesh was copied";
     AppState solved = solvedState("0012", "0");
     for (int view : {0, 1, 3, 7, 10}) EXPECT_EQ(computeFieldView(solved, view).view, 0) << view;
     EXPECT_EQ(solved.keptMesh.I, 0);
@@ -98,8 +94,8 @@ TEST(FieldRoutine, ContourIsClosedOnTheFirstPoint) {
     ASSERT_EQ(c.n, 121);
     EXPECT_EQ(c.x(121), c.x(1));
     EXPECT_EQ(c.y(121), c.y(1));
-    EXPECT_EQ(c.x(61), state.section.NodeX(61));
-    EXPECT_EQ(c.velocity(120), state.section.SurfVel(120));
+    EXPECT_EQ(c.x(61), state.section.nodeX(61));
+    EXPECT_EQ(c.velocity(120), state.section.surfaceSpeed(120));
 }
 
 // A marker the mesh generator would never leave: shows whether a redraw
@@ -108,11 +104,11 @@ constexpr float kMarker = 1234.5f;
 
 TEST(FieldRoutine, MeshViewKeepsItsMeshUntilANewOneIsNeeded) {
     AppState state = solvedState("0012", "0");
-    ASSERT_EQ(state.pub.NewGrid.toDouble(), 1.0);
+    ASSERT_EQ(state.mesh.rebuild, 1.0);
 
     FieldViewData first = computeFieldView(state, kMeshView);
     ASSERT_EQ(first.view, kMeshView);
-    EXPECT_EQ(state.pub.NewGrid.toDouble(), 0.0) << "reset after the mesh copy";
+    EXPECT_EQ(state.mesh.rebuild, 0.0) << "reset after the mesh copy";
     EXPECT_EQ(state.keptMesh.I, 41);  // MeshX, MeshY defaults
     EXPECT_EQ(state.keptMesh.J, 21);
     EXPECT_EQ(values(first.mesh.x), values(state.keptMesh.GridX));
@@ -126,14 +122,14 @@ TEST(FieldRoutine, MeshViewKeepsItsMeshUntilANewOneIsNeeded) {
 
     // The flow views build their own 61 x 31 mesh and leave the kept one and
     // NewGrid alone.
-    state.pub.NewGrid = int16_t{1};
+    state.mesh.rebuild = true;
     EXPECT_EQ(computeFieldView(state, kStreamlineView).mesh.I, 61);
     EXPECT_EQ(computeFieldView(state, kPressureView).mesh.J, 31);
     EXPECT_EQ(state.keptMesh.GridX(5, 5), kMarker);
-    EXPECT_EQ(state.pub.NewGrid.toDouble(), 1.0);
+    EXPECT_EQ(state.mesh.rebuild, 1.0);
 
     EXPECT_NE(computeFieldView(state, kMeshView).mesh.x(5, 5), kMarker) << "NewGrid 1 builds anew";
-    EXPECT_EQ(state.pub.NewGrid.toDouble(), 0.0);
+    EXPECT_EQ(state.mesh.rebuild, 0.0);
 }
 
 TEST(FieldRoutine, MeshViewRebuildsWhenSectionOrSettingsChangedWithoutNewGrid) {
@@ -143,13 +139,13 @@ TEST(FieldRoutine, MeshViewRebuildsWhenSectionOrSettingsChangedWithoutNewGrid) {
         const char* change;
         void (*apply)(AppState&);
     } cases[] = {
-        {"mesh size", [](AppState& s) { s.pub.MeshX = int16_t{61}; }},
-        {"outer radius", [](AppState& s) { s.pub.OuterRadius = int16_t{6}; }},
-        {"clustering", [](AppState& s) { s.pub.GridCluster = 1.02; }},
+        {"mesh size", [](AppState& s) { s.mesh.pointsAround = 61; }},
+        {"outer radius", [](AppState& s) { s.mesh.outerRadius = 6; }},
+        {"clustering", [](AppState& s) { s.mesh.clustering = 1.02; }},
         {"flap",
          [](AppState& s) {
-             s.section.FlapRad = 0.3f;
-             s.section.FlapHinge = 0.7f;
+             s.section.flapAngleRad = 0.3f;
+             s.section.flapHingeX = 0.7f;
              NullSeam seam;
              recompute(s, seam);
          }},
@@ -167,7 +163,7 @@ TEST(FieldRoutine, MeshViewRebuildsWhenSectionOrSettingsChangedWithoutNewGrid) {
         computeFieldView(state, kMeshView);
         state.keptMesh.GridX(5, 5) = kMarker;
         c.apply(state);
-        ASSERT_EQ(state.pub.NewGrid.toDouble(), 0.0);
+        ASSERT_EQ(state.mesh.rebuild, 0.0);
         const FieldViewData view = computeFieldView(state, kMeshView);
         EXPECT_NE(view.mesh.x(5, 5), kMarker);
         EXPECT_EQ(view.mesh.I, fieldMeshSize(state, kMeshView).ni);
@@ -181,9 +177,9 @@ TEST(FieldRoutine, MeshViewRebuildsWhenSectionOrSettingsChangedWithoutNewGrid) {
 
 TEST(FieldRoutine, MeshViewMeshHasTheAskedSizeAndRadius) {
     AppState state = solvedState("4412", "2");
-    state.pub.MeshX = int16_t{101};
-    state.pub.MeshY = int16_t{41};
-    state.pub.OuterRadius = int16_t{12};
+    state.mesh.pointsAround = 101;
+    state.mesh.rings = 41;
+    state.mesh.outerRadius = 12;
     const FieldViewData view = computeFieldView(state, kMeshView);
     ASSERT_EQ(view.mesh.I, 101);
     ASSERT_EQ(view.mesh.J, 41);
@@ -241,7 +237,7 @@ TEST(FieldRoutine, SymmetricSectionAtZeroGivesAMirroredField) {
 
 TEST(FieldRoutine, StreamlineViewContoursTheStreamFunction) {
     AppState state = solvedState("2412", "4");
-    state.priv.ForegroundIndex = 15;
+    state.display.foregroundColour = 15;
     const FieldViewData f = computeFieldView(state, kStreamlineView);
     ASSERT_EQ(f.levels.count(), 51);
     EXPECT_EQ(f.levels.levels(51), f.flow.psi(1, 1)) << "the dividing streamline, s0";
@@ -264,8 +260,8 @@ TEST(FieldRoutine, PressureViewContoursCpBetweenTheSurfaceExtremes) {
     AppState state = solvedState("2412", "4");
     const FieldViewData f = computeFieldView(state, kPressureView);
     ASSERT_EQ(f.levels.count(), 33);
-    EXPECT_EQ(f.levels.levels(1), static_cast<float>(state.pub.CpHigh.toDouble()));
-    EXPECT_NEAR(f.levels.levels(33), state.pub.CpLow.toDouble(), 1e-6);
+    EXPECT_EQ(f.levels.levels(1), static_cast<float>(state.analysis.cpHigh));
+    EXPECT_NEAR(f.levels.levels(33), state.analysis.cpLow, 1e-6);
     EXPECT_EQ(f.levels.colours(1).rgb, colourRamp()[2]);
     // Ring 1 carries the surface Cp, so its extremes match CpHigh and CpLow
     // within the interpolation between panel midpoints (0.05 at 120 points,
@@ -275,29 +271,30 @@ TEST(FieldRoutine, PressureViewContoursCpBetweenTheSurfaceExtremes) {
         ringHigh = std::max(ringHigh, f.flow.cp(i, 1));
         ringLow = std::min(ringLow, f.flow.cp(i, 1));
     }
-    EXPECT_TRUE(nearlyEqual(ringHigh, state.pub.CpHigh.toDouble(), 0.05)) << ringHigh;
-    EXPECT_TRUE(nearlyEqual(ringLow, state.pub.CpLow.toDouble(), 0.05, 0.1)) << ringLow;
+    EXPECT_TRUE(nearlyEqual(ringHigh, state.analysis.cpHigh, 0.05)) << ringHigh;
+    EXPECT_TRUE(nearlyEqual(ringLow, state.analysis.cpLow, 0.05, 0.1)) << ringLow;
     for (int32_t k = 2; k <= 32; ++k) EXPECT_GT(f.segments.count(k), 0) << "level " << k;
 }
 
 TEST(FieldRoutine, HostileMeshSettingsGiveAWorkingMesh) {
-    // Typed values the dialog accepts without a check: limited inside the
-    // entries, never a crash or an absurd allocation.
+    // Values no dialog offers: limited inside the mesh routines, never a
+    // crash or an absurd allocation.
     const struct {
-        Variant meshX, meshY, radius, cluster;
+        int32_t meshX, meshY;
+        double radius, cluster;
         int32_t I, J;
     } cases[] = {
-        {int16_t{2}, int16_t{1}, int16_t{0}, 0.5, 3, 3},
-        {int16_t{0}, std::string("x"), -5.0, 1.0, 3, 3},
-        {int32_t{5000}, int16_t{21}, 1.0e9, std::nan(""), 1000, 21},
-        {int16_t{41}, int16_t{21}, std::nan(""), 1.0e6, 41, 21},
+        {2, 1, 0.0, 0.5, 3, 3},
+        {0, 0, -5.0, 1.0, 3, 3},
+        {5000, 21, 1.0e9, std::nan(""), 1000, 21},
+        {41, 21, std::nan(""), 1.0e6, 41, 21},
     };
     for (const auto& c : cases) {
         AppState state = solvedState("0012", "0");
-        state.pub.MeshX = c.meshX;
-        state.pub.MeshY = c.meshY;
-        state.pub.OuterRadius = c.radius;
-        state.pub.GridCluster = c.cluster;
+        state.mesh.pointsAround = c.meshX;
+        state.mesh.rings = c.meshY;
+        state.mesh.outerRadius = c.radius;
+        state.mesh.clustering = c.cluster;
         const FieldViewData f = computeFieldView(state, kMeshView);
         ASSERT_EQ(f.mesh.I, c.I);
         ASSERT_EQ(f.mesh.J, c.J);

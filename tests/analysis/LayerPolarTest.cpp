@@ -25,14 +25,14 @@ constexpr int32_t kPoints = 160;
 SectionState sectionOf(const std::string& name) {
     SectionState section;
     if (name.find(".dat") == std::string::npos) {
-        section.SectionNumber = std::stoi(name);
+        section.designationNumber = std::stoi(name);
         return section;
     }
     std::string title;
     const ReadAirfoilResult read =
         ReadAirfoil(test::dataPath("reference/sections/" + name), title, section.file);
     EXPECT_TRUE(read.ok) << name << ": " << read.reason;
-    section.FromFile = 1;
+    section.fromFile = true;
     return section;
 }
 

@@ -65,16 +65,16 @@ TEST(Pipeline, FirstRecomputationOfTheStartSection) {
     EXPECT_LT(readLeadingNumber(state.texts.cd), 0.0108);
     EXPECT_FALSE(state.texts.stalledShown);
     // The two leading-edge panels tie; the later one (61) is moved to 60.
-    EXPECT_EQ(state.pub.stagnationIndex.toInt(), 60);
-    EXPECT_EQ(state.priv.BlUpdatePending, 0);
+    EXPECT_EQ(state.analysis.stagnationIndex, 60);
+    EXPECT_FALSE(state.analysis.boundaryLayerPending);
     EXPECT_EQ(seam.calls, (std::vector<std::string>{"boundaryLayer", "drawView"}));
-    ASSERT_TRUE(state.priv.AeroObject);
-    EXPECT_EQ(state.priv.AeroObject->SimulationOrder.toInt(), 200);
-    EXPECT_EQ(state.priv.AeroObject->NumberOfPoints.toInt(), 120);
+    ASSERT_TRUE(state.analysis.thinAirfoilModel);
+    EXPECT_EQ(state.analysis.thinAirfoilModel->quadratureOrder, 200);
+    EXPECT_EQ(state.analysis.thinAirfoilModel->pointCount, 120);
     // The highest Cp is that of the stagnation panel, half a panel from the
     // stagnation point itself: close to, never above, 1.
-    EXPECT_GT(state.pub.CpHigh.toDouble(), 0.8);
-    EXPECT_LE(state.pub.CpHigh.toDouble(), 1.0);
+    EXPECT_GT(state.analysis.cpHigh, 0.8);
+    EXPECT_LE(state.analysis.cpHigh, 1.0);
 }
 
 TEST(Pipeline, CamberedSectionMatchesThinAirfoilTheory) {
@@ -93,7 +93,7 @@ TEST(Pipeline, CamberedSectionMatchesThinAirfoilTheory) {
         << state.texts.cmQuarterChord;
     // Centre of pressure (0.25 + 0.0531 / 0.6665) x 100 = 33 % chord.
     EXPECT_EQ(state.texts.centreOfPressure, "33 %c");
-    EXPECT_TRUE(state.section.PanelCl.toDouble() > 0.6);  // the panel lift, kept before the overwrite
+    EXPECT_TRUE(state.section.panelCl.value_or(0.0) > 0.6);  // the panel lift, kept before the overwrite
     // A short upper separation lowers the effective angle a little; no stall.
     EXPECT_LT(state.analysis.effectiveAngleDeg, 4.0f);
     EXPECT_GT(state.analysis.effectiveAngleDeg, 3.0f);
@@ -105,22 +105,22 @@ TEST(Pipeline, CancelledDialogRedrawsFromThePreviousResults) {
     RecordingSeam seam;
     recompute(state, seam);
     const std::string lift = state.texts.cl;
-    const int32_t stag = state.pub.stagnationIndex.toInt();
+    const int32_t stag = state.analysis.stagnationIndex;
 
     state.shared.DialogCancelled = Variant(int16_t{1});
     state.texts.angleText = "-8";
     seam.calls.clear();
     recompute(state, seam);
     EXPECT_EQ(state.texts.cl, lift);
-    EXPECT_EQ(state.pub.stagnationIndex.toInt(), stag);
+    EXPECT_EQ(state.analysis.stagnationIndex, stag);
     EXPECT_EQ(seam.calls, std::vector<std::string>{"drawView"});
 
     // A pending boundary layer solves even so, and runs once.
-    state.priv.BlUpdatePending = 1;
+    state.analysis.boundaryLayerPending = true;
     seam.calls.clear();
     recompute(state, seam);
     EXPECT_NE(state.texts.cl, lift);
-    EXPECT_EQ(state.priv.BlUpdatePending, 0);
+    EXPECT_FALSE(state.analysis.boundaryLayerPending);
     EXPECT_EQ(seam.calls, (std::vector<std::string>{"boundaryLayer", "drawView"}));
 }
 
@@ -130,15 +130,15 @@ TEST(Pipeline, SeparationModelTakesTheEffectiveAngle) {
     // the lower effective angle.
     AppState plain = stateFor("2412", "20");
     AppState model = plain;
-    model.pub.useEffectiveAngle = Variant(int16_t{1});
+    model.settings.useEffectiveAngle = true;
     RecordingSeam seam;
     recompute(plain, seam);
     recompute(model, seam);
     EXPECT_TRUE(plain.texts.stalledShown);
     EXPECT_TRUE(model.texts.stalledShown);
     EXPECT_LT(model.analysis.effectiveAngleDeg, 20.0f);
-    EXPECT_EQ(model.priv.AeroObject->AngleOfAttack.toDouble(), model.analysis.effectiveAngleDeg);
-    EXPECT_EQ(plain.priv.AeroObject->AngleOfAttack.toDouble(), 20.0);
+    EXPECT_EQ(model.analysis.thinAirfoilModel->angleDeg, model.analysis.effectiveAngleDeg);
+    EXPECT_EQ(plain.analysis.thinAirfoilModel->angleDeg, 20.0);
     EXPECT_LT(readLeadingNumber(model.texts.cl), readLeadingNumber(plain.texts.cl) - 0.3);
     // The zero-lift angle is measured from the section's own angle either way.
     EXPECT_NE(model.texts.zeroLiftAngle, plain.texts.zeroLiftAngle);
@@ -146,7 +146,7 @@ TEST(Pipeline, SeparationModelTakesTheEffectiveAngle) {
 
 TEST(Pipeline, BoundaryLayerErrorShowsTheMessageAndKeepsTheRest) {
     AppState state = stateFor("2412", "4");
-    state.pub.reynolds = Variant(int16_t{0});
+    state.flow.reynolds = 0;
     state.texts.stalledShown = true;
     RecordingSeam seam;
     recompute(state, seam);
@@ -155,17 +155,17 @@ TEST(Pipeline, BoundaryLayerErrorShowsTheMessageAndKeepsTheRest) {
     EXPECT_FALSE(state.texts.stalledShown);
     EXPECT_FALSE(state.texts.cl.empty());  // the rest of the panel is filled
     EXPECT_EQ(state.texts.centreOfPressure, "33 %c");
-    EXPECT_GT(state.pub.stagnationIndex.toInt(), 0);  // found before the layer failed
+    EXPECT_GT(state.analysis.stagnationIndex, 0);  // found before the layer failed
 }
 
 TEST(Pipeline, PolarViewSweepsOncePerSectionAndThenSolves) {
     AppState state = stateFor("0012", "2", 20);
-    state.pub.view = Variant(int16_t{10});
+    state.display.view = 10;
     RecordingSeam seam;
     recompute(state, seam);
     EXPECT_EQ(seam.calls, (std::vector<std::string>{"status: Current Airfoil: 0012", "hideSurfaceLegend",
                                                     "drawPolar", "boundaryLayer", "drawView"}));
-    ASSERT_EQ(state.priv.PolarCount, 1);
+    ASSERT_EQ(state.analysis.polarCount, 1);
     const StoredPolar first = state.analysis.polars[0];
     EXPECT_EQ(first.points.size(), 21u);
     EXPECT_EQ(first.header.name, "0012");
@@ -180,35 +180,35 @@ TEST(Pipeline, PolarViewSweepsOncePerSectionAndThenSolves) {
     // at another angle or point count.
     state.texts.angleText = "6";
     recompute(state, seam);
-    EXPECT_EQ(state.priv.PolarCount, 1);
+    EXPECT_EQ(state.analysis.polarCount, 1);
 
     state.texts.sectionName = "2412";
     recompute(state, seam);
-    EXPECT_EQ(state.priv.PolarCount, 2);
-    state.pub.reynolds = Variant(int32_t{3000000});
+    EXPECT_EQ(state.analysis.polarCount, 2);
+    state.flow.reynolds = 3000000;
     recompute(state, seam);
     state.texts.flapDeflection = "5 Deg.";
     recompute(state, seam);
-    EXPECT_EQ(state.priv.PolarCount, 4);
+    EXPECT_EQ(state.analysis.polarCount, 4);
 
     // RESET POLAR sets PolarCount to 0 and recomputes: only the current polar remains.
-    state.priv.PolarCount = 0;
+    state.analysis.polarCount = 0;
     recompute(state, seam);
-    ASSERT_EQ(state.priv.PolarCount, 1);
+    ASSERT_EQ(state.analysis.polarCount, 1);
     EXPECT_EQ(state.analysis.polars[0].header.name, "2412");
     EXPECT_EQ(state.analysis.polars[0].header.flapDeflection, "5 Deg.");
 }
 
 TEST(Pipeline, PolarErrorKeepsThePolarAndItsPointsSoFar) {
     AppState state = stateFor("0012", "2", 20);
-    state.pub.view = Variant(int16_t{10});
-    state.pub.reynolds = Variant(int16_t{0});
+    state.display.view = 10;
+    state.flow.reynolds = 0;
     RecordingSeam seam;
     recompute(state, seam);
     // One message from the sweep, one from the drag estimate of the solve and
     // one from the boundary layer.
     EXPECT_EQ(std::count(seam.calls.begin(), seam.calls.end(), kMessage), 3);
-    ASSERT_EQ(state.priv.PolarCount, 1);
+    ASSERT_EQ(state.analysis.polarCount, 1);
     EXPECT_TRUE(state.analysis.polars[0].points.empty());
 }
 
@@ -235,13 +235,13 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
         RecordingSeam seam;
         recompute(state, seam);
         const std::string cl = state.texts.cl;
-        const double panelCl = state.section.PanelCl.toDouble();
+        const double panelCl = state.section.panelCl.value_or(0.0);
         state.texts.sectionName = c.text1;
         state.texts.flapDeflection = "30 Deg.";
         state.shared.FlapDeflection = Variant(int16_t{30});
-        state.section.FlapRad = c.flapRad;
-        state.section.FlapHinge = c.flapHinge;
-        state.section.FromFile = c.fromFile;
+        state.section.flapAngleRad = c.flapRad;
+        state.section.flapHingeX = c.flapHinge;
+        state.section.fromFile = c.fromFile;
         state.section.file.FileNU = state.section.file.FileNL = 2;
         seam.calls.clear();
         recompute(state, seam);
@@ -251,18 +251,18 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
         EXPECT_EQ(state.texts.sectionName, "2412") << c.what;
         EXPECT_EQ(state.texts.flapDeflection, "0.0 Deg.") << c.what;
         EXPECT_EQ(state.shared.FlapDeflection.toDouble(), 0.0) << c.what;
-        EXPECT_EQ(state.section.FlapRad, 0.0f) << c.what;
-        EXPECT_EQ(state.section.FromFile, 0) << c.what;
+        EXPECT_EQ(state.section.flapAngleRad, 0.0f) << c.what;
+        EXPECT_EQ(state.section.fromFile, 0) << c.what;
         EXPECT_EQ(state.section.file.FileNU, 0) << c.what;
         EXPECT_EQ(state.texts.cl, cl) << c.what;
-        EXPECT_EQ(state.section.PanelCl.toDouble(), panelCl) << c.what;
+        EXPECT_EQ(state.section.panelCl.value_or(0.0), panelCl) << c.what;
     }
 
     // With no section made before there is nothing to keep: the message, and
     // no figures at all.
     AppState first = stateFor("9901", "4");
-    first.section.FlapRad = kThirtyDegrees;
-    first.section.FlapHinge = 0.5f;
+    first.section.flapAngleRad = kThirtyDegrees;
+    first.section.flapHingeX = 0.5f;
     RecordingSeam seam;
     recompute(first, seam);
     ASSERT_EQ(seam.calls.size(), 1u);
@@ -272,8 +272,8 @@ TEST(Pipeline, SectionTheBuilderCannotMakeIsRefused) {
     // Steep but still a function of x (the upper surface reaches the edge at
     // about 89 degrees): built.
     AppState steep = stateFor("5930", "4");
-    steep.section.FlapRad = kThirtyDegrees;
-    steep.section.FlapHinge = 0.5f;
+    steep.section.flapAngleRad = kThirtyDegrees;
+    steep.section.flapHingeX = 0.5f;
     seam.calls.clear();
     recompute(steep, seam);
     for (const std::string& call : seam.calls)

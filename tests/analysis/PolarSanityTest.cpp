@@ -24,13 +24,13 @@ constexpr int32_t kPoints = 120;  // the command line's default
 SectionState sectionOf(const std::string& name) {
     SectionState section;
     if (name.find(".dat") == std::string::npos) {
-        section.SectionNumber = std::stoi(name);
+        section.designationNumber = std::stoi(name);
         return section;
     }
     std::string title;
     const ReadAirfoilResult read = ReadAirfoil(test::dataPath(name), title, section.file);
     EXPECT_TRUE(read.ok) << name << ": " << read.reason;
-    section.FromFile = 1;
+    section.fromFile = true;
     return section;
 }
 

@@ -73,7 +73,7 @@ TEST(Polar, OnlyTheCoupledModelsSweepIsAnnouncedAndItsNoticeEndsBeforeAnyMessage
     for (const int16_t model : {int16_t{1}, int16_t{2}, int16_t{kLayerDragModel}}) {
         AppState state;
         state.texts.sectionName = "2412";
-        state.pub.dragModel = model;
+        state.settings.dragModel = DragModel(model);
         SweepNoticeSeam seam;
         EXPECT_FALSE(Polar(state, seam, 2));
         if (model != kLayerDragModel) {
@@ -95,7 +95,7 @@ TEST(Polar, SymmetricSectionGivesAnOddLiftCurveAndAnEvenDrag) {
     // the drag): the mirrored solutions differ in single-precision rounding,
     // which is enough to move a separation station by one panel at high angles.
     SectionState section;
-    section.SectionNumber = 12;
+    section.designationNumber = 12;
     StoredPolar polar;
     ASSERT_EQ(polarSweep(section, 80, PolarSettings{}, polar), "");
     ASSERT_EQ(polar.points.size(), 21u);
@@ -137,7 +137,7 @@ TEST(Polar, LiftDoesNotDependOnThePointCount) {
         double cl[2];
         for (int32_t k : {0, 1}) {
             SectionState section;
-            section.SectionNumber = designation;
+            section.designationNumber = designation;
             SectionSolution sol;
             solveSection(section, k == 0 ? 40 : 170, 4.0f, sol);
             PolarPoint point;
@@ -151,7 +151,7 @@ TEST(Polar, LiftDoesNotDependOnThePointCount) {
 
 TEST(Polar, DisplacedContourMovesOutwards) {
     SectionState section;
-    section.SectionNumber = 2412;
+    section.designationNumber = 2412;
     SectionSolution sol;
     solveSection(section, 40, 4.0f, sol);
     const int32_t n = 80;
@@ -185,9 +185,9 @@ TEST(Polar, ReusedFactorisationGivesTheResultsOfAFreshSolve) {
     // Solving another section first forces a fresh factorisation for each
     // point; the results must be bit for bit the same.
     SectionState section;
-    section.SectionNumber = 2412;
+    section.designationNumber = 2412;
     SectionState other;
-    other.SectionNumber = 4415;
+    other.designationNumber = 4415;
     StoredPolar polar;
     ASSERT_EQ(polarSweep(section, 60, PolarSettings{}, polar), "");
     for (int32_t k = 1; k <= kPolarPoints; ++k) {

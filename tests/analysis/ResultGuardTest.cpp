@@ -15,8 +15,8 @@ namespace {
 // A sane analysis: NACA 2412 at 4 degrees, figures rounded.
 AppState saneState() {
     AppState state;
-    state.section.PanelCl = Variant(0.72f);
-    state.section.PanelCm = Variant(-0.23f);
+    state.section.panelCl = 0.72f;
+    state.section.panelCmLeadingEdge = -0.23f;
     state.analysis.thin.ClValue = 0.68f;
     state.analysis.thin.CmLeValue = -0.22f;
     state.analysis.thin.CmQuarter = -0.053;
@@ -40,12 +40,12 @@ TEST(ResultGuard, EachFigureIsShownAtItsBoundAndRefusedBeyondIt) {
         {"thin lift",
          [](AppState& s, double v) {
              s.analysis.thin.ClValue = float(v);
-             s.section.PanelCl = Variant(float(v));
+             s.section.panelCl = float(v);
          },
          -4.0, -4.01, &MainWindowTexts::cl},
         {"panel lift",
          [](AppState& s, double v) {
-             s.section.PanelCl = Variant(float(v));
+             s.section.panelCl = float(v);
              s.analysis.thin.ClValue = float(v);
          },
          4.0, 4.01, &MainWindowTexts::cl},
@@ -78,10 +78,10 @@ TEST(ResultGuard, TheSemiModelsLiftAtTheEffectiveAngleMayDifferFromThePanelLift)
     // Under the effective-angle model the thin-airfoil lift is taken at a
     // smaller angle than the panel lift; their gap is the model, not a fault.
     AppState state = saneState();
-    state.section.PanelCl = Variant(2.4f);
+    state.section.panelCl = 2.4f;
     state.analysis.thin.ClValue = 0.3f;
     EXPECT_NE(analysisResultProblem(state), "");
-    state.pub.useEffectiveAngle = Variant(int16_t{1});
+    state.settings.useEffectiveAngle = true;
     EXPECT_EQ(analysisResultProblem(state), "");
 }
 

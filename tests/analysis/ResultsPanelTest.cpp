@@ -65,10 +65,10 @@ AppState stateWith(const std::vector<float>& y, const std::vector<float>& cp, co
         a.resize(values.size());
         for (std::size_t i = 0; i < values.size(); ++i) a(static_cast<std::ptrdiff_t>(i + 1)) = values[i];
     };
-    fill(state.section.NodeY, y);
-    fill(state.section.NodeX, y);
-    fill(state.section.SurfCp, cp);
-    fill(state.section.SurfVel, v);
+    fill(state.section.nodeY, y);
+    fill(state.section.nodeX, y);
+    fill(state.section.surfaceCp, cp);
+    fill(state.section.surfaceSpeed, v);
     return state;
 }
 
@@ -77,25 +77,25 @@ TEST(ResultsPanel, ExtremesAndStagnationPointRules) {
         const char* what;
         std::vector<float> v;
         int16_t dialogCancelled;
-        Variant before;
+        int32_t before;
         int32_t stag;
     };
     const Case cases[] = {
-        {"smallest |V|", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 0, Variant(), 2},
-        {"a tie goes to the last index", {0.9f, 0.1f, 0.5f, 0.8f, -0.1f, 1.0f}, 0, Variant(), 5},
-        {"N/2 + 1 moves to N/2", {0.9f, 0.5f, 0.5f, 0.05f, 0.9f, 1.0f}, 0, Variant(), 3},
-        {"kept while a dialog is cancelled", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 1, Variant(int32_t{5}), 5},
-        {"a kept N/2 + 1 still moves", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 1, Variant(int32_t{4}), 3},
+        {"smallest |V|", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 0, 0, 2},
+        {"a tie goes to the last index", {0.9f, 0.1f, 0.5f, 0.8f, -0.1f, 1.0f}, 0, 0, 5},
+        {"N/2 + 1 moves to N/2", {0.9f, 0.5f, 0.5f, 0.05f, 0.9f, 1.0f}, 0, 0, 3},
+        {"kept while a dialog is cancelled", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 1, 5, 5},
+        {"a kept N/2 + 1 still moves", {0.9f, 0.1f, 0.5f, 0.8f, 0.9f, 1.0f}, 1, 4, 3},
     };
     for (const Case& c : cases) {
         AppState state =
             stateWith({0.0f, -0.1f, 0.0f, 0.1f, 0.1f, 0.0f}, {1.0f, -0.5f, 0.3f, -0.5f, 1.0f, 0.2f}, c.v);
         state.shared.DialogCancelled = Variant(c.dialogCancelled);
-        state.pub.stagnationIndex = c.before;
+        state.analysis.stagnationIndex = c.before;
         updateExtremes(state);
-        EXPECT_EQ(state.pub.stagnationIndex.toInt(), c.stag) << c.what;
-        EXPECT_EQ(state.pub.CpHigh.toDouble(), 1.0);
-        EXPECT_EQ(state.pub.CpLow.toDouble(), -0.5f);
+        EXPECT_EQ(state.analysis.stagnationIndex, c.stag) << c.what;
+        EXPECT_EQ(state.analysis.cpHigh, 1.0);
+        EXPECT_EQ(state.analysis.cpLow, -0.5f);
     }
 }
 
@@ -105,8 +105,8 @@ TEST(ResultsPanel, NoSolutionYetLeavesTheScaleAlone) {
     AppState state;
     state.shared.DialogCancelled = Variant(int16_t{1});
     updateExtremes(state);
-    EXPECT_EQ(state.pub.CpHigh.toDouble(), 1.0);
-    EXPECT_EQ(state.pub.CpLow.toDouble(), 0.0);
+    EXPECT_EQ(state.analysis.cpHigh, 1.0);
+    EXPECT_EQ(state.analysis.cpLow, 0.0);
 }
 
 }  // namespace

@@ -47,9 +47,9 @@ void appendBits(std::string& out, const T* values, std::ptrdiff_t count) {
 
 std::string polarBits(int32_t designation, int32_t points, double re, double flapDeg) {
     SectionState section;
-    section.SectionNumber = designation;
-    section.FlapRad = flapRadians(flapDeg);
-    section.FlapHinge = flapHinge(flapDeg != 0.0 ? 25.0 : 0.0);
+    section.designationNumber = designation;
+    section.flapAngleRad = flapRadians(flapDeg);
+    section.flapHingeX = flapHinge(flapDeg != 0.0 ? 25.0 : 0.0);
     PolarSettings settings;
     settings.re = re;
     StoredPolar polar;

@@ -36,7 +36,7 @@ TEST(StartUp, ShowsTheMainWindowWithTheDefaultsAndClosesTheSplashOnce) {
     EXPECT_EQ(app.splash(), nullptr);
     EXPECT_EQ(app.splashClosedCount(), 1);
     EXPECT_GE(app.recomputeCount(), 1);  // the first resize recomputed
-    EXPECT_EQ(app.state().priv.FirstResizeDone, 1);
+    EXPECT_EQ(app.state().layout.firstResizeDone, 1);
 
     EXPECT_EQ(fieldText(form, "sectionField"), "0012");
     EXPECT_EQ(fieldText(form, "angleReadout"), "0 Deg.");
@@ -65,33 +65,33 @@ TEST(StartUp, ShowsTheMainWindowWithTheDefaultsAndClosesTheSplashOnce) {
 
 TEST(StartUp, LoadStepLeavesEveryDefault) {
     AppState state;
-    state.pub.view = int16_t{7};
-    state.pub.PointRadius = 0.007;
-    state.priv.LowerSurfaceColor = 3;
+    state.display.view = 7;
+    state.display.pointRadius = 0.007;
+    state.display.lowerSurfaceColour = 3;
     applyLoadDefaults(state);
 
-    EXPECT_EQ(state.pub.view.toInt(), 1);
-    EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.0);
+    EXPECT_EQ(state.display.view, 1);
+    EXPECT_EQ(state.display.pointRadius, 0.0);
     EXPECT_EQ(state.texts.ShowPointsCaption, "Show Points");
-    EXPECT_EQ(state.priv.LowerSurfaceColor, 0);  // 15 on a white background becomes black
-    EXPECT_EQ(state.priv.UpperSurfaceColor, 14);
-    EXPECT_EQ(state.priv.ForegroundIndex, 0);
+    EXPECT_EQ(state.display.lowerSurfaceColour, 0);  // 15 on a white background becomes black
+    EXPECT_EQ(state.display.upperSurfaceColour, 14);
+    EXPECT_EQ(state.display.foregroundColour, 0);
     EXPECT_EQ(state.shared.DialogCancelled.toInt(), 0);
     EXPECT_EQ(state.shared.HalfPoints, 60);
     EXPECT_EQ(state.shared.TotalPoints.toInt(), 120);
     EXPECT_TRUE(state.shared.Naca5CamberPos.isEmpty());
-    EXPECT_EQ(state.pub.reynolds.toDouble(), 1e6);
-    EXPECT_EQ(state.pub.GridCluster.toDouble(), 1.05);
-    EXPECT_EQ(state.priv.BlUpdatePending, 1);
+    EXPECT_EQ(state.flow.reynolds, 1e6);
+    EXPECT_EQ(state.mesh.clustering, 1.05);
+    EXPECT_EQ(state.analysis.boundaryLayerPending, 1);
 }
 
 TEST(StartUp, ShowPointsTogglesRadiusAndCaption) {
     AppState state;
     toggleShowPoints(state);
-    EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.007);
+    EXPECT_EQ(state.display.pointRadius, 0.007);
     EXPECT_EQ(state.texts.ShowPointsCaption, "Hide Points");
     toggleShowPoints(state);
-    EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.0);
+    EXPECT_EQ(state.display.pointRadius, 0.0);
     EXPECT_EQ(state.texts.ShowPointsCaption, "Show Points");
 }
 
@@ -223,7 +223,7 @@ TEST(Recompute, StatusBarNamesTheSectionAndTheView) {
         {9, "0012:  Report"},
     };
     for (const Case& c : cases) {
-        app.state().pub.view = int16_t(c.vflag);
+        app.state().display.view = c.vflag;
         app.recomputeAndRedraw();
         EXPECT_EQ(app.mainWindow()->findChild<QLabel*>("statusCaption")->text().toStdString(), c.caption)
             << c.vflag;

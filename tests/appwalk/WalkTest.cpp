@@ -232,13 +232,13 @@ void dialogsChangedConfirmedAndOneCancelled(Walk& w) {
     EXPECT_EQ(w.app.state().shared.TotalPoints.toInt(), 160);
     w.pilot.answerNext([](QWidget& d) { enter(d, "reynoldsField", "2000000"), press(d, "ok"); });
     w.choose("aerodynamicsSettings");
-    EXPECT_EQ(w.app.state().pub.reynolds.toDouble(), 2e6);
+    EXPECT_EQ(w.app.state().flow.reynolds, 2e6);
     w.pilot.answerNext([](QWidget& d) {
         d.findChild<QSlider*>("clusteringSlider")->setValue(50);
         press(d, "ok");
     });
     w.choose("meshSettings");
-    EXPECT_DOUBLE_EQ(w.app.state().pub.GridCluster.toDouble(), std::exp(0.05));
+    EXPECT_DOUBLE_EQ(w.app.state().mesh.clustering, std::exp(0.05));
     EXPECT_TRUE(w.pilot.allAnswersUsed());
 }
 
@@ -347,7 +347,7 @@ void keyboardAccess(Walk& w) {
         w.settle();
     }
     viaKeys('v', 'p');
-    EXPECT_EQ(w.app.state().pub.view.toInt(), 10) << "Alt+V, P: Cl-Cd Polar";
+    EXPECT_EQ(w.app.state().display.view, 10) << "Alt+V, P: Cl-Cd Polar";
     viaKeys('v', 'm');
     EXPECT_TRUE(form.action("meshView")->isChecked()) << "Alt+V, M: Mesh";
     const int dialogs = w.pilot.dialogs.size();
@@ -423,7 +423,7 @@ void everyViewDrawnAndSaved(Walk& w) {
     ASSERT_TRUE(read.ok) << read.reason;
     EXPECT_GE(lists.FileNU + lists.FileNL, 160);
     w.choose("openCoordinateFile", w.file("coordinatesView.dat"));
-    EXPECT_EQ(w.app.state().section.FromFile, 1);
+    EXPECT_EQ(w.app.state().section.fromFile, 1);
 }
 
 void templatesPrintedAndPlotCopied(Walk& w) {
@@ -493,13 +493,13 @@ void legendSwatches(Walk& w) {
     // Blue chosen over the lower swatch right after the upper one was clicked:
     // only the lower surface turns blue.
     const AppState& state = w.app.state();
-    const int16_t upperColour = state.priv.UpperSurfaceColor;
+    const int16_t upperColour = state.display.upperSurfaceColour;
     w.pilot.nextPopupKey = Qt::Key_B;
     QTest::mousePress(lower, Qt::RightButton);
     QTest::mouseRelease(lower, Qt::RightButton);
     w.settle();
-    EXPECT_EQ(state.priv.LowerSurfaceColor, 9) << "Blue over the lower swatch";
-    EXPECT_EQ(state.priv.UpperSurfaceColor, upperColour) << "the upper swatch recoloured too";
+    EXPECT_EQ(state.display.lowerSurfaceColour, 9) << "Blue over the lower swatch";
+    EXPECT_EQ(state.display.upperSurfaceColour, upperColour) << "the upper swatch recoloured too";
 }
 
 TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {

@@ -28,7 +28,7 @@ TEST(BoundaryLayerExport, EveryLayoutFromASolution) {
     const BoundaryLayerSolution& bl = state.boundaryLayer;
     ASSERT_TRUE(bl.ok) << bl.error;
     for (int16_t option = 1; option <= 6; ++option) {
-        state.pub.boundaryLayerPlot = Variant(option);
+        state.display.boundaryLayerPlot = BoundaryLayerPlot(option);
         const BoundaryLayerExportInput in = boundaryLayerExportInput(state);
         const ExportText out = boundaryLayerExportText(option, "2412", "1000000", in);
         ASSERT_TRUE(out.ok()) << option << ": " << out.error;

@@ -97,7 +97,7 @@ TEST_F(Naca0012AtZero, TransitionAndDragAgainstTheReference) {
     EXPECT_NEAR(bl.upper.x(bl.upper.transitionStation), 0.687, 0.15);
     // Drag of the reference polar 0.00540, within 30 %.
     EXPECT_TRUE(nearlyEqual(bl.boundaryLayerCd, 0.00540, 0.0, 0.30)) << bl.boundaryLayerCd;
-    EXPECT_EQ(state_->pub.boundaryLayerCd.toDouble(), bl.boundaryLayerCd);
+    EXPECT_EQ(state_->analysis.boundaryLayerCd, bl.boundaryLayerCd);
     // No lift without camber or angle: the re-solve's lift within 1e-4.
     EXPECT_NEAR(bl.cl, 0.0, 1e-4);
     EXPECT_EQ(bl.title, boundaryLayerTitle(bl.cl, bl.boundaryLayerCd));
@@ -127,7 +127,7 @@ TEST_F(Naca0012AtZero, BothSurfacesAlike) {
     for (int32_t j = 2; j <= N; ++j) {
         EXPECT_NEAR(bl.displacedY(j), -bl.displacedY(N + 2 - j), 1e-6) << j;
         if (j > N / 2 + 1) {
-            EXPECT_GE(bl.displacedY(j), state_->section.NodeY(j)) << j;
+            EXPECT_GE(bl.displacedY(j), state_->section.nodeY(j)) << j;
         }
     }
 }
@@ -165,7 +165,7 @@ TEST(BoundaryLayerFineSection, CoupledOnTheCoarseBuildKeepsDragAndTransition) {
     for (const Row& r : rows) {
         SCOPED_TRACE(std::string(r.section) + " at " + r.angle);
         AppState state = sectionAt(r.section, r.angle, 170, {64, 50, 3, 0.0});
-        state.pub.reynolds = Variant(1e6);
+        state.flow.reynolds = 1e6;
         recomputeWithLayer(state);
         const BoundaryLayerSolution& bl = state.boundaryLayer;
         ASSERT_TRUE(bl.ok) << bl.error;

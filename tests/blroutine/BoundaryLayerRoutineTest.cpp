@@ -57,7 +57,7 @@ TEST(BoundaryLayerRoutine, LaminarLayersSeparateOnBothSurfacesWithTwoWarnings) {
 TEST(BoundaryLayerRoutine, ReynoldsNumbersTooLowAreReportedFailures) {
     for (int32_t re : {0, 1}) {
         AppState state = sectionAt("2412", "4");
-        state.pub.reynolds = Variant(re);
+        state.flow.reynolds = re;
         state.boundaryLayer.airfoilBoundaryLayerViewEnabled = true;  // from an earlier solution
         const WarningSeam seam = recomputeWithLayer(state);
         SCOPED_TRACE(re);
@@ -68,7 +68,7 @@ TEST(BoundaryLayerRoutine, ReynoldsNumbersTooLowAreReportedFailures) {
         ASSERT_FALSE(seam.messages.empty());
         EXPECT_EQ(seam.messages.back(), kBoundaryLayerErrorMessage);
         EXPECT_TRUE(seam.warnings.empty());
-        EXPECT_TRUE(state.pub.boundaryLayerCd.isEmpty());  // no drag figure at all, rather than NaN
+        EXPECT_FALSE(state.analysis.boundaryLayerCd.has_value());  // no drag figure at all, rather than NaN
         EXPECT_TRUE(state.boundaryLayer.airfoilBoundaryLayerViewEnabled);
     }
 }
@@ -81,9 +81,9 @@ TEST(BoundaryLayerRoutine, CancelledSettingsDialogKeepsThePreviousSolution) {
 
     // Cancel: boundaryLayerRequested 0 with DialogCancelled 1; a different section
     // solution in the state meanwhile must not be taken up.
-    state.pub.boundaryLayerRequested = Variant(int16_t{0});
+    state.settings.boundaryLayerRequested = false;
     state.shared.DialogCancelled = Variant(int16_t{1});
-    state.pub.transitionModel = Variant(int16_t{1});
+    state.flow.transitionModel = TransitionModel::AlwaysLaminar;
     WarningSeam seam;
     EXPECT_FALSE(BoundaryLayer(state, seam));
     EXPECT_EQ(state.boundaryLayer.boundaryLayerCd, before);
@@ -101,8 +101,8 @@ TEST(BoundaryLayerRoutine, RecomputationRunsTheLayerOnceWhereNeeded) {
     for (const Case& c : {Case{1, 1, 1}, Case{7, 1, 1}, Case{8, 1, 1}, Case{1, 0, 0}, Case{7, 0, 1},
                           Case{8, 0, 1}, Case{3, 0, 0}}) {
         AppState state = sectionAt("0012", "2");
-        state.pub.view = Variant(c.view);
-        state.priv.BlUpdatePending = c.pending;
+        state.display.view = c.view;
+        state.analysis.boundaryLayerPending = c.pending;
         WarningSeam seam;
         recompute(state, seam);
         const auto runs = std::count_if(seam.statuses.begin(), seam.statuses.end(), [](const std::string& s) {

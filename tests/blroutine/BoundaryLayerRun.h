@@ -33,17 +33,17 @@ inline AppState sectionAt(const std::string& designation, const std::string& ang
     state.texts.angleText = angle;
     state.shared.HalfPoints = halfPoints;
     state.shared.TotalPoints = Variant(int16_t(2 * halfPoints));
-    state.pub.BlPoints = Variant(set.points);
-    state.pub.BlLimit = Variant(set.limit);
-    state.pub.transitionModel = Variant(set.options);
-    state.pub.roughness = Variant(set.roughness);
+    state.settings.boundaryLayerPoints = set.points;
+    state.settings.boundaryLayerHeight = set.limit;
+    state.flow.transitionModel = TransitionModel(set.options);
+    state.flow.roughness = set.roughness;
     return state;
 }
 
 /// Recomputes with the boundary layer pending, as after the settings dialog's OK.
 inline WarningSeam recomputeWithLayer(AppState& state) {
     WarningSeam seam;
-    state.priv.BlUpdatePending = 1;
+    state.analysis.boundaryLayerPending = true;
     recompute(state, seam);
     return seam;
 }

@@ -77,7 +77,7 @@ TEST(Validation, BoundaryLayerDragAndTransition) {
                      std::to_string(r.alpha));
         const ReferencePoint ref = referencePolars().at({r.section, r.re, r.alpha});
         AppState state = sectionAt(r.section, std::to_string(r.alpha));
-        state.pub.reynolds = Variant(r.re);
+        state.flow.reynolds = r.re;
         recomputeWithLayer(state);
         const BoundaryLayerSolution& bl = state.boundaryLayer;
         ASSERT_TRUE(bl.ok) << bl.error;
@@ -148,7 +148,7 @@ TEST(Validation, BoundaryLayerStepConvergence) {
         SCOPED_TRACE(std::string(r.section) + " Re " + std::to_string(r.re) + " at " +
                      std::to_string(r.alpha));
         AppState state = sectionAt(r.section, std::to_string(r.alpha));
-        state.pub.reynolds = Variant(r.re);
+        state.flow.reynolds = r.re;
         recomputeWithLayer(state);
         const BoundaryLayerSolution& bl = state.boundaryLayer;
         ASSERT_TRUE(bl.ok) << bl.error;
@@ -195,7 +195,7 @@ TEST(Validation, PolarLiftAndDrag) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.section);
         SectionState section;
-        section.SectionNumber = r.designation;
+        section.designationNumber = r.designation;
         StoredPolar polar;
         ASSERT_EQ(polarSweep(section, 120, PolarSettings{}, polar), "");
         for (const PolarPoint& p : polar.points) {

@@ -90,14 +90,14 @@ TEST(Cli, AnalysePrintsTheLibrarysResults) {
     recompute(state, seam);
     const std::pair<const char*, double> expected[] = {
         {"points", 80.0},
-        {"panel_cl", state.section.PanelCl.toDouble()},
-        {"cl", state.section.ClValue},
-        {"cm_c4", state.section.CmQuarter.toDouble()},
+        {"panel_cl", state.section.panelCl.value_or(0.0)},
+        {"cl", state.section.cl},
+        {"cm_c4", state.section.cmQuarterChord.value_or(0.0)},
         {"cd", state.analysis.drag.cd},
         {"effective_alpha", state.analysis.effectiveAngleDeg},
-        {"stag_point", state.pub.stagnationIndex.toDouble()},
+        {"stag_point", state.analysis.stagnationIndex},
         {"transition_upper_x", state.analysis.drag.transitionUpperX},
-        {"a1", state.priv.AeroObject->A1},
+        {"a1", state.analysis.thinAirfoilModel->A1},
     };
     for (const auto& [name, v] : expected)
         EXPECT_TRUE(test::nearlyEqual(value[name], v, 1e-12, 1e-8))
@@ -148,13 +148,13 @@ TEST(Cli, PolarIsThePolarExportOfTheSweep) {
     ASSERT_EQ(run.status, 0) << run.err;
     AppState state;
     state.texts.sectionName = "2412";
-    state.section.SectionNumber = 2412;
-    state.section.FlapRad = flapRadians(5.0);
-    state.section.FlapHinge = flapHinge(20.0);
-    state.pub.reynolds = Variant(2e6);
+    state.section.designationNumber = 2412;
+    state.section.flapAngleRad = flapRadians(5.0);
+    state.section.flapHingeX = flapHinge(20.0);
+    state.flow.reynolds = 2e6;
     NullSeam seam;
     ASSERT_TRUE(Polar(state, seam, 40));
-    EXPECT_EQ(run.out, polarExportText(polarExportBlocks(state.analysis.polars, state.priv.PolarCount)));
+    EXPECT_EQ(run.out, polarExportText(polarExportBlocks(state.analysis.polars, state.analysis.polarCount)));
     EXPECT_EQ(run.out.rfind("Lift-Drag Polar for 2412\r\nReynolds Number: 2000000\r\nAngle(Deg)    Cl", 0),
               0u);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3 + 21);

@@ -71,18 +71,19 @@ AppState recomputed(const Request& r, int16_t vflag, int16_t blDisplayOpt = 1) {
         std::string name;
         EXPECT_TRUE(ReadAirfoil(r.file, name, state.section.file).ok);
         state.texts.sectionName = name;
-        state.section.FromFile = 1;
+        state.section.fromFile = true;
     }
-    state.section.FlapRad = flapRadians(r.flapDeflection);
-    state.section.FlapHinge = flapHinge(r.flapLength);
+    state.section.flapAngleRad = flapRadians(r.flapDeflection);
+    state.section.flapHingeX = flapHinge(r.flapLength);
     state.shared.HalfPoints = r.points / 2;
     state.shared.TotalPoints = Variant(int16_t(r.points));
-    state.pub.reynolds = Variant(r.re);
+    state.flow.reynolds = r.re;
     state.texts.angleText = formatGeneral(r.alpha);
     state.texts.angleReadout = state.texts.angleText + " Deg.";  // as the program shows it
-    state.pub.view = Variant(vflag);
-    state.pub.boundaryLayerPlot = Variant(blDisplayOpt);
-    state.priv.BlUpdatePending = 0;  // the boundary layer only for its own view, as the command line runs it
+    state.display.view = vflag;
+    state.display.boundaryLayerPlot = BoundaryLayerPlot(blDisplayOpt);
+    state.analysis.boundaryLayerPending =
+        false;  // the boundary layer only for its own view, as the command line runs it
     NullSeam seam;
     recompute(state, seam);
     return state;
@@ -184,7 +185,7 @@ TEST(ExportCli, DxfIsTheContourTheProgramExports) {
         ASSERT_EQ(run.status, 0) << run.err;
 
         const AppState state = recomputed(r, 1);
-        const ExportText expected = dxfFileText(state.section.NodeX, state.section.NodeY, r.points);
+        const ExportText expected = dxfFileText(state.section.nodeX, state.section.nodeY, r.points);
         ASSERT_TRUE(expected.ok()) << expected.error;
         const std::string written = test::readFile(path);
         EXPECT_EQ(written, expected.text);

@@ -59,7 +59,7 @@ AppState solved2412At4() {
     AppState state;
     state.texts.sectionName = "2412";
     state.texts.angleText = "4";
-    state.priv.BlUpdatePending = 0;
+    state.analysis.boundaryLayerPending = false;
     NullSeam seam;
     recompute(state, seam);
     return state;
@@ -163,7 +163,7 @@ TEST(FieldCli, OtherLevelCountsFollowTheViewsSpacing) {
     state.shared.TotalPoints = int16_t{80};
     NullSeam seam;
     recompute(state, seam);
-    EXPECT_TRUE(samePrinted(rows.rows.front()[0], static_cast<float>(state.pub.CpHigh.toDouble())));
+    EXPECT_TRUE(samePrinted(rows.rows.front()[0], static_cast<float>(state.analysis.cpHigh)));
 }
 
 TEST(FieldCli, MalformedOptionsAreOneLineAndStatus2) {

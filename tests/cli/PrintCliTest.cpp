@@ -83,7 +83,7 @@ TEST(CliPrint, ReportPrintsTheReportViewsLines) {
     state.texts.angleReadout = "4 Deg.";
     state.shared.HalfPoints = 40;
     state.shared.TotalPoints = Variant(int16_t{80});
-    state.pub.view = Variant(int16_t{8});
+    state.display.view = 8;
     test::NullSeam seam;
     recompute(state, seam);
     const std::vector<print::ReportLine> lines = print::reportLines(state);

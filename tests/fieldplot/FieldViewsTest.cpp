@@ -17,7 +17,7 @@ using Kind = RecordedCall::Kind;
 AppState solvedState(const char* angle) {
     AppState state;
     state.texts.angleText = angle;
-    state.priv.BlUpdatePending = 0;
+    state.analysis.boundaryLayerPending = false;
     return test::recomputed(state);
 }
 
@@ -30,7 +30,7 @@ int linesIn(const RecordingSurface& surface, int palette) {
 TEST(FieldViews, WallStreamlineAndOutlineTakeTheForeground) {
     for (const int16_t foreground : {int16_t{0}, int16_t{15}}) {
         AppState state = solvedState("5");
-        state.priv.ForegroundIndex = foreground;
+        state.display.foregroundColour = foreground;
         const FieldViewData data = computeFieldView(state, 4);
         ASSERT_GT(data.segments.count(kStreamlineLevelCount), 0);
 
@@ -46,7 +46,7 @@ TEST(FieldViews, WallStreamlineAndOutlineTakeTheForeground) {
 
 TEST(FieldViews, KeptStreamlinesRedrawInTheNewForegroundWithoutRecomputing) {
     AppState state = solvedState("5");
-    state.priv.ForegroundIndex = 0;
+    state.display.foregroundColour = 0;
     RecordingSurface first;
     test::computeAndDrawField(first, state, 4);
     const int wall = state.analysis.field.segments.count(kStreamlineLevelCount);
@@ -60,18 +60,18 @@ TEST(FieldViews, KeptStreamlinesRedrawInTheNewForegroundWithoutRecomputing) {
 
 TEST(FieldViews, MeshDrawsEveryLineAndStoresTheEqualScaleWindow) {
     AppState state = solvedState("0");
-    state.pub.MeshX = int16_t{41};
-    state.pub.MeshY = int16_t{21};
-    state.priv.ForegroundIndex = 15;
+    state.mesh.pointsAround = 41;
+    state.mesh.rings = 21;
+    state.display.foregroundColour = 15;
     RecordingSurface surface(1200, 800);
     test::computeAndDrawField(surface, state, 6);
     EXPECT_EQ(linesIn(surface, 15), 41 * 20 + 21 * 40);
     EXPECT_EQ(surface.calls().size(), 41u * 20 + 21 * 40);
     // x -0.5..1.5 across 1200 pixels: 800 pixels hold 4/3 chord about y = 0.
-    EXPECT_DOUBLE_EQ(state.pub.MeshMinY.toDouble(), -2.0 / 3.0);
-    EXPECT_DOUBLE_EQ(state.pub.MeshMaxY.toDouble(), 2.0 / 3.0);
+    EXPECT_DOUBLE_EQ(state.display.meshWindow.yMin, -2.0 / 3.0);
+    EXPECT_DOUBLE_EQ(state.display.meshWindow.yMax, 2.0 / 3.0);
     EXPECT_DOUBLE_EQ(surface.scaleTop(), 2.0 / 3.0);
-    EXPECT_EQ(state.pub.ContMinY.toDouble(), -1.0);  // the other window is left alone
+    EXPECT_EQ(state.display.fieldWindow.yMin, -1.0);  // the other window is left alone
 }
 
 TEST(FieldViews, PressureLegendListsTheRowsThatFit) {

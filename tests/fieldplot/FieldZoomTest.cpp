@@ -84,8 +84,8 @@ TEST(FieldZoom, EachViewZoomsItsOwnWindow) {
     storeViewWindow(state, 4, {1.1, 1.2, 1.3, 1.4});
     EXPECT_EQ(viewWindow(state, 6), (FieldWindow{0.1, 0.2, 0.3, 0.4}));
     EXPECT_EQ(viewWindow(state, 5), (FieldWindow{1.1, 1.2, 1.3, 1.4}));
-    EXPECT_EQ(state.pub.MeshMin.toDouble(), 0.1);
-    EXPECT_EQ(state.pub.ContMaxY.toDouble(), 1.4);
+    EXPECT_EQ(state.display.meshWindow.xMin, 0.1);
+    EXPECT_EQ(state.display.fieldWindow.yMax, 1.4);
     for (int view = 0; view <= 11; ++view) EXPECT_EQ(isZoomView(view), view >= 4 && view <= 6) << view;
 }
 

@@ -23,34 +23,34 @@ std::string golden(const std::string& name) { return test::readFile(test::dataPa
 // cases of the sixth decimal.
 AppState coordinatesState() {
     AppState state;
-    state.pub.view = int16_t{1};
+    state.display.view = 1;
     state.texts.sectionName = "0012";
     state.shared.TotalPoints = int16_t{60};
     state.shared.HalfPoints = 30;
-    state.section.NodeX.resize(61);
-    state.section.NodeY.resize(61);
+    state.section.nodeX.resize(61);
+    state.section.nodeY.resize(61);
     for (int i = 1; i <= 61; ++i) {
-        state.section.NodeX(i) = static_cast<float>(std::abs(i - 31)) / 32.0f;
-        state.section.NodeY(i) = static_cast<float>(i - 31) / 256.0f;
+        state.section.nodeX(i) = static_cast<float>(std::abs(i - 31)) / 32.0f;
+        state.section.nodeY(i) = static_cast<float>(i - 31) / 256.0f;
     }
     return state;
 }
 
 AppState surfaceState(int16_t vflag) {
     AppState state;
-    state.pub.view = vflag;
+    state.display.view = vflag;
     if (vflag == 2) {
         state.texts.sectionName = "2412";
         state.texts.angleReadout = "4 Deg.";
         state.shared.HalfPoints = 3;
-        state.section.CtrlX = list({0.95f, 0.5f, 0.05f, 0.05f, 0.5f, 0.95f});
-        state.section.SurfCp = list({0.2f, -0.15f, 0.9f, -1.25f, -0.6f, 0.125f});
+        state.section.controlX = list({0.95f, 0.5f, 0.05f, 0.05f, 0.5f, 0.95f});
+        state.section.surfaceCp = list({0.2f, -0.15f, 0.9f, -1.25f, -0.6f, 0.125f});
     } else {
         state.texts.sectionName = "0012";
         state.texts.angleReadout = "0 Deg.";
         state.shared.HalfPoints = 2;
-        state.section.CtrlX = list({0.9f, 0.1f, 0.1f, 0.9f});
-        state.section.SurfVel = list({0.95f, -0.02f, 1.35f, 1.1f});
+        state.section.controlX = list({0.9f, 0.1f, 0.1f, 0.9f});
+        state.section.surfaceSpeed = list({0.95f, -0.02f, 1.35f, 1.1f});
     }
     return state;
 }
@@ -84,7 +84,7 @@ TEST(ExportGolden, MeshFileRunsEachMeshLineBackwards) {
         }
     }
     AppState state;
-    state.pub.view = int16_t{6};
+    state.display.view = 6;
     ExportText text = asciiFileText(state, {&mesh, nullptr});
     ASSERT_TRUE(text.ok()) << text.error;
     EXPECT_EQ(text.text, golden("mesh.txt"));
@@ -98,16 +98,16 @@ TEST(ExportGolden, PolarFileDividesTheDragBy1000) {
     // transitions as fractions of chord, written in per cent. The second
     // polar has no points and gives its three header lines only.
     AppState state;
-    state.pub.view = int16_t{10};
+    state.display.view = 10;
     PolarStore& store = state.analysis.polars;
     store.add({"2412", "0.0 Deg.", "0.0 %c", 1.0e6}).points = {
         {-2.0, -0.0123456, 8.5, -0.0525, 0.45678, 0.032}, {10.0, 1.234567, 12.25, 0.0005, 0.025, 0.99999}};
     store.add({"0012", "5.0 Deg.", "20.0 %c", 5.0e5});
     store.add({"4412", "0.0 Deg.", "0.0 %c", 1.0e6});
-    state.priv.PolarCount = 2;  // a reset has lowered the count; the third polar is gone
+    state.analysis.polarCount = 2;  // a reset has lowered the count; the third polar is gone
     EXPECT_EQ(asciiFileText(state).text, golden("polars.txt"));
 
-    state.priv.PolarCount = 0;
+    state.analysis.polarCount = 0;
     ExportText none = asciiFileText(state);
     EXPECT_TRUE(none.ok());
     EXPECT_EQ(none.text, "");
@@ -143,15 +143,15 @@ TEST(ExportGolden, EveryBoundaryLayerLayout) {
                            "bl_lower_thickness.txt", "bl_upper_friction.txt", "bl_lower_friction.txt"};
     const BoundaryLayerExportInput bl = smallSolution();
     AppState state;
-    state.pub.view = int16_t{7};
+    state.display.view = 7;
     state.texts.sectionName = "2412";
     for (int16_t option = 1; option <= 6; ++option) {
-        state.pub.boundaryLayerPlot = option;
+        state.display.boundaryLayerPlot = BoundaryLayerPlot(option);
         ExportText text = asciiFileText(state, {nullptr, &bl});
         ASSERT_TRUE(text.ok()) << option << ": " << text.error;
         EXPECT_EQ(text.text, golden(files[option - 1])) << files[option - 1];
     }
-    state.pub.boundaryLayerPlot = int16_t{7};
+    state.display.boundaryLayerPlot = BoundaryLayerPlot{7};
     EXPECT_EQ(asciiFileText(state, {nullptr, &bl}).text, "");
 }
 
@@ -198,13 +198,13 @@ TEST(ExportGolden, DxfOfAThreePointContour) {
 TEST(ExportGolden, ViewsWithoutDataGiveAnEmptyFileAndMissingResultsAReason) {
     AppState state;
     for (int16_t view : {4, 5, 8, 9, 0, 11}) {
-        state.pub.view = view;
+        state.display.view = view;
         ExportText text = asciiFileText(state);
         EXPECT_TRUE(text.ok()) << view;
         EXPECT_EQ(text.text, "") << view;
     }
     for (int16_t view : {6, 7}) {
-        state.pub.view = view;
+        state.display.view = view;
         EXPECT_FALSE(asciiFileText(state).ok()) << view;
     }
     // An odd or oversized point count is refused rather than read past the arrays.

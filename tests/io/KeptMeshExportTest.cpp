@@ -39,9 +39,9 @@ TEST(KeptMeshExport, WritesTheMeshViewsMeshLineByLine) {
     AppState state;
     state.texts.sectionName = "2412";
     state.texts.angleText = "3";
-    state.pub.MeshX = int16_t{31};
-    state.pub.MeshY = int16_t{23};  // typed, not a list value
-    state.pub.view = int16_t{6};
+    state.mesh.pointsAround = 31;
+    state.mesh.rings = 23;  // typed, not a list value
+    state.display.view = 6;
     state = test::recomputed(state);
     computeFieldView(state, kMeshView);
 
@@ -70,7 +70,7 @@ TEST(KeptMeshExport, WritesTheMeshViewsMeshLineByLine) {
 
 TEST(KeptMeshExport, NoMeshYetIsAnErrorNotAnEmptyFile) {
     AppState state;
-    state.pub.view = int16_t{6};
+    state.display.view = 6;
     const MeshExportInput input = meshExportInput(state);
     EXPECT_FALSE(asciiFileText(state, {&input, nullptr}).ok());
 }

@@ -24,8 +24,8 @@ AppState coordinatesState() {
     AppState state;
     state.texts.sectionName = "2412";
     state.shared.TotalPoints = int16_t{4};
-    state.section.NodeX = test::list({1.0f, 0.5f, 0.0f, 0.5f, 1.0f});
-    state.section.NodeY = test::list({0.0f, -0.05f, 0.0f, 0.07f, 0.0f});
+    state.section.nodeX = test::list({1.0f, 0.5f, 0.0f, 0.5f, 1.0f});
+    state.section.nodeY = test::list({0.0f, -0.05f, 0.0f, 0.07f, 0.0f});
     return state;
 }
 
@@ -45,9 +45,9 @@ TEST(SafeSave, SavingTwiceGivesTheSameBytesAndNoLeftovers) {
     EXPECT_EQ(entriesIn(dir.path()), 1u);  // no temporary file left beside it
 
     const std::string dxf = dir.file("2412.dxf");
-    ASSERT_TRUE(WriteDxfFile(dxf, state.section.NodeX, state.section.NodeY, 4).ok);
+    ASSERT_TRUE(WriteDxfFile(dxf, state.section.nodeX, state.section.nodeY, 4).ok);
     const std::string firstDxf = test::readFile(dxf);
-    ASSERT_TRUE(WriteDxfFile(dxf, state.section.NodeX, state.section.NodeY, 4).ok);
+    ASSERT_TRUE(WriteDxfFile(dxf, state.section.nodeX, state.section.nodeY, 4).ok);
     EXPECT_EQ(test::readFile(dxf), firstDxf);
 }
 
@@ -84,7 +84,7 @@ TEST(SafeSave, ReadOnlyFolderKeepsItsFile) {
     test::writeFile(existing, "good drawing");
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
     const AppState state = coordinatesState();
-    WriteResult r = WriteDxfFile(existing, state.section.NodeX, state.section.NodeY, 4);
+    WriteResult r = WriteDxfFile(existing, state.section.nodeX, state.section.nodeY, 4);
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.reason.find("Permission denied"), std::string::npos) << r.reason;
     EXPECT_EQ(test::readFile(existing), "good drawing");

@@ -111,7 +111,7 @@ TEST(SectionFiles, EachFileIsReadWithItsNoticeOrRefusedWithItsReason) {
         EXPECT_EQ(read.notice.rfind(c.text, 0), 0u) << c.file << ": " << read.notice;
         AppState state;
         state.section.file = lists;
-        state.section.FromFile = 1;
+        state.section.fromFile = true;
         state.texts.sectionName = name;
         const std::string problem = sectionBuildProblem(state);
         if (c.outcome == Outcome::RefusedByBuilder) {

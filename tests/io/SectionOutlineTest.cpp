@@ -88,7 +88,7 @@ Read read(const std::string& text) {
 
 double panelLift(const FileSection& lists, float alphaDeg) {
     SectionState section;
-    section.FromFile = 1;
+    section.fromFile = true;
     section.file = lists;
     SectionSolution solution;
     solveSection(section, 100, alphaDeg, solution);

@@ -23,9 +23,9 @@ inline constexpr double kPi = 3.14159265358979323846;
 // the node ordinates and stations.
 inline ThinAirfoilResult runThinAirfoil(LinAero& aero, const Array1<float>& nodeY, const Array1<float>& nodeX,
                                         double alphaDeg, int totalPoints) {
-    aero.AngleOfAttack = alphaDeg;
-    aero.NumberOfPoints = int32_t{totalPoints};
-    aero.SimulationOrder = int16_t{200};
+    aero.angleDeg = alphaDeg;
+    aero.pointCount = totalPoints;
+    aero.quadratureOrder = 200;
     aero.AeroCoeff(nodeY, nodeX);
     return thinAirfoilCoefficients(aero, alphaDeg);
 }

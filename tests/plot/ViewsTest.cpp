@@ -37,8 +37,8 @@ const AppState& solved() {
 TEST(SurfacePlot, LowerSurfaceFirstThenUpperInTheirColours) {
     for (bool velocity : {false, true}) {
         AppState state = solved();
-        state.priv.LowerSurfaceColor = 12;
-        state.priv.UpperSurfaceColor = 9;
+        state.display.lowerSurfaceColour = 12;
+        state.display.upperSurfaceColour = 9;
         RecordingSurface s;
         drawSurfacePlot(s, state, velocity);
         int last = -1;
@@ -63,13 +63,13 @@ TEST(SurfacePlot, LowerSurfaceFirstThenUpperInTheirColours) {
 
 TEST(SurfacePlot, ConstantCpStillDrawsAFinitePlot) {
     AppState state = solved();
-    for (int i = 1; i <= state.section.SurfCp.size(); ++i) state.section.SurfCp(i) = 0.25f;
+    for (int i = 1; i <= state.section.surfaceCp.size(); ++i) state.section.surfaceCp(i) = 0.25f;
     RecordingSurface s;
     drawSurfacePlot(s, state, false);
     std::size_t curve = 0;
     for (const auto& c : s.calls()) {
         EXPECT_TRUE(std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) && std::isfinite(c.y2));
-        if (c.kind == Kind::Line && c.pen.colour == Colour(state.priv.UpperSurfaceColor)) ++curve;
+        if (c.kind == Kind::Line && c.pen.colour == Colour(state.display.upperSurfaceColour)) ++curve;
     }
     EXPECT_GT(curve, 50u);
 }
@@ -90,7 +90,7 @@ TEST(AirfoilView, SubViewsDrawTheirOverlays) {
     };
     for (const Case& c : cases) {
         AppState state = solved();
-        state.pub.airfoilOverlay = int16_t(c.xchoice);
+        state.display.airfoilOverlay = AirfoilOverlay(c.xchoice);
         RecordingSurface s;
         drawAirfoilView(s, state);
         if (c.title) {
@@ -119,7 +119,7 @@ bool insideContour(const std::vector<double>& x, const std::vector<double>& y, d
 TEST(AirfoilView, VelocityAndPressureStandOffTheSurfaceOutwards) {
     for (int xchoice : {0, 1}) {
         AppState state = solved();
-        state.pub.airfoilOverlay = int16_t(xchoice);
+        state.display.airfoilOverlay = AirfoilOverlay(xchoice);
         const SurfaceData d = surfaceData(state);
         RecordingSurface s;
         drawAirfoilView(s, state);
@@ -144,7 +144,7 @@ TEST(AirfoilView, VelocityAndPressureStandOffTheSurfaceOutwards) {
 
 TEST(AirfoilView, LegendRunsFromTheLowestValueOnTheLeft) {
     AppState state = solved();
-    state.pub.airfoilOverlay = int16_t{1};
+    state.display.airfoilOverlay = AirfoilOverlay{1};
     RecordingSurface s;
     drawAirfoilView(s, state);
     const auto boxes = s.of(Kind::FilledBox);
@@ -173,8 +173,8 @@ TEST(AirfoilView, LegendNumbersReadOnTheirBoxesOnEitherBackground) {
     for (const int foreground : {0, 15}) {
         for (const int overlay : {0, 1}) {
             AppState state = solved();
-            state.priv.ForegroundIndex = int16_t(foreground);
-            state.pub.airfoilOverlay = int16_t(overlay);
+            state.display.foregroundColour = int16_t(foreground);
+            state.display.airfoilOverlay = AirfoilOverlay(overlay);
             RecordingSurface s;
             drawAirfoilView(s, state);
             // Each box is followed by its number; the boxes keep the ramp's colours.
@@ -313,7 +313,7 @@ TEST(BoundaryLayerView, EveryPlotTitledWithTheSolution) {
     AppState state = solved();
     ASSERT_TRUE(state.boundaryLayer.ok);
     for (int opt = 1; opt <= 6; ++opt) {
-        state.pub.boundaryLayerPlot = int16_t(opt);
+        state.display.boundaryLayerPlot = BoundaryLayerPlot(opt);
         RecordingSurface s;
         EXPECT_TRUE(drawBoundaryLayerView(s, state));
         bool titled = false;
@@ -357,8 +357,8 @@ TEST(BoundaryLayerView, ProfilesFillTheFrameWithTheKeyBesideItAndOneTitle) {
     for (const Case& c : cases) {
         AppState state = *c.state;
         ASSERT_TRUE(state.boundaryLayer.ok);
-        state.pub.boundaryLayerPlot = int16_t(c.plot);
-        state.pub.DisplayBlasius = int16_t(c.blasius);
+        state.display.boundaryLayerPlot = BoundaryLayerPlot(c.plot);
+        state.display.showBlasiusProfile = c.blasius == 1;
         RecordingSurface s;
         ASSERT_TRUE(drawBoundaryLayerView(s, state));
         const std::string at = "plot " + std::to_string(c.plot) + " blasius " + std::to_string(c.blasius);
@@ -367,7 +367,7 @@ TEST(BoundaryLayerView, ProfilesFillTheFrameWithTheKeyBesideItAndOneTitle) {
         for (const std::string& t : s.texts()) titles += t.rfind("CFD Boundary Layer Solution", 0) == 0;
         EXPECT_EQ(titles, 1) << at;  // drawn once per profile, it looked bold
 
-        const auto [right, top] = frameCorner(s, state.priv.ForegroundIndex);
+        const auto [right, top] = frameCorner(s, state.display.foregroundColour);
         const RecordedCall* key = s.findText("Profile Station");
         ASSERT_NE(key, nullptr) << at;
         // The key right of the frame, every station's line under it.
@@ -412,7 +412,7 @@ TEST(BoundaryLayerView, ProfilesFillTheFrameWithTheKeyBesideItAndOneTitle) {
 TEST(BoundaryLayerView, ThicknessPlotsTitledOnce) {
     AppState state = solved();
     for (int opt = 3; opt <= 6; ++opt) {
-        state.pub.boundaryLayerPlot = int16_t(opt);
+        state.display.boundaryLayerPlot = BoundaryLayerPlot(opt);
         RecordingSurface s;
         ASSERT_TRUE(drawBoundaryLayerView(s, state));
         int titles = 0;

@@ -31,7 +31,7 @@ TEST(Report, Naca2412AtFourDegreesShowsTheStatesFigures) {
     state.texts.sectionName = "2412";
     state.texts.angleText = "4";
     state.texts.angleReadout = "4 Deg.";
-    state.pub.view = Variant(int16_t{8});  // the report view brings the boundary layer up to date
+    state.display.view = 8;  // the report view brings the boundary layer up to date
     state = test::recomputed(state);
     ASSERT_TRUE(state.boundaryLayer.ok) << state.boundaryLayer.error;
 
@@ -42,7 +42,8 @@ TEST(Report, Naca2412AtFourDegreesShowsTheStatesFigures) {
     EXPECT_EQ(lines[1].zones.at(0),
               "    Angle of Attack:  4 Deg.,   Flap Defl.: 0.0 Deg.,   Flap Length: 0.0 %c");
 
-    const double clP = state.section.PanelCl.toDouble(), cmP = state.section.PanelCm.toDouble();
+    const double clP = state.section.panelCl.value_or(0.0),
+                 cmP = state.section.panelCmLeadingEdge.value_or(0.0);
     const double clB = state.boundaryLayer.cl, cmB = state.boundaryLayer.cmLe;
     auto f4 = [](double v) { return formatPicture(v, "0.0###"); };
     auto cp = [](double cl, double cm) { return formatPicture(-(cm / cl) * 100.0, "00") + "%c"; };
@@ -54,7 +55,7 @@ TEST(Report, Naca2412AtFourDegreesShowsTheStatesFigures) {
         {"    Angle (Cl=0)", {t.zeroLiftAngle, "Not Comp.", "Not Comp."}},
         {"    Cent. of Pres", {t.centreOfPressure, cp(clP, cmP), cp(clB, cmB)}},
         {"    Drag Coefficient",
-         {"N/A", t.cd, formatPicture(state.pub.boundaryLayerCd.toDouble(), "0.0#####")}},
+         {"N/A", t.cd, formatPicture(state.analysis.boundaryLayerCd.value_or(0.0), "0.0#####")}},
     };
     EXPECT_EQ(rows(lines), expected);
     // A cambered section at 4 degrees: real lift, a centre of pressure aft of the quarter chord.
@@ -76,8 +77,8 @@ TEST(Report, CellsThatWouldDivideByNoLiftReadNotApplicable) {
     };
     for (const Case& c : cases) {
         AppState state;
-        state.section.PanelCl = Variant(c.cl);
-        state.section.PanelCm = Variant(c.cm);
+        state.section.panelCl = c.cl;
+        state.section.panelCmLeadingEdge = c.cm;
         state.boundaryLayer.ok = c.layerOk;
         state.boundaryLayer.cl = static_cast<float>(c.cl);
         state.boundaryLayer.cmLe = static_cast<float>(c.cm);
@@ -121,8 +122,8 @@ TEST(Report, BothReportViewsFitThePlotAreaAtAnySizeAndKeepTheirSizesOnAPage) {
     state.texts.angleReadout = "-12.5 Deg.";
     state.texts.flapDeflection = "-15.0 Deg.";
     state.texts.flapLength = "25.0 %c";
-    state.priv.AeroObject = std::make_shared<LinAero>();
-    state.priv.AeroObject->A1 = -123.456789f;
+    state.analysis.thinAirfoilModel = std::make_shared<LinAero>();
+    state.analysis.thinAirfoilModel->A1 = -123.456789f;
     struct Case {
         const char* view;
         std::vector<ReportLine> lines;
@@ -157,9 +158,9 @@ TEST(Report, BothReportViewsFitThePlotAreaAtAnySizeAndKeepTheirSizesOnAPage) {
 
 TEST(FourierListing, TwelveLinesFromTheCoefficients) {
     AppState state;
-    state.priv.AeroObject = std::make_shared<LinAero>();
-    state.priv.AeroObject->A0 = 0.0123456f;
-    state.priv.AeroObject->A8 = -1.5f;
+    state.analysis.thinAirfoilModel = std::make_shared<LinAero>();
+    state.analysis.thinAirfoilModel->A0 = 0.0123456f;
+    state.analysis.thinAirfoilModel->A8 = -1.5f;
     const std::vector<ReportLine> lines = fourierListingLines(state);
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[0].zones.at(0), "   FOURIER COEFFICIENTS FOR");

@@ -22,7 +22,7 @@ using plot::ImageSurface;
 AppState solvedState(const char* angle) {
     AppState state;
     state.texts.angleText = angle;
-    state.priv.BlUpdatePending = 0;
+    state.analysis.boundaryLayerPending = false;
     return test::recomputed(state);
 }
 
@@ -42,9 +42,9 @@ std::pair<double, double> sectionSpan(const AppState& state, double x) {
     double lo = 1e9, hi = -1e9;
     for (int i = 1; i <= n; ++i) {
         const int j = i == n ? 1 : i + 1;
-        const double x1 = s.NodeX(i), x2 = s.NodeX(j);
+        const double x1 = s.nodeX(i), x2 = s.nodeX(j);
         if ((x1 - x) * (x2 - x) > 0 || x1 == x2) continue;
-        const double y = s.NodeY(i) + (x - x1) / (x2 - x1) * (s.NodeY(j) - s.NodeY(i));
+        const double y = s.nodeY(i) + (x - x1) / (x2 - x1) * (s.nodeY(j) - s.nodeY(i));
         lo = std::min(lo, y);
         hi = std::max(hi, y);
     }
@@ -92,22 +92,22 @@ TEST(FieldRender, PressureViewShowsBothEndsOfTheRamp) {
     ImageSurface surface(1200, 800);
     const QImage image = render(state, 5, surface);
     const SectionState& s = state.section;
-    const int stag = state.pub.stagnationIndex.toInt();
+    const int stag = state.analysis.stagnationIndex;
     int peak = 1;
     for (int i = 1; i <= 2 * state.shared.HalfPoints; ++i)
-        if (s.SurfCp(i) < s.SurfCp(peak)) peak = i;
-    ASSERT_GT(s.NodeY(peak), 0.0) << "suction peak on the upper surface at 5 degrees";
+        if (s.surfaceCp(i) < s.surfaceCp(peak)) peak = i;
+    ASSERT_GT(s.nodeY(peak), 0.0) << "suction peak on the upper surface at 5 degrees";
 
     auto red = [](const QColor& c) { return c.red() >= 200 && c.green() <= 120 && c.blue() <= 60; };
     auto blue = [](const QColor& c) { return c.blue() >= 200 && c.red() <= 60 && c.green() <= 120; };
     const double near = 0.05;  // chords round each point
-    EXPECT_TRUE(anyPixelNear(image, surface, s.NodeX(stag), s.NodeY(stag), near, red));
-    EXPECT_TRUE(anyPixelNear(image, surface, s.NodeX(peak), s.NodeY(peak), near, blue));
+    EXPECT_TRUE(anyPixelNear(image, surface, s.nodeX(stag), s.nodeY(stag), near, red));
+    EXPECT_TRUE(anyPixelNear(image, surface, s.nodeX(peak), s.nodeY(peak), near, blue));
 }
 
 TEST(FieldRender, RubberBandRestoresThePictureAndZooms) {
     AppState state = solvedState("0");
-    state.pub.view = int16_t{6};
+    state.display.view = 6;
     ImageSurface surface(600, 400);
     const QImage before = render(state, 6, surface);
     ZoomDrag drag;
@@ -118,7 +118,7 @@ TEST(FieldRender, RubberBandRestoresThePictureAndZooms) {
     ASSERT_TRUE(drag.release(state, surface));
     EXPECT_EQ(surface.image(), before);
     EXPECT_EQ(plot::viewWindow(state, 6), (plot::FieldWindow{0.0, 0.5, -0.2, 0.2}));
-    EXPECT_EQ(state.pub.ContMaxX.toDouble(), 1.5);
+    EXPECT_EQ(state.display.fieldWindow.xMax, 1.5);
 }
 
 }  // namespace

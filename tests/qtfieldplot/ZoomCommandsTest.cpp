@@ -15,7 +15,7 @@ namespace {
 TEST(ZoomCommands, OnlyTheFieldViewsZoomEachInItsOwnWindow) {
     for (int view = 1; view <= 10; ++view) {
         AppState state;
-        state.pub.view = int16_t(view);
+        state.display.view = view;
         const bool zooms = view >= 4 && view <= 6;
         EXPECT_EQ(zoomIn(state), zooms) << view;
         const plot::FieldWindow mesh = plot::viewWindow(state, 6), field = plot::viewWindow(state, 4);
@@ -38,7 +38,7 @@ TEST(ZoomCommands, FieldViewsShowTheZoomCursorForTheirBackground) {
     EXPECT_LT(light.pixelColor(12, 4).lightness(), 100);
     EXPECT_GT(dark.pixelColor(12, 4).lightness(), 150);
     for (int view = 1; view <= 10; ++view) {
-        state.pub.view = int16_t(view);
+        state.display.view = view;
         const QCursor cursor = plotCursor(state);
         EXPECT_EQ(cursor.shape(), view >= 4 && view <= 6 ? Qt::BitmapCursor : Qt::CrossCursor) << view;
     }

@@ -39,12 +39,12 @@ TEST(DisplayCommands, SwatchClicksCycleByBackground) {
     };
     for (const Case& c : cases) {
         AppState state = onBackground(c.white);
-        state.priv.UpperSurfaceColor = c.from;
+        state.display.upperSurfaceColour = c.from;
         for (int16_t expected : c.next) {
             swatchClick(state, 1);
-            EXPECT_EQ(state.priv.UpperSurfaceColor, expected) << c.white << " from " << c.from;
+            EXPECT_EQ(state.display.upperSurfaceColour, expected) << c.white << " from " << c.from;
         }
-        EXPECT_EQ(state.priv.LowerSurfaceColor, c.white ? 0 : 15);  // the other swatch stays
+        EXPECT_EQ(state.display.lowerSurfaceColour, c.white ? 0 : 15);  // the other swatch stays
     }
 }
 
@@ -55,15 +55,15 @@ TEST(DisplayCommands, BackgroundKeepsCurvesVisible) {
     };
     for (const Case& c : {Case{true, 15, 14, 0, 14}, Case{false, 0, 9, 15, 9}, Case{true, 12, 15, 12, 0}}) {
         AppState state = onBackground(!c.toWhite);
-        state.priv.LowerSurfaceColor = c.lower;
-        state.priv.UpperSurfaceColor = c.upper;
+        state.display.lowerSurfaceColour = c.lower;
+        state.display.upperSurfaceColour = c.upper;
         if (c.toWhite)
             useWhiteBackground(state);
         else
             useBlackBackground(state);
-        EXPECT_EQ(state.priv.LowerSurfaceColor, c.lowerAfter);
-        EXPECT_EQ(state.priv.UpperSurfaceColor, c.upperAfter);
-        EXPECT_EQ(state.priv.ForegroundIndex, c.toWhite ? 0 : 15);
+        EXPECT_EQ(state.display.lowerSurfaceColour, c.lowerAfter);
+        EXPECT_EQ(state.display.upperSurfaceColour, c.upperAfter);
+        EXPECT_EQ(state.display.foregroundColour, c.toWhite ? 0 : 15);
         EXPECT_EQ(state.texts.whiteBackgroundChecked, c.toWhite);
         EXPECT_EQ(state.texts.blackBackgroundChecked, !c.toWhite);
     }
@@ -77,13 +77,13 @@ TEST(DisplayCommands, ColourMenuPointsAndReadout) {
                                                     {ColourMenuItem::Gray, 8}};
     for (const auto& [item, value] : items) {
         colourMenuChoice(state, 0, item);
-        EXPECT_EQ(state.priv.LowerSurfaceColor, value);
+        EXPECT_EQ(state.display.lowerSurfaceColour, value);
     }
     toggleShowPoints(state);
-    EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.007);
+    EXPECT_EQ(state.display.pointRadius, 0.007);
     EXPECT_EQ(state.texts.ShowPointsCaption, "Hide Points");
     toggleShowPoints(state);
-    EXPECT_EQ(state.pub.PointRadius.toDouble(), 0.0);
+    EXPECT_EQ(state.display.pointRadius, 0.0);
     EXPECT_EQ(state.texts.ShowPointsCaption, "Show Points");
     EXPECT_EQ(plot::cursorReadout(0.125, -0.0625), "0.13  x   -0.063");
 }
@@ -107,7 +107,7 @@ TEST(PlotArea, ResizeRecreatesTheImageAndCopyPutsItOnTheClipboard) {
 
 TEST(ExportPlot, WritesTheViewOrSaysWhyNot) {
     AppState state;  // no solution yet: the view still draws its frame
-    state.pub.view = int16_t{2};
+    state.display.view = 2;
     const std::string dir = testing::TempDir();
     EXPECT_EQ(exportPlot(state, dir + "export.svg", QSize(300, 200)), "");
     EXPECT_TRUE(QFileInfo(QString::fromStdString(dir + "export.svg")).size() > 0);

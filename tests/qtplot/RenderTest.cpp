@@ -29,7 +29,7 @@ const AppState& solved() {
         AppState s;
         s.texts.sectionName = "2412";
         s.texts.angleText = "4";
-        s.pub.view = int16_t{10};  // the sweep fills the polar store; the layer is computed too
+        s.display.view = 10;  // the sweep fills the polar store; the layer is computed too
         test::NullSeam seam;
         recompute(s, seam);
         return s;
@@ -71,10 +71,10 @@ TEST(Render, EachViewShowsTheColoursItMustContain) {
     };
     for (const Case& c : cases) {
         AppState state = solved();
-        state.pub.view = int16_t(c.vflag);
-        state.pub.airfoilOverlay = int16_t(c.xchoice);
-        state.pub.boundaryLayerPlot = int16_t(c.blOpt);
-        state.priv.polarKind = int16_t(c.kind);
+        state.display.view = c.vflag;
+        state.display.airfoilOverlay = AirfoilOverlay(c.xchoice);
+        state.display.boundaryLayerPlot = BoundaryLayerPlot(c.blOpt);
+        state.display.polarKind = PolarKind(c.kind);
         ImageSurface surface(1200, 800);
         ASSERT_TRUE(drawLineView(surface, state)) << c.what;
         const QImage image = surface.image();
@@ -224,7 +224,7 @@ TEST(Render, PdfAndSvgFilesReadBackToAPicture) {
     const AppState& state = solved();
     const auto draw = [&state](Surface& s) {
         AppState copy = state;
-        copy.pub.view = int16_t{2};
+        copy.display.view = 2;
         drawLineView(s, copy);
     };
     const std::string dir = testing::TempDir();
@@ -260,7 +260,7 @@ TEST(Render, PdfAndSvgFilesReadBackToAPicture) {
 
 TEST(Render, ExclusiveOrBoxDrawnTwiceRestoresThePicture) {
     AppState state = solved();
-    state.pub.view = int16_t{2};
+    state.display.view = 2;
     ImageSurface surface(400, 300);
     drawLineView(surface, state);
     const QImage before = surface.image();

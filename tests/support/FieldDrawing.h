@@ -14,7 +14,7 @@ inline void computeAndDrawField(plot::Surface& surface, AppState& state, int vie
     state.analysis.field = computeFieldView(state, view);
     if (state.analysis.field.view == 0) return;
     const plot::FieldWindow drawn = plot::drawFieldView(
-        surface, state.analysis.field, plot::viewWindow(state, view), state.priv.ForegroundIndex);
+        surface, state.analysis.field, plot::viewWindow(state, view), state.display.foregroundColour);
     plot::storeViewWindow(state, view, drawn);
 }
 

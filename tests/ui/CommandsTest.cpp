@@ -20,7 +20,7 @@ struct Harness {
     int polarCountAtRecompute = -1;
     CommandContext ctx{state, menus, nullptr, [this] {
                            ++recomputes;
-                           polarCountAtRecompute = state.priv.PolarCount;
+                           polarCountAtRecompute = state.analysis.polarCount;
                        }};
     void run(const char* item) { ASSERT_TRUE(runMenuCommand(ctx, registry, item)) << item; }
     std::set<std::string> checkedGroup() const {
@@ -62,13 +62,13 @@ TEST(ViewCommands, EachSetsItsViewAndRedrawsOnce) {
     };
     for (const Case& c : cases) {
         Harness h;
-        h.state.pub.airfoilOverlay = int16_t{9};  // a value no command sets: untouched stays 9
+        h.state.display.airfoilOverlay = AirfoilOverlay{9};  // a value no command sets: untouched stays 9
         h.run(c.item);
         SCOPED_TRACE(c.item);
-        EXPECT_EQ(h.state.pub.view.toInt(), c.vflag);
-        EXPECT_EQ(h.state.pub.airfoilOverlay.toInt(), c.xchoice);
-        EXPECT_EQ(h.state.pub.boundaryLayerPlot.toInt(), c.blOption);
-        EXPECT_EQ(h.state.priv.polarKind, c.polarKind);
+        EXPECT_EQ(h.state.display.view, c.vflag);
+        EXPECT_EQ(static_cast<int>(h.state.display.airfoilOverlay), c.xchoice);
+        EXPECT_EQ(static_cast<int>(h.state.display.boundaryLayerPlot), c.blOption);
+        EXPECT_EQ(static_cast<int>(h.state.display.polarKind), c.polarKind);
         EXPECT_EQ(h.recomputes, 1);
     }
 }
@@ -101,25 +101,25 @@ TEST(ViewCommands, ResetPolarEmptiesTheStoreAndThePolarViewAtOnceAndKeepsThePlot
     h.ctx.redraw = [&redraws] { ++redraws; };
     h.run("transitionPointView");
     h.state.analysis.polars.add({"0012", "0.0 Deg.", "0.0 %c", 1e6});
-    h.state.priv.PolarCount = 1;
+    h.state.analysis.polarCount = 1;
     h.state.analysis.referencePolars.emplace_back().title = "a tunnel";
-    h.state.pub.view = int16_t{2};
+    h.state.display.view = 2;
     h.run("resetPolars");
-    EXPECT_EQ(h.state.priv.PolarCount, 0);
+    EXPECT_EQ(h.state.analysis.polarCount, 0);
     EXPECT_EQ(h.state.analysis.polars.count(), 0);
     EXPECT_TRUE(h.state.analysis.referencePolars.empty());
     EXPECT_EQ(h.recomputes, 1) << "drawn without sweeping the current section again";
     EXPECT_EQ(redraws, 1);
-    EXPECT_EQ(h.state.pub.view.toInt(), 10);
-    EXPECT_EQ(h.state.priv.polarKind, 3);
+    EXPECT_EQ(h.state.display.view, 10);
+    EXPECT_EQ(h.state.display.polarKind, PolarKind::TransitionPoints);
     EXPECT_FALSE(h.menus.isEnabled("saveViewData"));
 }
 
 TEST(ViewCommands, UpdateAsksForABoundaryLayerAndUnknownItemsDoNothing) {
     Harness h;
-    h.state.priv.BlUpdatePending = 0;
+    h.state.analysis.boundaryLayerPending = false;
     h.run("updateBoundaryLayer");
-    EXPECT_EQ(h.state.priv.BlUpdatePending, 1);
+    EXPECT_EQ(h.state.analysis.boundaryLayerPending, 1);
     // A supplied command or dialog that is not registered is unavailable.
     for (const char* item :
          {"saveViewData", "naca4", "printRibTemplates", "copy", "fileMenu", "mnuNothing"}) {
@@ -155,10 +155,10 @@ TEST(MenuStates, AroundTheRecomputation) {
         AppState state;
         MenuMarks menus;
         for (const char* item : kFileItems) menus.enabled[item] = false;
-        state.pub.view = int16_t(c.vflag);
+        state.display.view = c.vflag;
         state.shared.SectionFamily = int16_t(c.family);
         state.boundaryLayer.airfoilBoundaryLayerViewEnabled = c.blSolved;
-        state.section.FromFile = c.fromFile ? 1 : 0;
+        state.section.fromFile = c.fromFile ? 1 : 0;
         state.texts.sectionName = "S";
         menusBeforeRecompute(state, menus);
         for (const char* item : kFileItems) EXPECT_TRUE(menus.isEnabled(item)) << item;

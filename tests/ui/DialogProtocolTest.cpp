@@ -17,20 +17,19 @@ struct Harness {
 TEST(DialogProtocol, EachCommandSetsItsFlagsOnlyWhenAccepted) {
     struct Case {
         const char* command;
-        int newFlag, newGrid, fromFile;  // after OK, from NewFlag 0, NewGrid 0, FromFile 1
+        bool rebuildMesh, fromFile;  // after OK, from no rebuild and a section from a file
     };
     const Case cases[] = {
-        {"naca4", 1, 1, 0},         {"naca5", 1, 1, 0},      {"changeAngle", 0, 0, 1},
-        {"configureFlap", 1, 0, 1}, {"pointCount", 1, 0, 1}, {"aerodynamicsSettings", 0, 0, 1},
-        {"meshSettings", 1, 1, 1},  // a section read from a file stays current
+        {"naca4", true, false},         {"naca5", true, false},      {"changeAngle", false, true},
+        {"configureFlap", false, true}, {"pointCount", false, true}, {"aerodynamicsSettings", false, true},
+        {"meshSettings", true, true},  // a section read from a file stays current
     };
     EXPECT_EQ(dialogCommands().size(), std::size(cases));
     for (const Case& c : cases) {
         for (const bool ok : {true, false}) {
             Harness r;
-            r.state.pub.NewFlag = int16_t{0};
-            r.state.pub.NewGrid = int16_t{0};
-            r.state.section.FromFile = 1;
+            r.state.mesh.rebuild = false;
+            r.state.section.fromFile = true;
             r.state.shared.DialogCancelled = int16_t{1};
             bool opened = false;
             const DialogCommand* command = findDialogCommand(c.command);
@@ -45,9 +44,8 @@ TEST(DialogProtocol, EachCommandSetsItsFlagsOnlyWhenAccepted) {
             EXPECT_EQ(ran, ok);
             EXPECT_EQ(r.recomputes, ok ? 1 : 0);
             EXPECT_EQ(r.state.shared.DialogCancelled.toInt(), ok ? 0 : 1);
-            EXPECT_EQ(r.state.pub.NewFlag.toInt(), ok ? c.newFlag : 0);
-            EXPECT_EQ(r.state.pub.NewGrid.toInt(), ok ? c.newGrid : 0);
-            EXPECT_EQ(r.state.section.FromFile, ok ? c.fromFile : 1);
+            EXPECT_EQ(r.state.mesh.rebuild, ok && c.rebuildMesh);
+            EXPECT_EQ(r.state.section.fromFile, !ok || c.fromFile);
         }
     }
 }
@@ -64,8 +62,8 @@ TEST(DialogProtocol, FollowUpRunsWhetherOrNotCancelled) {
         r.state.shared.FlapDeflection = int16_t{30};
         r.state.shared.FlapLength = int16_t{25};
         runDialogCommand(r.ctx, *findDialogCommand("configureFlap"), [&](CommandContext&) { return ok; });
-        EXPECT_NEAR(r.state.section.FlapRad, 30.0 / 180.0 * 3.14159265, 1e-6);  // float storage
-        EXPECT_FLOAT_EQ(r.state.section.FlapHinge, 0.75f);
+        EXPECT_NEAR(r.state.section.flapAngleRad, 30.0 / 180.0 * 3.14159265, 1e-6);  // float storage
+        EXPECT_FLOAT_EQ(r.state.section.flapHingeX, 0.75f);
     }
 }
 

@@ -281,7 +281,7 @@ TEST(MainWindow, CancelledDialogLeavesTheViewWithoutRedrawing) {
         const int before = app.recomputeCount();
         app.mainWindow()->action(item)->trigger();
         EXPECT_EQ(app.recomputeCount(), before) << item;
-        EXPECT_EQ(app.state().pub.view.toInt(), 2) << item;
+        EXPECT_EQ(app.state().display.view, 2) << item;
         EXPECT_TRUE(app.mainWindow()->action("surfaceCpView")->isChecked()) << item;
     }
 }
@@ -409,7 +409,7 @@ TEST(HelpWindow, OpensTopicsFromOurFiles) {
         int vflag, context;
     } views[] = {{1, 60}, {4, 190}, {5, 200}, {6, 160}, {7, 170}, {10, 150}, {8, -1}};
     for (const auto& v : views) {
-        s.app.state().pub.view = int16_t(v.vflag);
+        s.app.state().display.view = v.vflag;
         s.app.showHelpForView();
         EXPECT_TRUE(viewer.isVisible());
         EXPECT_EQ(viewer.currentContext(), v.context) << v.vflag;

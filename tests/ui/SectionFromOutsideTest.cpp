@@ -56,7 +56,7 @@ const Case kCases[] = {
 void expectOutcome(const Case& c, Application& app, const MessageBoxes& boxes, const std::string& before) {
     const AppState& state = app.state();
     if (*c.opened) {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return state.section.FromFile == 1; }, 30000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return state.section.fromFile; }, 30000));
         EXPECT_EQ(state.texts.sectionName, c.opened);
         // The reader may leave a note on what it did to the contour; no error.
         for (const std::string& text : boxes.texts)
@@ -65,7 +65,7 @@ void expectOutcome(const Case& c, Application& app, const MessageBoxes& boxes, c
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.empty(); }, 30000));
     EXPECT_NE(boxes.texts.front().find(c.named), std::string::npos) << boxes.texts.front();
-    EXPECT_EQ(state.section.FromFile, 0);
+    EXPECT_EQ(state.section.fromFile, 0);
     EXPECT_EQ(state.texts.sectionName, before) << "the section it started on stays";
 }
 

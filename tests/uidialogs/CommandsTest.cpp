@@ -177,8 +177,8 @@ TEST(FileCommands, FailuresAreShownWithTheFileAndTheReasonAndNothingChanges) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         AppState state;
-        state.section.NodeX.resize(121);
-        state.section.NodeY.resize(121);
+        state.section.nodeX.resize(121);
+        state.section.nodeY.resize(121);
         FakeWindow window;
         window.answers = {c.file};
         FileDialogMemory memory;
@@ -188,7 +188,7 @@ TEST(FileCommands, FailuresAreShownWithTheFileAndTheReasonAndNothingChanges) {
         EXPECT_NE(window.messages[0].find(c.file), std::string::npos) << window.messages[0];
         EXPECT_EQ(window.recomputes, 0);
         EXPECT_EQ(state.texts.sectionName, "0012");
-        EXPECT_EQ(state.section.FromFile, 0);
+        EXPECT_EQ(state.section.fromFile, 0);
     }
 }
 
@@ -207,9 +207,9 @@ TEST(FileCommands, ANameTypedWithoutAnExtensionGetsTheFiltersOne) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         AppState state;
-        state.pub.view = int16_t{1};
-        state.section.NodeX = naca.nodeX;
-        state.section.NodeY = naca.nodeY;
+        state.display.view = 1;
+        state.section.nodeX = naca.nodeX;
+        state.section.nodeY = naca.nodeY;
         FakeWindow window;
         window.answers = {dir.filePath(c.typed).toStdString()};
         FileDialogMemory memory;
@@ -225,9 +225,9 @@ TEST(FileCommands, DialogsAreSetUpByCommandAndViewAndCancelEndsSilently) {
     FakeWindow window;
     FileDialogMemory memory;
     window.answers = {std::nullopt, std::nullopt, std::nullopt, std::nullopt};
-    state.pub.view = int16_t{3};
+    state.display.view = 3;
     saveViewData(state, memory, window.context());
-    state.pub.view = int16_t{9};  // no data: says so without a dialog
+    state.display.view = 9;  // no data: says so without a dialog
     saveViewData(state, memory, window.context());
     exportDxf(state, memory, window.context());
     openCoordinateFile(state, memory, window.context());

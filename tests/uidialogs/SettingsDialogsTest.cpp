@@ -34,34 +34,34 @@ using test::press;
 
 // The state values the boundary-layer dialog edits, as numbers.
 std::vector<double> boundaryLayerValues(const AppState& s) {
-    const MainWindowPublic& p = s.pub;
-    return {p.reynolds.toDouble(),
-            p.dragModel.toDouble(),
-            p.useEffectiveAngle.toDouble(),
-            p.MaxCdSetting.toDouble(),
-            double(s.shared.TotalPoints.toDouble()),
+    return {s.flow.reynolds,
+            double(s.settings.dragModel),
+            double(s.settings.useEffectiveAngle),
+            double(s.display.polarCdLimit),
+            s.shared.TotalPoints.toDouble(),
             double(s.shared.HalfPoints),
-            p.BlPoints.toDouble(),
-            p.BlLimit.toDouble(),
-            p.BlVelView.toDouble(),
-            p.transitionModel.toDouble(),
-            p.roughness.toDouble(),
-            p.DisplayBlasius.toDouble(),
-            p.boundaryLayerPlot.toDouble()};
+            double(s.settings.boundaryLayerPoints),
+            double(s.settings.boundaryLayerHeight),
+            double(s.display.profileCount),
+            double(s.flow.transitionModel),
+            s.flow.roughness,
+            double(s.display.showBlasiusProfile),
+            double(s.display.boundaryLayerPlot)};
 }
 
 TEST(BoundaryLayerDialog, OkWithoutChangesWritesTheSameValuesAndAsksForTheLayer) {
     AppState state;
-    state.pub.boundaryLayerRequested = int16_t{0};
-    state.pub.boundaryLayerPlot = int16_t{4};  // set by a menu command; passes through unchanged
-    state.pub.transitionModel = int16_t{2};
+    state.settings.boundaryLayerRequested = false;
+    state.display.boundaryLayerPlot =
+        BoundaryLayerPlot::LowerThickness;  // set by a menu command; passes through
+    state.flow.transitionModel = TransitionModel::OnLaminarSeparation;
     const std::vector<double> before = boundaryLayerValues(state);
     ui::AerodynamicsSettingsDialog dialog(state, nullptr);
     EXPECT_EQ(control<QTabWidget>(dialog, "tabs")->currentIndex(), 0);
     EXPECT_TRUE(control<QRadioButton>(dialog, "separationTransitionOption")->isChecked());
     press(dialog, "ok");
     EXPECT_EQ(boundaryLayerValues(state), before);
-    EXPECT_EQ(state.pub.boundaryLayerRequested.toInt(), 1);
+    EXPECT_TRUE(state.settings.boundaryLayerRequested);
     EXPECT_EQ(state.shared.DialogCancelled.toInt(), 0);
 }
 
@@ -83,7 +83,7 @@ TEST(BoundaryLayerDialog, CancelStopsAskingForTheLayerAndChangesNothingElse) {
         else
             dialog.close();
         EXPECT_EQ(boundaryLayerValues(state), before);
-        EXPECT_EQ(state.pub.boundaryLayerRequested.toInt(), 0);
+        EXPECT_FALSE(state.settings.boundaryLayerRequested);
         EXPECT_EQ(state.shared.DialogCancelled.toInt(), 1);
     }
 }
@@ -120,19 +120,19 @@ TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
             choose(dialog, "maxCdList", "96");
             press(dialog, "ok");
         }
-        EXPECT_EQ(state.pub.reynolds.toDouble(), c.re);
-        EXPECT_EQ(state.pub.dragModel.toInt(), c.polarSolution);
-        EXPECT_EQ(state.pub.useEffectiveAngle.toInt(), c.separationModel);
+        EXPECT_EQ(state.flow.reynolds, c.re);
+        EXPECT_EQ(static_cast<int>(state.settings.dragModel), c.polarSolution);
+        EXPECT_EQ(state.settings.useEffectiveAngle, c.separationModel == 1);
         EXPECT_EQ(state.shared.TotalPoints.toInt(), c.total);
         EXPECT_EQ(state.shared.HalfPoints, c.half);
-        EXPECT_EQ(state.pub.BlPoints.toInt(), 48);
-        EXPECT_EQ(state.pub.transitionModel.toInt(), 1);
-        EXPECT_EQ(state.pub.roughness.toDouble(), 0.0025);
-        EXPECT_EQ(state.pub.DisplayBlasius.toInt(), 0);
-        EXPECT_EQ(state.pub.MaxCdSetting.toInt(), 96);
+        EXPECT_EQ(state.settings.boundaryLayerPoints, 48);
+        EXPECT_EQ(state.flow.transitionModel, TransitionModel::AlwaysLaminar);
+        EXPECT_EQ(state.flow.roughness, 0.0025);
+        EXPECT_FALSE(state.display.showBlasiusProfile);
+        EXPECT_EQ(state.display.polarCdLimit, 96);
         // The settings a polar is stored under, as Polar takes them from the state.
-        const PolarModel polarModel{state.pub.dragModel.toInt(), state.pub.useEffectiveAngle.toInt(),
-                                    c.total};
+        const PolarModel polarModel{static_cast<int>(state.settings.dragModel),
+                                    state.settings.useEffectiveAngle, c.total};
         EXPECT_EQ(polarModel.letter(), c.legendLetter);
 
         ui::AerodynamicsSettingsDialog again(state, nullptr);
@@ -147,14 +147,14 @@ TEST(BoundaryLayerDialog, EditedValuesAreStoredAndShownAgainOnTheNextOpening) {
 
 TEST(BoundaryLayerDialog, ListsAreRebuiltOnEveryOpeningAndAValueNotListedIsKept) {
     AppState state;
-    state.pub.BlPoints = int16_t{20};  // no such entry
+    state.settings.boundaryLayerPoints = 20;  // no such entry
     ui::AerodynamicsSettingsDialog first(state, nullptr);
     ui::AerodynamicsSettingsDialog second(state, nullptr);
     EXPECT_EQ(control<QComboBox>(second, "profileCountList")->count(), 20);
     EXPECT_EQ(control<QComboBox>(second, "aroundPointsList")->count(), 16);
     EXPECT_EQ(control<QComboBox>(second, "boundaryLayerPointsList")->currentIndex(), -1);
     press(second, "ok");
-    EXPECT_EQ(state.pub.BlPoints.toInt(), 20);
+    EXPECT_EQ(state.settings.boundaryLayerPoints, 20);
 }
 
 TEST(PointCountDialog, ChoosingACountSetsBothCounts) {
@@ -177,10 +177,27 @@ TEST(MeshDialog, SliderGivesTheClusteringAndReopensWhereItWas) {
             control<QSlider>(dialog, "clusteringSlider")->setValue(position);
             press(dialog, "ok");
         }
-        EXPECT_DOUBLE_EQ(state.pub.GridCluster.toDouble(), std::exp(position / 1000.0));
-        EXPECT_EQ(state.pub.NewGrid.toInt(), 1);
+        EXPECT_DOUBLE_EQ(state.mesh.clustering, std::exp(position / 1000.0));
+        EXPECT_TRUE(state.mesh.rebuild);
         ui::MeshSettingsDialog again(state, nullptr);
         EXPECT_EQ(control<QSlider>(again, "clusteringSlider")->value(), position);
+    }
+}
+
+TEST(MeshDialog, ATypedRadialCountIsTakenAsTheNearestWholeNumber) {
+    // The radial list is editable: a typed count is rounded to the nearest
+    // whole number, halves to even.
+    const struct {
+        const char* typed;
+        int32_t rings;
+    } cases[] = {{"35", 35}, {"35.5", 36}, {"36.5", 36}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        AppState state;
+        ui::MeshSettingsDialog dialog(state, nullptr);
+        control<QComboBox>(dialog, "radialPointsList")->setEditText(c.typed);
+        press(dialog, "ok");
+        EXPECT_EQ(state.mesh.rings, c.rings);
     }
 }
 

@@ -78,21 +78,21 @@ AppState fileState(const std::string& name, const FileSection& lists, const Sett
     AppState state;
     state.section.file = lists;
     state.texts.sectionName = name;
-    state.section.FromFile = 1;
-    state.pub.dragModel = Variant(int16_t(s.semi ? 2 : 1));
-    state.pub.useEffectiveAngle = Variant(int16_t(s.semi ? 1 : 0));
+    state.section.fromFile = true;
+    state.settings.dragModel = DragModel(s.semi ? 2 : 1);
+    state.settings.useEffectiveAngle = s.semi;
     state.shared.HalfPoints = halfPointsFromTotal(s.points);
     state.shared.TotalPoints = Variant(int16_t(2 * state.shared.HalfPoints));
-    state.pub.reynolds = Variant(s.re);
+    state.flow.reynolds = s.re;
     state.texts.angleText = formatGeneral(s.alphaDeg);
     state.texts.angleReadout = state.texts.angleText + " Deg.";
     state.shared.DialogCancelled = Variant(int16_t{0});
-    state.pub.transitionModel = Variant(int16_t(s.layerModel));
-    state.pub.BlPoints = Variant(int16_t{32});
-    state.pub.BlLimit = Variant(int16_t{50});
-    state.pub.roughness = Variant(0.0);
-    state.pub.boundaryLayerRequested = Variant(int16_t{1});
-    state.priv.BlUpdatePending = s.run == Run::AnalyseWithLayer ? 1 : 0;
+    state.flow.transitionModel = TransitionModel(s.layerModel);
+    state.settings.boundaryLayerPoints = 32;
+    state.settings.boundaryLayerHeight = 50;
+    state.flow.roughness = 0.0;
+    state.settings.boundaryLayerRequested = true;
+    state.analysis.boundaryLayerPending = s.run == Run::AnalyseWithLayer ? 1 : 0;
     return state;
 }
 
@@ -101,12 +101,12 @@ void analyse(AppState& state, const Settings& s) {
     recompute(state, seam);
     if (!seam.messages.empty()) return;  // refused, with its reason
     const SectionState& sec = state.section;
-    const double panelCl = sec.PanelCl.toDouble(), panelCm = sec.PanelCm.toDouble();
-    const double cmQuarter = sec.CmQuarter.toDouble(), zeroLift = sec.AlphaZeroLift.toDouble();
+    const double panelCl = sec.panelCl.value_or(0.0), panelCm = sec.panelCmLeadingEdge.value_or(0.0);
+    const double cmQuarter = sec.cmQuarterChord.value_or(0.0), zeroLift = sec.zeroLiftAngleDeg.value_or(0.0);
     check("panel_cl", panelCl, liftProblem(panelCl), s);
     check("panel_cm_le", panelCm, leadingEdgeMomentProblem(panelCm), s);
-    check("cl", sec.ClValue, liftProblem(sec.ClValue), s);
-    check("cm_le", sec.CmLeValue, leadingEdgeMomentProblem(sec.CmLeValue), s);
+    check("cl", sec.cl, liftProblem(sec.cl), s);
+    check("cm_le", sec.cmLeadingEdge, leadingEdgeMomentProblem(sec.cmLeadingEdge), s);
     check("cm_c4", cmQuarter, momentProblem(cmQuarter), s);
     check("alpha_zero_lift", zeroLift, zeroLiftAngleProblem(zeroLift), s);
     check("cd", state.analysis.drag.cd, dragProblem(state.analysis.drag.cd), s);
@@ -118,7 +118,7 @@ void analyse(AppState& state, const Settings& s) {
 }
 
 void polar(AppState& state, const Settings& s) {
-    state.section.SectionNumber = sectionNumberFromText(state.texts.sectionName);
+    state.section.designationNumber = sectionNumberFromText(state.texts.sectionName);
     RecordingSeam seam;
     if (!guardSection(state, seam) || !seam.messages.empty()) return;
     Polar(state, seam, 2 * state.shared.HalfPoints);
