@@ -64,7 +64,7 @@ void Application::openSectionFile(const std::string& path) {
 }
 
 CommandContext Application::context() {
-    CommandContext ctx{state_, menus_, mainWindow_.get(), {}, {}, {}};
+    CommandContext ctx{state_, menus_, mainWindow_.get(), {}, {}, {}, &run_};
     ctx.recompute = [this] { recomputeAndRedraw(); };
     ctx.redraw = [this] {
         WindowSeam seam(*mainWindow_, state_);
@@ -183,6 +183,8 @@ void Application::barClick(int index) {
     }
 }
 
-void Application::showHelpForView() { showHelp(mainWindow_.get(), contextHelpFor(state_.display.view)); }
+void Application::showHelpForView() {
+    showHelp(run_, mainWindow_.get(), contextHelpFor(state_.display.view));
+}
 
 }  // namespace aerolune

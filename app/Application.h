@@ -11,6 +11,7 @@
 #include "analysis/AppState.h"
 #include "app/CommandContext.h"
 #include "app/CommandRegistry.h"
+#include "app/RunResources.h"
 
 namespace aerolune::ui {
 class MainWindow;
@@ -39,6 +40,7 @@ public:
     AppState& state() { return state_; }
     MenuMarks& menus() { return menus_; }
     CommandRegistry& registry() { return *registry_; }
+    RunResources& run() { return run_; }
     ui::MainWindow* mainWindow() const { return mainWindow_.get(); }
     ui::Splash* splash() const { return splash_.get(); }
 
@@ -67,6 +69,7 @@ private:
 
     AppState state_;
     MenuMarks menus_;
+    RunResources run_;  ///< outlives the windows, which are destroyed first
     std::unique_ptr<CommandRegistry> registry_;
     std::unique_ptr<ui::Splash> splash_;
     std::unique_ptr<ui::MainWindow> mainWindow_;

@@ -16,6 +16,8 @@ class QWidget;
 
 namespace aerolune {
 
+class RunResources;
+
 /// Check marks and availability of menu items that change at run time, by
 /// item name. The window mirrors them into its menu after every command.
 struct MenuMarks {
@@ -49,6 +51,9 @@ struct CommandContext {
     std::function<void()> redraw{};
     /// The plot area's current picture, at its size on the screen.
     std::function<QImage()> plotImage{};
+    /// What the run keeps beside the state (help, file dialog, printer); null
+    /// without a window.
+    RunResources* run = nullptr;
 };
 
 }  // namespace aerolune

@@ -1,6 +1,7 @@
 #include "app/CommandRegistry.h"
 
 #include "app/DisplayCommands.h"
+#include "app/RunResources.h"
 #include "app/SettingsCommands.h"
 #include "app/TemplateCommands.h"
 #include "app/ZoomCommands.h"
@@ -23,10 +24,12 @@ void registerCommands(CommandRegistry& registry) {
         if (resetZoom(c.state)) c.recompute();
     };
     registry.dialogs["RibTemplateDialog"] = [](CommandContext& c) {
-        showTemplateDialog(c.state, c.window);
+        if (c.run) showTemplateDialog(c.state, *c.run, c.window);
         return false;  // prints; no setting changed, nothing to recompute
     };
-    registry.commands["printerSetup"] = [](CommandContext& c) { showPrinterSetup(c.window); };
+    registry.commands["printerSetup"] = [](CommandContext& c) {
+        if (c.run) showPrinterSetup(c.run->templatePrinter(), c.window);
+    };
     registerDisplayCommands(registry);
     registerSettingsAndFileCommands(registry);
 }

@@ -125,7 +125,10 @@ const std::map<std::string, Body, std::less<>>& ownCommands() {
         {"coefficientsReport", reportView(8, true)},
         {"fourierReport", reportView(9, false)},
         {"exit", [](CommandContext&) { QCoreApplication::quit(); }},
-        {"helpContents", [](CommandContext& c) { showHelp(c.window, tutorialHelp()); }},
+        {"helpContents",
+         [](CommandContext& c) {
+             if (c.run) showHelp(*c.run, c.window, tutorialHelp());
+         }},
     };
     return table;
 }

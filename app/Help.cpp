@@ -3,18 +3,10 @@
 #include <QApplication>
 #include <QDir>
 
+#include "app/RunResources.h"
 #include "ui/HelpViewer.h"
 
 namespace aerolune {
-
-namespace {
-
-QString& helpFolder() {
-    static QString folder;
-    return folder;
-}
-
-}  // namespace
 
 HelpCall tutorialHelp() { return {"aerolune1.hlp", kHelpContents, 10}; }
 
@@ -39,17 +31,13 @@ HelpCall contextHelpFor(int vflag) {
     }
 }
 
-QString helpDirectory() { return helpFolder().isEmpty() ? QApplication::applicationDirPath() : helpFolder(); }
-
-void setHelpDirectory(const QString& folder) { helpFolder() = folder; }
-
-void showHelp(QWidget* owner, const HelpCall& call) {
+void showHelp(RunResources& run, QWidget* owner, const HelpCall& call) {
     // A help window opened from a dialog that waits for its answer belongs to
     // that dialog: owned by the main window, the dialog would block it and the
     // user could not scroll or follow a link until the dialog was closed.
     if (QWidget* waiting = QApplication::activeModalWidget()) owner = waiting;
-    const QString path = QDir(helpDirectory()).filePath(QString::fromLatin1(call.file));
-    ui::helpViewer(owner).open(path, call.data, call.command == kHelpContents);
+    const QString path = QDir(run.helpFolder()).filePath(QString::fromLatin1(call.file));
+    run.helpWindow(owner).open(path, call.data, call.command == kHelpContents);
 }
 
 }  // namespace aerolune

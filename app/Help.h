@@ -9,6 +9,8 @@ class QWidget;
 
 namespace aerolune {
 
+class RunResources;
+
 inline constexpr int kHelpShowContext = 1;
 inline constexpr int kHelpContents = 3;
 
@@ -24,13 +26,9 @@ HelpCall tutorialHelp();
 /// The picture bar's help button: the topic of the view shown, or the contents.
 HelpCall contextHelpFor(int vflag);
 
-/// The folder the help files are read from: the program's own unless a test
-/// sets another.
-QString helpDirectory();
-void setHelpDirectory(const QString& folder);
-
-/// Opens the help window at the call's topic. A missing or unreadable file
-/// is reported in the help window itself; the caller goes on either way.
-void showHelp(QWidget* owner, const HelpCall& call);
+/// Opens the run's help window at the call's topic, with the file from the
+/// run's help folder. A missing or unreadable file is reported in the help
+/// window itself; the caller goes on either way.
+void showHelp(RunResources& run, QWidget* owner, const HelpCall& call);
 
 }  // namespace aerolune

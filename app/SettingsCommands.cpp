@@ -6,6 +6,7 @@
 #include "app/FileCommands.h"
 #include "app/Help.h"
 #include "app/ReferencePolarCommands.h"
+#include "app/RunResources.h"
 
 namespace aerolune {
 
@@ -25,30 +26,28 @@ FileCommandContext fileContext(CommandContext& c) {
             }};
 }
 
-// The main window's one file dialog keeps its title and file names for the run.
-FileDialogMemory& fileDialogMemory() {
-    static FileDialogMemory memory;
-    return memory;
-}
-
 using FileCommand = void (*)(AppState&, FileDialogMemory&, const FileCommandContext&);
 
+// A file command runs on the run's file dialog memory; there is none to run
+// on without a window.
 CommandHandler fileCommand(FileCommand command) {
-    return [command](CommandContext& c) { command(c.state, fileDialogMemory(), fileContext(c)); };
+    return [command](CommandContext& c) {
+        if (c.run) command(c.state, c.run->fileDialog(), fileContext(c));
+    };
 }
 
 }  // namespace
 
 void openSectionFileFromOutside(CommandContext& context, const std::string& path) {
-    openSectionFile(context.state, fileDialogMemory(), fileContext(context), path);
+    if (context.run) openSectionFile(context.state, context.run->fileDialog(), fileContext(context), path);
 }
 
 void registerSettingsAndFileCommands(CommandRegistry& registry) {
     for (const char* name : {"Naca4Dialog", "Naca5Dialog", "AngleDialog", "FlapDialog", "PointCountDialog",
                              "MeshSettingsDialog", "AerodynamicsSettingsDialog"}) {
         registry.dialogs[name] = [name](CommandContext& c) {
-            auto help = [owner = c.window](int context) {
-                showHelp(owner, {"aerolune2.hlp", kHelpShowContext, context});
+            auto help = [owner = c.window, run = c.run](int context) {
+                if (run) showHelp(*run, owner, {"aerolune2.hlp", kHelpShowContext, context});
             };
             return openSettingsDialog(name, c.state, c.window, help, messageBox(c.window));
         };

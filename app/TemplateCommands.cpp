@@ -7,6 +7,7 @@
 #include <QPrinter>
 
 #include "app/Help.h"
+#include "app/RunResources.h"
 #include "plot/qt/PagedSurface.h"
 #include "print/RibTemplates.h"
 #include "ui/RibTemplateDialog.h"
@@ -21,17 +22,6 @@ void showRefusal(QWidget* owner, const std::string& problem) {
 }
 
 }  // namespace
-
-QPrinter& templatePrinter() {
-    // Never destroyed: it must outlive every window, and the process ends with it.
-    static QPrinter* printer = [] {
-        auto* p = new QPrinter(QPrinter::HighResolution);
-        const bool imperial = QLocale::system().measurementSystem() != QLocale::MetricSystem;
-        p->setPageSize(QPageSize(imperial ? QPageSize::Letter : QPageSize::A4));
-        return p;
-    }();
-    return *printer;
-}
 
 std::string printTemplates(QPrinter& printer, const AppState& state, const print::TemplateFields& fields) {
     const print::TemplateRequest request = print::readTemplateFields(fields);
@@ -50,16 +40,16 @@ std::string printTemplates(QPrinter& printer, const AppState& state, const print
     return problem;
 }
 
-void showTemplateDialog(const AppState& state, QWidget* window) {
+void showTemplateDialog(const AppState& state, RunResources& run, QWidget* window) {
     ui::RibTemplateDialog form(QString::fromStdString(state.texts.sectionName), window);
-    form.setHelpHandler([&form] { showHelp(&form, {"aerolune2.hlp", kHelpShowContext, 70}); });
-    form.setPrintHandler([&state, &form](const print::TemplateFields& fields) {
+    form.setHelpHandler([&form, &run] { showHelp(run, &form, {"aerolune2.hlp", kHelpShowContext, 70}); });
+    form.setPrintHandler([&state, &form, &run](const print::TemplateFields& fields) {
         const print::TemplateRequest request = print::readTemplateFields(fields);
         if (!request.ok()) {
             showRefusal(&form, request.problem);
             return false;
         }
-        QPrinter& printer = templatePrinter();
+        QPrinter& printer = run.templatePrinter();
         QPrintDialog dialog(&printer, &form);
         if (dialog.exec() != QDialog::Accepted) return false;
         const std::string problem = printTemplates(printer, state, fields);
@@ -84,9 +74,9 @@ void dropPdfPrinterNotice(QtMsgType type, const QMessageLogContext& context, con
 
 }  // namespace
 
-void showPrinterSetup(QWidget* window) {
+void showPrinterSetup(QPrinter& printer, QWidget* window) {
     forwardedMessages = qInstallMessageHandler(dropPdfPrinterNotice);
-    QPageSetupDialog dialog(&templatePrinter(), window);
+    QPageSetupDialog dialog(&printer, window);
     qInstallMessageHandler(forwardedMessages);
     dialog.exec();
 }

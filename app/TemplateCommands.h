@@ -14,10 +14,7 @@ class QWidget;
 
 namespace aerolune {
 
-/// The printer the templates go to, for the length of the run, so the page
-/// setup chosen once is used by every later print: high resolution, paper
-/// of the desktop's measurement system until the user chooses another.
-QPrinter& templatePrinter();
+class RunResources;
 
 /// Prints the templates the dialog's fields describe for the current
 /// section on the printer (a real one or a PDF file), 1 inch on the page
@@ -32,10 +29,10 @@ std::string printTemplates(QPrinter& printer, const AppState& state, const print
 /// printRibTemplates: the template dialog over the window; its OK checks the fields,
 /// opens the print dialog and prints; a refusal is shown and the dialog stays
 /// open for a correction.
-void showTemplateDialog(const AppState& state, QWidget* window);
+void showTemplateDialog(const AppState& state, RunResources& run, QWidget* window);
 
 /// printerSetup: the page-setup dialog on the templates' printer; cancelling it
 /// changes nothing.
-void showPrinterSetup(QWidget* window);
+void showPrinterSetup(QPrinter& printer, QWidget* window);
 
 }  // namespace aerolune

@@ -123,14 +123,4 @@ int HelpViewer::currentContext() const {
     return source.path().toInt();
 }
 
-HelpViewer& helpViewer(QWidget* owner) {
-    static QPointer<HelpViewer> viewer;
-    if (!viewer) {
-        viewer = new HelpViewer(owner);
-    } else if (owner && viewer->parentWidget() != owner) {
-        viewer->setParent(owner, viewer->windowFlags());  // a window belongs to its new owner
-    }
-    return *viewer;
-}
-
 }  // namespace aerolune::ui

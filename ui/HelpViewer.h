@@ -57,8 +57,4 @@ private:
     QString path_;
 };
 
-/// The one help window of the program, created over the owner on first use and
-/// handed to a new owner when asked for by another one (a dialog that waits).
-HelpViewer& helpViewer(QWidget* owner);
-
 }  // namespace aerolune::ui

@@ -505,8 +505,8 @@ void legendSwatches(Walk& w) {
 TEST(Walk, EveryMenuItemDialogViewSaveAndExportAsAUserMeetsThem) {
     test::StderrCapture standardError;
     qInstallMessageHandler(recordWarnings);
-    setHelpDirectory(QString(AEROLUNE_TEST_DATA) + "/../../help");
     Walk w;
+    w.app.run().setHelpFolder(QString(AEROLUNE_TEST_DATA) + "/../../help");
     ASSERT_TRUE(w.dir.isValid());
     w.app.StartUp();
     w.settle();

@@ -60,7 +60,7 @@ struct Started {
     Doubles doubles;
     Application app{doubles.registry()};
     ui::MainWindow& form;
-    Started() : form((setHelpDirectory(kHelpFolder), app.StartUp(), *app.mainWindow())) {}
+    Started() : form((app.run().setHelpFolder(kHelpFolder), app.StartUp(), *app.mainWindow())) {}
 };
 
 QString plain(QString caption) { return caption.remove('&'); }
@@ -404,7 +404,7 @@ TEST(PictureBar, ButtonsRunTheirCommands) {
 
 TEST(HelpWindow, OpensTopicsFromOurFiles) {
     Started s;
-    ui::HelpViewer& viewer = ui::helpViewer(&s.form);
+    ui::HelpViewer& viewer = s.app.run().helpWindow(&s.form);
     const struct {
         int vflag, context;
     } views[] = {{1, 60}, {4, 190}, {5, 200}, {6, 160}, {7, 170}, {10, 150}, {8, -1}};
@@ -421,10 +421,10 @@ TEST(HelpWindow, OpensTopicsFromOurFiles) {
     EXPECT_EQ(viewer.currentContext(), -1);
     // The dialogs' topics are in the second file.
     for (int context : {20, 30, 50, 70, 90}) {
-        showHelp(&s.form, {"aerolune2.hlp", kHelpShowContext, context});
+        showHelp(s.app.run(), &s.form, {"aerolune2.hlp", kHelpShowContext, context});
         EXPECT_EQ(viewer.currentContext(), context);
     }
-    showHelp(&s.form, {"missing.hlp", kHelpShowContext, 60});
+    showHelp(s.app.run(), &s.form, {"missing.hlp", kHelpShowContext, 60});
     EXPECT_TRUE(viewer.browser()->toPlainText().contains("could not be read"));
 }
 
