@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 
+#include "analysis/ViewFacts.h"
 #include "app/DialogProtocol.h"
 #include "app/Help.h"
 #include "app/ReferencePolarCommands.h"
@@ -219,6 +220,6 @@ void menusAfterRecompute(const AppState& state, MenuMarks& menus) {
     menus.enabled["airfoilBoundaryLayerView"] = state.boundaryLayer.airfoilBoundaryLayerViewEnabled;
 }
 
-bool surfaceLegendShown(int vflag) { return vflag == 2 || vflag == 3; }
+bool surfaceLegendShown(int vflag) { return viewFacts(vflag).surfaceLegend; }
 
 }  // namespace aerolune

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "analysis/ViewFacts.h"
 #include "io/AirfoilFileReader.h"
 #include "io/AsciiFile.h"
 #include "io/BoundaryLayerExportSource.h"
@@ -36,7 +37,7 @@ std::string firstOpenName() { return QCoreApplication::applicationDirPath().toSt
 
 }  // namespace
 
-bool air1EnabledForView(int vflag) { return vflag != 4 && vflag != 5 && vflag != 8 && vflag != 9; }
+bool air1EnabledForView(int vflag) { return viewFacts(vflag).savesData; }
 
 std::string readAirfoilNote(const ReadAirfoilResult& result) {
     // What the reader did to the contour (a surface joined to the trailing

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include "analysis/ViewFacts.h"
 #include "app/RunResources.h"
 #include "ui/HelpViewer.h"
 
@@ -11,24 +12,9 @@ namespace aerolune {
 HelpCall tutorialHelp() { return {"aerolune1.hlp", kHelpContents, 10}; }
 
 HelpCall contextHelpFor(int vflag) {
-    switch (vflag) {
-        case 1:
-        case 2:
-        case 3:
-            return {"aerolune1.hlp", kHelpShowContext, 60};
-        case 4:
-            return {"aerolune1.hlp", kHelpShowContext, 190};
-        case 5:
-            return {"aerolune1.hlp", kHelpShowContext, 200};
-        case 6:
-            return {"aerolune1.hlp", kHelpShowContext, 160};
-        case 7:
-            return {"aerolune1.hlp", kHelpShowContext, 170};
-        case 10:
-            return {"aerolune1.hlp", kHelpShowContext, 150};
-        default:
-            return {"aerolune1.hlp", kHelpContents, 1};
-    }
+    const int context = viewFacts(vflag).helpContext;
+    if (context == 0) return {"aerolune1.hlp", kHelpContents, 1};
+    return {"aerolune1.hlp", kHelpShowContext, context};
 }
 
 void showHelp(RunResources& run, QWidget* owner, const HelpCall& call) {

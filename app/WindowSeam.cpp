@@ -5,6 +5,7 @@
 #include <set>
 
 #include "analysis/AppState.h"
+#include "analysis/ViewFacts.h"
 #include "app/ViewDrawing.h"
 #include "ui/MainWindow.h"
 #include "ui/PlotArea.h"
@@ -12,29 +13,7 @@
 
 namespace aerolune {
 
-std::string viewStatusTitle(int vflag) {
-    switch (vflag) {
-        case 1:
-            return " Distribution";
-        case 2:
-            return ":  Cp v.s. Chord Position";
-        case 3:
-            return ":  Velocity v.s. Chord Position";
-        case 4:
-            return ":  Streamlines";
-        case 5:
-            return ":  Pressure (Red - High; Blue - Low) ";
-        case 6:
-            return ":  O-Grid";
-        case 7:
-            return ":  Boundary Layer Solution";
-        case 8:
-        case 9:
-            return ":  Report";
-        default:
-            return "";
-    }
-}
+std::string viewStatusTitle(int vflag) { return viewFacts(vflag).statusTitle; }
 
 void WindowSeam::drawView(AppState& state) {
     const int vflag = state.display.view;

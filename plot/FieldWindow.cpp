@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "analysis/FieldRoutine.h"
+#include "analysis/ViewFacts.h"
 
 namespace aerolune::plot {
 
@@ -17,9 +18,7 @@ bool finiteWindow(const FieldWindow& w) {
 
 }  // namespace
 
-bool isZoomView(int vflag) {
-    return vflag == kStreamlineView || vflag == kPressureView || vflag == kMeshView;
-}
+bool isZoomView(int vflag) { return viewFacts(vflag).zooms; }
 
 FieldWindow viewWindow(const AppState& state, int vflag) {
     return vflag == kMeshView ? state.display.meshWindow : state.display.fieldWindow;
