@@ -10,13 +10,13 @@
 namespace aerolune {
 
 struct ViewFacts {
-    int view = 0;                    ///< the view code the state holds
-    const char* statusTitle = "";    ///< after the section name on the status line
+    int view = 0;                     ///< the view code the state holds
+    const char* statusTitle = "";     ///< after the section name on the status line
     const char* saveTitle = nullptr;  ///< Save ASCII File's title, %s the section name; null: title kept
-    bool savesData = false;          ///< Save ASCII File writes this view's data
-    bool zooms = false;              ///< Zoom In, Zoom Out and a drag box act
-    bool surfaceLegend = false;      ///< the upper/lower surface legend is shown
-    int helpContext = 0;             ///< topic of the first help file; 0: its contents
+    bool savesData = false;           ///< Save ASCII File writes this view's data
+    bool zooms = false;               ///< Zoom In, Zoom Out and a drag box act
+    bool surfaceLegend = false;       ///< the upper/lower surface legend is shown
+    int helpContext = 0;              ///< topic of the first help file; 0: its contents
 };
 
 /// The row of a view code; a code no view has gets the row of no view (no
